@@ -1,0 +1,122 @@
+#pragma once
+// The engine's one device: wraps Irrlicht, owns the engine services, runs the main loop and is
+// the message output of the whole program. Reached through gDevice.
+#include "TovarWorks/Platform/MessageOutput.h"
+
+#include <irrlicht.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace TovarWorks {
+
+class GameLogic;
+class ConsoleLogic;
+class EventManager;
+class ProcessManager;
+class ShaderManager;
+class SoundManager;
+class SimpleLanguageSystem;
+
+extern const wchar_t* const kEngineName;    // "TovarWorks"
+extern const wchar_t* const kEngineVersion; // "0.3 Pre-Alpha"
+
+// Message levels of print().
+enum MessageLevel { MSG_PLAIN = 0, MSG_INFO = 1, MSG_ERROR = 3, MSG_SEPARATOR = 4, MSG_HELP = 5 };
+
+struct TimeRecord {
+    uint32_t lastDelta = 0;
+    uint32_t totalTime = 0;
+};
+
+struct JoystickState {
+    uint32_t buttons = 0;
+    int16_t axes[6] = {0, 0, 0, 0, 0, 0};
+    uint16_t pov = 0;
+};
+
+class TovarDevice : public irr::IEventReceiver {
+public:
+    TovarDevice();
+    ~TovarDevice() override;
+
+    // The game always uses OpenGL; tests pass the null or a software driver.
+    bool init(uint32_t width, uint32_t height, bool fullscreen,
+              irr::video::E_DRIVER_TYPE driverType = irr::video::EDT_OPENGL);
+    bool OnEvent(const irr::SEvent& event) override;
+
+    bool setGameLogic(const std::shared_ptr<GameLogic>& logic);
+
+    void print(const irr::core::stringw& text, int level = MSG_PLAIN);
+    void printError(const irr::core::stringw& format, const irr::core::stringw& argument);
+    void printSeparator();
+    bool loadConsoleFont(const irr::io::path& path);
+    void runMainLoop();
+    // One pass of the main loop; runMainLoop repeats it. Drivers of scripted play call it directly.
+    void runFrame();
+    void executeConsoleLine(const irr::core::stringw& line);
+
+    // Where messages go before the console exists (a dialog by default).
+    void setMessageOutput(std::shared_ptr<MessageOutput> output) { messageOutput = std::move(output); }
+
+    irr::IrrlichtDevice* getIrrlichtDevice() const { return irrDevice; }
+    irr::video::IVideoDriver* getVideoDriver() const { return driver; }
+    irr::scene::ISceneManager* getSceneManager() const { return sceneManager; }
+    irr::gui::IGUIEnvironment* getGUIEnvironment() const { return guiEnvironment; }
+    uint32_t getTime() const; // virtual timer, ms; 0 before init
+    uint32_t getFrameDelta() const { return frameDelta; }
+    const TimeRecord& getTimeRecord() const { return *timeRecord; }
+    bool isKeyDown(irr::EKEY_CODE key) const { return key >= 0 && key < 256 && keyDown[key]; }
+    const JoystickState& getJoystick() const { return joystick; }
+    std::shared_ptr<EventManager> getEventManager() const { return eventManager; }
+    std::shared_ptr<ProcessManager> getProcessManager() const { return processManager; }
+    std::shared_ptr<ShaderManager> getShaderManager() const { return shaderManager; }
+    std::shared_ptr<SoundManager> getSoundManager() const { return soundManager; }
+    SimpleLanguageSystem* getLanguageSystem() const { return languageSystem; }
+    std::shared_ptr<ConsoleLogic> getConsole() const { return console; }
+    std::shared_ptr<GameLogic> getGameLogic() const { return gameLogic; }
+
+    bool getShowFps() const { return showFps; }
+    void requestQuit() { quit = true; }
+    bool quitRequested() const { return quit; }
+
+    bool hideConsoleLog = false;
+
+private:
+    void handleConsoleKey(const irr::SEvent::SKeyInput& key, bool& handled);
+    void drawConsoleLines(bool open);
+    void drawConsoleBox(bool pulse);
+    void drawInputLine();
+    void drawFps();
+    void drawDebugVariables();
+    void runConsoleCommand(const std::vector<irr::core::stringw>& words);
+
+    irr::IrrlichtDevice* irrDevice = nullptr;
+    irr::video::IVideoDriver* driver = nullptr;
+    irr::scene::ISceneManager* sceneManager = nullptr;
+    irr::gui::IGUIEnvironment* guiEnvironment = nullptr;
+    std::shared_ptr<TimeRecord> timeRecord;
+    std::shared_ptr<ProcessManager> processManager;
+    std::shared_ptr<ShaderManager> shaderManager;
+    std::shared_ptr<GameLogic> gameLogic;
+    SimpleLanguageSystem* languageSystem = nullptr;
+    std::shared_ptr<ConsoleLogic> console;
+    uint32_t frameDelta = 0;
+    std::shared_ptr<EventManager> eventManager;
+    bool showFps = false;
+    bool keyDown[256];
+    bool quit = false;
+    JoystickState joystick;
+    irr::core::array<irr::SJoystickInfo> joystickInfo;
+    std::shared_ptr<SoundManager> soundManager;
+
+    std::shared_ptr<MessageOutput> messageOutput;
+    // Main-loop state kept between runFrame calls.
+    uint32_t previousTime = 0;
+    irr::core::dimension2du screenSize;
+};
+
+extern TovarDevice* gDevice;
+
+} // namespace TovarWorks

@@ -1,0 +1,7 @@
+#include "src_lumo/Game/GameData.h"
+
+namespace Lumo {
+
+GameData* gGameData = nullptr;
+
+} // namespace Lumo

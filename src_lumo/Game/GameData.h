@@ -1,0 +1,38 @@
+#pragma once
+// The one game-data block, reached through gGameData: settings, interface textures, texts and
+// the world state. Later systems add their fields here.
+#include "TovarWorks/Language/GameTexts.h"
+
+#include <irrlicht.h>
+
+#include <cstdint>
+
+namespace Lumo {
+
+struct GameSettings {
+    int musicVolume = 100;
+    int soundVolume = 100;
+    bool fullscreen = false;
+    int width = 1024;
+    int height = 720;
+    bool pixelPrecise = true;
+};
+
+struct GameData {
+    GameSettings settings;
+    TovarWorks::GameTexts texts;
+
+    irr::video::ITexture* fontTexture = nullptr;
+    irr::video::ITexture* itemsTexture = nullptr;
+    irr::video::ITexture* guiTexture = nullptr;
+    irr::video::ITexture* gui2Texture = nullptr;
+    irr::video::ITexture* gui3Texture = nullptr;
+    int wallMaterial = 0;
+
+    uint32_t ambientColor = 0;
+    uint32_t screenFadeColor = 0;
+};
+
+extern GameData* gGameData;
+
+} // namespace Lumo
