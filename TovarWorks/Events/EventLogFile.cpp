@@ -46,7 +46,7 @@ void writeEventLog(const std::wstring& fileName, const std::vector<IEventDataPtr
 
 void readEventLog(const std::wstring& fileName,
                   const std::function<void(const IEventDataPtr&)>& append) {
-    std::ifstream file(std::filesystem::path(fileName));
+    std::ifstream file{std::filesystem::path(fileName)};
     if (!file)
         throw archive_exception(archive_exception::input_stream_error);
     EventLogInputArchive archive(file);
