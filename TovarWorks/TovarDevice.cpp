@@ -329,6 +329,8 @@ void TovarDevice::runConsoleCommand(const std::vector<stringw>& words) {
         printSeparator();
         for (int number : {13, 14, 15, 12})
             print(languageSystem->getText(number), MSG_HELP);
+        for (const auto& entry : gameCommands)
+            print(entry.second.helpLine, MSG_HELP);
         printSeparator();
     } else if (command == L"fps") {
         showFps = !showFps;
@@ -346,9 +348,15 @@ void TovarDevice::runConsoleCommand(const std::vector<stringw>& words) {
         runLogCommand(*eventManager, words[2].c_str(), [this](const std::wstring& message, bool error) {
             print(message.c_str(), error ? MSG_ERROR : MSG_INFO);
         });
+    } else if (auto game = gameCommands.find(command); game != gameCommands.end()) {
+        game->second.handler(words);
     } else {
         print(languageSystem->getText(9) + L": " + command, MSG_ERROR);
     }
+}
+
+void TovarDevice::registerConsoleCommand(const stringw& name, const stringw& helpLine, ConsoleHandler handler) {
+    gameCommands[name] = ConsoleCommand{helpLine, std::move(handler)};
 }
 
 void TovarDevice::runMainLoop() {
