@@ -11,7 +11,7 @@ class GameLogic : public irr::IEventReceiver, public IEventListener {
 public:
     ~GameLogic() override = default;
     bool OnEvent(const irr::SEvent&) override { return false; }
-    virtual void executeCommand(const irr::core::stringw& line) {}
+    virtual void executeCommand(const irr::core::stringw&) {}
     virtual void onResize() {}
     virtual void readInput() {}
     virtual void updateGame() {}

@@ -5,6 +5,7 @@
 
 #include <irrlicht.h>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -85,11 +86,7 @@ public:
 
 private:
     void handleConsoleKey(const irr::SEvent::SKeyInput& key, bool& handled);
-    void drawConsoleLines(bool open);
-    void drawConsoleBox(bool pulse);
-    void drawInputLine();
     void drawFps();
-    void drawDebugVariables();
     void runConsoleCommand(const std::vector<irr::core::stringw>& words);
 
     irr::IrrlichtDevice* irrDevice = nullptr;
@@ -106,7 +103,7 @@ private:
     std::shared_ptr<EventManager> eventManager;
     bool showFps = false;
     bool keyDown[256];
-    bool quit = false;
+    std::atomic<bool> quit{false}; // also set from a signal handler
     JoystickState joystick;
     irr::core::array<irr::SJoystickInfo> joystickInfo;
     std::shared_ptr<SoundManager> soundManager;

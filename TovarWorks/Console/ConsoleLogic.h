@@ -43,6 +43,12 @@ public:
     void recordHistory(const irr::core::stringw& line);
     void setDebugVariable(int id, const irr::core::stringw& name, const irr::core::stringw& value);
 
+    // Drawing, called by the device's main loop.
+    void drawLines(irr::video::IVideoDriver* driver, uint32_t now);
+    void drawBackground(irr::video::IVideoDriver* driver, bool pulse, uint32_t now);
+    void drawInputLine(irr::video::IVideoDriver* driver);
+    void drawDebugVariables(irr::video::IVideoDriver* driver);
+
     irr::gui::IGUIFont* font;
     std::vector<ConsoleLine> lines;
     std::vector<DebugVariable> debugVariables;

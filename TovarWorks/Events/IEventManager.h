@@ -21,8 +21,8 @@ public:
     virtual bool Tick(uint32_t maxMillis) = 0;
     virtual bool ValidateType(const EventType& type) const = 0;
     virtual void RegisterEventType(const EventType& type) = 0;
-    virtual void SaveEventLog(std::wstring fileName) {}
-    virtual void LoadEventLog(std::wstring fileName) {}
+    virtual void SaveEventLog(std::wstring) {}
+    virtual void LoadEventLog(std::wstring) {}
 
     static IEventManager* Current();
 };

@@ -1,0 +1,412 @@
+#include "TovarWorks/TovarDevice.h"
+
+#include "TovarWorks/Console/ConsoleLogic.h"
+#include "TovarWorks/Events/EventLogCommand.h"
+#include "TovarWorks/Events/EventManager.h"
+#include "TovarWorks/Events/EventTypes.h"
+#include "TovarWorks/GameLogic.h"
+#include "TovarWorks/Language/SimpleLanguageSystem.h"
+#include "TovarWorks/Platform/NativePath.h"
+#include "TovarWorks/Processes/ProcessManager.h"
+#include "TovarWorks/Shaders/ShaderManager.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <cwchar>
+
+using irr::core::stringw;
+
+namespace TovarWorks {
+
+const wchar_t* const kEngineName = L"TovarWorks";
+const wchar_t* const kEngineVersion = L"0.3 Pre-Alpha";
+TovarDevice* gDevice = nullptr;
+
+namespace {
+uint32_t colourOfLevel(int level) {
+    switch (level) {
+    case MSG_INFO:
+        return 0xFFC8C8FF;
+    case MSG_ERROR:
+        return 0xFFFF9696;
+    case MSG_HELP:
+        return 0xFF646464;
+    default:
+        return 0xFFFFFFFF;
+    }
+}
+
+struct DriverFeature {
+    const wchar_t* name;
+    int feature;
+};
+const DriverFeature kDriverFeatures[] = {
+    {L"RENDER_TO_TARGET", 0},         {L"HARDWARE_TRANSFORM_LIGHTING", 1}, {L"MATERIAL_MULTITEXTURE", 2},
+    {L"BILINEAR_FILTER", 3},          {L"MIP_MAP", 4},                     {L"MIP_MAP_AUTO_UPDATE", 5},
+    {L"STENCIL_BUFFER", 6},           {L"VERTEX_SHADER_1_1", 7},           {L"VERTEX_SHADER_2_0", 8},
+    {L"VERTEX_SHADER_3_0", 9},        {L"PIXEL_SHADER_1_1", 10},           {L"PIXEL_SHADER_1_2", 11},
+    {L"PIXEL_SHADER_1_3", 12},        {L"PIXEL_SHADER_1_4", 13},           {L"PIXEL_SHADER_2_0", 14},
+    {L"PIXEL_SHADER_3_0", 15},        {L"GLSL", 18},                       {L"HLSL", 19},
+    {L"TEXTURE_NSQUARE", 20},         {L"TEXTURE_NPOT", 21},               {L"FRAMEBUFFER_OBJECT", 22},
+    {L"VERTEX_BUFFER_OBJECT", 23},    {L"ALPHA_TO_COVERAGE", 24},          {L"MULTIPLE_RENDER_TARGETS", 26},
+    {L"GEOMETRY_SHADER", 30},         {L"OCCLUSION_QUERY", 31},            {L"BLEND_OPERATIONS", 33},
+    {L"NVIDIA_CG_SHADER", 35},
+};
+
+// Console lines are mirrored to standard output, so a developer (or a test) can read them.
+void mirrorToStdout(const stringw& text) {
+    std::string narrow;
+    for (irr::u32 i = 0; i < text.size(); ++i)
+        narrow += text[i] < 128 ? static_cast<char>(text[i]) : '?';
+    std::printf("%s\n", narrow.c_str());
+    std::fflush(stdout);
+}
+} // namespace
+
+TovarDevice::TovarDevice()
+    : timeRecord(std::make_shared<TimeRecord>()), processManager(std::make_shared<ProcessManager>()),
+      eventManager(std::make_shared<EventManager>()), messageOutput(std::make_shared<DialogMessageOutput>()) {
+    for (bool& key : keyDown)
+        key = false;
+}
+
+TovarDevice::~TovarDevice() {
+    delete languageSystem;
+    soundManager.reset();
+    joystickInfo.clear();
+    eventManager.reset();
+    console.reset();
+    gameLogic.reset();
+    shaderManager.reset();
+    processManager.reset();
+    timeRecord.reset();
+    // Dropped last, after everything that may hold scene nodes or textures of it is gone.
+    if (irrDevice) {
+        irrDevice->closeDevice();
+        irrDevice->run();
+        irrDevice->drop();
+    }
+}
+
+uint32_t TovarDevice::getTime() const { return irrDevice ? irrDevice->getTimer()->getTime() : 0; }
+
+bool TovarDevice::init(uint32_t width, uint32_t height, bool fullscreen, irr::video::E_DRIVER_TYPE driverType) {
+    delete languageSystem;
+    languageSystem = new SimpleLanguageSystem();
+    languageSystem->setFolder(L"tovarworks\\lang");
+    if (!languageSystem->loadLanguage(L"English")) {
+        printError(L"Could not load Languagefile at path %p! Please reinstall the game.", L"tovarworks\\lang");
+        return false;
+    }
+
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    if (irrDevice) {
+        irrDevice->closeDevice();
+        irrDevice->run();
+        irrDevice->drop();
+        irrDevice = nullptr;
+    }
+
+    irr::SIrrlichtCreationParameters params;
+    params.DeviceType = irr::EIDT_BEST;
+    params.DriverType = driverType;
+    params.WindowSize = irr::core::dimension2du(width, height);
+    params.Bits = 32;
+    params.ZBufferBits = 16;
+    params.Fullscreen = fullscreen;
+    params.Stencilbuffer = false;
+    params.Vsync = false;
+    params.AntiAlias = 0;
+    params.Doublebuffer = true;
+    params.LoggingLevel = irr::ELL_INFORMATION;
+    params.UsePerformanceTimer = true;
+    irrDevice = irr::createDeviceEx(params);
+    if (!irrDevice) {
+        print(languageSystem->getText(1), MSG_ERROR);
+        return false;
+    }
+
+    irrDevice->setEventReceiver(this);
+    irrDevice->setWindowCaption(kEngineName);
+    driver = irrDevice->getVideoDriver();
+    sceneManager = irrDevice->getSceneManager();
+    guiEnvironment = irrDevice->getGUIEnvironment();
+    // Sprites are alpha-blended 3D bodies: they must still write depth to sort against each other.
+    driver->setAllowZWriteOnTransparent(true);
+
+    eventManager->RegisterEventType(PlaySoundEventType);
+    eventManager->RegisterEventType(FadeSoundEventType);
+    eventManager->RegisterEventType(ShowEffectEventType);
+
+    console = std::make_shared<ConsoleLogic>(guiEnvironment->getBuiltInFont());
+
+    SimpleLanguageSystem& texts = *languageSystem;
+    print(texts.getText(0), MSG_INFO);
+    print(texts.getText(10), MSG_INFO);
+    print(texts.getText(5) + L": " + kEngineVersion, MSG_INFO);
+    print(texts.getText(6) + L": " + L"1" + L" (" + texts.getText(7) + L")", MSG_INFO);
+    printSeparator();
+    print(texts.getText(11), MSG_INFO);
+    printSeparator();
+
+    shaderManager = std::make_shared<ShaderManager>(driver);
+    previousTime = getTime();
+    screenSize = driver->getScreenSize();
+    return true;
+}
+
+bool TovarDevice::setGameLogic(const std::shared_ptr<GameLogic>& logic) {
+    if (!logic)
+        return false;
+    gameLogic = logic;
+    const stringw label = languageSystem ? languageSystem->getText(8) : stringw(L"");
+    print(label + L" : " + stringw(logic->GetName()), MSG_INFO);
+    return true;
+}
+
+void TovarDevice::print(const stringw& text, int level) {
+    if (!console) {
+        messageOutput->show(kEngineName, text.c_str());
+        return;
+    }
+    if (level == MSG_SEPARATOR) {
+        printSeparator();
+        return;
+    }
+    console->addLine(colourOfLevel(level), level, text);
+    mirrorToStdout(text);
+}
+
+void TovarDevice::printError(const stringw& format, const stringw& argument) {
+    stringw message = format;
+    if (!argument.empty()) {
+        const irr::s32 at = message.find(L"%p");
+        if (at >= 0)
+            message = message.subString(0, at) + argument + message.subString(at + 2, message.size() - at - 2);
+    }
+    print(message, MSG_ERROR);
+}
+
+void TovarDevice::printSeparator() {
+    if (!console)
+        return;
+    console->addLine(0xFFC8C8FF, MSG_SEPARATOR, L"");
+    mirrorToStdout(L"----");
+}
+
+bool TovarDevice::loadConsoleFont(const irr::io::path& path) {
+    if (!console || !guiEnvironment)
+        return false;
+    irr::gui::IGUIFont* font = guiEnvironment->getFont(nativePath(std::string(path.c_str())).c_str());
+    if (!font)
+        return false;
+    console->font = font;
+    console->lineHeight = font->getDimension(L"A").Height;
+    return true;
+}
+
+bool TovarDevice::OnEvent(const irr::SEvent& event) {
+    switch (event.EventType) {
+    case irr::EET_JOYSTICK_INPUT_EVENT:
+        if (event.JoystickEvent.Joystick == 0) {
+            joystick.buttons = event.JoystickEvent.ButtonStates;
+            for (int i = 0; i < 6; ++i)
+                joystick.axes[i] = event.JoystickEvent.Axis[i];
+            joystick.pov = event.JoystickEvent.POV;
+        }
+        break;
+    case irr::EET_LOG_TEXT_EVENT:
+        if (event.LogEvent.Level == irr::ELL_WARNING || event.LogEvent.Level == irr::ELL_ERROR)
+            printError(stringw(event.LogEvent.Text), L"");
+        break;
+    case irr::EET_KEY_INPUT_EVENT: {
+        const irr::SEvent::SKeyInput& key = event.KeyInput;
+        if (key.Key == irr::KEY_F1 && !key.PressedDown) {
+            if (console)
+                console->open = !console->open;
+            return true;
+        }
+        if (key.Key >= 0 && key.Key < 256)
+            keyDown[key.Key] = key.PressedDown;
+        if (console && console->open) {
+            bool handled = true;
+            handleConsoleKey(key, handled);
+            return handled;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return gameLogic ? gameLogic->OnEvent(event) : false;
+}
+
+void TovarDevice::handleConsoleKey(const irr::SEvent::SKeyInput& key, bool& handled) {
+    handled = true;
+    if (!key.PressedDown || key.Control)
+        return; // swallowed
+    switch (key.Key) {
+    case irr::KEY_BACK:
+        console->backspace();
+        return;
+    case irr::KEY_RETURN: {
+        const stringw line = console->input;
+        console->input = L"";
+        executeConsoleLine(line);
+        return;
+    }
+    case irr::KEY_PRIOR:
+        console->scrollUp();
+        return;
+    case irr::KEY_NEXT:
+        console->scrollDown();
+        return;
+    case irr::KEY_UP:
+        console->historyUp();
+        return;
+    case irr::KEY_DOWN:
+        console->historyDown();
+        return;
+    case irr::KEY_TAB:
+    case irr::KEY_SHIFT:
+    case irr::KEY_LSHIFT:
+    case irr::KEY_RSHIFT:
+    case irr::KEY_ESCAPE:
+    case irr::KEY_END:
+    case irr::KEY_HOME:
+    case irr::KEY_LEFT:
+    case irr::KEY_RIGHT:
+    case irr::KEY_DELETE:
+        handled = false;
+        return;
+    default:
+        if (key.Key >= irr::KEY_F1 && key.Key <= irr::KEY_F24) {
+            handled = false;
+            return;
+        }
+        console->appendChar(key.Char);
+    }
+}
+
+void TovarDevice::executeConsoleLine(const stringw& line) {
+    if (line.empty() || !console)
+        return;
+    console->recordHistory(line);
+    if (line.subString(0, 6) != L"tovar ") {
+        if (gameLogic)
+            gameLogic->executeCommand(line);
+        return;
+    }
+    std::vector<stringw> words;
+    stringw word;
+    for (irr::u32 i = 0; i <= line.size(); ++i) {
+        if (i == line.size() || line[i] == L' ') {
+            if (!word.empty())
+                words.push_back(word);
+            word = L"";
+        } else {
+            word.append(line[i]);
+        }
+    }
+    if (words.size() < 2)
+        return;
+    runConsoleCommand(words);
+}
+
+void TovarDevice::runConsoleCommand(const std::vector<stringw>& words) {
+    const stringw& command = words[1];
+    if (command == L"driver") {
+        printSeparator();
+        for (const DriverFeature& feature : kDriverFeatures) {
+            const bool present =
+                driver && driver->queryFeature(static_cast<irr::video::E_VIDEO_DRIVER_FEATURE>(feature.feature));
+            print(stringw(feature.name) + L": " + (present ? L"true" : L"false"), MSG_HELP);
+        }
+        printSeparator();
+    } else if (command == L"help") {
+        printSeparator();
+        for (int number : {13, 14, 15, 12})
+            print(languageSystem->getText(number), MSG_HELP);
+        printSeparator();
+    } else if (command == L"fps") {
+        showFps = !showFps;
+    } else if (command == L"speed") {
+        if (words.size() < 3) {
+            printError(languageSystem->getText(4), L"");
+            return;
+        }
+        const float factor = static_cast<float>(std::wcstod(words[2].c_str(), nullptr));
+        if (irrDevice)
+            irrDevice->getTimer()->setSpeed(factor);
+    } else if (command == L"log") {
+        if (words.size() < 3)
+            return;
+        runLogCommand(*eventManager, words[2].c_str(), [this](const std::wstring& message, bool error) {
+            print(message.c_str(), error ? MSG_ERROR : MSG_INFO);
+        });
+    } else {
+        print(languageSystem->getText(9) + L": " + command, MSG_ERROR);
+    }
+}
+
+void TovarDevice::runMainLoop() {
+    previousTime = getTime();
+    screenSize = driver->getScreenSize();
+    frameDelta = 0;
+    while (!quit && irrDevice->run())
+        runFrame();
+}
+
+void TovarDevice::runFrame() {
+    const uint32_t now = getTime();
+    frameDelta = now - previousTime;
+    previousTime = getTime();
+    timeRecord->totalTime += frameDelta;
+    timeRecord->lastDelta = frameDelta;
+
+    const irr::core::dimension2du size = driver->getScreenSize();
+    if (size != screenSize) {
+        if (gameLogic)
+            gameLogic->onResize();
+        screenSize = size;
+    }
+
+    processManager->UpdateProcesses(frameDelta);
+    eventManager->Tick(IEventManager::kInfinite);
+
+    driver->beginScene(true, true, irr::video::SColor(0xFF000000));
+    if (!gameLogic) {
+        console->update();
+    } else {
+        gameLogic->update();
+        if (!hideConsoleLog) {
+            if (console->open)
+                console->drawBackground(driver, false, getTime());
+            console->drawLines(driver, getTime());
+        }
+    }
+    console->drawDebugVariables(driver);
+    if (console->open)
+        console->drawInputLine(driver);
+    if (showFps)
+        drawFps();
+    driver->endScene();
+
+    if (gameLogic)
+        gameLogic->postFrame();
+}
+
+void TovarDevice::drawFps() {
+    irr::gui::IGUIFont* font = console->font;
+    if (!font)
+        return;
+    const stringw text = stringw(L"FPS: ") + stringw(driver->getFPS());
+    const auto textSize = font->getDimension(text.c_str());
+    const int right = static_cast<int>(driver->getScreenSize().Width) - 10;
+    font->draw(text, irr::core::rect<irr::s32>(right - textSize.Width, 10, right, 10 + textSize.Height),
+               irr::video::SColor(0xFFFFFFFF));
+}
+
+} // namespace TovarWorks

@@ -1,0 +1,20 @@
+#pragma once
+// "settings.ini": read once at start-up, rewritten whole when the player leaves the options.
+#include "src_lumo/Game/GameData.h"
+
+#include <string>
+
+namespace Lumo {
+
+class SettingsFile {
+public:
+    // Defaults for a missing file, key or unusable value; volumes clamped to 0-100.
+    static GameSettings read(const std::wstring& fileName = L"settings.ini");
+    // Writes the canonical nine lines through a temporary file, so a failed write loses nothing.
+    static bool save(const GameSettings& settings, const std::string& fileName = "settings.ini");
+};
+
+// Writes the settings held in gGameData.
+bool saveSettings();
+
+} // namespace Lumo

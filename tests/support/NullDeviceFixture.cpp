@@ -1,0 +1,27 @@
+#include "NullDeviceFixture.h"
+
+void NullDeviceFixture::SetUp() {
+    TovarWorks::gDevice = new TovarWorks::TovarDevice();
+    messages = std::make_shared<TovarWorks::RecordingMessageOutput>();
+    TovarWorks::gDevice->setMessageOutput(messages);
+    ASSERT_TRUE(TovarWorks::gDevice->init(640, 360, false, irr::video::EDT_NULL));
+    TovarWorks::gDevice->getIrrlichtDevice()->getTimer()->stop();
+    Lumo::gGameData = new Lumo::GameData();
+}
+
+void NullDeviceFixture::TearDown() {
+    delete TovarWorks::gDevice;
+    TovarWorks::gDevice = nullptr;
+    delete Lumo::gGameData;
+    Lumo::gGameData = nullptr;
+}
+
+void NullDeviceFixture::advanceTime(uint32_t deltaMillis) {
+    irr::ITimer* timer = TovarWorks::gDevice->getIrrlichtDevice()->getTimer();
+    timer->setTime(timer->getTime() + deltaMillis);
+}
+
+void NullDeviceFixture::runFrame(uint32_t deltaMillis) {
+    advanceTime(deltaMillis);
+    TovarWorks::gDevice->runFrame();
+}
