@@ -9,6 +9,7 @@
 #include "TovarWorks/Platform/NativePath.h"
 #include "TovarWorks/Processes/ProcessManager.h"
 #include "TovarWorks/Shaders/ShaderManager.h"
+#include "TovarWorks/SoundSystem/SoundManager.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -136,9 +137,16 @@ bool TovarDevice::init(uint32_t width, uint32_t height, bool fullscreen, irr::vi
     // Sprites are alpha-blended 3D bodies: they must still write depth to sort against each other.
     driver->setAllowZWriteOnTransparent(true);
 
+    // Without an audio output the manager still listens, and the game runs silently.
+    soundManager = std::make_shared<SoundManager>(processManager);
+    if (!soundManager->createEngine())
+        print(languageSystem->getText(3), MSG_ERROR);
+
     eventManager->RegisterEventType(PlaySoundEventType);
     eventManager->RegisterEventType(FadeSoundEventType);
     eventManager->RegisterEventType(ShowEffectEventType);
+    eventManager->AddListener(soundManager, PlaySoundEventType);
+    eventManager->AddListener(soundManager, FadeSoundEventType);
 
     console = std::make_shared<ConsoleLogic>(guiEnvironment->getBuiltInFont());
 
