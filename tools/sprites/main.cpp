@@ -3,7 +3,10 @@
 #include "tools/sprites/CharacterCatalogue.h"
 #include "tools/sprites/CharacterSheet.h"
 #include "tools/sprites/ContactSheet.h"
+#include "tools/sprites/EffectTextures.h"
+#include "tools/sprites/ItemSheet.h"
 #include "tools/sprites/PngWriter.h"
+#include "tools/sprites/StuffSheet.h"
 
 #include <fstream>
 #include <iostream>
@@ -56,6 +59,24 @@ int main(int argc, char** argv)
         for (const char* name : previewFrames)
             preview.add(sheet.frame(name));
     }
+
+    const std::string data = runtime + "/lumodata";
+    const FramedSheet items = ItemSheet::build();
+    const FramedSheet stuff = StuffSheet::build();
+    ok = writeDefinition(png, data, items.definition(), items.image(), "def_items.xml") && ok;
+    ok = writeDefinition(png, data, stuff.definition(), stuff.image(), "def_stuff.xml") && ok;
+
+    const RgbaImage effects[] = {EffectTextures::shadow(), EffectTextures::flour(), EffectTextures::lightSmoke(),
+                                 EffectTextures::darkSmoke()};
+    ok = png.write(effects[0], data + "/shadow.png") && ok;
+    ok = png.write(effects[1], people + "/flour.png") && ok;
+    ok = png.write(effects[2], people + "/k_1.png") && ok;
+    ok = png.write(effects[3], people + "/k_2.png") && ok;
+
+    preview.addWide(items.image());
+    preview.addWide(stuff.image());
+    for (const RgbaImage& effect : effects)
+        preview.add(effect);
 
     if (argc >= 3)
         ok = png.write(preview.render(4), argv[2]) && ok;
