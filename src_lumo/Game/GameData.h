@@ -1,6 +1,7 @@
 #pragma once
 // The one game-data block, reached through gGameData: settings, interface textures, texts and
 // the world state. Later systems add their fields here.
+#include "src_lumo/Sprites/FileLoader.h"
 #include "TovarWorks/Language/GameTexts.h"
 
 #include <irrlicht.h>
@@ -21,6 +22,7 @@ struct GameSettings {
 struct GameData {
     GameSettings settings;
     TovarWorks::GameTexts texts;
+    FileLoader spriteDefinitions;
 
     irr::video::ITexture* fontTexture = nullptr;
     irr::video::ITexture* itemsTexture = nullptr;
