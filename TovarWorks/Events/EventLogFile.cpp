@@ -13,6 +13,15 @@
 #include <fstream>
 #include <map>
 
+namespace TovarWorks {
+// Found by the library when it creates an event it reads; see EventLogInputArchive::unfinished.
+template <class Event>
+void load_construct_data(EventLogInputArchive& archive, Event* event, const unsigned int) {
+    ::new (event) Event();
+    archive.unfinished.reset(event);
+}
+} // namespace TovarWorks
+
 // After the archive headers: this instantiates the classes' serialisation for both archives.
 BOOST_CLASS_EXPORT_IMPLEMENT(TovarWorks::BaseEventData)
 BOOST_CLASS_EXPORT_IMPLEMENT(TovarWorks::NextTextEvent)
@@ -65,6 +74,7 @@ void readEventLog(std::istream& stream, const std::function<void(const IEventDat
     for (int i = 0; i < count; ++i) {
         IEventData* pointer = nullptr;
         archive >> pointer;
+        archive.unfinished.release(); // now owned below
         if (!pointer)
             continue;
         IEventDataPtr& owner = owners[pointer];
