@@ -117,8 +117,9 @@ TEST_F(EventDeliveryProperty, EveryAcceptedEventIsDeliveredOnceInQueueOrder) {
             } else if (action == 7 && !typed.empty()) {
                 events.RemoveListener(typed[random() % typed.size()], *kTypes[0]);
             } else {
-                const uint32_t limit = chance(0.2) ? IEventManager::kInfinite
-                                                   : std::uniform_int_distribution<uint32_t>(0, 12)(random);
+                const uint32_t limit = chance(0.2)
+                                           ? IEventManager::kInfinite
+                                           : std::uniform_int_distribution<uint32_t>(0, 12)(random);
                 events.Tick(limit);
             }
         }

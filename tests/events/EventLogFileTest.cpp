@@ -49,9 +49,7 @@ protected:
         NullDeviceFixture::TearDown();
     }
 
-    std::wstring file(const char* name = "Eventlog.txt") const {
-        return (folder / name).wstring();
-    }
+    std::wstring file(const char* name = "Eventlog.txt") const { return (folder / name).wstring(); }
     std::string contents(const std::wstring& name) const {
         std::ifstream in{fs::path(name)};
         std::stringstream text;
@@ -178,9 +176,9 @@ TEST_F(EventLogFileTest, UnwritablePlaceRaisesAnOutputStreamError) {
 
 TEST_F(EventLogFileTest, UnregisteredClassFailsAtThatEventKeepingWhatWasWritten) {
     try {
-        writeEventLog(file(), {stamped<NextTextEvent>(1),
-                               std::make_shared<Lumo::SetTimeEvent>(6, 0),
-                               stamped<FlipNovelCharacterEvent>(3)});
+        writeEventLog(file(),
+                      {stamped<NextTextEvent>(1), std::make_shared<Lumo::SetTimeEvent>(6, 0),
+                       stamped<FlipNovelCharacterEvent>(3)});
         FAIL() << "saving a game event succeeded";
     } catch (const archive_exception& error) {
         EXPECT_EQ(archive_exception::unregistered_class, error.code);
@@ -316,8 +314,8 @@ TEST(EventLogStream, RandomBytesNeverCrash) {
 // --- replay ---
 
 TEST_F(EventLogFileTest, LoadedLogReplaysOneEventPerTickOnceTimeHasPassed) {
-    writeEventLog(file(), {stamped<NextTextEvent>(0), stamped<NextTextEvent>(0),
-                           stamped<NextTextEvent>(0)});
+    writeEventLog(
+        file(), {stamped<NextTextEvent>(0), stamped<NextTextEvent>(0), stamped<NextTextEvent>(0)});
     ASSERT_EQ("ok", load(file()));
     events.Tick(IEventManager::kInfinite);
     EXPECT_EQ(3u, events.getReplayList().size()); // no time has passed since loading

@@ -1,5 +1,5 @@
-#include "TovarWorks/Processes/Process.h"
 #include "TovarWorks/Processes/ProcessManager.h"
+#include "TovarWorks/Processes/Process.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +62,8 @@ TEST_F(ProcessManagerTest, NewProcessStartsAliveActiveUnpausedAndDetached) {
     EXPECT_FALSE(process.GetNext());
 }
 
-TEST_F(ProcessManagerTest, ChainRunsStrictlyInOrderEachSuccessorStartingInThePassThatRemovesItsPredecessor) {
+TEST_F(ProcessManagerTest,
+       ChainRunsStrictlyInOrderEachSuccessorStartingInThePassThatRemovesItsPredecessor) {
     auto a = make("a", 2), b = make("b", 1), c = make("c", 1);
     a->SetNext(b);
     b->SetNext(c);

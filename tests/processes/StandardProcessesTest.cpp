@@ -99,7 +99,8 @@ TEST_F(StandardProcessesTest, CallEventWithoutEventIsBornDeadAndRemovedOnTheFirs
 
 // --- ProcessChain ---
 
-TEST_F(StandardProcessesTest, ChainDeliversFirstEventAtOnceAndTheSecondAboutOneAndAHalfSecondsLater) {
+TEST_F(StandardProcessesTest,
+       ChainDeliversFirstEventAtOnceAndTheSecondAboutOneAndAHalfSecondsLater) {
     const IEventDataPtr first = setTime(1), second = setTime(2);
     ProcessChain chain;
     chain.AddEvent(first, 0);
@@ -217,7 +218,7 @@ TEST_F(StandardProcessesTest, FadeFromBlackEndsTransparent) {
     processes().Attach(fade);
     runFrame(100);
     EXPECT_EQ(191u, fadeAlpha()); // (1 - 0.25) * 255, truncated
-    runFrame(1000); // a long frame overshoots: the final colour, then it dies
+    runFrame(1000);               // a long frame overshoots: the final colour, then it dies
     EXPECT_EQ(0u, Lumo::gGameData->screenFadeColor);
     EXPECT_TRUE(fade->dead);
 }
