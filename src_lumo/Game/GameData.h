@@ -2,6 +2,7 @@
 // The one game-data block, reached through gGameData: settings, interface textures, texts and
 // the world state. Later systems add their fields here.
 #include "TovarWorks/Language/GameTexts.h"
+#include "src_lumo/Game/WorldState.h"
 #include "src_lumo/Gui/InterfaceView.h"
 
 #include <irrlicht.h>
@@ -34,6 +35,8 @@ struct GameData {
     uint32_t screenFadeColor = 0;
     // Where the interface is drawn; the visual updates it on resize.
     InterfaceView interfaceView;
+
+    WorldState world;
 };
 
 extern GameData* gGameData;
