@@ -38,6 +38,9 @@ constexpr float kLineSpacing = 30.0f;
 constexpr float kSlideDistance = 250.0f;
 constexpr float kFallOutY = -300.0f;
 
+// A value below n from the standard generator's low 15 bits, as the game has always drawn them.
+int randomBelow(int n) { return static_cast<int>((std::rand() % 32768) * static_cast<long long>(n) / 32768); }
+
 void queue(const TovarWorks::IEventDataPtr& event) {
     if (gDevice && gDevice->getEventManager())
         gDevice->getEventManager()->QueueEvent(event);
@@ -248,9 +251,9 @@ void GameMenue::update(uint32_t deltaMillis) {
 void GameMenue::spawnGood() {
     if (!goodsFactory || !menuScene)
         return;
-    const int frame = static_cast<int>(std::rand() * 9LL / 32768);
-    const float x = static_cast<float>(-550 + static_cast<int>(std::rand() * 1051LL / 32768));
-    const int r = static_cast<int>(std::rand() * 1001LL / 32768);
+    const int frame = randomBelow(9);
+    const float x = static_cast<float>(-550 + randomBelow(1051));
+    const int r = randomBelow(1001);
     irr::scene::ISceneNode* good = goodsFactory(menuScene, kGoodFrames[frame]);
     if (!good)
         return;
