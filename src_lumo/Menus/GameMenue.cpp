@@ -33,7 +33,7 @@ const wchar_t* const kEntryNames[GameMenue::ENTRY_COUNT] = {L"continue", L"new",
 const wchar_t* const kOptionNames[GameMenue::OPTION_COUNT] = {L"music", L"sound", L"screen", L"size", L"render"};
 
 constexpr float kEntriesX = 272.0f, kEntriesY = 180.0f;
-constexpr float kOptionsX = 176.0f, kOptionValuesX = 320.0f, kOptionsY = 156.0f;
+constexpr float kOptionsX = 144.0f, kOptionValuesX = 256.0f, kOptionsY = 156.0f;
 constexpr float kLineSpacing = 30.0f;
 constexpr float kSlideDistance = 250.0f;
 constexpr float kFallOutY = -300.0f;
