@@ -1,6 +1,7 @@
 #pragma once
 // The one game-data block, reached through gGameData: settings, interface textures, texts and
 // the world state. Later systems add their fields here.
+#include "src_lumo/Sprites/FileLoader.h"
 #include "TovarWorks/Language/GameTexts.h"
 #include "src_lumo/Gui/InterfaceView.h"
 
@@ -22,6 +23,7 @@ struct GameSettings {
 struct GameData {
     GameSettings settings;
     TovarWorks::GameTexts texts;
+    FileLoader spriteDefinitions;
 
     irr::video::ITexture* fontTexture = nullptr;
     irr::video::ITexture* itemsTexture = nullptr;

@@ -1,0 +1,44 @@
+#pragma once
+// One animation frame of a sprite: the pixels of a bitmap region turned into a thin slab. The
+// front mesh carries the pixels as merged rectangles; the edge mesh is the one-pixel side walls
+// drawn in the border colour. Built once at load time, never changed afterwards.
+#include "src_lumo/Sprites/QuadMesh.h"
+
+#include <irrlicht.h>
+
+#include <map>
+#include <string>
+
+namespace Lumo {
+
+class VisualCharacterFrame {
+public:
+    // rect is in bitmap pixels, right and bottom exclusive; the part outside the bitmap is cut
+    // off. The texture is the bitmap as uploaded to the driver (owned by the texture cache).
+    VisualCharacterFrame(std::wstring name, irr::video::ITexture* texture, const irr::video::IImage& bitmap,
+                         const irr::core::recti& rect, float thickness, irr::video::SColor borderColor);
+
+    const std::wstring& getName() const { return name; }
+    irr::video::ITexture* getTexture() const { return texture; }
+    const irr::core::aabbox3df& getBoundingBox() const { return boundingBox; }
+    const QuadMesh& getFrontMesh() const { return front; }
+    const QuadMesh& getEdgeMesh() const { return edge; }
+
+    void setFixpoint(const std::wstring& fixpointName, const irr::core::vector2di& position);
+    // (0, 0) when the frame has no fixpoint of that name.
+    irr::core::vector2di getFixpoint(const std::wstring& fixpointName) const;
+
+private:
+    class PixelRegion;
+    void buildFront(const PixelRegion& region, float thickness, irr::video::SColor color);
+    void buildWalls(const PixelRegion& region, float thickness, irr::video::SColor color);
+
+    std::wstring name;
+    irr::video::ITexture* texture;
+    irr::core::aabbox3df boundingBox{-1.f, -1.f, -1.f, 1.f, 1.f, 1.f};
+    QuadMesh front;
+    QuadMesh edge;
+    std::map<std::wstring, irr::core::vector2di> fixpoints;
+};
+
+} // namespace Lumo
