@@ -21,7 +21,7 @@ public:
     // The interface rectangle of week day i's box.
     static irr::core::rectf dayBoxArea(int weekDay);
 
-    const DigitCounter& getMoneyCounter() const { return moneyCounter; }
+    DigitCounter& getMoneyCounter() { return moneyCounter; }
 
 private:
     const GameStatus* status;

@@ -1,0 +1,224 @@
+// The title and pause menu's rules: entries, options, saving, starting and resuming a game.
+#include "NullDeviceFixture.h"
+#include "RecordingListener.h"
+#include "TempDir.h"
+
+#include "TovarWorks/Events/EventManager.h"
+#include "TovarWorks/Events/EventTypes.h"
+#include "TovarWorks/Events/FadeSoundEvent.h"
+#include "src_lumo/Menus/GameMenue.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+using namespace Lumo;
+
+class GameMenueTest : public NullDeviceFixture {
+protected:
+    void SetUp() override {
+        NullDeviceFixture::SetUp();
+        for (const TovarWorks::EventType* type : TovarWorks::kGameEventTypes)
+            device().getEventManager()->RegisterEventType(*type);
+        device().getEventManager()->AddListener(listener, TovarWorks::StartNewGameEventType);
+        device().getEventManager()->AddListener(listener, TovarWorks::FadeSoundEventType);
+        device().getEventManager()->AddListener(listener, TovarWorks::PlaySoundEventType);
+        menu = std::make_unique<GameMenue>(FallingGoodFactory(), settingsFile);
+    }
+    void TearDown() override {
+        menu.reset();
+        NullDeviceFixture::TearDown();
+    }
+
+    void press(irr::EKEY_CODE key) {
+        irr::SEvent event{};
+        event.EventType = irr::EET_KEY_INPUT_EVENT;
+        event.KeyInput.Key = key;
+        event.KeyInput.PressedDown = true;
+        lastAnswer = menu->handleKey(event);
+        event.KeyInput.PressedDown = false;
+        EXPECT_FALSE(menu->handleKey(event)) << "releases are ignored";
+    }
+    void press(irr::EKEY_CODE key, int times) {
+        for (int i = 0; i < times; ++i)
+            press(key);
+    }
+    // Frames of the main loop with the menu updated as the logic does.
+    void frames(int count, uint32_t millis = 20) {
+        for (int i = 0; i < count; ++i) {
+            runFrame(millis);
+            menu->update(millis);
+        }
+    }
+    int heard(const TovarWorks::EventType& type) const {
+        int count = 0;
+        for (uint32_t hash : listener->hashes)
+            count += hash == type.getHash();
+        return count;
+    }
+
+    TempDir folder;
+    const std::string settingsFile = folder.file("settings.ini");
+    std::shared_ptr<RecordingListener> listener = std::make_shared<RecordingListener>();
+    std::unique_ptr<GameMenue> menu;
+    bool lastAnswer = false;
+};
+
+TEST_F(GameMenueTest, ContinueIsGreyAtFirstStartAndDoesNothing) {
+    EXPECT_EQ(menu->getEntryColour(GameMenue::ENTRY_CONTINUE), irr::video::SColor(0xFF646464));
+    EXPECT_EQ(menu->getEntryColour(GameMenue::ENTRY_NEW), irr::video::SColor(0xFFFFFFFF));
+    press(irr::KEY_SPACE);
+    EXPECT_TRUE(menu->isOpen());
+    frames(30);
+    EXPECT_EQ(menu->getFadeTime(), 0);
+}
+
+TEST_F(GameMenueTest, TitleMusicStartsSilentOnChannelOneAndFadesIn) {
+    frames(1);
+    EXPECT_EQ(heard(TovarWorks::PlaySoundEventType), 1);
+    EXPECT_EQ(heard(TovarWorks::FadeSoundEventType), 1);
+}
+
+TEST_F(GameMenueTest, NewStartsTheGameAfterTheFadeAndEscapeReopensWithContinue) {
+    press(irr::KEY_DOWN);
+    press(irr::KEY_SPACE);
+    EXPECT_FALSE(menu->isOpen());
+    EXPECT_TRUE(menu->isNewDisabled());
+    EXPECT_FALSE(menu->isContinueDisabled());
+
+    frames(80); // 1.6 s: the screen is still fading, then waiting
+    EXPECT_EQ(heard(TovarWorks::StartNewGameEventType), 0);
+    EXPECT_TRUE(menu->isHidden());
+    frames(30);
+    EXPECT_EQ(heard(TovarWorks::StartNewGameEventType), 1);
+
+    menu->openMenu(); // the logic on Escape
+    EXPECT_TRUE(menu->isOpen());
+    EXPECT_EQ(menu->getEntryColour(GameMenue::ENTRY_CONTINUE), irr::video::SColor(0xFFFFFFFF));
+    EXPECT_EQ(menu->getEntryColour(GameMenue::ENTRY_NEW), irr::video::SColor(0xFF646464));
+    frames(25);
+    EXPECT_EQ(menu->getFadeTime(), 0);
+
+    press(irr::KEY_UP);
+    press(irr::KEY_SPACE);
+    EXPECT_FALSE(menu->isOpen()) << "continue resumes at once";
+    frames(12, 20);
+    EXPECT_FALSE(menu->isHidden());
+    frames(13, 20);
+    EXPECT_TRUE(menu->isHidden()) << "the menu fades out over 500 ms";
+
+    menu->openMenu();
+    press(irr::KEY_DOWN);
+    press(irr::KEY_SPACE);
+    EXPECT_TRUE(menu->isOpen()) << "a second new game cannot be started";
+}
+
+TEST_F(GameMenueTest, DownFiveTimesStopsAtEndWhichQuits) {
+    press(irr::KEY_DOWN, 5);
+    EXPECT_EQ(menu->getSelection(), GameMenue::ENTRY_END);
+    EXPECT_FALSE(device().quitRequested());
+    press(irr::KEY_SPACE);
+    EXPECT_TRUE(device().quitRequested());
+}
+
+class OptionsTest : public GameMenueTest {
+protected:
+    void SetUp() override {
+        GameMenueTest::SetUp();
+        press(irr::KEY_DOWN, 2);
+        press(irr::KEY_SPACE);
+        ASSERT_TRUE(menu->isOptionsOpen());
+    }
+    void selectOption(int option) {
+        press(irr::KEY_UP, 5);
+        press(irr::KEY_DOWN, option);
+    }
+    GameSettings& settings() { return gGameData->settings; }
+};
+
+TEST_F(OptionsTest, SizeStepsOnlyBetweenTheOfferedSizes) {
+    selectOption(GameMenue::OPTION_SIZE);
+    press(irr::KEY_LEFT);
+    EXPECT_EQ(settings().width, 1024);
+    EXPECT_EQ(settings().height, 720);
+    settings().width = 640;
+    settings().height = 360;
+    press(irr::KEY_RIGHT, 2);
+    EXPECT_EQ(settings().width, 1920);
+    EXPECT_EQ(settings().height, 1080);
+    press(irr::KEY_RIGHT);
+    EXPECT_EQ(settings().width, 1920);
+    press(irr::KEY_LEFT, 3);
+    EXPECT_EQ(settings().width, 640);
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_SIZE), L"640x360");
+}
+
+TEST_F(OptionsTest, VolumesMoveInTensWithinZeroToHundred) {
+    selectOption(GameMenue::OPTION_MUSIC);
+    press(irr::KEY_RIGHT);
+    EXPECT_EQ(settings().musicVolume, 100);
+    press(irr::KEY_LEFT, 3);
+    EXPECT_EQ(settings().musicVolume, 70);
+    press(irr::KEY_LEFT, 20);
+    EXPECT_EQ(settings().musicVolume, 0);
+    selectOption(GameMenue::OPTION_SOUND);
+    press(irr::KEY_LEFT);
+    EXPECT_EQ(settings().soundVolume, 90);
+    EXPECT_EQ(settings().musicVolume, 0);
+}
+
+TEST_F(OptionsTest, ScreenAndRenderSwitchWithLeftAndRight) {
+    selectOption(GameMenue::OPTION_SCREEN);
+    press(irr::KEY_RIGHT);
+    EXPECT_TRUE(settings().fullscreen);
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_SCREEN), L"fullscreen");
+    press(irr::KEY_LEFT);
+    EXPECT_FALSE(settings().fullscreen);
+    selectOption(GameMenue::OPTION_RENDER);
+    press(irr::KEY_LEFT);
+    EXPECT_FALSE(settings().pixelPrecise);
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_RENDER), L"stretched");
+    press(irr::KEY_DOWN, 3);
+    EXPECT_EQ(menu->getOptionSelection(), GameMenue::OPTION_RENDER);
+}
+
+TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
+    press(irr::KEY_SPACE);
+    EXPECT_TRUE(lastAnswer);
+    EXPECT_FALSE(menu->isOptionsOpen());
+    ASSERT_TRUE(std::filesystem::exists(settingsFile));
+    EXPECT_EQ(readWholeFile(settingsFile),
+              "[key-bindings]\n[sound]\nmusic=100\nsound=100\n[graphics]\nfullscreen=false\nresx=1024\n"
+              "resy=720\npixelprec=true\n");
+
+    std::filesystem::remove(settingsFile);
+    press(irr::KEY_SPACE); // "options" again
+    EXPECT_FALSE(lastAnswer);
+    selectOption(GameMenue::OPTION_SOUND);
+    press(irr::KEY_LEFT);
+    press(irr::KEY_SPACE);
+    EXPECT_TRUE(lastAnswer);
+    EXPECT_NE(readWholeFile(settingsFile).find("sound=90\n"), std::string::npos);
+}
+
+TEST_F(GameMenueTest, GoodsFallWhileTheMenuIsOpenAndLeaveBelowTheScreen) {
+    int made = 0;
+    menu = std::make_unique<GameMenue>(
+        [&made](irr::scene::ISceneManager* scene, const std::string& frame) {
+            EXPECT_EQ(frame.rfind("item_", 0), 0u);
+            ++made;
+            return scene->addEmptySceneNode();
+        },
+        settingsFile);
+    frames(10, 21); // 210 ms: one good
+    ASSERT_EQ(made, 1);
+    ASSERT_EQ(menu->fallingGoodCount(), 1u);
+    frames(100, 21);
+    EXPECT_GT(made, 5);
+    // 0.1 units per ms from y = 200: a good leaves the view (below -300) after 5 s.
+    frames(250, 21);
+    EXPECT_GT(made, 30);
+    EXPECT_LT(menu->fallingGoodCount(), static_cast<size_t>(made)) << "the first goods have fallen out";
+    EXPECT_LE(menu->fallingGoodCount(), 5000u / 210 + 1);
+}

@@ -1,0 +1,232 @@
+// Typing, paging and confirming of the dialogue boxes, the waiting process, and the overlay line.
+#include "NullDeviceFixture.h"
+
+#include "TovarWorks/Processes/ProcessManager.h"
+#include "src_lumo/Events/ShowOverlayTextEvent.h"
+#include "src_lumo/Events/StartNewGameEvent.h"
+#include "src_lumo/Gui/BitmapFont.h"
+#include "src_lumo/Gui/TextBoxList.h"
+#include "src_lumo/Gui/TextOverlay.h"
+#include "src_lumo/Gui/VisualTextBoxStatic.h"
+#include "src_lumo/Processes/HandleTextBoxProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+using namespace Lumo;
+
+namespace {
+
+// Feeds frames of a fixed length to a box.
+void typeFor(VisualTextBox& box, uint32_t millis, uint32_t frame = 5) {
+    for (uint32_t t = 0; t < millis; t += frame)
+        box.update(frame);
+}
+
+std::shared_ptr<VisualTextBoxStatic> typedBox(const std::wstring& firstPage, const std::wstring& secondPage = L"") {
+    auto box = std::make_shared<VisualTextBoxStatic>(firstPage);
+    if (!secondPage.empty())
+        box->addPage(secondPage);
+    box->show();
+    typeFor(*box, 15 * static_cast<uint32_t>(firstPage.size()));
+    return box;
+}
+
+} // namespace
+
+TEST(TextBoxTyping, TwentyCharactersAreTypedAfterThreeHundredMilliseconds) {
+    VisualTextBoxStatic box(L"twenty characters!!!");
+    ASSERT_EQ(box.currentPage()->size(), 20u);
+    box.show();
+    typeFor(box, 295);
+    EXPECT_FALSE(box.isPageComplete());
+    EXPECT_EQ(box.visibleCount(), 19u);
+    typeFor(box, 5);
+    EXPECT_TRUE(box.isPageComplete());
+}
+
+TEST(TextBoxTyping, NothingIsTypedBeforeTheBoxIsShown) {
+    VisualTextBoxStatic box(L"hello");
+    typeFor(box, 1000);
+    EXPECT_EQ(box.visibleCount(), 0u);
+    EXPECT_FALSE(box.isPageComplete());
+}
+
+TEST(TextBoxTyping, EachLetterDropsIntoPlaceWithinFiftyMilliseconds) {
+    VisualTextBoxStatic box(L"abc");
+    box.show();
+    typeFor(box, 15); // the second letter just appeared
+    EXPECT_LT(box.dropOffsetPixels(1), -10) << "a new letter starts well above its place";
+    typeFor(box, 50);
+    EXPECT_EQ(box.dropOffsetPixels(1), 0);
+}
+
+TEST(TextBoxTyping, MarkerCyclesThroughItsThreeCellsOnceThePageIsComplete) {
+    VisualTextBoxStatic box(L"ab");
+    box.show();
+    EXPECT_EQ(box.markerCell(), -1);
+    typeFor(box, 30);
+    ASSERT_TRUE(box.isPageComplete());
+    std::vector<int> cells;
+    for (int step = 0; step < 6; ++step) {
+        cells.push_back(box.markerCell());
+        typeFor(box, VisualTextBoxStatic::kMarkerCellMs);
+    }
+    EXPECT_EQ(std::set<int>(cells.begin(), cells.end()), (std::set<int>{0, 1, 2}));
+    for (size_t i = 1; i < cells.size(); ++i)
+        EXPECT_EQ(cells[i], (cells[i - 1] + 1) % 3) << "step " << i;
+}
+
+TEST(TextBoxTyping, EmptyPageNeverCompletes) {
+    VisualTextBoxStatic box(L"");
+    box.show();
+    typeFor(box, 5000);
+    EXPECT_FALSE(box.isPageComplete());
+}
+
+TEST(BitmapFontAtlas, UpperCaseLeavesABlankCellButTheWordKeepsItsWidth) {
+    irr::core::recti source;
+    EXPECT_FALSE(BitmapFont::glyphSource(L'H', source));
+    EXPECT_FALSE(BitmapFont::glyphSource(L' ', source));
+    EXPECT_EQ(BitmapFont::measure(L"Hello").Width, 5 * 16);
+    ASSERT_TRUE(BitmapFont::glyphSource(L'e', source));
+    EXPECT_EQ(source, irr::core::recti(2 + 32 * 5, 2 + 32 * 2, 18 + 32 * 5, 18 + 32 * 2));
+}
+
+TEST(BitmapFontAtlas, GlyphsFollowTheAsciiRowsWithoutUpperCase) {
+    irr::core::recti source;
+    ASSERT_TRUE(BitmapFont::glyphSource(L'!', source));
+    EXPECT_EQ(source.UpperLeftCorner, irr::core::position2di(2 + 32, 2));
+    ASSERT_TRUE(BitmapFont::glyphSource(L'?', source));
+    EXPECT_EQ(source.UpperLeftCorner, irr::core::position2di(2 + 32 * 15, 2 + 32));
+    ASSERT_TRUE(BitmapFont::glyphSource(L'z', source));
+    EXPECT_EQ(source.UpperLeftCorner, irr::core::position2di(2 + 32 * 10, 2 + 32 * 3));
+    EXPECT_FALSE(BitmapFont::glyphSource(L'#', source));
+    EXPECT_FALSE(BitmapFont::glyphSource(L'{', source));
+}
+
+TEST(BitmapFontAtlas, MeasureCountsTheLongestLineAndEveryLine) {
+    const irr::core::dimension2di size = BitmapFont::measure(L"ab\nlonger\nc", 16);
+    EXPECT_EQ(size.Width, 6 * 16);
+    EXPECT_EQ(size.Height, 3 * 16);
+}
+
+class ConfirmTest : public ::testing::Test {
+protected:
+    TextBoxList list;
+};
+
+TEST_F(ConfirmTest, ConfirmTurnsPagesAndFinishesTheFirstBoxOnItsLastPage) {
+    auto twoPages = typedBox(L"first", L"second");
+    auto lastPage = typedBox(L"only");
+    auto stillTyping = std::make_shared<VisualTextBoxStatic>(L"not yet typed");
+    stillTyping->show();
+    list.add(twoPages);
+    list.add(stillTyping);
+    list.add(lastPage);
+
+    EXPECT_TRUE(list.confirm());
+    EXPECT_EQ(twoPages->getPageIndex(), 1);
+    EXPECT_FALSE(twoPages->isPageComplete()) << "the new page starts typing";
+    EXPECT_EQ(stillTyping->getPageIndex(), 0) << "a page still typing is not turned";
+    EXPECT_TRUE(lastPage->isFinished());
+    EXPECT_EQ(list.getBoxes().size(), 2u);
+
+    typeFor(*twoPages, 15 * 6);
+    EXPECT_TRUE(list.confirm());
+    EXPECT_TRUE(twoPages->isFinished());
+    EXPECT_FALSE(stillTyping->isFinished());
+    ASSERT_EQ(list.getBoxes().size(), 1u);
+    EXPECT_EQ(list.getBoxes().front(), stillTyping);
+}
+
+TEST_F(ConfirmTest, TheFirstFinishedBoxEndsTheWalk) {
+    auto first = typedBox(L"one");
+    auto second = typedBox(L"two");
+    list.add(first);
+    list.add(second);
+    EXPECT_TRUE(list.confirm());
+    EXPECT_TRUE(first->isFinished());
+    EXPECT_FALSE(second->isFinished());
+    EXPECT_TRUE(list.confirm());
+    EXPECT_TRUE(second->isFinished());
+    EXPECT_TRUE(list.getBoxes().empty());
+}
+
+TEST_F(ConfirmTest, NothingToConfirmLeavesTheKeyUnused) {
+    EXPECT_FALSE(list.confirm());
+    auto typing = std::make_shared<VisualTextBoxStatic>(L"still typing");
+    typing->show();
+    list.add(typing);
+    EXPECT_FALSE(list.confirm());
+}
+
+class TextBoxProcessTest : public NullDeviceFixture {};
+
+TEST_F(TextBoxProcessTest, ProcessShowsTheBoxTypesItAndEndsWhenTheLastPageIsConfirmed) {
+    auto box = std::make_shared<VisualTextBoxStatic>(L"hello", L"baker");
+    auto process = std::make_shared<HandleTextBoxProcess>(box);
+    TextBoxList list;
+    list.add(box);
+    device().getProcessManager()->Attach(process);
+
+    runFrame(16);
+    EXPECT_TRUE(box->isShown());
+    for (int frame = 0; frame < 10; ++frame)
+        runFrame(16);
+    ASSERT_TRUE(box->isPageComplete());
+    EXPECT_FALSE(process->dead);
+
+    ASSERT_TRUE(list.confirm());
+    runFrame(16);
+    EXPECT_TRUE(process->dead);
+    runFrame(16);
+    EXPECT_FALSE(device().getProcessManager()->contains(process)) << "the list lets it go";
+}
+
+TEST_F(TextBoxProcessTest, ProcessWithoutABoxEndsAtOnce) {
+    auto process = std::make_shared<HandleTextBoxProcess>(nullptr);
+    device().getProcessManager()->Attach(process);
+    runFrame(16);
+    EXPECT_TRUE(process->dead);
+}
+
+class OverlayTest : public ::testing::Test {
+protected:
+    void run(uint32_t millis) {
+        for (uint32_t t = 0; t < millis; t += 10)
+            overlay.update(10);
+    }
+    TextOverlay overlay;
+};
+
+TEST_F(OverlayTest, ReachesFullOpacityTwoSecondsAfterItIsShown) {
+    EXPECT_TRUE(overlay.handleEvent(ShowOverlayTextEvent("day 2")));
+    EXPECT_EQ(overlay.getText(), L"day 2");
+    EXPECT_TRUE(overlay.visible);
+    EXPECT_EQ(overlay.alpha(), 0u);
+    run(1000);
+    EXPECT_EQ(overlay.alpha(), 128u);
+    run(990);
+    EXPECT_LT(overlay.alpha(), 255u);
+    run(10);
+    EXPECT_EQ(overlay.alpha(), 255u);
+    run(1000);
+    EXPECT_EQ(overlay.alpha(), 255u) << "capped at full";
+}
+
+TEST_F(OverlayTest, FadingOutFromFullTakesTwoSeconds) {
+    overlay.show(L"the end");
+    run(2000);
+    EXPECT_FALSE(overlay.handleEvent(StartNewGameEvent()));
+    EXPECT_EQ(overlay.alpha(), 255u);
+    overlay.fadeOut();
+    run(1990);
+    EXPECT_GT(overlay.alpha(), 0u);
+    run(10);
+    EXPECT_EQ(overlay.alpha(), 0u);
+    run(500);
+    EXPECT_EQ(overlay.alpha(), 0u);
+}

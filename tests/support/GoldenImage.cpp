@@ -1,0 +1,95 @@
+#include "GoldenImage.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+bool updatingReferences() {
+    const char* flag = std::getenv("KORNELO_UPDATE_REFERENCES");
+    return flag && std::string(flag) == "1";
+}
+
+int channelDifference(irr::video::SColor a, irr::video::SColor b) {
+    const int red = std::abs(static_cast<int>(a.getRed()) - static_cast<int>(b.getRed()));
+    const int green = std::abs(static_cast<int>(a.getGreen()) - static_cast<int>(b.getGreen()));
+    const int blue = std::abs(static_cast<int>(a.getBlue()) - static_cast<int>(b.getBlue()));
+    return std::max(red, std::max(green, blue));
+}
+
+// Screen pictures carry whatever the frame buffer's alpha holds; only the colour is compared.
+void makeOpaque(irr::video::IImage* image) {
+    const irr::core::dimension2du size = image->getDimension();
+    for (irr::u32 y = 0; y < size.Height; ++y)
+        for (irr::u32 x = 0; x < size.Width; ++x) {
+            irr::video::SColor colour = image->getPixel(x, y);
+            colour.setAlpha(255);
+            image->setPixel(x, y, colour);
+        }
+}
+
+} // namespace
+
+GoldenImage::GoldenImage(irr::video::IVideoDriver* driver, std::string referenceFolder, std::string outputFolder)
+    : driver(driver), referenceFolder(std::move(referenceFolder)), outputFolder(std::move(outputFolder)) {}
+
+bool GoldenImage::write(irr::video::IImage* image, const std::string& path) const {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    return driver->writeImageToFile(image, path.c_str());
+}
+
+GoldenResult GoldenImage::compare(irr::video::IImage* actual, const std::string& name,
+                                  const GoldenTolerance& tolerance) const {
+    GoldenResult result;
+    const std::string referencePath = referenceFolder + "/" + name + ".png";
+    const std::string actualPath = outputFolder + "/" + name + ".actual.png";
+    if (!actual) {
+        result.message = "no picture to compare for " + name;
+        return result;
+    }
+    makeOpaque(actual);
+    if (updatingReferences()) {
+        result.passed = write(actual, referencePath);
+        result.message = "reference rewritten: " + referencePath;
+        return result;
+    }
+    irr::video::IImage* reference =
+        std::filesystem::exists(referencePath) ? driver->createImageFromFile(referencePath.c_str()) : nullptr;
+    if (!reference) {
+        write(actual, actualPath);
+        result.message = "missing reference " + referencePath + " (actual written to " + actualPath + ")";
+        return result;
+    }
+    const irr::core::dimension2du size = actual->getDimension();
+    if (reference->getDimension() != size) {
+        write(actual, actualPath);
+        reference->drop();
+        result.message = "size differs from " + referencePath;
+        return result;
+    }
+    irr::video::IImage* diff = driver->createImage(irr::video::ECF_A8R8G8B8, size);
+    for (irr::u32 y = 0; y < size.Height; ++y) {
+        for (irr::u32 x = 0; x < size.Width; ++x) {
+            const irr::video::SColor a = actual->getPixel(x, y);
+            const bool differs = channelDifference(a, reference->getPixel(x, y)) > tolerance.channel;
+            result.differentPixels += differs;
+            // Differences in red over a dimmed copy of the picture.
+            diff->setPixel(x, y, differs ? irr::video::SColor(255, 255, 0, 0)
+                                         : irr::video::SColor(255, a.getRed() / 4, a.getGreen() / 4, a.getBlue() / 4));
+        }
+    }
+    reference->drop();
+    result.passed = result.differentPixels <= tolerance.differentPixels;
+    std::ostringstream message;
+    message << name << ": " << result.differentPixels << " pixels differ by more than " << tolerance.channel
+            << " (allowed " << tolerance.differentPixels << ")";
+    if (!result.passed) {
+        write(actual, actualPath);
+        write(diff, outputFolder + "/" + name + ".diff.png");
+        message << "; see " << actualPath;
+    }
+    diff->drop();
+    result.message = message.str();
+    return result;
+}

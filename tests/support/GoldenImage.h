@@ -1,0 +1,36 @@
+#pragma once
+// Compares a rendered picture with a reference PNG: counts the pixels whose colour differs by
+// more than a channel tolerance and fails above a pixel budget. A missing reference fails. On a
+// failure the actual picture and a difference map are written next to the test output.
+// KORNELO_UPDATE_REFERENCES=1 rewrites the reference instead (look at it before committing).
+#include <irrlicht.h>
+
+#include <string>
+
+struct GoldenTolerance {
+    int channel = 8;         // largest accepted difference of R, G or B
+    int differentPixels = 40; // pixels allowed beyond that
+};
+
+struct GoldenResult {
+    bool passed = false;
+    int differentPixels = 0;
+    std::string message;
+};
+
+class GoldenImage {
+public:
+    // referenceFolder holds <name>.png; failures go to outputFolder/<name>.actual.png and .diff.png.
+    GoldenImage(irr::video::IVideoDriver* driver, std::string referenceFolder, std::string outputFolder);
+
+    // Sets the picture's alpha to opaque: only colours are compared.
+    GoldenResult compare(irr::video::IImage* actual, const std::string& name,
+                         const GoldenTolerance& tolerance = GoldenTolerance()) const;
+
+private:
+    bool write(irr::video::IImage* image, const std::string& path) const;
+
+    irr::video::IVideoDriver* driver;
+    std::string referenceFolder;
+    std::string outputFolder;
+};
