@@ -1,6 +1,7 @@
 #include "TovarWorks/Events/EventManager.h"
 
 #include "TovarWorks/Console/ConsoleLogic.h"
+#include "TovarWorks/Events/EventLogFile.h"
 #include "TovarWorks/TovarDevice.h"
 
 #include <algorithm>
@@ -147,8 +148,24 @@ bool EventManager::Tick(uint32_t maxMillis) {
     return false;
 }
 
-void EventManager::SaveEventLog(std::wstring) {}
+void EventManager::SaveEventLog(std::wstring fileName) { writeEventLog(fileName, eventLog); }
 
-void EventManager::LoadEventLog(std::wstring) {}
+void EventManager::LoadEventLog(std::wstring fileName) {
+    const size_t before = replayList.size();
+    // Replay timing restarts with whatever was loaded, even when the file fails part-way.
+    auto restartReplay = [&] {
+        if (replayList.size() > before) {
+            replayStartTime = now();
+            replayBaseStamp = replayList.front()->GetTimeStamp();
+        }
+    };
+    try {
+        readEventLog(fileName, [&](const IEventDataPtr& event) { replayList.push_back(event); });
+    } catch (...) {
+        restartReplay();
+        throw;
+    }
+    restartReplay();
+}
 
 } // namespace TovarWorks

@@ -1,0 +1,20 @@
+#pragma once
+// Shows a line of text over the scene.
+#include "TovarWorks/Events/EventTypes.h"
+#include "TovarWorks/Events/IEventData.h"
+
+#include <string>
+#include <utility>
+
+namespace Lumo {
+
+class ShowOverlayTextEvent : public TovarWorks::BaseEventData {
+public:
+    explicit ShowOverlayTextEvent(std::string text) : text(std::move(text)) {}
+
+    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::ShowOverlayTextEventType; }
+
+    std::string text;
+};
+
+} // namespace Lumo

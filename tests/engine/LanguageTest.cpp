@@ -1,0 +1,125 @@
+#include "NullDeviceFixture.h"
+#include "TempDir.h"
+
+#include "TovarWorks/Console/ConsoleLogic.h"
+#include "TovarWorks/Language/GameTexts.h"
+#include "TovarWorks/Language/SimpleLanguageSystem.h"
+#include "TovarWorks/Platform/NativePath.h"
+
+using irr::core::stringw;
+using TovarWorks::GameTexts;
+using TovarWorks::SimpleLanguageSystem;
+
+class LanguageTest : public NullDeviceFixture {
+protected:
+    stringw folderOf(const std::string& sub) const { return stringw(dir.file(sub).c_str()); }
+    const stringw& lastConsoleText() { return device().getConsole()->lines.back().text; }
+    TempDir dir;
+};
+
+TEST_F(LanguageTest, ShippedEngineTextsHaveSixteenNumbers) {
+    SimpleLanguageSystem& language = *device().getLanguageSystem();
+    EXPECT_EQ(language.textCount(), 16u);
+    for (int number = 0; number < 16; ++number)
+        EXPECT_FALSE(language.getText(number).empty()) << "engine text " << number;
+    EXPECT_EQ(language.getText(16), L"STRING_OUT_OF_BOUNDARIES");
+    EXPECT_EQ(language.getText(-1), L"STRING_OUT_OF_BOUNDARIES");
+}
+
+TEST_F(LanguageTest, FolderListsLanguagesAndTheLastMatchingNameCounts) {
+    dir.write("lang/lang.txt", "# languages\nlang=English,english\nlang=\"Deutsch, neu\",deutsch\r\nlang=English,british\n");
+    dir.write("lang/british/defs.tsf", "zero\r\n\ntwo\n");
+    SimpleLanguageSystem language;
+    language.setFolder(folderOf("lang"));
+    ASSERT_EQ(language.languages().size(), 3u);
+    EXPECT_EQ(language.languages()[1]->name, L"Deutsch, neu");
+    EXPECT_EQ(language.languages()[1]->folder, folderOf("lang") + L"\\deutsch");
+    ASSERT_TRUE(language.loadLanguage(L"English"));
+    EXPECT_EQ(language.textCount(), 3u);
+    EXPECT_EQ(language.getText(0), L"zero");
+    EXPECT_EQ(language.getText(1), L"") << "an empty line still takes its number";
+    EXPECT_EQ(language.getText(2), L"two");
+}
+
+TEST_F(LanguageTest, UnknownLanguageAndMissingDefinitionsAreReported) {
+    dir.write("lang/lang.txt", "lang=English,nowhere\n");
+    SimpleLanguageSystem language;
+    language.setFolder(folderOf("lang"));
+    EXPECT_FALSE(language.loadLanguage(L"Klingon"));
+    EXPECT_EQ(lastConsoleText(), L"LANGUAGE-SYSTEM: Language definition 'Klingon' not found.");
+    EXPECT_FALSE(language.loadLanguage(L"English"));
+    EXPECT_EQ(lastConsoleText(),
+              stringw(L"MAP-LANGUAGE: .tsf '") + folderOf("lang") + L"\\nowhere\\defs.tsf' konnte nicht geladen werden");
+
+    SimpleLanguageSystem empty;
+    empty.setFolder(folderOf("no-such-folder"));
+    EXPECT_TRUE(empty.languages().empty());
+}
+
+TEST(KeyLineFieldTest, SplitsAtCommasHonouringQuotes) {
+    const auto field = &SimpleLanguageSystem::keyLineField;
+    EXPECT_EQ(field(L"lang=English,english", 0), L"lang");
+    EXPECT_EQ(field(L"lang=English,english", 1), L"English");
+    EXPECT_EQ(field(L"lang=English,english", 2), L"english");
+    EXPECT_EQ(field(L"lang=English,english", 3), L"");
+    EXPECT_EQ(field(L"no equals here", 1), L"EGT_OUT_OF_RANGE");
+    EXPECT_EQ(field(L"k=\"a,b\",c", 1), L"a,b");
+    EXPECT_EQ(field(L"k=\"a,b\",c", 2), L"c");
+    EXPECT_EQ(field(L"k=\"say \"hi\" now\"", 1), L"say \"hi\" now");
+    EXPECT_EQ(field(L"k=\"open to the end", 1), L"open to the end");
+    EXPECT_EQ(field(L"k=,,x", 3), L"x");
+    EXPECT_EQ(field(L"k=a=b", 1), L"a=b");
+}
+
+class GameTextsTest : public LanguageTest {
+protected:
+    GameTexts load(const std::string& content) {
+        GameTexts texts;
+        texts.loadGameTexts(dir.write("en.txt", content));
+        return texts;
+    }
+};
+
+TEST_F(GameTextsTest, LinesWithExactlyOneEqualsSignAreTexts) {
+    const GameTexts texts = load("# comment\n\nINTRO_1=hello\r\nEMPTY=\nTWO=a=b\nintro_1=lower\n");
+    EXPECT_EQ(texts.getGameText("INTRO_1"), L"hello");
+    EXPECT_EQ(texts.getGameText("intro_1"), L"lower");
+    EXPECT_TRUE(texts.has("EMPTY"));
+    EXPECT_EQ(texts.getGameText("EMPTY"), L"");
+    EXPECT_EQ(texts.getGameText("TWO"), L"MISSINGNO");
+    EXPECT_EQ(texts.getGameText("NOWHERE"), L"MISSINGNO");
+}
+
+TEST_F(GameTextsTest, EscapedNewlinesBecomeLineBreaksEvenInARow) {
+    const GameTexts texts = load("A=one\\n\\ntwo\\\nB=\\n\n");
+    EXPECT_EQ(texts.getGameText("A"), L"one\n\ntwo\\");
+    EXPECT_EQ(texts.getGameText("B"), L"\n");
+}
+
+TEST_F(GameTextsTest, TheFirstDefinitionWinsAndTheSecondIsReported) {
+    const GameTexts texts = load("X=first\nX=second\n");
+    EXPECT_EQ(texts.getGameText("X"), L"first");
+    EXPECT_EQ(lastConsoleText(), L"Take take, text identifier X already defined!");
+}
+
+TEST_F(GameTextsTest, MissingFileLeavesTheTableEmpty) {
+    GameTexts texts;
+    texts.loadGameTexts(dir.file("none.txt"));
+    EXPECT_TRUE(texts.all().empty());
+}
+
+TEST_F(GameTextsTest, BytesAboveAsciiAndGarbageNeverBreakLoading) {
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>((i * 37) % 256);
+    const GameTexts texts = load(garbage + "\nOK=\xe4t\n");
+    EXPECT_EQ(texts.getGameText("OK"), std::wstring(L"\u00e4t"));
+}
+
+TEST(NativePathTest, BackslashesAndCaseOfTheDesignAreFound) {
+    TempDir dir;
+    dir.write("TovarWorks/lang/english/defs.tsf", "x");
+    const std::string designPath = dir.path().string() + "\\tovarworks\\lang\\English\\defs.tsf";
+    EXPECT_EQ(TovarWorks::nativePath(designPath), dir.file("TovarWorks/lang/english/defs.tsf"));
+    EXPECT_EQ(TovarWorks::nativePath(std::string("no\\such\\file")), "no/such/file");
+}

@@ -1,0 +1,22 @@
+#pragma once
+// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+#include <filesystem>
+#include <string>
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return root; }
+    std::string file(const std::string& name) const { return (root / name).string(); }
+    // Writes the bytes as they are and returns the file's path.
+    std::string write(const std::string& name, const std::string& content) const;
+
+private:
+    std::filesystem::path root;
+};
+
+std::string readWholeFile(const std::string& path);
