@@ -1,6 +1,7 @@
 #include "TovarWorks/TovarDevice.h"
 
 #include "TovarWorks/Console/ConsoleLogic.h"
+#include "TovarWorks/Events/EventLogCommand.h"
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/Events/EventTypes.h"
 #include "TovarWorks/GameLogic.h"
@@ -339,6 +340,12 @@ void TovarDevice::runConsoleCommand(const std::vector<stringw>& words) {
         const float factor = static_cast<float>(std::wcstod(words[2].c_str(), nullptr));
         if (irrDevice)
             irrDevice->getTimer()->setSpeed(factor);
+    } else if (command == L"log") {
+        if (words.size() < 3)
+            return;
+        runLogCommand(*eventManager, words[2].c_str(), [this](const std::wstring& message, bool error) {
+            print(message.c_str(), error ? MSG_ERROR : MSG_INFO);
+        });
     } else {
         print(languageSystem->getText(9) + L": " + command, MSG_ERROR);
     }

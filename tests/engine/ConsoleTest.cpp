@@ -1,8 +1,12 @@
 #include "NullDeviceFixture.h"
+#include "TempDir.h"
 
 #include "TovarWorks/Console/ConsoleLogic.h"
+#include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/GameLogic.h"
 #include "TovarWorks/Language/SimpleLanguageSystem.h"
+
+#include <filesystem>
 
 using irr::core::stringw;
 using TovarWorks::ConsoleLogic;
@@ -279,4 +283,23 @@ TEST(DeviceBeforeInit, MessagesBecomeMessageBoxes) {
     ASSERT_EQ(output->messages.size(), 1u);
     EXPECT_EQ(output->messages[0].caption, L"TovarWorks");
     EXPECT_EQ(output->messages[0].text, L"Could not load INI file settings.ini!");
+}
+
+TEST_F(ConsoleTest, LogCommandSwitchesLoggingAndReportsAMissingFile) {
+    const size_t before = console().lines.size();
+    device().executeConsoleLine(L"tovar log");
+    EXPECT_EQ(console().lines.size(), before) << "without a word nothing happens";
+
+    device().executeConsoleLine(L"tovar log on");
+    EXPECT_TRUE(device().getEventManager()->loggingEnabled);
+    device().executeConsoleLine(L"tovar log off");
+    EXPECT_FALSE(device().getEventManager()->loggingEnabled);
+
+    const auto previous = std::filesystem::current_path();
+    TempDir dir;
+    std::filesystem::current_path(dir.path());
+    device().executeConsoleLine(L"tovar log load");
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(lastLine().level, TovarWorks::MSG_ERROR);
+    EXPECT_TRUE(device().getEventManager()->getReplayList().empty());
 }

@@ -1,0 +1,98 @@
+#include "TovarWorks/SoundSystem/SdlSoundEngine.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+namespace TovarWorks {
+
+namespace {
+constexpr int kSampleRate = 44100;
+constexpr int kOutputChannels = 2;
+constexpr int kBufferFrames = 2048;
+constexpr int kInitialMixerChannels = 16;
+} // namespace
+
+bool SdlSoundEngine::outputOpen = false;
+
+std::unique_ptr<SdlSoundEngine> SdlSoundEngine::create() {
+    if (outputOpen)
+        return nullptr;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return nullptr;
+    if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kOutputChannels, kBufferFrames) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return nullptr;
+    }
+    return std::make_unique<SdlSoundEngine>(OpenedOutput{});
+}
+
+SdlSoundEngine::SdlSoundEngine(OpenedOutput)
+    : channelInUse(static_cast<size_t>(Mix_AllocateChannels(kInitialMixerChannels)), false) {
+    outputOpen = true;
+}
+
+SdlSoundEngine::~SdlSoundEngine() {
+    // Handles may outlive the output (a fade still holding its sound); they fall silent.
+    for (const auto& sound : sounds)
+        sound->detachFromOutput();
+    sounds.clear();
+    sources.clear();
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    outputOpen = false;
+}
+
+void SdlSoundEngine::setSoundVolume(float volume) {
+    soundVolume = volume;
+    Mix_MasterVolume(toMixerVolume(volume));
+}
+
+float SdlSoundEngine::getSoundVolume() const { return soundVolume; }
+
+ISoundPtr SdlSoundEngine::play2D(const std::string& fileName, bool loop, bool startPaused) {
+    forgetSilentUnheldSounds();
+    Mix_Chunk* source = loadSource(fileName);
+    if (!source)
+        return nullptr;
+    auto sound = std::make_shared<SdlSound>(*this, *source, claimChannel(), loop);
+    sounds.push_back(sound);
+    if (!startPaused)
+        sound->setIsPaused(false);
+    return sound;
+}
+
+Mix_Chunk* SdlSoundEngine::loadSource(const std::string& fileName) {
+    auto found = sources.find(fileName);
+    if (found != sources.end())
+        return found->second.get();
+    Mix_Chunk* chunk = Mix_LoadWAV(fileName.c_str());
+    if (chunk)
+        sources[fileName].reset(chunk);
+    return chunk;
+}
+
+int SdlSoundEngine::claimChannel() {
+    auto freeSlot = std::find(channelInUse.begin(), channelInUse.end(), false);
+    const int channel = static_cast<int>(freeSlot - channelInUse.begin());
+    if (freeSlot == channelInUse.end())
+        channelInUse.resize(static_cast<size_t>(Mix_AllocateChannels(channel * 2)), false);
+    channelInUse[static_cast<size_t>(channel)] = true;
+    return channel;
+}
+
+void SdlSoundEngine::releaseChannel(int channel) {
+    Mix_HaltChannel(channel);
+    channelInUse[static_cast<size_t>(channel)] = false;
+}
+
+void SdlSoundEngine::forgetSilentUnheldSounds() {
+    // Erasing runs the sounds' destructors, which hand their channels back.
+    sounds.erase(std::remove_if(sounds.begin(), sounds.end(),
+                                [](const std::shared_ptr<SdlSound>& sound) {
+                                    return sound.use_count() == 1 && !sound->isAudible();
+                                }),
+                 sounds.end());
+}
+
+} // namespace TovarWorks

@@ -1,0 +1,47 @@
+#include "src_lumo/World/WalkingCollision.h"
+
+namespace Lumo {
+
+namespace {
+
+// The baker's footprint in whole world units: wide, but only two units deep.
+struct Footprint {
+    int left, right, nearZ, farZ;
+};
+
+bool overlaps(const Footprint& feet, int column, int row) {
+    const int size = CollisionGrid::kCellSize;
+    return size * row + size > feet.nearZ && size * row < feet.farZ &&
+           size * column + size > feet.left && size * column < feet.right;
+}
+
+} // namespace
+
+bool WalkingCollision::blocks(float x, float z) const {
+    const Footprint feet{static_cast<int>(x - 4.0f), static_cast<int>(x + 5.0f),
+                         static_cast<int>(z - 1.0f), static_cast<int>(z + 1.0f)};
+    const int c = static_cast<int>(x / CollisionGrid::kCellSize);
+    const int r = static_cast<int>(z / CollisionGrid::kCellSize);
+    const int tested[5][2] = {{c, r}, {c, r + 1}, {c + 1, r}, {c - 1, r}, {c, r - 1}};
+    for (const auto& cell : tested)
+        if (grid.isBlocked(cell[0], cell[1]) && overlaps(feet, cell[0], cell[1]))
+            return true;
+    return false;
+}
+
+irr::core::vector3df WalkingCollision::step(const irr::core::vector3df& position, int moveX, int moveY,
+                                            uint32_t frameMs, float walkingSpeed) const {
+    if (frameMs > kLongestMovingFrameMs)
+        return position;
+    const float distance = (static_cast<float>(frameMs) / 25.0f) * walkingSpeed;
+    irr::core::vector3df moved = position;
+    const float x = position.X + moveX * distance;
+    if (!blocks(x, moved.Z))
+        moved.X = x;
+    const float z = position.Z + moveY * distance;
+    if (!blocks(moved.X, z))
+        moved.Z = z;
+    return moved;
+}
+
+} // namespace Lumo

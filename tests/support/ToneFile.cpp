@@ -1,0 +1,50 @@
+#include "support/ToneFile.h"
+
+#include <SDL.h>
+
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+constexpr int kRate = 22050;
+
+void putLittleEndian(std::ofstream& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+} // namespace
+
+ToneFile::ToneFile(int millis) {
+    static int counter = 0;
+    filePath = (std::filesystem::temp_directory_path() /
+                ("kornelo_tone_" + std::to_string(::getpid()) + "_" + std::to_string(counter++) +
+                 ".wav"))
+                   .string();
+    const uint32_t frames = static_cast<uint32_t>(kRate) * static_cast<uint32_t>(millis) / 1000;
+    std::ofstream out(filePath, std::ios::binary);
+    out.write("RIFF", 4);
+    putLittleEndian(out, 36 + frames * 2, 4);
+    out.write("WAVEfmt ", 8);
+    putLittleEndian(out, 16, 4);
+    putLittleEndian(out, 1, 2); // PCM
+    putLittleEndian(out, 1, 2); // mono
+    putLittleEndian(out, kRate, 4);
+    putLittleEndian(out, kRate * 2, 4);
+    putLittleEndian(out, 2, 2);
+    putLittleEndian(out, 16, 2);
+    out.write("data", 4);
+    putLittleEndian(out, frames * 2, 4);
+    for (uint32_t i = 0; i < frames; ++i) {
+        const double sample = 8000.0 * std::sin(2.0 * M_PI * 440.0 * i / kRate);
+        putLittleEndian(out, static_cast<uint32_t>(static_cast<int16_t>(sample)) & 0xFFFF, 2);
+    }
+}
+
+ToneFile::~ToneFile() {
+    std::error_code ignored;
+    std::filesystem::remove(filePath, ignored);
+}
+
+void useDummyAudioOutput() { SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE); }

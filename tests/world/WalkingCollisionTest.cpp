@@ -1,0 +1,68 @@
+#include "src_lumo/World/WalkingCollision.h"
+
+#include <gtest/gtest.h>
+
+using Lumo::CollisionGrid;
+using Lumo::WalkingCollision;
+using irr::core::vector3df;
+
+class Walking : public ::testing::Test {
+protected:
+    CollisionGrid grid;
+    WalkingCollision walker{grid};
+    static constexpr float kSpeed = 1.0f;
+};
+
+TEST_F(Walking, FreeFloorMovesByFrameTimeAndSpeed) {
+    const vector3df moved = walker.step({100, 0, 100}, 1, -1, 25, 2.0f);
+    EXPECT_FLOAT_EQ(102.0f, moved.X);
+    EXPECT_FLOAT_EQ(98.0f, moved.Z);
+}
+
+TEST_F(Walking, FramesLongerThanFiftyMillisecondsDoNotMove) {
+    EXPECT_EQ(vector3df(100, 0, 100), walker.step({100, 0, 100}, 1, 1, 51, kSpeed));
+    EXPECT_NE(vector3df(100, 0, 100), walker.step({100, 0, 100}, 1, 1, 50, kSpeed));
+}
+
+TEST_F(Walking, SquareTouchingOnlyAtAnEdgeDoesNotBlock) {
+    grid.setCell(3, 20, 1); // [15, 20) x [100, 105)
+    EXPECT_FALSE(walker.blocks(24.0f, 101.0f)); // left edge 20 touches the square's right edge
+    EXPECT_TRUE(walker.blocks(23.9f, 101.0f));
+    grid.setCell(10, 30, 1); // [50, 55) x [150, 155)
+    EXPECT_FALSE(walker.blocks(47.0f, 149.0f)); // far edge 150 touches the square's near edge
+    EXPECT_TRUE(walker.blocks(47.0f, 149.5f) || walker.blocks(47.0f, 150.0f));
+}
+
+TEST_F(Walking, SlidesAlongAWallInsteadOfStopping) {
+    for (int c = 0; c < CollisionGrid::kColumns; ++c)
+        grid.setCell(c, 40, 1); // a wall along x at z in [200, 205)
+    vector3df position(100, 0, 195);
+    for (int frame = 0; frame < 20; ++frame)
+        position = walker.step(position, 1, 1, 25, kSpeed);
+    EXPECT_FLOAT_EQ(120.0f, position.X);
+    EXPECT_LT(position.Z, 200.0f);
+    EXPECT_GE(position.Z, 198.0f);
+}
+
+TEST_F(Walking, WallStopsOnlyTheBlockedAxis) {
+    for (int r = 0; r < CollisionGrid::kRows; ++r)
+        grid.setCell(30, r, 1); // a wall along z at x in [150, 155)
+    const vector3df moved = walker.step({140, 0, 100}, 1, 1, 25, 2.0f);
+    EXPECT_FLOAT_EQ(142.0f, moved.X);
+    const vector3df stopped = walker.step({145.5f, 0, 100}, 1, 1, 25, 2.0f);
+    EXPECT_FLOAT_EQ(145.5f, stopped.X);
+    EXPECT_FLOAT_EQ(102.0f, stopped.Z);
+}
+
+TEST_F(Walking, EdgesOfTheGridBlock) {
+    vector3df position(6, 0, 3);
+    for (int frame = 0; frame < 20; ++frame)
+        position = walker.step(position, -1, -1, 25, kSpeed);
+    EXPECT_GE(position.X, 4.0f);
+    EXPECT_GE(position.Z, 1.0f);
+    position = {1190, 0, 996};
+    for (int frame = 0; frame < 20; ++frame)
+        position = walker.step(position, 1, 1, 25, kSpeed);
+    EXPECT_LE(position.X, 1195.0f);
+    EXPECT_LE(position.Z, 999.0f);
+}
