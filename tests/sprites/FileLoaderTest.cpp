@@ -1,6 +1,7 @@
 // The definition file reader: running values, ignored and skipped input, replacement, bad files.
 #include "support/NullDeviceFixture.h"
 #include "sprites/SpriteTestFiles.h"
+#include "support/TempDir.h"
 
 #include "src_lumo/Sprites/FileLoader.h"
 #include "TovarWorks/Console/ConsoleLogic.h"
@@ -25,13 +26,13 @@ protected:
     void SetUp() override
     {
         NullDeviceFixture::SetUp();
-        folder.writePng(device().getVideoDriver(), "sheet.png", kSheet);
+        SpriteTestFiles::writePng(device().getVideoDriver(), folder.file("sheet.png"), kSheet);
     }
 
     const SpriteDefinition& load(const std::string& xml, const std::wstring& name = L"test")
     {
-        folder.writeText("def.xml", xml);
-        loader.loadFile(folder.path("def.xml").c_str());
+        folder.write("def.xml", xml);
+        loader.loadFile(folder.file("def.xml").c_str());
         const SpriteDefinition* definition = loader.getDefinition(name);
         if (!definition)
             throw std::runtime_error("definition not loaded");
@@ -51,7 +52,7 @@ protected:
         return frame.getFrontMesh().chunks().at(0).vertices.at(0).Pos.Z;
     }
 
-    SpriteTestFiles::TempFolder folder;
+    TempDir folder;
     FileLoader loader;
 };
 
@@ -162,7 +163,7 @@ TEST_F(FileLoaderTest, ALaterDefinitionReplacesTheEarlierButLeavesItIntact)
 
 TEST_F(FileLoaderTest, MissingFileIsReportedOnTheConsole)
 {
-    const std::string absent = folder.path("absent.xml");
+    const std::string absent = folder.file("absent.xml");
     loader.loadFile(absent.c_str());
     EXPECT_TRUE(loader.getDefinitions().empty());
     EXPECT_TRUE(consoleShows(L"Could not load file: " + std::wstring(absent.begin(), absent.end())));
@@ -205,8 +206,8 @@ TEST_F(FileLoaderTest, FileCutInsideATagIsRefusedWithAMessage)
     for (const std::string cut : {"<character name=\"test\"><frame name=\"a\"><rect>0,0,2,3</re",
                                   "<character name=\"te", "<character name=\"test\"><!-- note",
                                   "<character name=\"test\"><frame <rect>0,0,1,1</rect>"}) {
-        folder.writeText("cut.xml", cut);
-        loader.loadFile(folder.path("cut.xml").c_str());
+        folder.write("cut.xml", cut);
+        loader.loadFile(folder.file("cut.xml").c_str());
     }
     EXPECT_TRUE(loader.getDefinitions().empty());
     EXPECT_TRUE(consoleShows(L"(broken XML)"));
@@ -225,8 +226,8 @@ TEST_F(FileLoaderTest, GarbageFilesLoadNothingAndDoNotCrash)
         "<rect>0,0,2,3</rect><frameSpeed>10</frameSpeed>", std::string(20000, '<'),
         "<character name=\"x\">" + std::string(5000, '>') + "<frame name=\"\"/></character>"};
     for (const std::string& input : inputs) {
-        folder.writeText("bad.xml", input);
-        loader.loadFile(folder.path("bad.xml").c_str());
+        folder.write("bad.xml", input);
+        loader.loadFile(folder.file("bad.xml").c_str());
     }
     // Only the well-formed start of two inputs made a definition, and no frame was ever finished.
     ASSERT_EQ(loader.getDefinitions().size(), 1u);

@@ -1,8 +1,5 @@
 #include "sprites/SpriteTestFiles.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 namespace SpriteTestFiles {
@@ -22,33 +19,13 @@ irr::video::IImage* drawImage(irr::video::IVideoDriver* driver, const std::vecto
     return image;
 }
 
-TempFolder::TempFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "kornelo_sprites_XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a temp folder");
-    folder = pattern;
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-}
-
-void TempFolder::writeText(const std::string& name, const std::string& content) const
-{
-    std::ofstream(path(name), std::ios::binary) << content;
-}
-
-void TempFolder::writePng(irr::video::IVideoDriver* driver, const std::string& name,
-                          const std::vector<std::string>& rows) const
+void writePng(irr::video::IVideoDriver* driver, const std::string& path, const std::vector<std::string>& rows)
 {
     irr::video::IImage* image = drawImage(driver, rows);
-    const bool written = driver->writeImageToFile(image, path(name).c_str());
+    const bool written = driver->writeImageToFile(image, path.c_str());
     image->drop();
     if (!written)
-        throw std::runtime_error("cannot write " + name);
+        throw std::runtime_error("cannot write " + path);
 }
 
 } // namespace SpriteTestFiles
