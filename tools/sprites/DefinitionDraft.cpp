@@ -17,9 +17,16 @@ std::string DefinitionDraft::toXml() const
     xml << "  <thickness>" << thickness << "</thickness>\n";
     xml << "  <borderColor>" << redOf(borderColour) << "," << greenOf(borderColour) << ","
         << blueOf(borderColour) << "</borderColor>\n";
-    for (const FrameRect& f : frames)
-        xml << "  <frame name=\"" << f.name << "\"><rect>" << f.x1 << "," << f.y1 << "," << f.x2 << ","
-            << f.y2 << "</rect></frame>\n";
+    Colour running = borderColour;
+    for (const FrameRect& f : frames) {
+        xml << "  <frame name=\"" << f.name << "\">";
+        if (f.borderColour != kTransparent && f.borderColour != running) {
+            running = f.borderColour;
+            xml << "<borderColor>" << redOf(running) << "," << greenOf(running) << "," << blueOf(running)
+                << "</borderColor>";
+        }
+        xml << "<rect>" << f.x1 << "," << f.y1 << "," << f.x2 << "," << f.y2 << "</rect></frame>\n";
+    }
     for (const AnimationList& a : animations) {
         xml << "  <animation name=\"" << a.name << "\">";
         for (const std::string& f : a.frames)

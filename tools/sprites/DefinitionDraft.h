@@ -11,6 +11,7 @@ namespace SpriteArt {
 struct FrameRect {
     std::string name;
     int x1, y1, x2, y2; // x2, y2 exclusive, as the definition files give them
+    Colour borderColour = kTransparent; // transparent: keep the running colour
 };
 
 struct AnimationList {

@@ -17,7 +17,7 @@ FramedSheet::FramedSheet(const std::string& definitionName, const std::string& b
 void FramedSheet::place(const std::string& frameName, const RgbaImage& picture, int x, int y)
 {
     mImage.blit(picture, x, y);
-    mDefinition.frames.push_back({frameName, x, y, x + picture.width(), y + picture.height()});
+    mDefinition.frames.push_back({frameName, x, y, x + picture.width(), y + picture.height(), picture.edgeColour()});
 }
 
 } // namespace SpriteArt

@@ -13,7 +13,8 @@ public:
     FramedSheet(const std::string& definitionName, const std::string& bitmap, int width, int height,
                 Colour borderColour);
 
-    // Puts the picture with its top-left corner at (x, y); the frame covers the whole picture.
+    // Puts the picture with its top-left corner at (x, y); the frame covers the whole picture
+    // and its side walls take the picture's outline colour.
     void place(const std::string& frameName, const RgbaImage& picture, int x, int y);
 
     const RgbaImage& image() const { return mImage; }

@@ -127,7 +127,7 @@ const PixelTemplate kBaldFront = {
 };
 const PixelTemplate kBaldBack = {
     "............", "............", "............", "............",
-    "............", "............", "............", "..HHHHHHHH..",
+    "............", "............", "..H......H..", "..HH....HH..",
     "..HHHHHHHH..", "..hHHHHHHh..",
 };
 const PixelTemplate kBaldSide = {

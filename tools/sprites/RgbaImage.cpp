@@ -1,5 +1,7 @@
 #include "tools/sprites/RgbaImage.h"
 
+#include <map>
+
 namespace SpriteArt {
 
 RgbaImage::RgbaImage(int width, int height, Colour fill)
@@ -94,13 +96,22 @@ void RgbaImage::recolour(Colour from, Colour to)
             c = to;
 }
 
-bool RgbaImage::hasVisiblePixel(int x1, int y1, int x2, int y2) const
+Colour RgbaImage::edgeColour() const
 {
-    for (int y = y1; y < y2; ++y)
-        for (int x = x1; x < x2; ++x)
-            if (alphaOf(at(x, y)) != 0)
-                return true;
-    return false;
+    std::map<Colour, int> counts;
+    auto clear = [this](int x, int y) { return alphaOf(at(x, y)) == 0; };
+    for (int y = 0; y < mHeight; ++y)
+        for (int x = 0; x < mWidth; ++x)
+            if (!clear(x, y) && (clear(x - 1, y) || clear(x + 1, y) || clear(x, y - 1) || clear(x, y + 1)))
+                ++counts[at(x, y)];
+    Colour best = kTransparent;
+    int bestCount = 0;
+    for (const auto& [colour, count] : counts)
+        if (count > bestCount) {
+            best = colour;
+            bestCount = count;
+        }
+    return best;
 }
 
 } // namespace SpriteArt

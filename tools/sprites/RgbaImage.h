@@ -34,7 +34,9 @@ public:
     // Replaces every pixel of colour `from` by `to`.
     void recolour(Colour from, Colour to);
 
-    bool hasVisiblePixel(int x1, int y1, int x2, int y2) const;
+    // The most frequent colour among opaque pixels that touch transparency: the outline of an
+    // outlined picture, which is also the right colour for its extruded side walls.
+    Colour edgeColour() const;
     const std::vector<Colour>& pixels() const { return mPixels; }
 
 private:
