@@ -1,0 +1,167 @@
+// Checks the shipped world files against every place the game sends somebody. Runs from the
+// runtime folder, where the build has put lumodata/.
+#include "src_lumo/World/CollisionGrid.h"
+#include "src_lumo/World/PathFinder.h"
+#include "src_lumo/World/WalkingCollision.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <deque>
+
+using Lumo::CollisionGrid;
+using Lumo::PathFinder;
+using Lumo::WalkingCollision;
+using irr::core::vector3df;
+
+namespace {
+
+struct Spot {
+    const char* what;
+    float x, z, radius;
+};
+
+struct DropField {
+    const char* what;
+    float x0, z0, x1, z1;
+};
+
+// Where the baker must be able to act: shelf, table, bed, calendar, merchant, bar, counter.
+const Spot kSpots[] = {
+    {"storeroom shelf", 865, 665, 15}, {"work table", 795, 615, 15}, {"bed", 910, 655, 15},
+    {"calendar", 900, 615, 5},         {"merchant", 695, 675, 25},   {"bar", 630, 355, 25},
+    {"first customer", 815, 550, 25},
+};
+
+const DropField kDropFields[] = {
+    {"field 1", 820, 590, 860, 597}, {"field 2", 820, 580, 850, 585}, {"field 3", 780, 580, 810, 585},
+    {"field 4", 770, 560, 830, 570}, {"field 5", 840, 560, 860, 570}, {"work table field", 770, 600, 800, 630},
+    {"waste bin", 770, 630, 785, 640}, {"oven", 810, 630, 840, 650},
+};
+
+const char* const kNodeNames[] = {"park", "out",    "sh_1",   "sh_2",   "la_1", "bar_1", "bs_1",
+                                  "bs_e", "bs_tab", "bs_mid", "bs_of", "st_e", "st_e2"};
+
+// Every walk the program makes: the postman's round, served customers, the intro and the ending.
+const std::pair<const char*, const char*> kWalks[] = {
+    {"park", "la_1"}, {"la_1", "sh_2"},   {"sh_2", "bar_1"},  {"bar_1", "park"},  {"sh_2", "park"},
+    {"bs_1", "sh_2"}, {"out", "sh_1"},    {"bs_e", "st_e"},   {"bs_e", "st_e2"},  {"st_e", "bs_tab"},
+    {"st_e2", "bs_mid"}, {"bs_tab", "bs_of"}, {"bs_1", "sh_1"}, {"sh_1", "park"},
+};
+
+} // namespace
+
+class ShippedLevel : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(graph.loadGraph(Lumo::kWorldGraphFile));
+        ASSERT_TRUE(grid.load(Lumo::kCollisionGridFile));
+    }
+
+    bool freeAt(float x, float z) const {
+        return !grid.isBlocked(static_cast<int>(std::floor(x / 5)), static_cast<int>(std::floor(z / 5)));
+    }
+
+    // Whether the straight line between two points crosses no blocked cell.
+    bool segmentIsFree(const vector3df& from, const vector3df& to) const {
+        const float length = from.getDistanceFrom(to);
+        const int steps = std::max(1, static_cast<int>(length * 4));
+        for (int i = 0; i <= steps; ++i) {
+            const vector3df p = from + (to - from) * (static_cast<float>(i) / steps);
+            if (!freeAt(p.X, p.Z))
+                return false;
+        }
+        return true;
+    }
+
+    // Every whole-unit position the baker can walk to from her start, one unit per move.
+    std::vector<bool> reachableFrom(int startX, int startZ) const {
+        const int width = CollisionGrid::kColumns * 5, depth = CollisionGrid::kRows * 5;
+        std::vector<bool> seen(static_cast<size_t>(width * depth), false);
+        const WalkingCollision walker(grid);
+        std::deque<std::pair<int, int>> queue{{startX, startZ}};
+        seen[startZ * width + startX] = true;
+        while (!queue.empty()) {
+            const auto [x, z] = queue.front();
+            queue.pop_front();
+            const int moves[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+            for (const auto& move : moves) {
+                const int nx = x + move[0], nz = z + move[1];
+                if (nx < 0 || nz < 0 || nx >= width || nz >= depth || seen[nz * width + nx])
+                    continue;
+                if (walker.blocks(static_cast<float>(nx), static_cast<float>(nz)))
+                    continue;
+                seen[nz * width + nx] = true;
+                queue.push_back({nx, nz});
+            }
+        }
+        return seen;
+    }
+
+    PathFinder graph;
+    CollisionGrid grid;
+};
+
+TEST_F(ShippedLevel, EveryNodeTheProgramNamesExists) {
+    for (const char* name : kNodeNames)
+        EXPECT_NE(nullptr, graph.findNode(name)) << name;
+}
+
+TEST_F(ShippedLevel, EveryWalkFindsAClearRoute) {
+    for (const auto& [from, to] : kWalks) {
+        const std::vector<Lumo::PathNode*> path = graph.findPath(from, to);
+        ASSERT_FALSE(path.empty()) << from << " -> " << to;
+        EXPECT_EQ(to, path.front()->name);
+        EXPECT_EQ(from, path.back()->name) << from << " -> " << to << " is not connected";
+        for (size_t i = 0; i + 1 < path.size(); ++i)
+            EXPECT_TRUE(segmentIsFree(path[i]->position, path[i + 1]->position))
+                << from << " -> " << to << " crosses a wall between " << path[i + 1]->name << " and "
+                << path[i]->name;
+    }
+}
+
+TEST_F(ShippedLevel, CustomersWalkStraightFromTheDoorToTheirPlaceInTheQueue) {
+    const vector3df door(815, 0, 505);
+    for (int i = 0; i < 5; ++i) {
+        const vector3df place(815, 0, 550.0f - 10.0f * i);
+        EXPECT_TRUE(segmentIsFree(door, place)) << "queue place " << i;
+        EXPECT_TRUE(segmentIsFree(place, graph.nodePosition("sh_2"))) << "queue place " << i;
+    }
+}
+
+TEST_F(ShippedLevel, BakerReachesEverySpotFromHerStart) {
+    const WalkingCollision walker(grid);
+    ASSERT_FALSE(walker.blocks(815, 545));
+    ASSERT_FALSE(walker.blocks(825, 605)); // where the intro puts the child
+    const std::vector<bool> reachable = reachableFrom(815, 545);
+    const int width = CollisionGrid::kColumns * 5;
+    auto canReach = [&](auto&& accepts) {
+        for (size_t i = 0; i < reachable.size(); ++i)
+            if (reachable[i] && accepts(static_cast<float>(i % width), static_cast<float>(i / width)))
+                return true;
+        return false;
+    };
+    for (const Spot& spot : kSpots)
+        EXPECT_TRUE(canReach([&](float x, float z) {
+            return std::hypot(x - spot.x, z - spot.z) < spot.radius;
+        })) << spot.what;
+    // Items drop five units in front of her, in any of the four directions she can face.
+    for (const DropField& field : kDropFields)
+        EXPECT_TRUE(canReach([&](float x, float z) {
+            const float front[4][2] = {{x, z + 5}, {x, z - 5}, {x - 5, z}, {x + 5, z}};
+            for (const auto& p : front)
+                if (p[0] >= field.x0 && p[0] <= field.x1 && p[1] >= field.z0 && p[1] <= field.z1)
+                    return true;
+            return false;
+        })) << field.what;
+}
+
+TEST_F(ShippedLevel, BakerStaysOutOfFurnitureAndInsideTheVillage) {
+    const std::vector<bool> reachable = reachableFrom(815, 545);
+    const int width = CollisionGrid::kColumns * 5;
+    const Spot inside[] = {{"oven", 825, 640, 0},   {"work table", 787, 615, 0}, {"counter", 815, 565, 0},
+                           {"bed", 940, 656, 0},    {"bar counter", 640, 341, 0}, {"merchant table", 695, 665, 0},
+                           {"storage shelf", 870, 690, 0}, {"past the hedge", 490, 450, 0}, {"pantry", 800, 680, 0}};
+    for (const Spot& spot : inside)
+        EXPECT_FALSE(reachable[static_cast<int>(spot.z) * width + static_cast<int>(spot.x)]) << spot.what;
+}
