@@ -1,0 +1,113 @@
+// Every character and a row of goods drawn with the game's materials, against reference images.
+#include "spritesgl/OpenGLStageFixture.h"
+#include "spritesgl/ReferenceImage.h"
+
+#include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Sprites/CharacterNode.h"
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+using irr::core::vector3df;
+
+const wchar_t* const kPeople[] = {L"baeckerin", L"baeckerin_child", L"mother",   L"tovar",   L"male1",
+                                  L"male2",     L"male3",           L"male4",    L"barman",  L"female1",
+                                  L"female2",   L"soldier",         L"postbote", L"merchant"};
+const wchar_t* const kGoods[] = {L"item_bun_1",      L"item_bun_2",       L"item_bun_3",      L"item_bun_4",
+                                 L"item_bigbun_2",   L"item_bread_2",     L"item_crossaint_2", L"item_baguette_2",
+                                 L"item__baiser_1",  L"item_baiser_2",    L"item__donut_1",   L"item_donut_2",
+                                 L"item_zwieback_2", L"item_melonpan_2",  L"item_dough_4",    L"item_box",
+                                 L"item_letter"};
+
+constexpr float kPersonSpacing = 14.f;
+constexpr float kGoodsSpacing = 22.f;
+
+class SpriteStageTest : public OpenGLStageFixture {
+protected:
+    // A slightly raised orthographic view, so the side walls show above the faces.
+    void lookAt(float centreX, float width)
+    {
+        irr::scene::ICameraSceneNode* camera =
+            scene()->addCameraSceneNode(nullptr, vector3df(centreX, 60.f, 500.f), vector3df(centreX, 0.f, 600.f));
+        irr::core::matrix4 projection;
+        projection.buildProjectionMatrixOrthoLH(width, width * kHeight / kWidth, 1.f, 1000.f);
+        camera->setProjectionMatrix(projection, true);
+    }
+
+    // Drawn into a texture and read back: reading the window's front buffer gives nothing on
+    // Xvfb's software OpenGL.
+    irr::video::IImage* draw()
+    {
+        irr::video::ITexture* target = driver()->addRenderTargetTexture({kWidth, kHeight}, "stage",
+                                                                        irr::video::ECF_A8R8G8B8);
+        if (!target)
+            return nullptr;
+        driver()->beginScene(true, true, irr::video::SColor(255, 0, 0, 0));
+        driver()->setRenderTarget(target, true, true, irr::video::SColor(255, 96, 112, 136));
+        scene()->drawAll();
+        driver()->setRenderTarget(nullptr, false, false);
+        driver()->endScene();
+        void* pixels = target->lock(irr::video::ETLM_READ_ONLY);
+        irr::video::IImage* image = pixels ? driver()->createImageFromData(target->getColorFormat(), target->getSize(),
+                                                                         pixels, false, false)
+                                           : nullptr;
+        target->unlock();
+        // The copy must not hold on to the texture's memory.
+        irr::video::IImage* copy = image ? driver()->createImage(irr::video::ECF_A8R8G8B8, image->getDimension()) : nullptr;
+        if (image) {
+            image->copyTo(copy);
+            image->drop();
+        }
+        driver()->removeTexture(target);
+        return copy;
+    }
+
+    void expectMatches(irr::video::IImage* shot, const std::string& reference)
+    {
+        ASSERT_NE(shot, nullptr);
+        const ReferenceComparison result = compareWithReference(driver(), *shot, reference);
+        shot->drop();
+        EXPECT_TRUE(result.passed) << result.message;
+    }
+};
+
+TEST_F(SpriteStageTest, EveryCharacterStandsInARow)
+{
+    std::vector<std::shared_ptr<Lumo::CharNode>> people;
+    float x = 0.f;
+    for (const wchar_t* person : kPeople) {
+        auto character = Lumo::CharNode::putOnStage(scene(), Lumo::gGameData->spriteDefinitions, person);
+        ASSERT_TRUE(character);
+        character->getNode()->setPosition(vector3df(x, 0.f, 600.f));
+        character->walkStep(vector3df(x, 0.f, 600.f), 0); // faces the camera as it stands
+        character->setFacing(Lumo::FACE_DOWN);
+        character->getNode()->setFrame(L"iddle_down");
+        people.push_back(character);
+        x += kPersonSpacing;
+    }
+    lookAt((x - kPersonSpacing) * 0.5f, x + kPersonSpacing);
+    expectMatches(draw(), "characters.png");
+}
+
+TEST_F(SpriteStageTest, GoodsStandInARow)
+{
+    const Lumo::SpriteDefinition* items = Lumo::gGameData->spriteDefinitions.getDefinition(L"items");
+    ASSERT_NE(items, nullptr);
+    float x = 0.f;
+    for (const wchar_t* good : kGoods) {
+        auto* node = new Lumo::CharacterNode(scene()->getRootSceneNode(), scene(), *items);
+        node->setFrame(good);
+        ASSERT_NE(node->getCurrentFrame(), nullptr);
+        node->getMaterial(0).MaterialTypeParam2 = 1.f;
+        node->setScale(vector3df(0.6f, 0.6f, 0.6f));
+        node->setPosition(vector3df(x, 0.f, 600.f));
+        node->drop();
+        x += kGoodsSpacing;
+    }
+    lookAt((x - kGoodsSpacing) * 0.5f, x + kGoodsSpacing);
+    expectMatches(draw(), "goods.png");
+}
+
+} // namespace
