@@ -194,10 +194,12 @@ void WorldEditor::addCellMarker(int c, int r) {
 void WorldEditor::removeCellMarkers(int c, int r) {
     const vector3df at = cellCentre(c, r);
     auto standsThere = [&](irr::scene::ISceneNode* cube) { return cube->getPosition().equals(at); };
-    for (irr::scene::ISceneNode* cube : cellMarkers)
-        if (standsThere(cube))
-            cube->remove();
-    cellMarkers.erase(std::remove_if(cellMarkers.begin(), cellMarkers.end(), standsThere), cellMarkers.end());
+    // Taken out of the list before removal: removing a node from the scene frees it.
+    const auto kept = std::stable_partition(cellMarkers.begin(), cellMarkers.end(),
+                                            [&](irr::scene::ISceneNode* cube) { return !standsThere(cube); });
+    for (auto it = kept; it != cellMarkers.end(); ++it)
+        (*it)->remove();
+    cellMarkers.erase(kept, cellMarkers.end());
 }
 
 irr::scene::ISceneNode* WorldEditor::addNodeMarker(const vector3df& position, int id) {

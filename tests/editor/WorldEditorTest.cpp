@@ -22,7 +22,7 @@ protected:
         camera = scene->addCameraSceneNode(nullptr, vector3df(815, 160, 445), vector3df(815, 0, 550));
         camera->setAspectRatio(640.0f / 360.0f);
         camera->updateAbsolutePosition();
-        camera->OnAnimate(0);
+        scene->drawAll(); // brings the camera's matrices and frustum up to date
         editor = std::make_unique<WorldEditor>(scene, grid, paths, dir.file("worldc.txt"), dir.file("worldp.txt"));
         editor->setEnabled(true);
     }

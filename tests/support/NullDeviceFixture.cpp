@@ -1,6 +1,10 @@
 #include "NullDeviceFixture.h"
 
+#include <cstdlib>
+
 void NullDeviceFixture::SetUp() {
+    // Tests hear nothing: the sound layer opens SDL's silent output.
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
     TovarWorks::gDevice = new TovarWorks::TovarDevice();
     messages = std::make_shared<TovarWorks::RecordingMessageOutput>();
     TovarWorks::gDevice->setMessageOutput(messages);
