@@ -1,21 +1,57 @@
 #include "src_lumo/Sprites/FileLoader.h"
 
 #include "src_lumo/Sprites/SpriteFileReader.h"
+#include "src_lumo/Sprites/XmlTagCheck.h"
 #include "TovarWorks/TovarDevice.h"
 
+#include <vector>
+
 namespace Lumo {
+
+namespace {
+
+// The whole file, or nothing when it cannot be opened.
+bool readWholeFile(irr::io::IFileSystem& files, const char* fileName, std::vector<unsigned char>& content)
+{
+    irr::io::IReadFile* file = files.createAndOpenFile(fileName);
+    if (!file)
+        return false;
+    content.resize(static_cast<std::size_t>(file->getSize()));
+    const bool complete = file->read(content.data(), static_cast<irr::u32>(content.size()))
+                          == static_cast<irr::s32>(content.size());
+    file->drop();
+    return complete;
+}
+
+} // namespace
 
 void FileLoader::loadFile(const char* fileName)
 {
     using TovarWorks::gDevice;
     irr::IrrlichtDevice* device = gDevice ? gDevice->getIrrlichtDevice() : nullptr;
-    irr::io::IXMLReader* xml = device ? device->getFileSystem()->createXMLReader(fileName) : nullptr;
-    if (!xml) {
+    std::vector<unsigned char> content;
+    if (!device || !readWholeFile(*device->getFileSystem(), fileName, content)) {
         if (gDevice)
             gDevice->printError(L"Could not load file: %p", irr::core::stringw(fileName));
         return;
     }
-    SpriteFileReader reader(*this, *device, device->getFileSystem()->getFileDir(fileName) + "/");
+    if (!hasCompleteTags(content.data(), content.size())) {
+        gDevice->printError(L"Could not load file: %p (broken XML)", irr::core::stringw(fileName));
+        return;
+    }
+    if (content.empty())
+        return; // holds no definitions
+    irr::io::IFileSystem* files = device->getFileSystem();
+    irr::io::IReadFile* memory = files->createMemoryReadFile(content.data(), static_cast<irr::s32>(content.size()),
+                                                             fileName, false);
+    irr::io::IXMLReader* xml = memory ? files->createXMLReader(memory) : nullptr;
+    if (memory)
+        memory->drop();
+    if (!xml) {
+        gDevice->printError(L"Could not load file: %p", irr::core::stringw(fileName));
+        return;
+    }
+    SpriteFileReader reader(*this, *device, files->getFileDir(fileName) + "/");
     reader.read(*xml);
     xml->drop();
 }

@@ -1,0 +1,237 @@
+// The definition file reader: running values, ignored and skipped input, replacement, bad files.
+#include "support/NullDeviceFixture.h"
+#include "sprites/SpriteTestFiles.h"
+
+#include "src_lumo/Sprites/FileLoader.h"
+#include "TovarWorks/Console/ConsoleLogic.h"
+
+#include <gtest/gtest.h>
+
+using Lumo::FileLoader;
+using Lumo::SpriteDefinition;
+using Lumo::VisualCharacterFrame;
+
+namespace {
+
+const std::vector<std::string> kSheet = {
+    "##..###.",
+    "##..###.",
+    "##..h#h.",
+    "........",
+};
+
+class FileLoaderTest : public NullDeviceFixture {
+protected:
+    void SetUp() override
+    {
+        NullDeviceFixture::SetUp();
+        folder.writePng(device().getVideoDriver(), "sheet.png", kSheet);
+    }
+
+    const SpriteDefinition& load(const std::string& xml, const std::wstring& name = L"test")
+    {
+        folder.writeText("def.xml", xml);
+        loader.loadFile(folder.path("def.xml").c_str());
+        const SpriteDefinition* definition = loader.getDefinition(name);
+        if (!definition)
+            throw std::runtime_error("definition not loaded");
+        return *definition;
+    }
+
+    bool consoleShows(const std::wstring& text) const
+    {
+        for (const auto& line : TovarWorks::gDevice->getConsole()->lines)
+            if (std::wstring(line.text.c_str()).find(text) != std::wstring::npos)
+                return true;
+        return false;
+    }
+
+    static float frontDepth(const VisualCharacterFrame& frame)
+    {
+        return frame.getFrontMesh().chunks().at(0).vertices.at(0).Pos.Z;
+    }
+
+    SpriteTestFiles::TempFolder folder;
+    FileLoader loader;
+};
+
+TEST_F(FileLoaderTest, RunningValuesCarryOverToTheNextFrame)
+{
+    const SpriteDefinition& definition = load(R"(<character name="test">
+        <frameSpeed>80</frameSpeed><offset>2.5</offset>
+        <frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect>
+            <thickness>3</thickness><borderColor>10,20,30</borderColor></frame>
+        <frame name="b"><rect>4,0,7,3</rect></frame>
+    </character>)");
+    EXPECT_FLOAT_EQ(definition.frameSpeed, 80.f);
+    EXPECT_FLOAT_EQ(definition.offset, 2.5f);
+    const VisualCharacterFrame* a = definition.findFrame(L"a");
+    const VisualCharacterFrame* b = definition.findFrame(L"b");
+    ASSERT_TRUE(a && b);
+    EXPECT_EQ(a->getFrontMesh().quadCount(), 1u);
+    // Frame b took bitmap, thickness and border colour from frame a.
+    ASSERT_FALSE(b->getFrontMesh().empty());
+    EXPECT_FLOAT_EQ(frontDepth(*b), -3.f);
+    EXPECT_EQ(b->getEdgeMesh().chunks().at(0).vertices.at(0).Color, irr::video::SColor(0, 10, 20, 30));
+    EXPECT_EQ(b->getTexture(), a->getTexture());
+}
+
+TEST_F(FileLoaderTest, ThicknessAndBorderResetWithEachDefinition)
+{
+    load(R"(<character name="first"><thickness>4</thickness><borderColor>1,2,3</borderColor>
+        <frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>
+        <gear name="test"><frame name="a"><rect>0,0,2,3</rect></frame></gear>)");
+    const VisualCharacterFrame* frame = loader.getDefinition(L"test")->findFrame(L"a");
+    ASSERT_TRUE(frame);
+    EXPECT_FLOAT_EQ(frontDepth(*frame), -1.f);
+    EXPECT_EQ(frame->getEdgeMesh().chunks().at(0).vertices.at(0).Color, irr::video::SColor(0, 0, 0, 0));
+}
+
+TEST_F(FileLoaderTest, RectBeforeAnyFrameIsIgnored)
+{
+    const SpriteDefinition& definition = load(R"(<character name="test">
+        <bitmap>sheet.png</bitmap><rect>0,0,2,3</rect><center>5,6</center>
+        <frame name="a"></frame></character>)");
+    const VisualCharacterFrame* frame = definition.findFrame(L"a");
+    ASSERT_TRUE(frame);
+    EXPECT_TRUE(frame->getFrontMesh().empty());
+    EXPECT_EQ(definition.center, irr::core::vector2di(0, 0));
+}
+
+TEST_F(FileLoaderTest, BorderColorKeepsTheZeroAlphaOfTheDefinitionStart)
+{
+    const SpriteDefinition& definition = load(R"(<character name="test"><borderColor>300,-5,128</borderColor>
+        <frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>)");
+    const VisualCharacterFrame* frame = definition.findFrame(L"a");
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->getFrontMesh().chunks().at(0).vertices.at(0).Color, irr::video::SColor(0, 255, 0, 128));
+}
+
+TEST_F(FileLoaderTest, AnimationsSkipUnknownFramesAndKeepRepeats)
+{
+    const SpriteDefinition& definition = load(R"(<character name="test">
+        <frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame>
+        <frame name="b"><rect>4,0,7,3</rect></frame>
+        <animation name="walk"><add id="a"/><add id="missing"/><add id="b"/><add id="a"/></animation>
+        <animation name="walk"><add id="b"/></animation>
+    </character>)");
+    const Lumo::SpriteAnimation* walk = definition.findAnimation(L"walk");
+    ASSERT_TRUE(walk);
+    const std::vector<const VisualCharacterFrame*> expected = {
+        definition.findFrame(L"a"), definition.findFrame(L"b"), definition.findFrame(L"a"),
+        definition.findFrame(L"b")};
+    EXPECT_EQ(walk->frames, expected);
+}
+
+TEST_F(FileLoaderTest, FixpointsBelongToTheirFrame)
+{
+    const SpriteDefinition& definition = load(R"(<character name="test">
+        <frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect>
+            <fixpoint name="hand">3,4</fixpoint><fixpoint name="hand">5,6</fixpoint></frame>
+        <frame name="b"><rect>4,0,7,3</rect></frame></character>)");
+    EXPECT_EQ(definition.findFrame(L"a")->getFixpoint(L"hand"), irr::core::vector2di(5, 6));
+    EXPECT_EQ(definition.findFrame(L"b")->getFixpoint(L"hand"), irr::core::vector2di(0, 0));
+}
+
+TEST_F(FileLoaderTest, MalformedValuesKeepThePreviousOnes)
+{
+    const SpriteDefinition& definition = load(R"(<character name="test">
+        <frameSpeed>90</frameSpeed><frameSpeed>fast</frameSpeed><frameSpeed>-4</frameSpeed>
+        <frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect><rect>1,2</rect><rect>0,0,x,3</rect>
+        <thickness>2,5</thickness></frame></character>)");
+    EXPECT_FLOAT_EQ(definition.frameSpeed, 90.f);
+    const VisualCharacterFrame* frame = definition.findFrame(L"a");
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->getFrontMesh().quadCount(), 1u);
+    EXPECT_FLOAT_EQ(frontDepth(*frame), -1.f);
+}
+
+TEST_F(FileLoaderTest, ALaterDefinitionReplacesTheEarlierButLeavesItIntact)
+{
+    const SpriteDefinition& first = load(R"(<character name="test">
+        <frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>)");
+    const SpriteDefinition& second = load(R"(<character name="test">
+        <frame name="b"><bitmap>sheet.png</bitmap><rect>4,0,7,3</rect></frame></character>)");
+    EXPECT_NE(&first, &second);
+    EXPECT_EQ(loader.getDefinition(L"test"), &second);
+    EXPECT_EQ(second.findFrame(L"a"), nullptr);
+    // Nodes made from the first one may still be on stage.
+    ASSERT_NE(first.findFrame(L"a"), nullptr);
+    EXPECT_EQ(first.findFrame(L"a")->getFrontMesh().quadCount(), 1u);
+}
+
+TEST_F(FileLoaderTest, MissingFileIsReportedOnTheConsole)
+{
+    const std::string absent = folder.path("absent.xml");
+    loader.loadFile(absent.c_str());
+    EXPECT_TRUE(loader.getDefinitions().empty());
+    EXPECT_TRUE(consoleShows(L"Could not load file: " + std::wstring(absent.begin(), absent.end())));
+}
+
+TEST_F(FileLoaderTest, MissingBitmapIsReportedAndItsFramesLeftOut)
+{
+    const SpriteDefinition& definition = load(R"(<character name="test">
+        <frame name="a"><bitmap>nothere.png</bitmap><rect>0,0,2,3</rect></frame>
+        <animation name="iddle"><add id="a"/></animation></character>)");
+    EXPECT_EQ(definition.findFrame(L"a"), nullptr);
+    EXPECT_TRUE(definition.findAnimation(L"iddle")->frames.empty());
+    EXPECT_TRUE(consoleShows(L"nothere.png"));
+}
+
+TEST_F(FileLoaderTest, RectOutsideTheBitmapIsCutToIt)
+{
+    const SpriteDefinition& definition = load(R"(<character name="test">
+        <frame name="a"><bitmap>sheet.png</bitmap><rect>6,-4,40,90</rect></frame>
+        <frame name="b"><rect>100,100,120,120</rect></frame></character>)");
+    ASSERT_TRUE(definition.findFrame(L"a") && definition.findFrame(L"b"));
+    EXPECT_EQ(definition.findFrame(L"a")->getFrontMesh().quadCount(), 1u);
+    EXPECT_TRUE(definition.findFrame(L"b")->getFrontMesh().empty());
+}
+
+TEST_F(FileLoaderTest, FileCutAfterATagKeepsWhatWasComplete)
+{
+    load(R"(<character name="test"><frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame>
+        <animation name="iddle"><add id="a"/></animation>
+        <frame name="b"><rect>4,0,7,3</rect>)");
+    const SpriteDefinition* definition = loader.getDefinition(L"test");
+    ASSERT_TRUE(definition);
+    EXPECT_NE(definition->findFrame(L"a"), nullptr);
+    EXPECT_EQ(definition->findFrame(L"b"), nullptr);
+    EXPECT_EQ(definition->findAnimation(L"iddle")->frames.size(), 1u);
+}
+
+TEST_F(FileLoaderTest, FileCutInsideATagIsRefusedWithAMessage)
+{
+    for (const std::string cut : {"<character name=\"test\"><frame name=\"a\"><rect>0,0,2,3</re",
+                                  "<character name=\"te", "<character name=\"test\"><!-- note",
+                                  "<character name=\"test\"><frame <rect>0,0,1,1</rect>"}) {
+        folder.writeText("cut.xml", cut);
+        loader.loadFile(folder.path("cut.xml").c_str());
+    }
+    EXPECT_TRUE(loader.getDefinitions().empty());
+    EXPECT_TRUE(consoleShows(L"(broken XML)"));
+}
+
+TEST_F(FileLoaderTest, GarbageFilesLoadNothingAndDoNotCrash)
+{
+    std::string noise;
+    unsigned state = 12345;
+    for (int i = 0; i < 4096; ++i) {
+        state = state * 1103515245u + 12345u;
+        noise.push_back(static_cast<char>((state >> 16) & 0xFF));
+    }
+    const std::vector<std::string> inputs = {
+        noise, "", "<", "<character", "<character name=\"x\"><frame name=\"a\"><rect>", "</frame></animation>",
+        "<rect>0,0,2,3</rect><frameSpeed>10</frameSpeed>", std::string(20000, '<'),
+        "<character name=\"x\">" + std::string(5000, '>') + "<frame name=\"\"/></character>"};
+    for (const std::string& input : inputs) {
+        folder.writeText("bad.xml", input);
+        loader.loadFile(folder.path("bad.xml").c_str());
+    }
+    // Only the well-formed start of two inputs made a definition, and no frame was ever finished.
+    ASSERT_EQ(loader.getDefinitions().size(), 1u);
+    ASSERT_NE(loader.getDefinition(L"x"), nullptr);
+    EXPECT_TRUE(loader.getDefinition(L"x")->getFrames().empty());
+}
+
+} // namespace
