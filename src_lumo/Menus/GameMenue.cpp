@@ -1,0 +1,344 @@
+#include "src_lumo/Menus/GameMenue.h"
+
+#include "TovarWorks/Events/EventManager.h"
+#include "TovarWorks/Events/FadeSoundEvent.h"
+#include "TovarWorks/Events/PlaySoundEvent.h"
+#include "TovarWorks/Processes/ProcessChain.h"
+#include "TovarWorks/SoundSystem/SoundManager.h"
+#include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Events/StartNewGameEvent.h"
+#include "src_lumo/Game/GameData.h"
+#include "src_lumo/Game/SettingsFile.h"
+#include "src_lumo/Gui/BitmapFont.h"
+#include "src_lumo/Gui/GuiSheetLayout.h"
+#include "src_lumo/Processes/FadeScreenProcess.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace Lumo {
+
+using TovarWorks::gDevice;
+
+const char* const GameMenue::kGoodFrames[9] = {"item_bun_2",      "item_bread_2",    "item_bigbun_2",
+                                                "item_crossaint_2", "item_baguette_2", "item_baiser_2",
+                                                "item_donut_2",    "item_zwieback_2", "item_melonpan_2"};
+
+namespace {
+
+const irr::video::SColor kWhite(0xFFFFFFFF);
+const irr::video::SColor kGrey(0xFF646464);
+const wchar_t* const kEntryNames[GameMenue::ENTRY_COUNT] = {L"continue", L"new", L"options", L"end"};
+const wchar_t* const kOptionNames[GameMenue::OPTION_COUNT] = {L"music", L"sound", L"screen", L"size", L"render"};
+
+constexpr float kEntriesX = 272.0f, kEntriesY = 180.0f;
+constexpr float kOptionsX = 176.0f, kOptionValuesX = 320.0f, kOptionsY = 156.0f;
+constexpr float kLineSpacing = 30.0f;
+constexpr float kSlideDistance = 250.0f;
+constexpr float kFallOutY = -300.0f;
+
+void queue(const TovarWorks::IEventDataPtr& event) {
+    if (gDevice && gDevice->getEventManager())
+        gDevice->getEventManager()->QueueEvent(event);
+}
+
+void fadeTitleMusic(float volume) {
+    queue(std::make_shared<TovarWorks::FadeSoundEvent>(GameMenue::kMusicChannel, volume, 1000.0f, false));
+}
+
+irr::video::SColor withAlpha(irr::video::SColor colour, float hidden) {
+    colour.setAlpha(static_cast<irr::u32>(std::lround(colour.getAlpha() * (1.0f - hidden))));
+    return colour;
+}
+
+// Only the three sizes the options offer step; any other size stays as it is.
+void stepSize(GameSettings& settings, int direction) {
+    struct Size {
+        int width, height;
+    };
+    static const Size sizes[] = {{640, 360}, {1280, 720}, {1920, 1080}};
+    for (int i = 0; i < 3; ++i) {
+        if (sizes[i].width != settings.width)
+            continue;
+        const int next = i + direction;
+        if (next >= 0 && next < 3) {
+            settings.width = sizes[next].width;
+            settings.height = sizes[next].height;
+        }
+        return;
+    }
+}
+
+} // namespace
+
+GameMenue::GameMenue(FallingGoodFactory goodsFactory, std::string settingsFile)
+    : goodsFactory(std::move(goodsFactory)), settingsFile(std::move(settingsFile)) {
+    if (gDevice && gDevice->getSceneManager()) {
+        menuScene = gDevice->getSceneManager()->createNewSceneManager(false);
+        irr::scene::ICameraSceneNode* camera =
+            menuScene->addCameraSceneNode(nullptr, irr::core::vector3df(0, 0, -100), irr::core::vector3df(0, 0, 0));
+        irr::core::matrix4 projection;
+        projection.buildProjectionMatrixOrthoLH(InterfaceView::kWidth, InterfaceView::kHeight, 1.0f, 1000.0f);
+        camera->setProjectionMatrix(projection, true);
+    }
+    queue(std::make_shared<TovarWorks::PlaySoundEvent>(L"lumodata/music/Pamgaea.mp3", true, 0.0f, kMusicChannel));
+    // The title music starts silent; opening fades it in, at the first start as after Escape.
+    openMenu();
+}
+
+GameMenue::~GameMenue() {
+    if (menuScene)
+        menuScene->drop();
+}
+
+void GameMenue::refreshColours() {
+    entryColour.fill(kWhite);
+    if (continueDisabled)
+        entryColour[ENTRY_CONTINUE] = kGrey;
+    if (newDisabled)
+        entryColour[ENTRY_NEW] = kGrey;
+}
+
+void GameMenue::openMenu() {
+    refreshColours();
+    open = true;
+    hiding = false;
+    showing = true;
+    fadeTitleMusic(1.0f);
+}
+
+void GameMenue::startHiding() {
+    hiding = true;
+    showing = false;
+    open = false;
+}
+
+bool GameMenue::handleKey(const irr::SEvent& event) {
+    if (event.EventType != irr::EET_KEY_INPUT_EVENT || !event.KeyInput.PressedDown)
+        return false;
+    switch (event.KeyInput.Key) {
+    case irr::KEY_UP:
+        if (optionsOpen)
+            optionSelection = std::max(optionSelection - 1, 0);
+        else
+            selection = std::max(selection - 1, 0);
+        return false;
+    case irr::KEY_DOWN:
+        if (optionsOpen)
+            optionSelection = std::min(optionSelection + 1, OPTION_COUNT - 1);
+        else
+            selection = std::min(selection + 1, ENTRY_COUNT - 1);
+        return false;
+    case irr::KEY_LEFT:
+        if (optionsOpen)
+            changeOption(-1);
+        return false;
+    case irr::KEY_RIGHT:
+        if (optionsOpen)
+            changeOption(+1);
+        return false;
+    case irr::KEY_SPACE:
+        if (!optionsOpen) {
+            choose(selection);
+            return false;
+        }
+        optionsOpen = false;
+        if (gGameData)
+            SettingsFile::save(gGameData->settings, settingsFile);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void GameMenue::changeOption(int direction) {
+    if (!gGameData)
+        return;
+    GameSettings& settings = gGameData->settings;
+    switch (optionSelection) {
+    case OPTION_MUSIC:
+        settings.musicVolume = std::clamp(settings.musicVolume + 10 * direction, 0, 100);
+        // Turning the music down is heard at once; up only from the next start.
+        if (direction < 0 && gDevice && gDevice->getSoundManager())
+            gDevice->getSoundManager()->setSoundVolume(settings.musicVolume / 100.0f);
+        break;
+    case OPTION_SOUND:
+        settings.soundVolume = std::clamp(settings.soundVolume + 10 * direction, 0, 100);
+        break;
+    case OPTION_SCREEN:
+        settings.fullscreen = direction > 0;
+        break;
+    case OPTION_SIZE:
+        stepSize(settings, direction);
+        break;
+    case OPTION_RENDER:
+        settings.pixelPrecise = direction > 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void GameMenue::choose(int entry) {
+    switch (entry) {
+    case ENTRY_OPTIONS:
+        optionsOpen = true;
+        break;
+    case ENTRY_END:
+        if (gDevice)
+            gDevice->requestQuit();
+        break;
+    case ENTRY_CONTINUE:
+        if (continueDisabled)
+            break;
+        startHiding();
+        fadeTitleMusic(0.0f);
+        break;
+    case ENTRY_NEW: {
+        if (newDisabled)
+            break;
+        fadeTitleMusic(0.0f);
+        TovarWorks::ProcessChain chain;
+        chain.AddProcess(std::make_shared<FadeScreenProcess>(false, 1000));
+        chain.AddWait(750);
+        chain.AddEvent(std::make_shared<StartNewGameEvent>(), 0);
+        chain.Launch();
+        startHiding();
+        newDisabled = true;
+        continueDisabled = false;
+        refreshColours();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void GameMenue::update(uint32_t deltaMillis) {
+    const int delta = static_cast<int>(deltaMillis);
+    if (hiding)
+        fadeTime = std::min(fadeTime + delta, kFadeMillis);
+    if (showing)
+        fadeTime = std::max(fadeTime - delta, 0);
+    const float hidden = static_cast<float>(fadeTime) / kFadeMillis;
+
+    // Goods fall faster while the menu slides away.
+    const float fall = deltaMillis * (0.1f + 0.2f * hidden);
+    for (auto good = fallingGoods.begin(); good != fallingGoods.end();) {
+        irr::core::vector3df position = (*good)->getPosition();
+        position.Y -= fall;
+        (*good)->setPosition(position);
+        if (position.Y < kFallOutY) {
+            (*good)->remove();
+            good = fallingGoods.erase(good);
+        } else {
+            ++good;
+        }
+    }
+    if (isHidden())
+        return;
+    spawnTimer += deltaMillis;
+    if (spawnTimer > kSpawnMillis && open) {
+        spawnTimer = 0;
+        spawnGood();
+    }
+}
+
+void GameMenue::spawnGood() {
+    if (!goodsFactory || !menuScene)
+        return;
+    const int frame = static_cast<int>(std::rand() * 9LL / 32768);
+    const float x = static_cast<float>(-550 + static_cast<int>(std::rand() * 1051LL / 32768));
+    const int r = static_cast<int>(std::rand() * 1001LL / 32768);
+    irr::scene::ISceneNode* good = goodsFactory(menuScene, kGoodFrames[frame]);
+    if (!good)
+        return;
+    good->setPosition(irr::core::vector3df(x, 200, 10));
+    const float scale = (2000 - r) * 0.001f;
+    good->setScale(irr::core::vector3df(scale, scale, scale));
+    fallingGoods.push_back(good);
+}
+
+std::wstring GameMenue::optionLabel(int option) {
+    return option >= 0 && option < OPTION_COUNT ? kOptionNames[option] : L"";
+}
+
+std::wstring GameMenue::optionValue(int option) {
+    if (!gGameData)
+        return L"";
+    const GameSettings& settings = gGameData->settings;
+    switch (option) {
+    case OPTION_MUSIC: return std::to_wstring(settings.musicVolume);
+    case OPTION_SOUND: return std::to_wstring(settings.soundVolume);
+    case OPTION_SCREEN: return settings.fullscreen ? L"fullscreen" : L"window";
+    case OPTION_SIZE: return std::to_wstring(settings.width) + L"x" + std::to_wstring(settings.height);
+    case OPTION_RENDER: return settings.pixelPrecise ? L"pixel precise" : L"stretched";
+    default: return L"";
+    }
+}
+
+void GameMenue::draw() {
+    if (!visible || !gDevice || !gDevice->getVideoDriver())
+        return;
+    irr::video::IVideoDriver* driver = gDevice->getVideoDriver();
+    if (menuScene) {
+        const irr::core::recti fullView = driver->getViewPort();
+        driver->setViewPort(gGameData ? gGameData->interfaceView.viewport : fullView);
+        menuScene->drawAll();
+        driver->setViewPort(fullView);
+    }
+    const float hidden = static_cast<float>(fadeTime) / kFadeMillis;
+    if (hidden >= 1.0f)
+        return;
+    drawPictures(hidden);
+    drawEntries(hidden);
+}
+
+void GameMenue::drawPictures(float hidden) const {
+    irr::video::IVideoDriver* driver = gDevice->getVideoDriver();
+    // The driver keeps them for the program's life once loaded.
+    irr::video::ITexture* background = driver->getTexture("lumodata/2d/mm_b.png");
+    irr::video::ITexture* side = driver->getTexture("lumodata/2d/mm_s.png");
+    irr::video::ITexture* logo = driver->getTexture("lumodata/2d/logo.png");
+    const GuiPainter painter = GuiPainter::forGame();
+    using namespace GuiSheetLayout;
+
+    const irr::u32 alpha = static_cast<irr::u32>(std::lround((1.0f - hidden) * 255.0f));
+    painter.drawImage(background, irr::core::recti(0, 0, kMenuBackgroundWidth, kMenuBackgroundHeight),
+                      irr::core::rectf(0, 0, 640, 360), irr::video::SColor(alpha, 255, 255, 255));
+    const float slide = (1.0f - (1.0f - hidden) * (1.0f - hidden)) * kSlideDistance;
+    const irr::core::recti sideSource(0, 0, kMenuSideWidth, kMenuSideHeight);
+    painter.drawImage(side, sideSource, irr::core::rectf(-slide, 0, kMenuSideWidth - slide, 360));
+    painter.drawImage(side, sideSource, irr::core::rectf(640 - kMenuSideWidth + slide, 0, 640 + slide, 360));
+    const float logoLeft = (640 - kLogoWidth) / 2.0f;
+    painter.drawImage(logo, irr::core::recti(0, 0, kLogoWidth, kLogoHeight),
+                      irr::core::rectf(logoLeft, 28 - slide, logoLeft + kLogoWidth, 28 + kLogoHeight - slide));
+}
+
+void GameMenue::drawEntries(float hidden) const {
+    const GuiPainter painter = GuiPainter::forGame();
+    const BitmapFont font = BitmapFont::forGame();
+    float pointerX = kEntriesX;
+    float pointerY = kEntriesY + kLineSpacing * selection;
+    if (optionsOpen) {
+        for (int option = 0; option < OPTION_COUNT; ++option) {
+            const float y = kOptionsY + kLineSpacing * option;
+            font.drawText(painter, optionLabel(option), kOptionsX, y, withAlpha(kWhite, hidden));
+            font.drawText(painter, optionValue(option), kOptionValuesX, y, withAlpha(kWhite, hidden));
+        }
+        pointerX = kOptionsX;
+        pointerY = kOptionsY + kLineSpacing * optionSelection;
+    } else {
+        for (int entry = 0; entry < ENTRY_COUNT; ++entry)
+            font.drawText(painter, kEntryNames[entry], kEntriesX, kEntriesY + kLineSpacing * entry,
+                          withAlpha(entryColour[entry], hidden));
+    }
+    const float bob = 5.0f * std::sin(gDevice->getTime() / 100.0f);
+    irr::video::ITexture* sheet = gGameData ? gGameData->guiTexture : nullptr;
+    painter.drawImage(sheet, GuiSheetLayout::kPointer.rect(),
+                      irr::core::rectf(pointerX - 36 + bob, pointerY - 8, pointerX - 4 + bob, pointerY + 24),
+                      withAlpha(kWhite, hidden));
+}
+
+} // namespace Lumo
