@@ -4,9 +4,11 @@
 #include "src_lumo/Sprites/FileLoader.h"
 #include "TovarWorks/Language/GameTexts.h"
 #include "src_lumo/Gui/InterfaceView.h"
+#include "src_lumo/Game/WorldState.h"
 
 #include <irrlicht.h>
 
+#include <array>
 #include <cstdint>
 
 namespace Lumo {
@@ -36,6 +38,12 @@ struct GameData {
     uint32_t screenFadeColor = 0;
     // Where the interface is drawn; the visual updates it on resize.
     InterfaceView interfaceView;
+
+    WorldState world;
+    // Where the baker stands, written by the visual every frame.
+    irr::core::vector3df heroPosition;
+    // Goods whose discovery remark has played, by good kind.
+    std::array<bool, 16> discovered{};
 };
 
 extern GameData* gGameData;
