@@ -8,6 +8,8 @@
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Visual/LumoVisual.h"
 
+#include <GL/gl.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -177,7 +179,30 @@ std::string ScriptedPlay::describeState() const {
 }
 
 irr::video::IImage* ScriptedPlay::screenshot() const {
-    return gDevice->getVideoDriver()->createScreenShot();
+    irr::video::IVideoDriver* driver = gDevice->getVideoDriver();
+    if (driver->getDriverType() != irr::video::EDT_OPENGL)
+        return nullptr;
+    // The engine reads the front buffer, which a double-buffered window need not keep: draw the
+    // scene once more as it stands (no time passes) and read the back buffer before the swap.
+    irr::ITimer* timer = gDevice->getIrrlichtDevice()->getTimer();
+    const uint32_t now = timer->getTime();
+    driver->beginScene(true, true, irr::video::SColor(0xFF000000));
+    logic->getVisual()->render();
+    const irr::core::dimension2du size = driver->getScreenSize();
+    std::vector<unsigned char> pixels(size.Width * size.Height * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, static_cast<GLsizei>(size.Width), static_cast<GLsizei>(size.Height), GL_RGBA,
+                 GL_UNSIGNED_BYTE, pixels.data());
+    driver->endScene();
+    timer->setTime(now);
+    irr::video::IImage* shot = driver->createImage(irr::video::ECF_A8R8G8B8, size);
+    for (irr::u32 y = 0; y < size.Height; ++y)
+        for (irr::u32 x = 0; x < size.Width; ++x) {
+            const unsigned char* p = &pixels[((size.Height - 1 - y) * size.Width + x) * 4];
+            shot->setPixel(x, y, irr::video::SColor(255, p[0], p[1], p[2]));
+        }
+    return shot;
 }
 
 } // namespace Lumo

@@ -69,7 +69,7 @@ public:
     const std::shared_ptr<LumoGameLogic>& getLogicPointer() const { return logic; }
     // "day 1 weekday 0 06:00 money 500 mode 0 control 1 hero (815.0, 0.0, 545.0) stage hero merchant ..."
     std::string describeState() const;
-    // The last frame drawn; null on the null driver. The caller drops it.
+    // The scene as it stands, drawn once more and read back; null without OpenGL. The caller drops it.
     irr::video::IImage* screenshot() const;
 
     static std::string clockText(int minuteOfDay);
