@@ -8,6 +8,7 @@
 
 #include <irrlicht.h>
 
+#include <array>
 #include <cstdint>
 
 namespace Lumo {
@@ -39,6 +40,10 @@ struct GameData {
     InterfaceView interfaceView;
 
     WorldState world;
+    // Where the baker stands, written by the visual every frame.
+    irr::core::vector3df heroPosition;
+    // Goods whose discovery remark has played, by good kind.
+    std::array<bool, 16> discovered{};
 };
 
 extern GameData* gGameData;

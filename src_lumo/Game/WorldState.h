@@ -11,6 +11,10 @@
 namespace Lumo {
 
 struct WorldState {
+    static constexpr int kLastDay = 13;
+    static constexpr int kNoon = 12 * 60;
+    static constexpr int kClockStop = 22 * 60;
+
     std::shared_ptr<CustomerManager> customers = std::make_shared<CustomerManager>();
     GoodsTable goods; // filled at start-up by fillStartingGoods
     int32_t weekday = -1;

@@ -1,8 +1,8 @@
 // Kornelo: builds the engine and the bakery in their fixed order, runs the main loop, tears down.
-#include "TovarWorks/Events/EventManager.h"
-#include "TovarWorks/Events/EventTypes.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameData.h"
+#include "src_lumo/Game/GameStartup.h"
+#include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Game/SettingsFile.h"
 
 #include <csignal>
@@ -27,26 +27,6 @@ void requestQuit(int) {
         gDevice->requestQuit();
 }
 
-void loadInterfaceTextures(irr::video::IVideoDriver* driver) {
-    struct TextureSlot {
-        const char* path;
-        irr::video::ITexture* Lumo::GameData::*slot;
-    };
-    const TextureSlot textures[] = {
-        {"lumodata/fontbakery.png", &Lumo::GameData::fontTexture},
-        {"lumodata/items.png", &Lumo::GameData::itemsTexture},
-        {"lumodata/2d/gui.png", &Lumo::GameData::guiTexture},
-        {"lumodata/2d/gui2.png", &Lumo::GameData::gui2Texture},
-        {"lumodata/2d/gui3.png", &Lumo::GameData::gui3Texture},
-    };
-    for (const TextureSlot& texture : textures) {
-        irr::video::ITexture* handle = driver->getTexture(texture.path);
-        if (handle)
-            driver->makeColorKeyTexture(handle, irr::core::position2d<irr::s32>(0, 0));
-        gGameData->*texture.slot = handle;
-    }
-}
-
 } // namespace
 
 int main() {
@@ -65,22 +45,21 @@ int main() {
     }
     std::signal(SIGTERM, requestQuit);
     std::signal(SIGINT, requestQuit);
+    Lumo::GameStartup::setSoundVolume();
 
     irr::IrrlichtDevice* irrDevice = gDevice->getIrrlichtDevice();
-    irr::video::IVideoDriver* driver = gDevice->getVideoDriver();
     gDevice->hideConsoleLog = true;
     gDevice->loadConsoleFont("TovarWorks/systemFont.bmp");
     irrDevice->setResizable(true);
     gDevice->hideConsoleLog = true;
     irrDevice->setWindowCaption(L"Kornelo Beta");
 
-    driver->setTextureCreationFlag(irr::video::ETCF_CREATE_MIP_MAPS, false);
-    loadInterfaceTextures(driver);
-
-    for (const TovarWorks::EventType* type : TovarWorks::kGameEventTypes)
-        gDevice->getEventManager()->RegisterEventType(*type);
+    std::shared_ptr<Lumo::LumoGameLogic> logic = Lumo::GameStartup::build();
+    gDevice->setGameLogic(logic);
 
     gDevice->runMainLoop();
+    // The scene goes with the device: the logic's own hold on it must go first.
+    logic.reset();
     delete gDevice;
     gDevice = nullptr;
     return 0;

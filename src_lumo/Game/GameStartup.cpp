@@ -1,0 +1,98 @@
+#include "src_lumo/Game/GameStartup.h"
+
+#include "TovarWorks/Events/EventManager.h"
+#include "TovarWorks/Events/EventTypes.h"
+#include "TovarWorks/SoundSystem/SoundManager.h"
+#include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Game/GameData.h"
+#include "src_lumo/Game/LumoGameLogic.h"
+#include "src_lumo/Shaders/ShaderMaterials.h"
+#include "src_lumo/Visual/LumoVisual.h"
+#include "src_lumo/World/PathFinder.h"
+
+namespace Lumo {
+
+using TovarWorks::gDevice;
+
+const char* const GameStartup::kDefinitionFiles[16] = {
+    "lumodata/2d/def_baeckerin.xml", "lumodata/2d/def_baeckerin_child.xml", "lumodata/2d/def_mother.xml",
+    "lumodata/2d/def_tovar.xml",     "lumodata/2d/def_male1.xml",           "lumodata/2d/def_male2.xml",
+    "lumodata/2d/def_male3.xml",     "lumodata/2d/def_male4.xml",           "lumodata/2d/def_barman.xml",
+    "lumodata/2d/def_female1.xml",   "lumodata/2d/def_female2.xml",         "lumodata/2d/def_soldier.xml",
+    "lumodata/2d/def_postbote.xml",  "lumodata/2d/def_merchant.xml",        "lumodata/def_items.xml",
+    "lumodata/def_stuff.xml",
+};
+
+void GameStartup::setSoundVolume() {
+    const std::shared_ptr<TovarWorks::SoundManager> sound = gDevice->getSoundManager();
+    if (!sound)
+        return;
+    sound->setSoundVolume(1.0f);
+    sound->setSoundVolume(static_cast<float>(gGameData->settings.musicVolume) / 100.0f);
+}
+
+void GameStartup::loadInterfaceTextures() {
+    irr::video::IVideoDriver* driver = gDevice->getVideoDriver();
+    driver->setTextureCreationFlag(irr::video::ETCF_CREATE_MIP_MAPS, false);
+    struct TextureSlot {
+        const char* path;
+        irr::video::ITexture* GameData::*slot;
+    };
+    const TextureSlot textures[] = {
+        {"lumodata/fontbakery.png", &GameData::fontTexture},
+        {"lumodata/items.png", &GameData::itemsTexture},
+        {"lumodata/2d/gui.png", &GameData::guiTexture},
+        {"lumodata/2d/gui2.png", &GameData::gui2Texture},
+        {"lumodata/2d/gui3.png", &GameData::gui3Texture},
+    };
+    for (const TextureSlot& texture : textures) {
+        irr::video::ITexture* handle = driver->getTexture(texture.path);
+        if (handle)
+            driver->makeColorKeyTexture(handle, irr::core::position2d<irr::s32>(0, 0));
+        gGameData->*texture.slot = handle;
+    }
+}
+
+void GameStartup::loadDefinitions() {
+    for (const char* file : kDefinitionFiles)
+        gGameData->spriteDefinitions.loadFile(file);
+}
+
+void GameStartup::loadPathGraph() {
+    gGameData->world.customers->loadPathGraph(kWorldGraphFile);
+}
+
+void GameStartup::registerEvents(const std::shared_ptr<LumoGameLogic>& logic) {
+    TovarWorks::EventManager& events = *gDevice->getEventManager();
+    for (const TovarWorks::EventType* type : TovarWorks::kGameEventTypes)
+        events.RegisterEventType(*type);
+    using namespace TovarWorks;
+    const EventType* const logicTypes[] = {
+        &SetGameStateEventType, &StartNewDayEventType,  &CloseChoiceEventType,      &SetNewDayEventType,
+        &SetTimeEventType,      &SetTimerEventType,     &StartNewGameEventType,     &SpawnLetterEventType,
+        &RemoveCustomerEventType, &OpenMerchantMenueEventType, &CallActionEventType, &OpenBarMenueEventType,
+    };
+    const EventType* const visualTypes[] = {
+        &AddCharacterEventType, &ChangeVisualNodeEventType,      &ChangeFaceDirEventType,
+        &TeleportCharacterEventType, &SetHudEventType,           &SetAmbientColorSchemeEventType,
+        &RemoveCharacterEventType, &ShowOverlayTextEventType,    &FadeOverlayTextEventType,
+    };
+    const IEventListenerPtr logicListener = logic;
+    for (const EventType* type : logicTypes)
+        events.AddListener(logicListener, *type);
+    const IEventListenerPtr visualListener = logic->getVisual();
+    for (const EventType* type : visualTypes)
+        events.AddListener(visualListener, *type);
+}
+
+std::shared_ptr<LumoGameLogic> GameStartup::build(std::shared_ptr<StoryScripts> story) {
+    loadInterfaceTextures();
+    registerShaderMaterials(*gDevice->getShaderManager(), gDevice->getVideoDriver(), gGameData->wallMaterial);
+    loadDefinitions();
+    loadPathGraph();
+    auto logic = std::make_shared<LumoGameLogic>(std::move(story));
+    registerEvents(logic);
+    return logic;
+}
+
+} // namespace Lumo

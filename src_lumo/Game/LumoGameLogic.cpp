@@ -1,0 +1,275 @@
+#include "src_lumo/Game/LumoGameLogic.h"
+
+#include "TovarWorks/Events/EventManager.h"
+#include "TovarWorks/Processes/ProcessChain.h"
+#include "TovarWorks/Processes/ProcessManager.h"
+#include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Events/CallActionEvent.h"
+#include "src_lumo/Events/ChangeGameStateEvent.h"
+#include "src_lumo/Events/FadeOverlayTextEvent.h"
+#include "src_lumo/Events/SetNewDayEvent.h"
+#include "src_lumo/Events/SetTimeEvent.h"
+#include "src_lumo/Events/SetTimerEvent.h"
+#include "src_lumo/Events/ShowOverlayTextEvent.h"
+#include "src_lumo/Customers/CustomerManager.h"
+#include "TovarWorks/Console/DebugLog.h"
+#include "src_lumo/Game/GameClock.h"
+#include "src_lumo/Game/GameData.h"
+#include "src_lumo/Game/MusicSchedule.h"
+#include "src_lumo/Game/PostmanController.h"
+#include "src_lumo/Game/SkippedIntroStory.h"
+#include "src_lumo/Menus/GameMenue.h"
+#include "src_lumo/Processes/FadeScreenProcess.h"
+#include "src_lumo/Processes/MoveCharacterPathProcess.h"
+#include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Visual/ItemWorld.h"
+#include "src_lumo/Visual/LumoVisual.h"
+#include "src_lumo/Visual/ShopScreens.h"
+
+#include <iostream>
+#include <string>
+
+namespace Lumo {
+
+using TovarWorks::gDevice;
+
+namespace {
+
+constexpr uint32_t kBedFadeMillis = 750;
+constexpr uint32_t kDayTitleMillis = 2000;
+constexpr uint32_t kNewDayDelayMillis = 1000;
+constexpr int kNewGameMinute = 15 * 60;
+constexpr int kNewDayMinute = 6 * 60;
+
+bool released(const irr::SEvent::SKeyInput& key, irr::EKEY_CODE code) { return key.Key == code && !key.PressedDown; }
+bool pressed(const irr::SEvent::SKeyInput& key, irr::EKEY_CODE code) { return key.Key == code && key.PressedDown; }
+
+} // namespace
+
+LumoGameLogic::LumoGameLogic(std::shared_ptr<StoryScripts> scripts)
+    : visual(std::make_shared<LumoVisual>()), menu(std::make_shared<GameMenue>()),
+      story(scripts ? std::move(scripts) : std::make_shared<SkippedIntroStory>()) {
+    postman = std::make_unique<PostmanController>(visual);
+    MusicSchedule::startSilentChannels();
+}
+
+LumoGameLogic::~LumoGameLogic() = default;
+
+void LumoGameLogic::setStory(std::shared_ptr<StoryScripts> scripts) {
+    if (scripts)
+        story = std::move(scripts);
+}
+
+void LumoGameLogic::onResize() { visual->onResize(); }
+
+void LumoGameLogic::readInput() {
+    input.moveX = gDevice->isKeyDown(irr::KEY_LEFT) ? -1 : gDevice->isKeyDown(irr::KEY_RIGHT) ? 1 : 0;
+    input.moveY = gDevice->isKeyDown(irr::KEY_UP) ? 1 : gDevice->isKeyDown(irr::KEY_DOWN) ? -1 : 0;
+    input.keySpace = gDevice->isKeyDown(irr::KEY_SPACE);
+    input.keyX = gDevice->isKeyDown(irr::KEY_KEY_X);
+    input.keyC = gDevice->isKeyDown(irr::KEY_KEY_C);
+
+    const int mode = visual->getMode();
+    const bool clockMode = mode == MODE_WALKING || mode == MODE_KNEADING || mode == MODE_MIXING;
+    WorldState& world = gGameData->world;
+    const ClockTick tick = GameClock::advance(world, gDevice->getFrameDelta(), clockRunning && !menu->isOpen() && clockMode);
+    if (!tick.due)
+        return;
+    if (tick.musicDue)
+        chooseMusic();
+    if (tick.postmanDue)
+        postman->start();
+    spawnDueCustomers();
+}
+
+void LumoGameLogic::spawnDueCustomers() {
+    const int minute = gGameData->world.minuteOfDay;
+    const std::vector<DailyCustomer> visits = gGameData->world.customers->takeDueVisits(minute);
+    if (visits.empty())
+        return;
+    TovarWorks::debugLog() << "CUSTOMER" << std::endl;
+    for (const DailyCustomer& visit : visits)
+        visual->spawnCustomer(visit, minute);
+}
+
+void LumoGameLogic::chooseMusic() {
+    musicChosen = true;
+    MusicSchedule::chooseFor(gGameData->world.minuteOfDay);
+}
+
+void LumoGameLogic::updateGame() {
+    if (!menu->isOpen() && !musicChosen)
+        chooseMusic();
+    if (logicActive && playerControl && !menu->isOpen())
+        carryOut(visual->interact(input));
+    visual->render();
+    if (gameStarted)
+        postman->step();
+    menu->update(gDevice->getFrameDelta());
+    if (menu->isOpen() || !menu->isHidden())
+        menu->draw();
+}
+
+void LumoGameLogic::carryOut(int action) {
+    ShopScreens* screens = visual->getShopScreens();
+    switch (action) {
+    case ACTION_DOUGH_MENU:
+        if (screens)
+            screens->openDoughMenu();
+        break;
+    case ACTION_KNEAD:
+        if (screens)
+            screens->startKneading();
+        break;
+    case ACTION_SERVE:
+        if (screens)
+            screens->serveFirstCustomer();
+        break;
+    case ACTION_STORAGE:
+        if (screens)
+            screens->openStorageMenu();
+        break;
+    case ACTION_LETTER:
+        story->letter(visual);
+        break;
+    default:
+        break;
+    }
+}
+
+bool LumoGameLogic::OnEvent(const irr::SEvent& event) {
+    if (menu->isOpen())
+        return menu->handleKey(event);
+    if (event.EventType == irr::EET_KEY_INPUT_EVENT && handleKey(event.KeyInput))
+        return true;
+    return logicActive && visual->worldInput(event);
+}
+
+bool LumoGameLogic::handleKey(const irr::SEvent::SKeyInput& key) {
+    const bool calendarOpen = visual->getMode() == MODE_CALENDAR;
+    if (released(key, irr::KEY_ESCAPE) && playerControl) {
+        musicChosen = false;
+        menu->openMenu();
+        MusicSchedule::fadeOut(MusicSchedule::kMorningChannel);
+        MusicSchedule::fadeOut(MusicSchedule::kAfternoonChannel);
+        MusicSchedule::fadeOut(MusicSchedule::kEveningChannel);
+        return true;
+    }
+    if (released(key, irr::KEY_SPACE)) {
+        if (visual->confirmText())
+            return true;
+        if (playerControl)
+            visual->bedAndCalendarCheck();
+        return false;
+    }
+    if (!playerControl)
+        return false;
+    if (pressed(key, irr::KEY_UP) || pressed(key, irr::KEY_DOWN)) {
+        const int step = key.Key == irr::KEY_UP ? -1 : 1;
+        visual->getTextBoxes().moveSelection(step);
+        if (calendarOpen)
+            visual->getCalendar().moveCursor(0, step);
+    } else if (released(key, irr::KEY_KEY_X)) {
+        visual->getTextBoxes().cancel();
+        if (calendarOpen)
+            visual->setMode(MODE_WALKING);
+    } else if (calendarOpen && (pressed(key, irr::KEY_LEFT) || pressed(key, irr::KEY_RIGHT))) {
+        visual->getCalendar().moveCursor(key.Key == irr::KEY_LEFT ? -1 : 1, 0);
+    }
+    return false;
+}
+
+bool LumoGameLogic::HandleEvent(const TovarWorks::IEventData& event) {
+    const TovarWorks::EventType& type = event.GetEventType();
+    if (type == TovarWorks::CallActionEventType) {
+        const int action = static_cast<const CallActionEvent&>(event).action;
+        if (action == ACTION_MERCHANT)
+            story->merchantTalk(visual);
+        else if (action == ACTION_BAR)
+            story->barmanTalk(visual);
+    } else if (type == TovarWorks::OpenBarMenueEventType) {
+        if (ShopScreens* screens = visual->getShopScreens())
+            screens->openBarMenu();
+    } else if (type == TovarWorks::OpenMerchantMenueEventType) {
+        if (ShopScreens* screens = visual->getShopScreens())
+            screens->openMerchantMenu();
+    } else if (type == TovarWorks::RemoveCustomerEventType) {
+        std::vector<QueuedCustomer>& queue = visual->getCustomerQueue();
+        if (!queue.empty()) {
+            gDevice->getProcessManager()->Attach(
+                std::make_shared<MoveCharacterPathProcess>("sh_2", "park", true, queue.front().character));
+            queue.erase(queue.begin());
+        }
+    } else if (type == TovarWorks::SpawnLetterEventType) {
+        if (ItemWorld* items = visual->getItemWorld())
+            items->spawnLetter();
+    } else if (type == TovarWorks::StartNewGameEventType) {
+        newGame();
+    } else if (type == TovarWorks::SetGameStateEventType) {
+        const auto& state = static_cast<const ChangeGameStateEvent&>(event);
+        logicActive = state.logicActive;
+        playerControl = state.playerControl;
+    } else if (type == TovarWorks::SetNewDayEventType) {
+        newDay();
+    } else if (type == TovarWorks::SetTimeEventType) {
+        const auto& time = static_cast<const SetTimeEvent&>(event);
+        gGameData->world.minuteOfDay = time.hour * 60 + time.minute;
+    } else if (type == TovarWorks::SetTimerEventType) {
+        clockRunning = static_cast<const SetTimerEvent&>(event).running;
+    } else if (type == TovarWorks::StartNewDayEventType) {
+        goToBed();
+    } else if (type == TovarWorks::CloseChoiceEventType) {
+        closeChoice();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void LumoGameLogic::newGame() {
+    gameStarted = true;
+    clockRunning = false;
+    postman->reset();
+    visual->setWorldActive(true);
+    gGameData->ambientColor = 0xFF000000;
+    gGameData->world.minuteOfDay = kNewGameMinute;
+    story->intro(visual);
+    newDay();
+}
+
+void LumoGameLogic::newDay() {
+    WorldState& world = gGameData->world;
+    if (world.day == WorldState::kLastDay) {
+        story->ending(visual);
+        return;
+    }
+    if (world.flagsAndPopularity.flag("MERC_HEUREKA") == 1)
+        world.flagsAndPopularity.setFlag("MERC_SELL_BOX", 1.0f);
+    world.minuteOfDay = kNewDayMinute;
+    world.weekday = world.weekday + 1 > 6 ? 0 : world.weekday + 1;
+    world.day += 1;
+    world.customers->buildDailySchedule(world.flagsAndPopularity.popularity, world.day);
+}
+
+void LumoGameLogic::goToBed() {
+    // The baker sleeps through the fade: no second trip to bed, no walking in the dark.
+    playerControl = false;
+    visual->clearDay();
+    postman->reset();
+    const int day = gGameData->world.day;
+    TovarWorks::ProcessChain chain;
+    chain.AddProcess(std::make_shared<FadeScreenProcess>(false, kBedFadeMillis));
+    chain.AddEvent(std::make_shared<ShowOverlayTextEvent>("day " + std::to_string(day + 1)), 0);
+    chain.AddWait(kDayTitleMillis);
+    chain.AddEvent(std::make_shared<FadeOverlayTextEvent>(), 0);
+    chain.AddEvent(std::make_shared<SetNewDayEvent>(), kNewDayDelayMillis);
+    chain.AddProcess(std::make_shared<FadeScreenProcess>(true, kBedFadeMillis));
+    if (day != WorldState::kLastDay)
+        chain.AddEvent(std::make_shared<ChangeGameStateEvent>(true, true), 0);
+    chain.Launch();
+    closeChoice();
+}
+
+void LumoGameLogic::closeChoice() { visual->getTextBoxes().closeChoice(); }
+
+} // namespace Lumo

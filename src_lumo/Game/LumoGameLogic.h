@@ -1,0 +1,66 @@
+#pragma once
+// The bakery's game logic: reads the keys, runs the clock and the music by the hour, starts the
+// new game and every new day, sends the postman, and turns the baker's actions into the game's
+// consequences. Owns the visual, the in-game menu and the postman.
+#include "TovarWorks/GameLogic.h"
+#include "src_lumo/Gui/InputRecord.h"
+
+#include <memory>
+
+namespace Lumo {
+
+class GameMenue;
+class LumoVisual;
+class PostmanController;
+class StoryScripts;
+
+class LumoGameLogic : public TovarWorks::GameLogic {
+public:
+    // Without story scripts a stand-in skips the intro and leaves the rest of the story silent.
+    explicit LumoGameLogic(std::shared_ptr<StoryScripts> story = nullptr);
+    ~LumoGameLogic() override;
+
+    bool OnEvent(const irr::SEvent& event) override;
+    void executeCommand(const irr::core::stringw&) override {}
+    void onResize() override;
+    void readInput() override;
+    void updateGame() override;
+    void postFrame() override {}
+
+    const char* GetName() override { return "Root LumoMainGameLogicClass"; }
+    bool HandleEvent(const TovarWorks::IEventData& event) override;
+
+    const std::shared_ptr<LumoVisual>& getVisual() const { return visual; }
+    GameMenue& getMenu() const { return *menu; }
+    PostmanController& getPostman() const { return *postman; }
+    const InputRecord& getInput() const { return input; }
+    bool isGameStarted() const { return gameStarted; }
+    bool isLogicActive() const { return logicActive; }
+    bool hasPlayerControl() const { return playerControl; }
+    bool isClockRunning() const { return clockRunning; }
+    bool isMusicChosen() const { return musicChosen; }
+    void setStory(std::shared_ptr<StoryScripts> scripts);
+
+private:
+    bool handleKey(const irr::SEvent::SKeyInput& key);
+    void chooseMusic();
+    void carryOut(int action);
+    void newGame();
+    void newDay();
+    void goToBed();
+    void closeChoice();
+    void spawnDueCustomers();
+
+    InputRecord input;
+    bool gameStarted = false;
+    bool logicActive = true;
+    bool playerControl = true;
+    bool clockRunning = true;
+    std::unique_ptr<PostmanController> postman;
+    bool musicChosen = false;
+    std::shared_ptr<LumoVisual> visual;
+    std::shared_ptr<GameMenue> menu;
+    std::shared_ptr<StoryScripts> story;
+};
+
+} // namespace Lumo

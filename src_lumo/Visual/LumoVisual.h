@@ -1,0 +1,167 @@
+#pragma once
+// The bakery as the player sees it: rooms, walls that fade, decoration, the baker, the merchant
+// and the barman, the customers' queue, the clock's tint and everything drawn over the scene.
+// The logic owns it, hands it the frame's input and calls render once per frame.
+#include "TovarWorks/GameVisual.h"
+#include "src_lumo/Gui/Calendar.h"
+#include "src_lumo/Gui/HudElement.h"
+#include "src_lumo/Gui/InputRecord.h"
+#include "src_lumo/Gui/TextBoxList.h"
+#include "src_lumo/Gui/TextOverlay.h"
+#include "src_lumo/Game/WorldStatus.h"
+#include "src_lumo/Visual/WallFader.h"
+#include "src_lumo/World/CollisionGrid.h"
+
+#include <irrlicht.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Lumo {
+
+class CharNode;
+class Customer;
+struct DailyCustomer;
+class ItemWorld;
+class ShopScreens;
+
+enum InteractionMode {
+    MODE_WALKING = 0,
+    MODE_DOUGH_MENU = 1,
+    MODE_KNEADING = 2,
+    MODE_MIXING = 3,
+    MODE_SELLING = 4,
+    MODE_STORAGE = 5,
+    MODE_CALENDAR = 6,
+    MODE_MERCHANT = 7,
+    MODE_BAR = 8,
+};
+
+// The baker's action codes from the interaction step.
+enum ActionCode {
+    ACTION_NONE = 0,
+    ACTION_DOUGH_MENU = 1,
+    ACTION_KNEAD = 2,
+    ACTION_SERVE = 3,
+    ACTION_STORAGE = 4,
+    ACTION_LETTER = 5,
+    ACTION_MERCHANT = 6,
+    ACTION_BAR = 7,
+};
+
+struct QueuedCustomer {
+    std::shared_ptr<CharNode> character;
+    int arrivalMinute;
+    std::shared_ptr<Customer> customer; // who it is and the steps of its little script
+};
+
+class LumoVisual : public TovarWorks::GameVisual {
+public:
+    static const irr::core::vector3df kMerchantSpot;
+    static const irr::core::vector3df kBarSpot;
+    static const irr::core::vector3df kStoreroomShelf;
+    static const irr::core::vector3df kWorkTable;
+    static const irr::core::vector3df kCalendarSpot;
+    static const irr::core::vector3df kBedSpot;
+    static constexpr float kHeroWalkingSpeed = 0.5f; // units per 25 ms, as fast as the walking step
+    static constexpr int kPatienceMinutes = 30;
+
+    LumoVisual();
+    ~LumoVisual() override;
+    LumoVisual(const LumoVisual&) = delete;
+    LumoVisual& operator=(const LumoVisual&) = delete;
+
+    const char* GetName() override { return "Root LumoVisualclass"; }
+    bool HandleEvent(const TovarWorks::IEventData& event) override;
+    void onResize() override;
+    void render() override;
+
+    // The player's walking and actions for one frame; returns an action code.
+    int interact(const InputRecord& input);
+    // A key that the logic's own table left to the world; true when used.
+    bool worldInput(const irr::SEvent& event);
+    // SPACE released: a choice is confirmed or text pages turn; true when used.
+    bool confirmText() { return textBoxes.confirm(); }
+    // SPACE in walking mode at the calendar or the bed.
+    void bedAndCalendarCheck();
+    // Going to bed: customers, the day's items and the letter leave the scene.
+    void clearDay();
+
+    std::shared_ptr<CharNode> findCharacter(const std::string& id) const;
+    void setCharacter(const std::string& id, const std::shared_ptr<CharNode>& character);
+    const std::map<std::string, std::shared_ptr<CharNode>>& getCharacters() const { return characters; }
+    std::shared_ptr<CharNode> getHero() const { return hero; }
+
+    std::vector<QueuedCustomer>& getCustomerQueue() { return customers; }
+    // Puts a due visitor on stage at the door and at the end of the queue.
+    std::shared_ptr<CharNode> spawnCustomer(const DailyCustomer& visit, int minuteOfDay);
+
+    TextBoxList& getTextBoxes() { return textBoxes; }
+    TextOverlay& getTextOverlay() { return overlay; }
+    HudElement& getHud() { return hud; }
+    Calendar& getCalendar() { return calendar; }
+    const WallFader& getWallFader() const { return wallFader; }
+    const CollisionGrid& getCollisionGrid() const { return collisionGrid; }
+    irr::scene::ICameraSceneNode* getCamera() const { return camera; }
+
+    int getMode() const { return mode; }
+    void setMode(int newMode) { mode = newMode; }
+    int getAmbientScheme() const { return ambientScheme; }
+    // Customers walk and lose patience only once a game runs.
+    void setWorldActive(bool active) { worldActive = active; }
+
+    // Filled by the shop rules and the visual items when they exist.
+    void setShopScreens(std::shared_ptr<ShopScreens> screens) { shopScreens = std::move(screens); }
+    void setItemWorld(std::shared_ptr<ItemWorld> items) { itemWorld = std::move(items); }
+    ShopScreens* getShopScreens() const { return shopScreens.get(); }
+    ItemWorld* getItemWorld() const { return itemWorld.get(); }
+
+private:
+    void createCamera();
+    void createRooms();
+    void applyRoomMaterials();
+    void createDecoration();
+    void createResidents();
+    void createFlourDust();
+    void createOvenPlaceholder();
+    void loadCollisionGrid();
+
+    void followHero(const irr::core::vector3df& heroPosition);
+    void updateCustomers();
+    void drawModeScreen();
+    void drawScreenFade();
+    void walkHero(const InputRecord& input);
+    int actionAt(const irr::core::vector3df& heroPosition) const;
+    bool carrying() const;
+
+    irr::scene::ISceneManager* scene;
+    irr::video::IVideoDriver* driver;
+    irr::scene::ICameraSceneNode* camera = nullptr;
+    std::shared_ptr<CharNode> hero;
+    std::map<std::string, std::shared_ptr<CharNode>> characters;
+    std::vector<QueuedCustomer> customers;
+    irr::scene::IMeshSceneNode* bakery = nullptr;
+    WallFader wallFader;
+    std::vector<irr::scene::IBillboardSceneNode*> decoration;
+    irr::scene::IParticleSystemSceneNode* flourDust = nullptr;
+    irr::scene::IMeshSceneNode* ovenPlaceholder = nullptr;
+    CollisionGrid collisionGrid;
+
+    WorldStatus status;
+    TextOverlay overlay;
+    TextBoxList textBoxes;
+    HudElement hud;
+    Calendar calendar;
+    std::shared_ptr<ShopScreens> shopScreens;
+    std::shared_ptr<ItemWorld> itemWorld;
+
+    int mode = MODE_WALKING;
+    int ambientScheme = 0;
+    bool worldActive = false;
+    std::optional<uint32_t> lastActionTime;
+};
+
+} // namespace Lumo

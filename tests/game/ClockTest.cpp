@@ -1,0 +1,112 @@
+// The game clock: a minute on the first frame after more than 500 ms, the stop at 22:00, and the
+// modes and menus that hold it.
+#include "GamePlayFixture.h"
+
+#include "src_lumo/Events/SetTimeEvent.h"
+#include "src_lumo/Events/SetTimerEvent.h"
+#include "src_lumo/Game/GameClock.h"
+#include "src_lumo/Menus/GameMenue.h"
+
+#include <climits>
+
+using Lumo::GameClock;
+using Lumo::WorldState;
+
+TEST(GameClockRule, ExactlyFiveHundredMillisecondsIsNotYetAMinute) {
+    WorldState world;
+    world.minuteOfDay = 600;
+    EXPECT_FALSE(GameClock::advance(world, 500, true).due);
+    EXPECT_EQ(600, world.minuteOfDay);
+    EXPECT_EQ(500, world.clockMs);
+    EXPECT_TRUE(GameClock::advance(world, 1, true).due);
+    EXPECT_EQ(601, world.minuteOfDay);
+    EXPECT_EQ(0, world.clockMs);
+}
+
+TEST(GameClockRule, StandsAtTenInTheEveningWhileTheMillisecondsGather) {
+    WorldState world;
+    world.minuteOfDay = 21 * 60 + 59;
+    GameClock::advance(world, 501, true);
+    EXPECT_EQ(22 * 60, world.minuteOfDay);
+    for (int i = 0; i < 5; ++i)
+        GameClock::advance(world, 501, true);
+    EXPECT_EQ(22 * 60, world.minuteOfDay);
+    EXPECT_EQ(5 * 501, world.clockMs);
+}
+
+TEST(GameClockRule, GatheredMillisecondsNeverWrapNegative) {
+    WorldState world;
+    world.minuteOfDay = 22 * 60;
+    world.clockMs = INT_MAX - 10;
+    GameClock::advance(world, 1000, true);
+    EXPECT_EQ(INT_MAX, world.clockMs);
+}
+
+TEST(GameClockRule, AHeldClockStillGathersButDoesNotMove) {
+    WorldState world;
+    world.minuteOfDay = 600;
+    EXPECT_FALSE(GameClock::advance(world, 2000, false).due);
+    EXPECT_EQ(600, world.minuteOfDay);
+    EXPECT_EQ(2000, world.clockMs);
+}
+
+TEST(GameClockRule, ThePostmanIsDueOnTheStepThatReachesQuarterPastSeven) {
+    WorldState world;
+    world.minuteOfDay = 7 * 60 + 14;
+    EXPECT_TRUE(GameClock::advance(world, 501, true).postmanDue);
+    EXPECT_FALSE(GameClock::advance(world, 501, true).postmanDue);
+}
+
+class ClockInPlay : public GamePlayFixture {};
+
+TEST_F(ClockInPlay, OneMinutePerFrameAfterMoreThanHalfASecond) {
+    startNewGame();
+    const int minute = world().minuteOfDay;
+    world().clockMs = 0;
+    play->runFrames(1, 500);
+    EXPECT_EQ(minute, world().minuteOfDay);
+    play->runFrames(1, 1);
+    EXPECT_EQ(minute + 1, world().minuteOfDay);
+    // Thirty seconds of 16 ms frames: one minute per 32 frames (512 ms), 58 minutes.
+    play->runFrames(30000 / 16);
+    EXPECT_EQ(minute + 1 + 58, world().minuteOfDay);
+}
+
+TEST_F(ClockInPlay, StopsAtTenInTheEvening) {
+    startNewGame();
+    trigger(Lumo::SetTimeEvent(21, 59));
+    play->runFrames(40);
+    EXPECT_EQ(22 * 60, world().minuteOfDay);
+    play->runFrames(200);
+    EXPECT_EQ(22 * 60, world().minuteOfDay);
+    EXPECT_GT(world().clockMs, 3000);
+}
+
+TEST_F(ClockInPlay, HeldByTheTimerEventTheMenusAndTheCalendar) {
+    startNewGame();
+    const int minute = world().minuteOfDay;
+    trigger(Lumo::SetTimerEvent(false));
+    play->runFrames(100);
+    EXPECT_EQ(minute, world().minuteOfDay);
+    trigger(Lumo::SetTimerEvent(true));
+    visual().setMode(Lumo::MODE_CALENDAR);
+    play->runFrames(100);
+    EXPECT_EQ(minute, world().minuteOfDay);
+    visual().setMode(Lumo::MODE_KNEADING);
+    play->runFrames(1); // the milliseconds gathered meanwhile count at once
+    EXPECT_EQ(minute + 1, world().minuteOfDay);
+    visual().setMode(Lumo::MODE_WALKING);
+    play->tap(irr::KEY_ESCAPE);
+    ASSERT_TRUE(logic().getMenu().isOpen());
+    const int paused = world().minuteOfDay;
+    play->runFrames(100);
+    EXPECT_EQ(paused, world().minuteOfDay);
+}
+
+TEST_F(ClockInPlay, TheTitleSceneClockRunsBeforeAnyGame) {
+    // The title menu is open: the clock must stand.
+    const int minute = world().minuteOfDay;
+    play->runFrames(100);
+    EXPECT_EQ(minute, world().minuteOfDay);
+    EXPECT_FALSE(logic().isGameStarted());
+}

@@ -1,0 +1,98 @@
+// New game, new days, the weekday and going to bed.
+#include "GamePlayFixture.h"
+
+#include "src_lumo/Events/SetNewDayEvent.h"
+#include "src_lumo/Events/SetTimeEvent.h"
+#include "src_lumo/Events/StartNewDayEvent.h"
+#include "src_lumo/Gui/TextOverlay.h"
+
+#include <vector>
+
+class Days : public GamePlayFixture {
+protected:
+    // Goes to bed and runs the fades, the title and the next morning.
+    void sleep() {
+        queue(std::make_shared<Lumo::StartNewDayEvent>());
+        play->runFrames(1);
+        play->runUntil([this] { return logic().hasPlayerControl() && Lumo::gGameData->screenFadeColor == 0; }, 1000);
+    }
+};
+
+TEST_F(Days, ANewGameBeginsDayOneOnTheFirstWeekdayAtSixWithFiveHundred) {
+    EXPECT_EQ(-1, world().weekday);
+    EXPECT_EQ(0, world().day);
+    startNewGame();
+    EXPECT_EQ(1, world().day);
+    EXPECT_EQ(0, world().weekday);
+    EXPECT_EQ(500, world().money);
+    EXPECT_GE(world().minuteOfDay, 6 * 60);
+    EXPECT_LT(world().minuteOfDay, 6 * 60 + 10);
+    EXPECT_TRUE(logic().isGameStarted());
+}
+
+TEST_F(Days, TheWeekdayRunsRoundTheWeek) {
+    startNewGame();
+    std::vector<int> weekdays{world().weekday};
+    for (int i = 0; i < 8; ++i) {
+        trigger(Lumo::SetNewDayEvent());
+        weekdays.push_back(world().weekday);
+    }
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4, 5, 6, 0, 1}), weekdays);
+    EXPECT_EQ(9, world().day);
+}
+
+TEST_F(Days, ANewDayOnTheLastDayChangesNeitherTimeNorDay) {
+    startNewGame();
+    world().day = 13;
+    world().minuteOfDay = 19 * 60;
+    const int weekday = world().weekday;
+    trigger(Lumo::SetNewDayEvent());
+    EXPECT_EQ(13, world().day);
+    EXPECT_EQ(19 * 60, world().minuteOfDay);
+    EXPECT_EQ(weekday, world().weekday);
+}
+
+TEST_F(Days, TheMerchantsDiscoveryOpensTheBoxSaleNextMorning) {
+    startNewGame();
+    world().flagsAndPopularity.setFlag("MERC_HEUREKA", 1.0f);
+    EXPECT_EQ(0, world().flagsAndPopularity.flag("MERC_SELL_BOX"));
+    trigger(Lumo::SetNewDayEvent());
+    EXPECT_EQ(1, world().flagsAndPopularity.flag("MERC_SELL_BOX"));
+}
+
+TEST_F(Days, GoingToBedShowsTheComingDayAndWakesAtSix) {
+    startNewGame();
+    trigger(Lumo::SetTimeEvent(22, 0));
+    recorder->clear();
+    sleep();
+    ASSERT_EQ(1u, recorder->count(TovarWorks::ShowOverlayTextEventType));
+    for (const HeardEvent& event : recorder->heard)
+        if (event.type == TovarWorks::ShowOverlayTextEventType.getHash())
+            EXPECT_EQ("day 2", event.text);
+    EXPECT_EQ(2, world().day);
+    EXPECT_EQ(1, world().weekday);
+    // The clock has run through the 750 ms fade-in since the morning began at six.
+    EXPECT_GE(world().minuteOfDay, 6 * 60);
+    EXPECT_LE(world().minuteOfDay, 6 * 60 + 2);
+    EXPECT_TRUE(logic().hasPlayerControl());
+}
+
+TEST_F(Days, TheBakerCannotWalkOrGoToBedTwiceWhileSheSleeps) {
+    startNewGame();
+    queue(std::make_shared<Lumo::StartNewDayEvent>());
+    play->runFrames(2);
+    EXPECT_FALSE(logic().hasPlayerControl());
+    const irr::core::vector3df before = Lumo::gGameData->heroPosition;
+    play->press(irr::KEY_LEFT);
+    play->runFrames(20);
+    play->release(irr::KEY_LEFT);
+    EXPECT_EQ(before, Lumo::gGameData->heroPosition);
+}
+
+TEST_F(Days, GoingToBedOnTheLastDayLeavesThePlayerWithoutControl) {
+    startNewGame();
+    world().day = 13;
+    sleep();
+    EXPECT_FALSE(logic().hasPlayerControl());
+    EXPECT_EQ(13, world().day);
+}

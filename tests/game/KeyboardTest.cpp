@@ -1,0 +1,86 @@
+// The keys of the running game: Escape, SPACE near the merchant and the bar, the calendar.
+#include "GamePlayFixture.h"
+
+#include "src_lumo/Events/ChangeGameStateEvent.h"
+#include "src_lumo/Menus/GameMenue.h"
+
+using irr::core::vector3df;
+
+class Keyboard : public GamePlayFixture {
+protected:
+    void SetUp() override {
+        GamePlayFixture::SetUp();
+        startNewGame();
+        recorder->clear();
+    }
+    size_t actions() const { return recorder->count(TovarWorks::CallActionEventType); }
+};
+
+TEST_F(Keyboard, EscapeOpensThePauseMenuOnlyWithPlayerControl) {
+    trigger(Lumo::ChangeGameStateEvent(true, false));
+    play->tap(irr::KEY_ESCAPE);
+    EXPECT_FALSE(logic().getMenu().isOpen());
+    trigger(Lumo::ChangeGameStateEvent(true, true));
+    play->tap(irr::KEY_ESCAPE);
+    EXPECT_TRUE(logic().getMenu().isOpen());
+}
+
+TEST_F(Keyboard, SpaceAtExactlyTwentyFiveFromTheMerchantSendsNoAction) {
+    placeHero(Lumo::LumoVisual::kMerchantSpot + vector3df(25.0f, 0, 0));
+    play->tap(irr::KEY_SPACE);
+    EXPECT_EQ(0u, actions());
+    placeHero(Lumo::LumoVisual::kMerchantSpot + vector3df(24.9f, 0, 0));
+    play->tap(irr::KEY_SPACE);
+    ASSERT_EQ(1u, actions());
+    EXPECT_EQ(Lumo::ACTION_MERCHANT, recorder->heard.back().action);
+}
+
+TEST_F(Keyboard, SpaceAtExactlyTwentyFiveFromTheBarSendsNoAction) {
+    placeHero(Lumo::LumoVisual::kBarSpot + vector3df(0, 0, -25.0f));
+    play->tap(irr::KEY_SPACE);
+    EXPECT_EQ(0u, actions());
+    placeHero(Lumo::LumoVisual::kBarSpot + vector3df(0, 0, -10.0f));
+    play->tap(irr::KEY_SPACE);
+    ASSERT_EQ(1u, actions());
+    EXPECT_EQ(Lumo::ACTION_BAR, recorder->heard.back().action);
+}
+
+TEST_F(Keyboard, ASecondSpaceWithinASecondIsSwallowedWithoutAnAction) {
+    placeHero(Lumo::LumoVisual::kMerchantSpot + vector3df(10, 0, 0));
+    play->tap(irr::KEY_SPACE);
+    play->runFrames(1, 999);
+    play->tap(irr::KEY_SPACE);
+    EXPECT_EQ(1u, actions());
+    play->runFrames(1, 1);
+    play->tap(irr::KEY_SPACE);
+    EXPECT_EQ(2u, actions());
+}
+
+TEST_F(Keyboard, TheFirstActionOfTheGameIsNotHeldBack) {
+    // However early in the timer's life it comes.
+    placeHero(Lumo::LumoVisual::kBarSpot);
+    play->tap(irr::KEY_SPACE);
+    EXPECT_EQ(1u, actions());
+}
+
+TEST_F(Keyboard, SpaceAtTheCalendarOpensItAndXClosesIt) {
+    placeHero(Lumo::LumoVisual::kCalendarSpot + vector3df(2, 0, 0));
+    play->tap(irr::KEY_SPACE);
+    ASSERT_EQ(Lumo::MODE_CALENDAR, visual().getMode());
+    play->tap(irr::KEY_RIGHT);
+    play->tap(irr::KEY_DOWN);
+    EXPECT_EQ(1, visual().getCalendar().getCursorColumn());
+    EXPECT_EQ(1, visual().getCalendar().getCursorRow());
+    play->tap(irr::KEY_KEY_X);
+    EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode());
+}
+
+TEST_F(Keyboard, SpaceAtTheBedAsksAndXDeclines) {
+    placeHero(Lumo::LumoVisual::kBedSpot + vector3df(0, 0, -10));
+    play->tap(irr::KEY_SPACE);
+    ASSERT_NE(nullptr, visual().getTextBoxes().getChoice());
+    play->tap(irr::KEY_KEY_X);
+    play->runFrames(2);
+    EXPECT_EQ(nullptr, visual().getTextBoxes().getChoice());
+    EXPECT_EQ(0u, recorder->count(TovarWorks::StartNewDayEventType));
+}

@@ -1,0 +1,67 @@
+// The postman's round at 07:15: park, window, counter (the letter), bar, park.
+#include "GamePlayFixture.h"
+
+#include "src_lumo/Events/SetTimeEvent.h"
+#include "src_lumo/Events/StartNewDayEvent.h"
+#include "src_lumo/Game/PostmanController.h"
+#include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Sprites/CharacterNode.h"
+#include "src_lumo/World/PathFinder.h"
+
+class Postman : public GamePlayFixture {
+protected:
+    void SetUp() override {
+        GamePlayFixture::SetUp();
+        startNewGame();
+        trigger(Lumo::SetTimeEvent(7, 14));
+        world().clockMs = 0;
+        recorder->clear();
+    }
+    Lumo::PostmanController& postman() { return logic().getPostman(); }
+    irr::scene::ISceneNode* postmanNode() { return visual().findCharacter("postbote")->getNode(); }
+};
+
+TEST_F(Postman, StaysAwayBeforeQuarterPastSeven) {
+    ASSERT_NE(nullptr, visual().findCharacter("postbote"));
+    play->runFrames(1, 500);
+    EXPECT_FALSE(postman().isActive());
+    EXPECT_FALSE(postmanNode()->isVisible());
+}
+
+TEST_F(Postman, AppearsInTheParkAndSetsOffOnTheFrameAfterQuarterPastSeven) {
+    play->runFrames(1, 501);
+    ASSERT_EQ(7 * 60 + 15, world().minuteOfDay);
+    EXPECT_TRUE(postman().isActive());
+    EXPECT_TRUE(postmanNode()->isVisible());
+    play->runFrames(1);
+    EXPECT_EQ(1u, recorder->count(TovarWorks::TeleportCharacterEventType));
+    const irr::core::vector3df park = world().customers->pathFinder()->nodePosition("park");
+    EXPECT_LT(postmanNode()->getPosition().getDistanceFrom(park), 1.0f);
+    EXPECT_TRUE(postman().isWalking());
+    EXPECT_EQ(1, postman().getStage());
+}
+
+TEST_F(Postman, LeavesTheLetterAtTheCounterAndGoesHome) {
+    play->runFrames(1, 501);
+    ASSERT_TRUE(play->runUntil([this] { return recorder->count(TovarWorks::SpawnLetterEventType) > 0; }, 5000));
+    const irr::core::vector3df counter = world().customers->pathFinder()->nodePosition("sh_2");
+    EXPECT_LT(postmanNode()->getPosition().getDistanceFrom(counter), 3.0f);
+    ASSERT_TRUE(play->runUntil([this] { return postman().isFinished(); }, 10000));
+    EXPECT_EQ(1u, recorder->count(TovarWorks::SpawnLetterEventType));
+    const irr::core::vector3df park = world().customers->pathFinder()->nodePosition("park");
+    EXPECT_LT(postmanNode()->getPosition().getDistanceFrom(park), 3.0f);
+}
+
+TEST_F(Postman, GoingToBedSendsHimHomeAndHeComesAgainNextMorning) {
+    play->runFrames(1, 501);
+    play->runFrames(30);
+    queue(std::make_shared<Lumo::StartNewDayEvent>());
+    play->runFrames(1);
+    EXPECT_FALSE(postman().isActive());
+    EXPECT_FALSE(postmanNode()->isVisible());
+    play->runUntil([this] { return logic().hasPlayerControl() && world().day == 2; }, 1000);
+    trigger(Lumo::SetTimeEvent(7, 14));
+    world().clockMs = 0;
+    play->runFrames(1, 501);
+    EXPECT_TRUE(postman().isActive());
+}

@@ -1,0 +1,163 @@
+// The scene: letter-boxed viewport, the clock's tint, walls fading as the baker crosses them,
+// and the baker walking under the arrow keys.
+#include "GamePlayFixture.h"
+
+#include "src_lumo/Events/AddCharacterEvent.h"
+#include "src_lumo/Events/RemoveCharacterEvent.h"
+#include "src_lumo/Events/SetAmbientColorSchemeEvent.h"
+#include "src_lumo/Events/SetTimeEvent.h"
+#include "src_lumo/Events/TeleportCharacterEvent.h"
+#include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Sprites/CharacterNode.h"
+#include "src_lumo/Sprites/SpriteAnimation.h"
+#include "src_lumo/Visual/AmbientColour.h"
+#include "src_lumo/World/WalkingCollision.h"
+
+using irr::core::vector3df;
+using Lumo::AmbientColour;
+
+class Viewport : public GamePlayFixture {
+protected:
+    void SetUp() override {}
+    irr::core::recti viewportOf(uint32_t width, uint32_t height) {
+        Lumo::ScriptedPlayOptions options;
+        options.width = width;
+        options.height = height;
+        start(options);
+        return Lumo::gGameData->interfaceView.viewport;
+    }
+};
+
+TEST_F(Viewport, ATwiceAsWideWindowGetsACentredPillarBox) {
+    const irr::core::recti area = viewportOf(1440, 720);
+    EXPECT_EQ(irr::core::recti(80, 0, 80 + 1279, 720), area);
+    EXPECT_FLOAT_EQ(1279.0f / 640.0f, Lumo::gGameData->interfaceView.scaleX);
+    EXPECT_FLOAT_EQ(2.0f, Lumo::gGameData->interfaceView.scaleY);
+    EXPECT_NEAR(1279.0f / 720.0f, visual().getCamera()->getAspectRatio(), 1e-5);
+}
+
+TEST_F(Viewport, ASquareWindowGetsACentredLetterBox) {
+    const irr::core::recti area = viewportOf(720, 720);
+    EXPECT_EQ(irr::core::recti(0, 157, 720, 157 + 405), area);
+    EXPECT_FLOAT_EQ(720.0f / 640.0f, Lumo::gGameData->interfaceView.scaleX);
+}
+
+TEST_F(Viewport, TheDefaultWindowIsFilledSideToSide) {
+    const irr::core::recti area = viewportOf(1024, 720);
+    EXPECT_EQ(irr::core::recti(0, 72, 1024, 72 + 576), area);
+}
+
+TEST(AmbientColourByClock, NightDawnDayDuskAndTheWarmScheme) {
+    EXPECT_EQ(0xFF363256u, AmbientColour::at(0, 0));
+    EXPECT_EQ(0xFF363256u, AmbientColour::at(360, 0));
+    EXPECT_EQ(0xFFAF9D8Fu, AmbientColour::at(420, 0));
+    EXPECT_EQ(0xFFFFFFFFu, AmbientColour::at(720, 0));
+    EXPECT_EQ(0xFFFFFFFFu, AmbientColour::at(1020, 0));
+    EXPECT_EQ(0xFFDF8549u, AmbientColour::at(1080, 0));
+    EXPECT_EQ(0xFF363256u, AmbientColour::at(1200, 0));
+    EXPECT_EQ(0xFFC89600u, AmbientColour::at(-5, 0));
+    EXPECT_EQ(0xFFDCAA64u, AmbientColour::at(720, 1));
+    EXPECT_EQ(0xFFDCAA64u, AmbientColour::at(0, 1));
+}
+
+TEST(AmbientColourByClock, HalfPastSixInTheEveningIsHalfwayFromDuskToNight) {
+    // Channel by channel: (0xDF+0x36)/2 = 138.5, (0x85+0x32)/2 = 91.5, (0x49+0x56)/2 = 79.5.
+    EXPECT_EQ(0xFF8B5C50u, AmbientColour::at(18 * 60 + 30, 0));
+    EXPECT_EQ(AmbientColour::lerp(0xFFDF8549, 0xFF363256, 0.5f), AmbientColour::at(18 * 60 + 30, 0));
+}
+
+class Scene : public GamePlayFixture {
+protected:
+    void SetUp() override {
+        GamePlayFixture::SetUp();
+        startNewGame();
+    }
+};
+
+TEST_F(Scene, TheAmbientColourFollowsTheClockAndTheScheme) {
+    trigger(Lumo::SetTimeEvent(12, 0));
+    play->runFrames(1);
+    EXPECT_EQ(0xFFFFFFFFu, Lumo::gGameData->ambientColor);
+    trigger(Lumo::SetTimeEvent(23, 0));
+    play->runFrames(1);
+    EXPECT_EQ(0xFF363256u, Lumo::gGameData->ambientColor);
+    trigger(Lumo::SetAmbientColorSchemeEvent(1));
+    play->runFrames(1);
+    EXPECT_EQ(0xFFDCAA64u, Lumo::gGameData->ambientColor);
+}
+
+TEST_F(Scene, TheFixedCastIsOnStage) {
+    for (const char* id : {"hero", "merchant", "barman", "postbote"})
+        EXPECT_NE(nullptr, visual().findCharacter(id)) << id;
+    EXPECT_EQ(Lumo::LumoVisual::kMerchantSpot, visual().findCharacter("merchant")->getNode()->getPosition());
+}
+
+TEST_F(Scene, AWallFadesOncePerCrossingAndResumesFromWhereItWas) {
+    const Lumo::WallFader& fader = visual().getWallFader();
+    placeHero(vector3df(815, 0, 520));
+    play->runFrames(40);
+    ASSERT_FALSE(fader.isFaded(0));
+    ASSERT_FLOAT_EQ(1.0f, fader.opacity(0));
+    const uint32_t before = fader.startedFades();
+    placeHero(vector3df(815, 0, 540));
+    play->runFrames(10);
+    EXPECT_EQ(before + 1, fader.startedFades());
+    EXPECT_TRUE(fader.isFaded(0));
+    const float halfWay = fader.opacity(0);
+    EXPECT_NEAR(1.0f - 10 * 16 * 0.002f, halfWay, 1e-4);
+    placeHero(vector3df(815, 0, 520));
+    play->runFrames(1);
+    EXPECT_EQ(before + 2, fader.startedFades());
+    EXPECT_NEAR(halfWay + 16 * 0.002f, fader.opacity(0), 1e-4);
+    play->runFrames(100);
+    EXPECT_EQ(before + 2, fader.startedFades());
+    EXPECT_FLOAT_EQ(1.0f, fader.opacity(0));
+    EXPECT_EQ(0u, fader.runningFades());
+}
+
+TEST_F(Scene, TheBakerWalksUnderTheArrowKeysAndStandsWhenReleased) {
+    const vector3df start = Lumo::gGameData->heroPosition;
+    play->press(irr::KEY_LEFT);
+    play->runFrames(25);
+    const vector3df walked = Lumo::gGameData->heroPosition;
+    EXPECT_LT(walked.X, start.X - 5.0f);
+    EXPECT_FLOAT_EQ(start.Z, walked.Z);
+    EXPECT_EQ(Lumo::FACE_LEFT, visual().getHero()->getFacing());
+    ASSERT_NE(nullptr, visual().getHero()->getNode()->getCurrentAnimation());
+    EXPECT_EQ(L"walk_left", visual().getHero()->getNode()->getCurrentAnimation()->name);
+    play->release(irr::KEY_LEFT);
+    play->runFrames(2);
+    EXPECT_EQ(L"iddle_left", visual().getHero()->getNode()->getCurrentAnimation()->name);
+}
+
+TEST_F(Scene, WallsStopTheBaker) {
+    play->press(irr::KEY_RIGHT);
+    float last = -1.0f;
+    const bool stopped = play->runUntil(
+        [&] {
+            const float x = Lumo::gGameData->heroPosition.X;
+            const bool still = x == last;
+            last = x;
+            return still;
+        },
+        3000);
+    ASSERT_TRUE(stopped);
+    const irr::core::vector3df at = Lumo::gGameData->heroPosition;
+    const Lumo::WalkingCollision collision(visual().getCollisionGrid());
+    EXPECT_FALSE(collision.blocks(at.X, at.Z));
+    EXPECT_TRUE(collision.blocks(at.X + 16 * 0.02f, at.Z));
+}
+
+TEST_F(Scene, CharacterEventsPutTurnMoveAndTakeAwayCharacters) {
+    trigger(Lumo::AddCharacterEvent(vector3df(700, 0, 500), L"male2", "f_node", Lumo::FACE_LEFT));
+    const auto friendNode = visual().findCharacter("f_node");
+    ASSERT_NE(nullptr, friendNode);
+    EXPECT_EQ(vector3df(700, 0, 500), friendNode->getNode()->getPosition());
+    EXPECT_EQ(L"iddle_left", friendNode->getNode()->getCurrentAnimation()->name);
+    trigger(Lumo::TeleportCharacterEvent("f_node", vector3df(710, 0, 510)));
+    EXPECT_EQ(vector3df(710, 0, 510), friendNode->getNode()->getPosition());
+    trigger(Lumo::RemoveCharacterEvent("f_node"));
+    EXPECT_EQ(nullptr, visual().findCharacter("f_node"));
+    EXPECT_FALSE(friendNode->getNode()->isVisible());
+    trigger(Lumo::TeleportCharacterEvent("nobody", vector3df(1, 2, 3)));
+}
