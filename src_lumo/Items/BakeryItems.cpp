@@ -71,8 +71,7 @@ BakeryItems::BakeryItems(irr::scene::ISceneManager* manager, const FileLoader& s
 
 BakeryItems::~BakeryItems()
 {
-    if (falling)
-        falling->Kill();
+    stopFalling(nullptr);
 }
 
 void BakeryItems::add(const VisualItemPtr& item)
@@ -93,15 +92,14 @@ bool BakeryItems::place(const VisualItemPtr& item, ShopField field)
     return true;
 }
 
-void BakeryItems::remove(const VisualItemPtr& item)
+void BakeryItems::remove(VisualItemPtr item)
 {
     if (!item)
         return;
     release(item.get());
     if (carried == item)
         carried.reset();
-    if (falling && falling->object == item)
-        falling->Kill();
+    stopFalling(item.get());
     items.erase(std::remove(items.begin(), items.end(), item), items.end());
     if (const auto good = std::dynamic_pointer_cast<VisualItemSingle>(item))
         takeGood(good);
@@ -149,8 +147,7 @@ bool BakeryItems::pickUp(const vector3df& heroPosition)
     }
     if (!nearest)
         return false;
-    if (falling && falling->object == nearest)
-        falling->Kill();
+    stopFalling(nearest.get());
     release(nearest.get());
     carried = nearest;
     return true;
@@ -202,13 +199,25 @@ ItemDropField* BakeryItems::fieldInFront(const vector3df& heroPosition, int faci
 
 void BakeryItems::fallOnto(const VisualItemPtr& item, const vector3df& spot)
 {
-    if (falling)
-        falling->Kill();
-    falling = std::make_shared<DropObjectProcess>(item, spot, false);
-    if (TovarWorks::gDevice && TovarWorks::gDevice->getProcessManager())
-        TovarWorks::gDevice->getProcessManager()->Attach(falling);
+    stopFalling(nullptr);
+    const auto fall = std::make_shared<DropObjectProcess>(item, spot, false);
+    if (TovarWorks::gDevice && TovarWorks::gDevice->getProcessManager() &&
+        TovarWorks::gDevice->getProcessManager()->Attach(fall))
+        falling = fall;
     else
         item->setPosition(spot);
+}
+
+void BakeryItems::stopFalling(const VisualItem* item)
+{
+    const std::shared_ptr<DropObjectProcess> fall = falling.lock();
+    if (!fall || (item && fall->object.get() != item))
+        return;
+    // Lands at once, so a fall cut short never leaves an item hanging in the air.
+    if (fall->object)
+        fall->object->setPosition(fall->target);
+    fall->Kill();
+    falling.reset();
 }
 
 void BakeryItems::release(const VisualItem* item)

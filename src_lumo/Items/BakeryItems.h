@@ -40,7 +40,7 @@ public:
     // Puts the item on the first free spot of the field, at once. False when the field is full.
     bool place(const VisualItemPtr& item, ShopField field);
     // Takes the item out of the bakery: off its spot, out of the baker's hands, off its tray.
-    void remove(const VisualItemPtr& item);
+    void remove(VisualItemPtr item); // by value: callers may pass the carried pointer itself
 
     // The kneaded goods on a fresh tray, raw. The tray lies on the work table, where the baker
     // kneaded; when that is taken, on the first free spot of the counter or the shelves; when
@@ -78,13 +78,16 @@ private:
     ItemDropField* fieldInFront(const irr::core::vector3df& heroPosition, int facing, size_t& index) const;
     void fallOnto(const VisualItemPtr& item, const irr::core::vector3df& spot);
     void release(const VisualItem* item);
+    // Stops the fall of that item, or of whatever falls when item is null.
+    void stopFalling(const VisualItem* item);
 
     ItemFactory factory;
     VisualItemOvenPtr oven;
     std::vector<ItemDropFieldPtr> fields;
     std::vector<VisualItemPtr> items;
     VisualItemPtr carried;
-    std::shared_ptr<DropObjectProcess> falling;
+    // The process list owns the fall; a finished fall must not keep its item alive.
+    std::weak_ptr<DropObjectProcess> falling;
 };
 
 } // namespace Lumo

@@ -1,0 +1,121 @@
+#include "ItemsFixture.h"
+
+using irr::core::vector3df;
+using namespace Lumo;
+
+namespace {
+
+constexpr int32_t kNineForDay = 540;
+
+class BakeryDayTest : public ItemsFixture {
+protected:
+    size_t count(ItemKind kind) const
+    {
+        const auto& items = const_cast<BakeryDayTest*>(this)->bakery().getItems();
+        return std::count_if(items.begin(), items.end(), [kind](const VisualItemPtr& item) { return item->getKind() == kind; });
+    }
+};
+
+TEST_F(BakeryDayTest, BakeryStartsWithTheOvenAndTheShelfThings)
+{
+    EXPECT_EQ(count(ITEM_OVEN), 1u);
+    EXPECT_EQ(count(ITEM_SHELF_THING), 7u);
+    EXPECT_EQ(bakery().getOven().getPosition(), vector3df(825.f, 0.f, 640.f));
+}
+
+TEST_F(BakeryDayTest, KneadedGoodsLieRawOnATrayOnTheTable)
+{
+    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(1, 4, 30);
+    ASSERT_EQ(tray->getGoods().size(), 4u);
+    EXPECT_EQ(bakery().getField(FIELD_TABLE).firstItem(), tray);
+    for (const VisualItemSinglePtr& good : tray->getGoods()) {
+        EXPECT_EQ(good->getNode()->getParent(), tray->getNode());
+        EXPECT_EQ(good->goodsType, 1);
+        EXPECT_EQ(good->bakeMinutes, 30);
+        EXPECT_FALSE(good->done);
+        EXPECT_EQ(frameOf(*good), L"item_bun_1");
+    }
+}
+
+TEST_F(BakeryDayTest, SecondTrayGoesToTheCounterWhenTheTableIsTaken)
+{
+    bakery().putGoodsOnNewTray(1, 1, 30);
+    const VisualItemMultiPtr second = bakery().putGoodsOnNewTray(1, 1, 30);
+    EXPECT_EQ(bakery().getField(FIELD_COUNTER_LEFT).firstItem(), second);
+}
+
+TEST_F(BakeryDayTest, TrayIsKeptEvenWhenEverySpotIsTaken)
+{
+    for (ShopField field : {FIELD_TABLE, FIELD_COUNTER_LEFT, FIELD_COUNTER_RIGHT, FIELD_SHELF_1, FIELD_SHELF_2, FIELD_SHELF_3})
+        while (bakery().place(bakery().addLetter({}), field)) {
+        }
+    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(2, 1, 45);
+    EXPECT_EQ(std::count(bakery().getItems().begin(), bakery().getItems().end(), tray), 1);
+    EXPECT_TRUE(bakery().pickUp(kAtTable));
+    EXPECT_EQ(bakery().getCarried(), tray);
+}
+
+TEST_F(BakeryDayTest, OnlyReadyGoodsOnDisplayAreOffered)
+{
+    const VisualItemMultiPtr baked = bakery().putGoodsOnNewTray(6, 2, 10);
+    baked->getGoods()[0]->bake(10);
+    bakery().place(baked, FIELD_SHELF_3);
+    const VisualItemMultiPtr raw = bakery().putGoodsOnNewTray(1, 2, 30);
+    bakery().place(raw, FIELD_SHELF_1);
+    const VisualItemMultiPtr kitchen = bakery().putGoodsOnNewTray(6, 1, 10);
+    kitchen->getGoods()[0]->bake(10);
+    ASSERT_EQ(bakery().getField(FIELD_TABLE).firstItem(), kitchen);
+
+    const std::vector<VisualItemSinglePtr> offered = bakery().readyGoodsOnDisplay();
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered.front(), baked->getGoods()[0]);
+}
+
+TEST_F(BakeryDayTest, SoldGoodLeavesItsTray)
+{
+    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(6, 2, 10);
+    const VisualItemSinglePtr sold = tray->getGoods()[0];
+    EXPECT_TRUE(bakery().takeGood(sold));
+    EXPECT_EQ(tray->getGoods().size(), 1u);
+    EXPECT_FALSE(tray->holds(sold));
+    EXPECT_FALSE(bakery().takeGood(sold));
+}
+
+TEST_F(BakeryDayTest, NewDayClearsGoodsTraysDoughAndLetterButKeepsBoxes)
+{
+    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(1, 2, 30);
+    bakery().add(bakery().getFactory().dough(L"item_dough_3", vector3df(700.f, 10.f, 500.f)));
+    bakery().addLetter(vector3df(850.f, 0.f, 600.f));
+    const VisualItemBoxPtr box = bakery().addIngredientBox({500, 0, 0, 0, 0, 0}, vector3df(870.f, 0.f, 680.f));
+    ASSERT_TRUE(bakery().pickUp(kAtTable));
+    ASSERT_EQ(bakery().drop(kAtOven, FACE_UP, tableStock), DropResult::PLACED);
+    bakery().update(kNineForDay);
+    bakery().update(kNineForDay + 5);
+
+    bakery().clearDayItems();
+    EXPECT_EQ(count(ITEM_TRAY), 0u);
+    EXPECT_EQ(count(ITEM_DOUGH), 0u);
+    EXPECT_EQ(count(ITEM_LETTER), 0u);
+    EXPECT_EQ(count(ITEM_BOX), 1u);
+    EXPECT_EQ(count(ITEM_OVEN), 1u);
+    EXPECT_EQ(count(ITEM_SHELF_THING), 7u);
+    EXPECT_EQ(bakery().getField(FIELD_OVEN).firstItem(), nullptr);
+    EXPECT_EQ(bakery().getField(FIELD_TABLE).firstItem(), nullptr);
+
+    bakery().update(kNineForDay + 6);
+    EXPECT_FALSE(bakery().getOven().isBaking());
+    EXPECT_EQ(bakery().getOven().getEffects().getStage(), 0);
+    settle(); // the tray's fall into the oven is over and nothing moves it any more
+    EXPECT_EQ(tray.use_count(), 1);
+    EXPECT_TRUE(bakery().pickUp(box->getPosition()));
+}
+
+TEST_F(BakeryDayTest, NewDayEmptiesTheBakersHands)
+{
+    bakery().putGoodsOnNewTray(1, 2, 30);
+    ASSERT_TRUE(bakery().pickUp(kAtTable));
+    bakery().clearDayItems();
+    EXPECT_EQ(bakery().getCarried(), nullptr);
+}
+
+} // namespace
