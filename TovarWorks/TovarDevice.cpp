@@ -9,6 +9,7 @@
 #include "TovarWorks/Platform/NativePath.h"
 #include "TovarWorks/Processes/ProcessManager.h"
 #include "TovarWorks/Shaders/ShaderManager.h"
+#include "TovarWorks/SoundSystem/SoundManager.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -136,9 +137,16 @@ bool TovarDevice::init(uint32_t width, uint32_t height, bool fullscreen, irr::vi
     // Sprites are alpha-blended 3D bodies: they must still write depth to sort against each other.
     driver->setAllowZWriteOnTransparent(true);
 
+    // Without an audio output the manager still listens, and the game runs silently.
+    soundManager = std::make_shared<SoundManager>(processManager);
+    if (!soundManager->createEngine())
+        print(languageSystem->getText(3), MSG_ERROR);
+
     eventManager->RegisterEventType(PlaySoundEventType);
     eventManager->RegisterEventType(FadeSoundEventType);
     eventManager->RegisterEventType(ShowEffectEventType);
+    eventManager->AddListener(soundManager, PlaySoundEventType);
+    eventManager->AddListener(soundManager, FadeSoundEventType);
 
     console = std::make_shared<ConsoleLogic>(guiEnvironment->getBuiltInFont());
 
@@ -329,6 +337,8 @@ void TovarDevice::runConsoleCommand(const std::vector<stringw>& words) {
         printSeparator();
         for (int number : {13, 14, 15, 12})
             print(languageSystem->getText(number), MSG_HELP);
+        for (const auto& entry : gameCommands)
+            print(entry.second.helpLine, MSG_HELP);
         printSeparator();
     } else if (command == L"fps") {
         showFps = !showFps;
@@ -346,9 +356,15 @@ void TovarDevice::runConsoleCommand(const std::vector<stringw>& words) {
         runLogCommand(*eventManager, words[2].c_str(), [this](const std::wstring& message, bool error) {
             print(message.c_str(), error ? MSG_ERROR : MSG_INFO);
         });
+    } else if (auto game = gameCommands.find(command); game != gameCommands.end()) {
+        game->second.handler(words);
     } else {
         print(languageSystem->getText(9) + L": " + command, MSG_ERROR);
     }
+}
+
+void TovarDevice::registerConsoleCommand(const stringw& name, const stringw& helpLine, ConsoleHandler handler) {
+    gameCommands[name] = ConsoleCommand{helpLine, std::move(handler)};
 }
 
 void TovarDevice::runMainLoop() {

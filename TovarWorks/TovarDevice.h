@@ -7,6 +7,8 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -57,6 +59,13 @@ public:
     // One pass of the main loop; runMainLoop repeats it. Drivers of scripted play call it directly.
     void runFrame();
     void executeConsoleLine(const irr::core::stringw& line);
+
+    // A game's own console command after the "tovar " prefix: its name, one help line (shown by
+    // "tovar help" after the engine's), and what it does with the line's words. Engine commands
+    // keep their names; registering a name again replaces the earlier command.
+    using ConsoleHandler = std::function<void(const std::vector<irr::core::stringw>& words)>;
+    void registerConsoleCommand(const irr::core::stringw& name, const irr::core::stringw& helpLine,
+                                ConsoleHandler handler);
 
     // Where messages go before the console exists (a dialog by default).
     void setMessageOutput(std::shared_ptr<MessageOutput> output) { messageOutput = std::move(output); }
@@ -109,6 +118,11 @@ private:
     std::shared_ptr<SoundManager> soundManager;
 
     std::shared_ptr<MessageOutput> messageOutput;
+    struct ConsoleCommand {
+        irr::core::stringw helpLine;
+        ConsoleHandler handler;
+    };
+    std::map<irr::core::stringw, ConsoleCommand> gameCommands;
     // Main-loop state kept between runFrame calls.
     uint32_t previousTime = 0;
     irr::core::dimension2du screenSize;

@@ -13,6 +13,15 @@
 #include <fstream>
 #include <map>
 
+namespace TovarWorks {
+// Found by the library when it creates an event it reads; see EventLogInputArchive::unfinished.
+template <class Event>
+void load_construct_data(EventLogInputArchive& archive, Event* event, const unsigned int) {
+    ::new (event) Event();
+    archive.unfinished.reset(event);
+}
+} // namespace TovarWorks
+
 // After the archive headers: this instantiates the classes' serialisation for both archives.
 BOOST_CLASS_EXPORT_IMPLEMENT(TovarWorks::BaseEventData)
 BOOST_CLASS_EXPORT_IMPLEMENT(TovarWorks::NextTextEvent)
@@ -30,8 +39,12 @@ void writeEventLog(const std::wstring& fileName, const std::vector<IEventDataPtr
     std::ofstream file(std::filesystem::path(fileName), std::ios::out | std::ios::trunc);
     if (!file)
         throw archive_exception(archive_exception::output_stream_error);
+    writeEventLog(file, events);
+}
+
+void writeEventLog(std::ostream& stream, const std::vector<IEventDataPtr>& events) {
     {
-        boost::archive::text_oarchive archive(file);
+        boost::archive::text_oarchive archive(stream);
         const int count = static_cast<int>(events.size());
         archive << count;
         for (const IEventDataPtr& event : events) {
@@ -39,8 +52,8 @@ void writeEventLog(const std::wstring& fileName, const std::vector<IEventDataPtr
             archive << pointer;
         }
     }
-    file.flush();
-    if (!file)
+    stream.flush();
+    if (!stream)
         throw archive_exception(archive_exception::output_stream_error);
 }
 
@@ -49,7 +62,11 @@ void readEventLog(const std::wstring& fileName,
     std::ifstream file{std::filesystem::path(fileName)};
     if (!file)
         throw archive_exception(archive_exception::input_stream_error);
-    EventLogInputArchive archive(file);
+    readEventLog(file, append);
+}
+
+void readEventLog(std::istream& stream, const std::function<void(const IEventDataPtr&)>& append) {
+    EventLogInputArchive archive(stream);
     int count = 0;
     archive >> count;
     // The archive hands back the same address for an object stored twice; it must get one owner.
@@ -57,6 +74,7 @@ void readEventLog(const std::wstring& fileName,
     for (int i = 0; i < count; ++i) {
         IEventData* pointer = nullptr;
         archive >> pointer;
+        archive.unfinished.release(); // now owned below
         if (!pointer)
             continue;
         IEventDataPtr& owner = owners[pointer];

@@ -6,16 +6,19 @@
 #include "TovarWorks/Events/IEventData.h"
 
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace TovarWorks {
 
 void writeEventLog(const std::wstring& fileName, const std::vector<IEventDataPtr>& events);
+void writeEventLog(std::ostream& stream, const std::vector<IEventDataPtr>& events);
 
 // Hands over each event as soon as it is read, so a failure part-way keeps what came before.
 // An event stored twice (the same object logged twice) arrives as the same shared pointer.
 void readEventLog(const std::wstring& fileName,
                   const std::function<void(const IEventDataPtr&)>& append);
+void readEventLog(std::istream& stream, const std::function<void(const IEventDataPtr&)>& append);
 
 } // namespace TovarWorks

@@ -6,7 +6,10 @@
 #include <boost/archive/detail/register_archive.hpp>
 #include <boost/archive/text_iarchive.hpp>
 
+#include "TovarWorks/Events/IEventData.h"
+
 #include <istream>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -17,6 +20,10 @@ public:
     // Reads and checks the header at once.
     explicit EventLogInputArchive(std::istream& stream);
     ~EventLogInputArchive() override {}
+
+    // The event being read right now. The library leaks an object whose reading fails after it
+    // was constructed; holding it here frees it with the archive. Released once it is read.
+    std::unique_ptr<IEventData> unfinished;
 
 private:
     using Base = boost::archive::text_iarchive_impl<EventLogInputArchive>;

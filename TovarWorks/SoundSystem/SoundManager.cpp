@@ -3,6 +3,7 @@
 #include "TovarWorks/Events/EventTypes.h"
 #include "TovarWorks/Events/FadeSoundEvent.h"
 #include "TovarWorks/Events/PlaySoundEvent.h"
+#include "TovarWorks/Platform/NativePath.h"
 #include "TovarWorks/Processes/ProcessManager.h"
 #include "TovarWorks/SoundSystem/FadeSoundProcess.h"
 #include "TovarWorks/SoundSystem/SdlSoundEngine.h"
@@ -14,29 +15,6 @@ namespace TovarWorks {
 
 namespace {
 constexpr int kNoChannel = -1;
-
-std::string utf8(const std::wstring& text) {
-    std::string out;
-    for (const wchar_t wide : text) {
-        const auto c = static_cast<uint32_t>(wide);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 // Negative or not-a-number durations fade at once.
 int wholeMillis(float durationMillis) {
@@ -85,7 +63,7 @@ bool SoundManager::HandleEvent(const IEventData& event) {
 void SoundManager::play(const PlaySoundEvent& event) {
     const bool tracked = event.channel != kNoChannel;
     // An untracked sound could never be stopped, so it plays only once.
-    ISoundPtr sound = engine->play2D(utf8(event.fileName), tracked && event.loop, true);
+    ISoundPtr sound = engine->play2D(nativePath(event.fileName), tracked && event.loop, true);
     if (!sound)
         return; // unplayable file: whatever plays on the channel carries on
     if (event.volume < 1.0f)

@@ -12,10 +12,14 @@ namespace Lumo {
 
 class AddCharacterEvent : public TovarWorks::BaseEventData {
 public:
-    AddCharacterEvent(const irr::core::vector3df& position, std::wstring definition, std::string id, int32_t facing)
-        : position(position), definition(std::move(definition)), id(std::move(id)), facing(facing) {}
+    AddCharacterEvent(const irr::core::vector3df& position, std::wstring definition, std::string id,
+                      int32_t facing)
+        : position(position), definition(std::move(definition)), id(std::move(id)), facing(facing) {
+    }
 
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::AddCharacterEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::AddCharacterEventType;
+    }
 
     irr::core::vector3df position;
     std::wstring definition;

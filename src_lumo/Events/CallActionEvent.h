@@ -11,7 +11,9 @@ class CallActionEvent : public TovarWorks::BaseEventData {
 public:
     explicit CallActionEvent(int32_t action) : action(action) {}
 
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::CallActionEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::CallActionEventType;
+    }
 
     int32_t action;
 };

@@ -13,7 +13,9 @@ class ChangeFaceDirEvent : public TovarWorks::BaseEventData {
 public:
     ChangeFaceDirEvent(std::string id, int32_t facing) : id(std::move(id)), facing(facing) {}
 
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::ChangeFaceDirEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::ChangeFaceDirEventType;
+    }
 
     std::string id;
     int32_t facing;

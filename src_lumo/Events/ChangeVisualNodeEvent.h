@@ -13,7 +13,9 @@ public:
     ChangeVisualNodeEvent(std::wstring definition, std::string id)
         : definition(std::move(definition)), id(std::move(id)) {}
 
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::ChangeVisualNodeEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::ChangeVisualNodeEventType;
+    }
 
     std::wstring definition;
     std::string id;

@@ -7,7 +7,9 @@ namespace Lumo {
 
 class CloseChoiceEvent : public TovarWorks::BaseEventData {
 public:
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::CloseChoiceEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::CloseChoiceEventType;
+    }
 };
 
 } // namespace Lumo

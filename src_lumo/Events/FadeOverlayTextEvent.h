@@ -7,7 +7,9 @@ namespace Lumo {
 
 class FadeOverlayTextEvent : public TovarWorks::BaseEventData {
 public:
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::FadeOverlayTextEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::FadeOverlayTextEventType;
+    }
 };
 
 } // namespace Lumo

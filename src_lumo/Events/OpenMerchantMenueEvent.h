@@ -7,7 +7,9 @@ namespace Lumo {
 
 class OpenMerchantMenueEvent : public TovarWorks::BaseEventData {
 public:
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::OpenMerchantMenueEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::OpenMerchantMenueEventType;
+    }
 };
 
 } // namespace Lumo

@@ -12,7 +12,9 @@ class RemoveCharacterEvent : public TovarWorks::BaseEventData {
 public:
     explicit RemoveCharacterEvent(std::string id) : id(std::move(id)) {}
 
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::RemoveCharacterEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::RemoveCharacterEventType;
+    }
 
     std::string id;
 };

@@ -7,7 +7,9 @@ namespace Lumo {
 
 class RemoveCustomerEvent : public TovarWorks::BaseEventData {
 public:
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::RemoveCustomerEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::RemoveCustomerEventType;
+    }
 };
 
 } // namespace Lumo

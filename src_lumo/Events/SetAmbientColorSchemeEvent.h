@@ -11,7 +11,9 @@ class SetAmbientColorSchemeEvent : public TovarWorks::BaseEventData {
 public:
     explicit SetAmbientColorSchemeEvent(int32_t scheme) : scheme(scheme) {}
 
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::SetAmbientColorSchemeEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::SetAmbientColorSchemeEventType;
+    }
 
     int32_t scheme;
 };

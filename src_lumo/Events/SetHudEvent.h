@@ -9,7 +9,9 @@ class SetHudEvent : public TovarWorks::BaseEventData {
 public:
     explicit SetHudEvent(bool visible) : visible(visible) {}
 
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::SetHudEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::SetHudEventType;
+    }
 
     bool visible;
 };

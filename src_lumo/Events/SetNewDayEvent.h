@@ -7,7 +7,9 @@ namespace Lumo {
 
 class SetNewDayEvent : public TovarWorks::BaseEventData {
 public:
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::SetNewDayEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::SetNewDayEventType;
+    }
 };
 
 } // namespace Lumo

@@ -11,7 +11,9 @@ class SetTimeEvent : public TovarWorks::BaseEventData {
 public:
     SetTimeEvent(int32_t hour, int32_t minute) : hour(hour), minute(minute) {}
 
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::SetTimeEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::SetTimeEventType;
+    }
 
     int32_t hour;
     int32_t minute;

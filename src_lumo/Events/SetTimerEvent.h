@@ -9,7 +9,9 @@ class SetTimerEvent : public TovarWorks::BaseEventData {
 public:
     explicit SetTimerEvent(bool running) : running(running) {}
 
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::SetTimerEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::SetTimerEventType;
+    }
 
     bool running;
 };

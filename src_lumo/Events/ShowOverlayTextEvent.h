@@ -12,7 +12,9 @@ class ShowOverlayTextEvent : public TovarWorks::BaseEventData {
 public:
     explicit ShowOverlayTextEvent(std::string text) : text(std::move(text)) {}
 
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::ShowOverlayTextEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::ShowOverlayTextEventType;
+    }
 
     std::string text;
 };

@@ -7,7 +7,9 @@ namespace Lumo {
 
 class SpawnLetterEvent : public TovarWorks::BaseEventData {
 public:
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::SpawnLetterEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::SpawnLetterEventType;
+    }
 };
 
 } // namespace Lumo

@@ -7,7 +7,9 @@ namespace Lumo {
 
 class StartNewDayEvent : public TovarWorks::BaseEventData {
 public:
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::StartNewDayEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::StartNewDayEventType;
+    }
 };
 
 } // namespace Lumo

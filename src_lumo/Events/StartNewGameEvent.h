@@ -7,7 +7,9 @@ namespace Lumo {
 
 class StartNewGameEvent : public TovarWorks::BaseEventData {
 public:
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::StartNewGameEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::StartNewGameEventType;
+    }
 };
 
 } // namespace Lumo

@@ -14,7 +14,9 @@ public:
     TeleportCharacterEvent(std::string id, const irr::core::vector3df& position)
         : id(std::move(id)), position(position) {}
 
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::TeleportCharacterEventType; }
+    const TovarWorks::EventType& GetEventType() const override {
+        return TovarWorks::TeleportCharacterEventType;
+    }
 
     std::string id;
     irr::core::vector3df position;

@@ -3,6 +3,8 @@
 // the world state. Later systems add their fields here.
 #include "src_lumo/Sprites/FileLoader.h"
 #include "TovarWorks/Language/GameTexts.h"
+#include "src_lumo/Game/WorldState.h"
+#include "src_lumo/Gui/InterfaceView.h"
 
 #include <irrlicht.h>
 
@@ -33,6 +35,10 @@ struct GameData {
 
     uint32_t ambientColor = 0;
     uint32_t screenFadeColor = 0;
+    // Where the interface is drawn; the visual updates it on resize.
+    InterfaceView interfaceView;
+
+    WorldState world;
 };
 
 extern GameData* gGameData;

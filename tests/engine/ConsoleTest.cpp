@@ -303,3 +303,22 @@ TEST_F(ConsoleTest, LogCommandSwitchesLoggingAndReportsAMissingFile) {
     EXPECT_EQ(lastLine().level, TovarWorks::MSG_ERROR);
     EXPECT_TRUE(device().getEventManager()->getReplayList().empty());
 }
+
+TEST_F(ConsoleTest, GameCommandsRunAfterThePrefixAndListTheirHelp) {
+    std::vector<stringw> received;
+    device().registerConsoleCommand(L"editor", L"tovar editor - switch the world editor on or off",
+                                    [&](const std::vector<stringw>& words) { received = words; });
+    device().registerConsoleCommand(L"fps", L"never shown", [&](const std::vector<stringw>&) { FAIL(); });
+
+    device().executeConsoleLine(L"tovar editor now");
+    ASSERT_EQ(received.size(), 3u);
+    EXPECT_EQ(received[2], L"now");
+
+    device().executeConsoleLine(L"tovar fps");
+    EXPECT_TRUE(device().getShowFps()) << "engine commands keep their names";
+
+    const size_t before = console().lines.size();
+    device().executeConsoleLine(L"tovar help");
+    EXPECT_EQ(console().lines[before + 5].text, L"tovar editor - switch the world editor on or off");
+    EXPECT_EQ(console().lines.back().level, TovarWorks::MSG_SEPARATOR);
+}

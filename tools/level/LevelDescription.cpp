@@ -60,19 +60,19 @@ bool LevelDescription::readLine(const std::vector<std::string>& words) {
     if (verb == "texel")
         return words.size() == 2 && toFloat(words[1], texel);
     if (verb == "texture") {
-        TextureSpec spec;
+        TextureRecipe recipe;
         float size = 0;
-        if (words.size() != 6 || !toFloat(words[3], size) || !toColour(words[4], spec.colour1) ||
-            !toColour(words[5], spec.colour2))
+        if (words.size() != 6 || !toFloat(words[3], size) || !toColour(words[4], recipe.colour1) ||
+            !toColour(words[5], recipe.colour2))
             return false;
-        spec.file = words[1];
-        spec.pattern = words[2];
-        spec.size = static_cast<int>(size);
-        textures[spec.file] = spec;
+        recipe.file = words[1];
+        recipe.pattern = words[2];
+        recipe.size = static_cast<int>(size);
+        textures[recipe.file] = recipe;
         return true;
     }
     if (verb == "mesh" || verb == "mesh3ds") {
-        MeshSpec mesh;
+        MeshRecipe mesh;
         float origin[2];
         if (words.size() != 5 || !toFloats(words, 3, 2, origin))
             return false;

@@ -8,7 +8,7 @@
 
 namespace LevelTool {
 
-struct TextureSpec {
+struct TextureRecipe {
     std::string file;      // relative to the runtime folder
     std::string pattern;   // how TexturePainter draws it
     int size = 32;
@@ -23,7 +23,7 @@ struct Shape {
     float x0 = 0, z0 = 0, x1 = 0, z1 = 0, y0 = 0, y1 = 0;
 };
 
-struct MeshSpec {
+struct MeshRecipe {
     std::string name;
     std::string file;
     float originX = 0, originZ = 0;
@@ -46,8 +46,8 @@ public:
     bool load(const std::string& fileName);
 
     float texel = 0.45f;
-    std::map<std::string, TextureSpec> textures;
-    std::vector<MeshSpec> meshes;
+    std::map<std::string, TextureRecipe> textures;
+    std::vector<MeshRecipe> meshes;
     std::vector<Area> blocked;            // solid boxes of placed meshes and explicit blocks
     std::vector<Waypoint> waypoints;
     std::vector<std::array<std::string, 2>> links;

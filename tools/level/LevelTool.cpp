@@ -25,17 +25,17 @@ const std::set<std::string> kCutOutPatterns = {"tree", "hedge", "bush", "flowers
 
 bool writeTextures(irr::video::IVideoDriver* driver, const LevelDescription& level, const fs::path& root,
                    std::set<std::string>& transparent) {
-    for (const auto& [file, spec] : level.textures) {
-        TexturePainter painter(spec.size, spec.colour1, spec.colour2, file);
-        if (!painter.paint(spec.pattern)) {
-            std::cerr << "unknown pattern " << spec.pattern << " for " << file << "\n";
+    for (const auto& [file, recipe] : level.textures) {
+        TexturePainter painter(recipe.size, recipe.colour1, recipe.colour2, file);
+        if (!painter.paint(recipe.pattern)) {
+            std::cerr << "unknown pattern " << recipe.pattern << " for " << file << "\n";
             return false;
         }
         irr::video::IImage* image = driver->createImage(
-            irr::video::ECF_A8R8G8B8, irr::core::dimension2du(spec.size, spec.size));
-        for (int y = 0; y < spec.size; ++y)
-            for (int x = 0; x < spec.size; ++x)
-                image->setPixel(x, y, irr::video::SColor(painter.pixels()[y * spec.size + x]));
+            irr::video::ECF_A8R8G8B8, irr::core::dimension2du(recipe.size, recipe.size));
+        for (int y = 0; y < recipe.size; ++y)
+            for (int x = 0; x < recipe.size; ++x)
+                image->setPixel(x, y, irr::video::SColor(painter.pixels()[y * recipe.size + x]));
         const fs::path target = root / file;
         fs::create_directories(target.parent_path());
         const bool written = driver->writeImageToFile(image, target.string().c_str());
@@ -45,7 +45,7 @@ bool writeTextures(irr::video::IVideoDriver* driver, const LevelDescription& lev
             std::cerr << "cannot write " << target << "\n";
             return false;
         }
-        if (kCutOutPatterns.count(spec.pattern))
+        if (kCutOutPatterns.count(recipe.pattern))
             transparent.insert(file);
     }
     return true;
@@ -57,11 +57,11 @@ bool writeMeshes(irr::IrrlichtDevice* device, const LevelDescription& level, con
     MeshBuilder builder(device->getVideoDriver(), level, transparent);
     irr::scene::IMeshWriter* irrWriter = scene->createMeshWriter(irr::scene::EMWT_IRR_MESH);
     bool ok = true;
-    for (const MeshSpec& spec : level.meshes) {
-        irr::scene::SMesh* mesh = builder.build(spec);
-        const fs::path target = root / spec.file;
+    for (const MeshRecipe& recipe : level.meshes) {
+        irr::scene::SMesh* mesh = builder.build(recipe);
+        const fs::path target = root / recipe.file;
         fs::create_directories(target.parent_path());
-        if (spec.threeDS) {
+        if (recipe.threeDS) {
             ok = Mesh3dsWriter::write(*mesh, target.string()) && ok;
         } else {
             irr::io::IWriteFile* file = device->getFileSystem()->createAndWriteFile(target.string().c_str());

@@ -102,10 +102,10 @@ void MeshBuilder::addPanel(const std::string& texture, float x0, float z0, float
     addQuad(texture, back, kSideLight);
 }
 
-irr::scene::SMesh* MeshBuilder::build(const MeshSpec& spec) {
-    current = &spec;
+irr::scene::SMesh* MeshBuilder::build(const MeshRecipe& recipe) {
+    current = &recipe;
     buffers.clear();
-    for (const Shape& shape : spec.shapes) {
+    for (const Shape& shape : recipe.shapes) {
         switch (shape.kind) {
         case ShapeKind::Floor:
             addFloor(shape);

@@ -16,7 +16,7 @@ public:
                 const std::set<std::string>& transparentTextures);
 
     // The caller drops the result.
-    irr::scene::SMesh* build(const MeshSpec& spec);
+    irr::scene::SMesh* build(const MeshRecipe& recipe);
 
 private:
     struct Corner {
@@ -34,7 +34,7 @@ private:
     irr::video::IVideoDriver* driver;
     const LevelDescription& level;
     const std::set<std::string>& transparentTextures;
-    const MeshSpec* current = nullptr;
+    const MeshRecipe* current = nullptr;
     std::map<std::string, irr::scene::SMeshBuffer*> buffers;
 };
 

@@ -1,0 +1,9 @@
+#include "TovarWorks/Console/DebugLog.h"
+
+#include <iostream>
+
+namespace TovarWorks {
+
+std::ostream& debugLog() { return std::clog; }
+
+} // namespace TovarWorks

@@ -1,0 +1,26 @@
+#pragma once
+// Everything the bakery's rules change: clock, days, money, both ingredient stocks, the story
+// flags with the popularity, the goods table and the town's customers.
+#include "src_lumo/Bakery/GoodsTable.h"
+#include "src_lumo/Bakery/Ingredients.h"
+#include "src_lumo/Customers/CustomerManager.h"
+#include "src_lumo/Game/FlagsAndPopularity.h"
+
+#include <memory>
+
+namespace Lumo {
+
+struct WorldState {
+    std::shared_ptr<CustomerManager> customers = std::make_shared<CustomerManager>();
+    GoodsTable goods; // filled at start-up by fillStartingGoods
+    int32_t weekday = -1;
+    int32_t day = 0;
+    int32_t money = 500;
+    IngredientRow storeroomStock = {500, 0, 0, 0, 0, 0};
+    FlagsAndPopularity flagsAndPopularity;
+    int32_t minuteOfDay = 300;
+    int32_t clockMs = 0;
+    IngredientRow tableStock = {};
+};
+
+} // namespace Lumo

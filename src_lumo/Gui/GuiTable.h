@@ -1,0 +1,33 @@
+#pragma once
+// The translucent table box of the shop screens; the screens lay their rows into its cells.
+#include "src_lumo/Gui/GuiElement.h"
+
+#include <irrlicht.h>
+
+#include <string>
+#include <vector>
+
+namespace Lumo {
+
+class GuiTable : public GuiElement {
+public:
+    GuiTable(int left, int top, int right, int bottom, int rowHeight, std::vector<int> columnWidths);
+
+    void draw() override;
+
+    // A cell in interface units. Columns past the last have no width.
+    irr::core::recti cellRect(int column, int row) const;
+    // Where a cell's text starts: its left edge, centred vertically for the 16-unit font.
+    irr::core::position2di cellTextPosition(int column, int row) const;
+    void drawCellText(int column, int row, const std::wstring& text, irr::video::SColor colour) const;
+
+    int left, top, right, bottom;
+    int rowHeight;
+    std::vector<int> columnWidths;
+
+private:
+    int columnLeft(int column) const;
+    int columnWidth(int column) const;
+};
+
+} // namespace Lumo

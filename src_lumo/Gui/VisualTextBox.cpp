@@ -1,0 +1,58 @@
+#include "src_lumo/Gui/VisualTextBox.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Lumo {
+
+bool VisualTextBox::isInRange(const irr::core::vector3df&) const { return false; }
+
+void VisualTextBox::nextPage() {
+    ++pageIndex;
+    typingTime = 0;
+    pageComplete = false;
+}
+
+void VisualTextBox::update(uint32_t deltaMillis) {
+    if (!shown)
+        return;
+    typingTime += deltaMillis;
+    const std::wstring* page = currentPage();
+    // An empty page never completes: there is no last character to wait for.
+    if (page && !page->empty() && visibleCount() >= page->size())
+        pageComplete = true;
+}
+
+const std::wstring* VisualTextBox::currentPage() const {
+    if (pageIndex < 0 || pageIndex >= static_cast<int32_t>(pages.size()))
+        return nullptr;
+    return &pages[pageIndex];
+}
+
+int VisualTextBox::dropOffsetPixels(size_t index) const {
+    const float sinceAppeared = static_cast<float>(typingTime) - static_cast<float>(kMsPerCharacter * index);
+    const float settled = std::min(sinceAppeared / kDropMs, 1.0f);
+    return static_cast<int>(-16.0f * std::sin(2.0f * (1.0f - settled)));
+}
+
+void VisualTextBox::drawTypedText(const GuiPainter& painter, const BitmapFont& font, float x, float y,
+                                  int lineHeight) const {
+    const std::wstring* page = currentPage();
+    if (!page)
+        return;
+    const size_t count = std::min(visibleCount(), page->size());
+    float penX = x;
+    float penY = y;
+    for (size_t i = 0; i < count; ++i) {
+        const wchar_t character = (*page)[i];
+        if (character == L'\n') {
+            penX = x;
+            penY += lineHeight;
+            continue;
+        }
+        font.drawGlyph(painter, character, penX, penY, irr::video::SColor(0xFFFFFFFF), dropOffsetPixels(i));
+        penX += BitmapFont::kCell;
+    }
+}
+
+} // namespace Lumo

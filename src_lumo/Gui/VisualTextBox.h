@@ -1,0 +1,55 @@
+#pragma once
+// A box of words typed in letter by letter, page after page. Time moves only in update, so a box
+// can be drawn any number of times a frame. The game has always typed one character every 15 ms
+// with a 50 ms drop per letter and a 150 ms blink step; those observed speeds are kept here.
+#include "src_lumo/Gui/BitmapFont.h"
+#include "src_lumo/Gui/GuiElement.h"
+
+#include <irrlicht.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Lumo {
+
+class VisualTextBox : public GuiElement {
+public:
+    static constexpr uint32_t kMsPerCharacter = 15;
+    static constexpr uint32_t kDropMs = 50;
+
+    virtual bool isInRange(const irr::core::vector3df& heroPosition) const;
+    virtual void nextPage();
+    virtual void show() = 0;
+    virtual void update(uint32_t deltaMillis);
+
+    void addPage(const std::wstring& text) { pages.push_back(text); }
+    // Null past the last page.
+    const std::wstring* currentPage() const;
+    bool isLastPage() const { return pageIndex + 1 >= static_cast<int32_t>(pages.size()); }
+    // Characters of the current page that have appeared so far (may exceed the page length).
+    size_t visibleCount() const { return typingTime / kMsPerCharacter; }
+    void finish() { finished = true; }
+
+    bool isShown() const { return shown; }
+    bool isPageComplete() const { return pageComplete; }
+    bool isFinished() const { return finished; }
+    int32_t getPageIndex() const { return pageIndex; }
+    uint32_t getTypingTime() const { return typingTime; }
+
+    // Whole pixels a character that appeared at index is still above its place (negative = up).
+    int dropOffsetPixels(size_t index) const;
+
+protected:
+    // Draws the current page's typed characters from the pen position; '\n' starts a new line.
+    void drawTypedText(const GuiPainter& painter, const BitmapFont& font, float x, float y, int lineHeight) const;
+
+    std::vector<std::wstring> pages;
+    int32_t pageIndex = 0;
+    bool shown = false;
+    bool pageComplete = false;
+    bool finished = false;
+    uint32_t typingTime = 0;
+};
+
+} // namespace Lumo

@@ -1,0 +1,173 @@
+#include "NullDeviceFixture.h"
+#include "TempDir.h"
+
+#include "TovarWorks/Console/ConsoleLogic.h"
+#include "src_lumo/Editor/WorldEditor.h"
+#include "src_lumo/World/CollisionGrid.h"
+#include "src_lumo/World/PathFinder.h"
+
+#include <memory>
+
+using irr::core::vector3df;
+using Lumo::CollisionGrid;
+using Lumo::PathFinder;
+using Lumo::WorldEditor;
+
+class WorldEditorTest : public NullDeviceFixture {
+protected:
+    void SetUp() override {
+        NullDeviceFixture::SetUp();
+        scene = device().getSceneManager();
+        // The game camera's angle over the shop, fixed.
+        camera = scene->addCameraSceneNode(nullptr, vector3df(815, 160, 445), vector3df(815, 0, 550));
+        camera->setAspectRatio(640.0f / 360.0f);
+        camera->updateAbsolutePosition();
+        camera->OnAnimate(0);
+        editor = std::make_unique<WorldEditor>(scene, grid, paths, dir.file("worldc.txt"), dir.file("worldp.txt"));
+        editor->setEnabled(true);
+    }
+    void TearDown() override {
+        editor.reset();
+        NullDeviceFixture::TearDown();
+    }
+
+    irr::core::position2di screenOf(const vector3df& world) {
+        return scene->getSceneCollisionManager()->getScreenCoordinatesFrom3DPosition(world, camera);
+    }
+    void mouse(irr::EMOUSE_INPUT_EVENT what, const vector3df& at) {
+        const irr::core::position2di pixel = screenOf(at);
+        irr::SEvent event;
+        event.EventType = irr::EET_MOUSE_INPUT_EVENT;
+        event.MouseInput.Event = what;
+        event.MouseInput.X = pixel.X;
+        event.MouseInput.Y = pixel.Y;
+        event.MouseInput.Wheel = 0;
+        event.MouseInput.ButtonStates = 0;
+        event.MouseInput.Shift = event.MouseInput.Control = false;
+        EXPECT_TRUE(editor->handleInput(event));
+    }
+    void leftClick(const vector3df& at) { mouse(irr::EMIE_LMOUSE_PRESSED_DOWN, at); }
+    void rightClick(const vector3df& at) { mouse(irr::EMIE_RMOUSE_PRESSED_DOWN, at); }
+    void key(irr::EKEY_CODE code, bool down) {
+        irr::SEvent event;
+        event.EventType = irr::EET_KEY_INPUT_EVENT;
+        event.KeyInput.Key = code;
+        event.KeyInput.PressedDown = down;
+        event.KeyInput.Char = 0;
+        event.KeyInput.Shift = event.KeyInput.Control = false;
+        editor->handleInput(event);
+    }
+    const irr::core::stringw& lastConsoleText() { return device().getConsole()->lines.back().text; }
+
+    TempDir dir;
+    CollisionGrid grid;
+    PathFinder paths;
+    irr::scene::ISceneManager* scene = nullptr;
+    irr::scene::ICameraSceneNode* camera = nullptr;
+    std::unique_ptr<WorldEditor> editor;
+};
+
+TEST_F(WorldEditorTest, ClickingACellTwiceMakesTwoCubesAndARightClickRemovesBoth) {
+    const vector3df cell(812, 0, 552); // column 162, row 110
+    leftClick(cell);
+    leftClick(cell);
+    EXPECT_EQ(editor->cellMarkerCount(), 2u);
+    EXPECT_TRUE(grid.isBlocked(162, 110));
+    EXPECT_NEAR(editor->groundPoint().X, 812.0f, 0.5f);
+    EXPECT_NEAR(editor->groundPoint().Z, 552.0f, 0.5f);
+
+    leftClick(vector3df(832, 0, 552));
+    rightClick(cell);
+    EXPECT_EQ(editor->cellMarkerCount(), 1u) << "the other cell keeps its cube";
+    EXPECT_FALSE(grid.isBlocked(162, 110));
+    EXPECT_TRUE(grid.isBlocked(166, 110));
+}
+
+TEST_F(WorldEditorTest, NodesMadeInTheEditorAreNamedUnWithIncreasingIds) {
+    key(irr::KEY_F5, true);
+    ASSERT_EQ(editor->getMode(), WorldEditor::PATH_MODE);
+    leftClick(vector3df(800, 0, 540));
+    leftClick(vector3df(830, 0, 560));
+    ASSERT_EQ(paths.getNodes().size(), 2u);
+    EXPECT_EQ(paths.getNodes()[0]->name, "un");
+    EXPECT_EQ(paths.getNodes()[1]->name, "un");
+    EXPECT_EQ(paths.getNodes()[1]->id, paths.getNodes()[0]->id + 1);
+    EXPECT_EQ(paths.getNextId(), paths.getNodes()[1]->id + 1);
+    EXPECT_EQ(editor->nodeMarkerCount(), 2u);
+}
+
+TEST_F(WorldEditorTest, AltClickConnectsToTheSelectionOnceAndRemovingANodeRemovesItsEdges) {
+    key(irr::KEY_F5, true);
+    const vector3df a(800, 0, 540), b(830, 0, 560), c(815, 0, 580);
+    leftClick(a);
+    leftClick(b);
+    leftClick(c);
+    leftClick(a); // select
+    const int first = paths.getNodes()[0]->id;
+    EXPECT_EQ(editor->selectedNodeId(), first);
+
+    key(irr::KEY_LMENU, true);
+    leftClick(b);
+    leftClick(b);
+    leftClick(c);
+    key(irr::KEY_LMENU, false);
+    EXPECT_EQ(paths.getConnections().size(), 2u) << "the second connection to b is a duplicate";
+
+    key(irr::KEY_F6, true);
+    EXPECT_EQ(editor->selectedNodeId(), first) << "switching mode keeps the selection";
+    key(irr::KEY_F5, true);
+
+    rightClick(a);
+    EXPECT_EQ(editor->selectedNodeId(), -1);
+    EXPECT_EQ(paths.getNodes().size(), 2u);
+    EXPECT_TRUE(paths.getConnections().empty());
+    EXPECT_EQ(editor->nodeMarkerCount(), 2u);
+}
+
+TEST_F(WorldEditorTest, SavedFilesLoadBackIntoTheEditedState) {
+    leftClick(vector3df(812, 0, 552));
+    key(irr::KEY_KEY_S, true);
+    EXPECT_EQ(lastConsoleText(), L"Collision saved!");
+
+    key(irr::KEY_F5, true);
+    leftClick(vector3df(800, 0, 540));
+    leftClick(vector3df(830, 0, 560));
+    leftClick(vector3df(800, 0, 540));
+    key(irr::KEY_LMENU, true);
+    leftClick(vector3df(830, 0, 560));
+    key(irr::KEY_KEY_S, true);
+    EXPECT_EQ(lastConsoleText(), L"Path saved!");
+
+    CollisionGrid loadedGrid;
+    ASSERT_TRUE(loadedGrid.load(dir.file("worldc.txt")));
+    for (int c = 0; c < CollisionGrid::kColumns; ++c)
+        for (int r = 0; r < CollisionGrid::kRows; ++r)
+            ASSERT_EQ(loadedGrid.cell(c, r), grid.cell(c, r)) << c << "," << r;
+
+    PathFinder loaded;
+    ASSERT_TRUE(loaded.loadGraph(dir.file("worldp.txt")));
+    ASSERT_EQ(loaded.getNodes().size(), paths.getNodes().size());
+    for (size_t i = 0; i < paths.getNodes().size(); ++i) {
+        EXPECT_EQ(loaded.getNodes()[i]->id, paths.getNodes()[i]->id);
+        EXPECT_EQ(loaded.getNodes()[i]->name, paths.getNodes()[i]->name);
+        EXPECT_TRUE(loaded.getNodes()[i]->position.equals(paths.getNodes()[i]->position, 0.01f));
+    }
+    EXPECT_EQ(loaded.getConnections().size(), 1u);
+    EXPECT_EQ(loaded.getNextId(), paths.getNextId());
+
+    // A reopened editor shows what was saved.
+    WorldEditor reopened(scene, loadedGrid, loaded, dir.file("worldc.txt"), dir.file("worldp.txt"));
+    EXPECT_EQ(reopened.cellMarkerCount(), 1u);
+    EXPECT_EQ(reopened.nodeMarkerCount(), 2u);
+}
+
+TEST_F(WorldEditorTest, DisabledEditorTakesNoInput) {
+    editor->setEnabled(false);
+    irr::SEvent event;
+    event.EventType = irr::EET_MOUSE_INPUT_EVENT;
+    event.MouseInput.Event = irr::EMIE_LMOUSE_PRESSED_DOWN;
+    event.MouseInput.X = 320;
+    event.MouseInput.Y = 180;
+    EXPECT_FALSE(editor->handleInput(event));
+    EXPECT_EQ(editor->cellMarkerCount(), 0u);
+}

@@ -1,0 +1,135 @@
+// Random interleavings of queueing, ticking under random deadlines, follow-ups, and listeners
+// joining, leaving and queueing while events are delivered: every accepted event is delivered
+// exactly once, in the order it was accepted.
+#include "support/NullDeviceFixture.h"
+#include "support/RecordingListener.h"
+
+#include "TovarWorks/Events/EventManager.h"
+#include "TovarWorks/Events/EventTypes.h"
+#include "TovarWorks/Events/NextTextEvent.h"
+#include "src_lumo/Events/CallActionEvent.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <vector>
+
+using namespace TovarWorks;
+
+namespace {
+
+const EventType* const kTypes[] = {&SetTimeEventType, &SpawnLetterEventType, &CallActionEventType};
+
+// Any registered type will do; the event's number rides in its action field.
+class NumberedEvent : public Lumo::CallActionEvent {
+public:
+    NumberedEvent(int number, const EventType& type) : CallActionEvent(number), type(type) {}
+    const EventType& GetEventType() const override { return type; }
+    const EventType& type;
+};
+
+class EventDeliveryProperty : public NullDeviceFixture {
+protected:
+    void SetUp() override {
+        NullDeviceFixture::SetUp();
+        for (const EventType* type : kTypes)
+            events.RegisterEventType(*type);
+        events.RegisterEventType(wildcard);
+        observer->onEvent = [this](const IEventData& event) { observe(event); };
+        events.AddListener(observer, wildcard);
+    }
+
+    IEventDataPtr makeEvent() {
+        const EventType& type = *kTypes[std::uniform_int_distribution<int>(0, 2)(random)];
+        return std::make_shared<NumberedEvent>(nextNumber++, type);
+    }
+    static int numberOf(const IEventData& event) {
+        return static_cast<const NumberedEvent&>(event).action;
+    }
+
+    void queue(const IEventDataPtr& event) {
+        if (events.QueueEvent(event))
+            accepted.push_back(numberOf(*event));
+    }
+
+    // The wildcard observer is called first for every delivered event.
+    void observe(const IEventData& event) {
+        delivered.push_back(numberOf(event));
+        if (event.next)
+            accepted.push_back(numberOf(*event.next)); // queued as its parent was taken out
+        advanceTime(std::uniform_int_distribution<uint32_t>(0, 4)(random));
+    }
+
+    // Typed listeners that consume at random, and while delivering may queue new events or add
+    // and remove listeners (themselves included).
+    void addTypedListener() {
+        auto listener = std::make_shared<RecordingListener>("typed", chance(0.3));
+        std::weak_ptr<RecordingListener> self = listener;
+        listener->onEvent = [this, self](const IEventData&) {
+            if (quiet)
+                return;
+            if (chance(0.15))
+                queue(makeEvent());
+            if (chance(0.05))
+                addTypedListener();
+            if (chance(0.05))
+                events.RemoveListener(self.lock(), SetTimeEventType);
+        };
+        typed.push_back(listener);
+        events.AddListener(listener, *kTypes[std::uniform_int_distribution<int>(0, 2)(random)]);
+    }
+
+    bool chance(double p) { return std::bernoulli_distribution(p)(random); }
+
+    EventManager events;
+    const EventType wildcard{"*"};
+    std::mt19937 random;
+    std::shared_ptr<RecordingListener> observer = std::make_shared<RecordingListener>("observer");
+    std::vector<std::shared_ptr<RecordingListener>> typed;
+    std::vector<int> accepted;
+    std::vector<int> delivered;
+    int nextNumber = 0;
+    bool quiet = false;
+};
+
+} // namespace
+
+TEST_F(EventDeliveryProperty, EveryAcceptedEventIsDeliveredOnceInQueueOrder) {
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        random.seed(seed);
+        for (int i = 0; i < 3; ++i)
+            addTypedListener();
+        for (int step = 0; step < 400; ++step) {
+            const int action = std::uniform_int_distribution<int>(0, 9)(random);
+            if (action < 4) {
+                queue(makeEvent());
+            } else if (action == 4) {
+                IEventDataPtr head = makeEvent();
+                head->next = makeEvent(); // a chain of follow-ups
+                if (chance(0.5))
+                    head->next->next = makeEvent();
+                queue(head);
+            } else if (action == 5) {
+                queue(std::make_shared<NextTextEvent>()); // refused: never registered
+            } else if (action == 6) {
+                addTypedListener();
+            } else if (action == 7 && !typed.empty()) {
+                events.RemoveListener(typed[random() % typed.size()], *kTypes[0]);
+            } else {
+                const uint32_t limit = chance(0.2)
+                                           ? IEventManager::kInfinite
+                                           : std::uniform_int_distribution<uint32_t>(0, 12)(random);
+                events.Tick(limit);
+            }
+        }
+        quiet = true;
+        while (!events.queue(0).empty() || !events.queue(1).empty())
+            events.Tick(IEventManager::kInfinite);
+        ASSERT_EQ(accepted, delivered) << "seed " << seed;
+        ASSERT_FALSE(delivered.empty());
+        quiet = false;
+        accepted.clear();
+        delivered.clear();
+    }
+}
