@@ -105,12 +105,12 @@ void BakeryItems::remove(VisualItemPtr item)
         takeGood(good);
 }
 
-VisualItemMultiPtr BakeryItems::putGoodsOnNewTray(int32_t goodsType, int32_t count, int32_t bakeMinutes)
+VisualItemMultiPtr BakeryItems::putGoodsOnNewTray(const Tray& kneaded)
 {
     const vector3df table = fields[FIELD_TABLE]->getPoints().front().position;
     VisualItemMultiPtr tray = factory.tray(table);
-    for (int32_t i = 0; i < count; ++i)
-        tray->addGood(factory.good(goodsType, bakeMinutes, vector3df(0.f, 0.f, 0.f)));
+    for (const BakedGood& good : kneaded.goods)
+        tray->addGood(factory.good(good, vector3df(0.f, 0.f, 0.f)));
     const bool placed = std::any_of(std::begin(kTrayPlaces), std::end(kTrayPlaces),
                                     [&](ShopField field) { return place(tray, field); });
     if (!placed)
@@ -125,7 +125,7 @@ VisualItemLetterPtr BakeryItems::addLetter(const vector3df& position)
     return letter;
 }
 
-VisualItemBoxPtr BakeryItems::addIngredientBox(const IngredientCounts& contents, const vector3df& position)
+VisualItemBoxPtr BakeryItems::addIngredientBox(const IngredientRow& contents, const vector3df& position)
 {
     VisualItemBoxPtr box = factory.box(contents, position);
     add(box);
@@ -153,7 +153,7 @@ bool BakeryItems::pickUp(const vector3df& heroPosition)
     return true;
 }
 
-DropResult BakeryItems::drop(const vector3df& heroPosition, int facing, IngredientCounts& tableStock)
+DropResult BakeryItems::drop(const vector3df& heroPosition, int facing, IngredientRow& tableStock)
 {
     size_t index = 0;
     ItemDropField* field = carried ? fieldInFront(heroPosition, facing, index) : nullptr;
@@ -164,9 +164,7 @@ DropResult BakeryItems::drop(const vector3df& heroPosition, int facing, Ingredie
         return DropResult::WASTED;
     }
     if (index == FIELD_TABLE && carried->getKind() == ITEM_BOX) {
-        const IngredientCounts& contents = static_cast<const VisualItemBox&>(*carried).getContents();
-        for (size_t slot = 0; slot < tableStock.size(); ++slot)
-            tableStock[slot] += contents[slot];
+        addToStock(tableStock, static_cast<const VisualItemBox&>(*carried).getContents());
         remove(carried);
         return DropResult::STOCKED;
     }
@@ -184,7 +182,7 @@ bool BakeryItems::accepts(size_t field, const VisualItem& item) const
     if (fields[field]->isFull())
         return false;
     if (field == FIELD_OVEN)
-        return item.getKind() == ITEM_TRAY && !static_cast<const VisualItemMulti&>(item).hasUnknownGood();
+        return item.getKind() == ITEM_TRAY && static_cast<const VisualItemMulti&>(item).fitsInOven();
     return true;
 }
 
@@ -272,7 +270,7 @@ std::vector<VisualItemSinglePtr> BakeryItems::readyGoodsOnDisplay() const
             if (item->getKind() != ITEM_TRAY)
                 continue;
             for (const VisualItemSinglePtr& good : static_cast<const VisualItemMulti&>(*item).getGoods())
-                if (good->done)
+                if (good->getGood().done)
                     goods.push_back(good);
         }
     }

@@ -42,19 +42,19 @@ public:
     // Takes the item out of the bakery: off its spot, out of the baker's hands, off its tray.
     void remove(VisualItemPtr item); // by value: callers may pass the carried pointer itself
 
-    // The kneaded goods on a fresh tray, raw. The tray lies on the work table, where the baker
+    // The kneaded goods (Tray::fromDough) on a fresh tray. The tray lies on the work table, where the baker
     // kneaded; when that is taken, on the first free spot of the counter or the shelves; when
     // all are taken, on the table anyway, outside any field, so no goods are ever lost.
-    VisualItemMultiPtr putGoodsOnNewTray(int32_t goodsType, int32_t count, int32_t bakeMinutes);
+    VisualItemMultiPtr putGoodsOnNewTray(const Tray& kneaded);
     VisualItemLetterPtr addLetter(const irr::core::vector3df& position);
-    VisualItemBoxPtr addIngredientBox(const IngredientCounts& contents, const irr::core::vector3df& position);
+    VisualItemBoxPtr addIngredientBox(const IngredientRow& contents, const irr::core::vector3df& position);
 
     // The C key. pickUp takes the nearest dough, tray or box within 20 units on the floor; false
     // when there is none or the baker's hands are full.
     bool pickUp(const irr::core::vector3df& heroPosition);
     // Puts the carried item into the field five units in front of the baker (facing as CharNode's
     // Facing). A box on the work table adds its contents to tableStock.
-    DropResult drop(const irr::core::vector3df& heroPosition, int facing, IngredientCounts& tableStock);
+    DropResult drop(const irr::core::vector3df& heroPosition, int facing, IngredientRow& tableStock);
 
     // Once a frame: the oven bakes by the game clock.
     void update(int32_t gameMinute);

@@ -70,10 +70,10 @@ irr::scene::IMeshSceneNode* ItemFactory::mesh(const char* file, const vector3df&
     return node;
 }
 
-VisualItemSinglePtr ItemFactory::good(int32_t goodsType, int32_t bakeMinutes, const vector3df& position) const
+VisualItemSinglePtr ItemFactory::good(const BakedGood& state, const vector3df& position) const
 {
     auto item = holding<VisualItemSingle>(ITEM_GOOD, sprite(L"items", L"", position, 0.2f, 45.f));
-    item->makeGood(goodsType, bakeMinutes);
+    item->setGood(state);
     return item;
 }
 
@@ -92,7 +92,7 @@ VisualItemMultiPtr ItemFactory::tray(const vector3df& position) const
     return std::make_shared<VisualItemMulti>(mesh("lumodata/3d/blech.3ds", position, "cuboldShader"));
 }
 
-VisualItemBoxPtr ItemFactory::box(const IngredientCounts& contents, const vector3df& position) const
+VisualItemBoxPtr ItemFactory::box(const IngredientRow& contents, const vector3df& position) const
 {
     CharacterNode* node = sprite(L"items", L"item_box", position, 0.4f, 15.f);
     auto item = std::make_shared<VisualItemBox>(node, contents);

@@ -17,15 +17,15 @@ class ItemFactory {
 public:
     ItemFactory(irr::scene::ISceneManager* manager, const FileLoader& sprites) : manager(manager), sprites(sprites) {}
 
-    // A raw good of that type that needs bakeMinutes in the oven.
-    VisualItemSinglePtr good(int32_t goodsType, int32_t bakeMinutes, const irr::core::vector3df& position) const;
+    // A good in the given baking state, showing its stage.
+    VisualItemSinglePtr good(const BakedGood& state, const irr::core::vector3df& position) const;
     // A lump of dough showing one of "item_dough_1" to "item_dough_7".
     VisualItemSinglePtr dough(const std::wstring& frame, const irr::core::vector3df& position) const;
     // A thing on a shelf from the "stuff" sheet, e.g. "stuff_coins1".
     VisualItemSinglePtr shelfThing(const std::wstring& frame, const irr::core::vector3df& position,
                                    float scale = 0.2f) const;
     VisualItemMultiPtr tray(const irr::core::vector3df& position) const;
-    VisualItemBoxPtr box(const IngredientCounts& contents, const irr::core::vector3df& position) const;
+    VisualItemBoxPtr box(const IngredientRow& contents, const irr::core::vector3df& position) const;
     VisualItemLetterPtr letter(const irr::core::vector3df& position) const;
     // Whatever position it is given, the oven's mesh stands at (825, 0, 640); its field lies at
     // the placement point.

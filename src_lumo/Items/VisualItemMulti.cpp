@@ -56,9 +56,18 @@ bool VisualItemMulti::holds(const VisualItemSinglePtr& good) const
     return std::find(goods.begin(), goods.end(), good) != goods.end();
 }
 
-bool VisualItemMulti::hasUnknownGood() const
+Tray VisualItemMulti::toTray() const
 {
-    return std::any_of(goods.begin(), goods.end(), [](const VisualItemSinglePtr& good) { return good->goodsType == 0; });
+    Tray tray;
+    for (const VisualItemSinglePtr& good : goods)
+        tray.goods.push_back(good->getGood());
+    return tray;
+}
+
+void VisualItemMulti::applyBaking(const Tray& baked)
+{
+    for (size_t i = 0; i < goods.size() && i < baked.goods.size(); ++i)
+        goods[i]->setGood(baked.goods[i]);
 }
 
 } // namespace Lumo

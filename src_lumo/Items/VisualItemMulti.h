@@ -1,6 +1,7 @@
 #pragma once
 // A baking tray with goods on it. The goods' nodes hang under the tray's node, so the goods
 // travel with the tray wherever it is carried or put.
+#include "src_lumo/Bakery/Tray.h"
 #include "src_lumo/Items/VisualItemSingle.h"
 
 #include <vector>
@@ -19,8 +20,13 @@ public:
     bool removeGood(const VisualItemSinglePtr& good);
     const std::vector<VisualItemSinglePtr>& getGoods() const { return goods; }
     bool holds(const VisualItemSinglePtr& good) const;
-    // The oven takes a tray only when every good on it is of a known kind.
-    bool hasUnknownGood() const;
+
+    // The baking state of the goods on the tray, in order, for the bakery's rules.
+    Tray toTray() const;
+    // Shows the state the rules returned for the same goods, in the same order.
+    void applyBaking(const Tray& baked);
+    // The oven takes a tray with goods on it, every one of a known kind.
+    bool fitsInOven() const { return toTray().fitsInOven(); }
 
 private:
     std::vector<VisualItemSinglePtr> goods;

@@ -1,9 +1,6 @@
 #include "src_lumo/Items/VisualItemOven.h"
 
-#include "src_lumo/Items/BakingStage.h"
 #include "src_lumo/Items/VisualItemMulti.h"
-
-#include <cmath>
 
 namespace Lumo {
 
@@ -28,42 +25,16 @@ VisualItemOven::VisualItemOven(irr::scene::ISceneNode* node, irr::scene::ISceneM
 
 void VisualItemOven::update(int32_t gameMinute)
 {
+    // The oven's field takes trays only; the rules bake a copy of the tray's goods, which the
+    // tray then shows.
     const VisualItemPtr inside = field->firstItem();
-    if (!inside) {
-        baking = false;
-        if (effects.getStage() != 0)
-            effects.setStage(0, 0);
+    auto* tray = inside && inside->getKind() == ITEM_TRAY ? static_cast<VisualItemMulti*>(inside.get()) : nullptr;
+    Tray goods = tray ? tray->toTray() : Tray();
+    if (!baking.update(gameMinute, tray ? &goods : nullptr))
         return;
-    }
-    // A clock that went back (a new day) starts a new baking period instead of unbaking goods.
-    if (!baking || gameMinute - startMinute < elapsedMinutes) {
-        baking = true;
-        startMinute = gameMinute;
-        elapsedMinutes = 0;
-    }
-    const int32_t minutes = gameMinute - startMinute;
-    if (minutes == elapsedMinutes)
-        return;
-    const int32_t added = minutes - elapsedMinutes;
-    elapsedMinutes = minutes;
-    if (inside->getKind() == ITEM_TRAY)
-        bakeTray(added);
-}
-
-void VisualItemOven::bakeTray(int32_t minutes)
-{
-    const auto& goods = static_cast<const VisualItemMulti&>(*field->firstItem()).getGoods();
-    if (goods.empty())
-        return;
-    int32_t stage = STAGE_RAW;
-    int32_t burnAmount = 0;
-    for (const VisualItemSinglePtr& good : goods) {
-        stage = good->bake(minutes);
-        // Measured on the good, which may have baked before this period began.
-        if (stage == STAGE_BURNT)
-            burnAmount = static_cast<int32_t>(std::lround(good->bakedMinutes - 1.5 * good->bakeMinutes));
-    }
-    effects.setStage(stage, burnAmount);
+    if (tray)
+        tray->applyBaking(goods);
+    effects.setStage(baking.effectsStage(), baking.burnAmount());
 }
 
 } // namespace Lumo

@@ -1,6 +1,7 @@
 #pragma once
 // The oven: its mesh, the one spot a tray slides into, and the baking that counts the game
 // minutes a tray spends inside and shows them with flour dust and smoke.
+#include "src_lumo/Bakery/OvenBaking.h"
 #include "src_lumo/Items/ItemDropField.h"
 #include "src_lumo/Items/OvenEffects.h"
 #include "src_lumo/Items/VisualItem.h"
@@ -17,17 +18,13 @@ public:
 
     const ItemDropFieldPtr& getField() const { return field; }
     const OvenEffects& getEffects() const { return effects; }
-    bool isBaking() const { return baking; }
-    int32_t getElapsedMinutes() const { return elapsedMinutes; }
+    bool isBaking() const { return baking.isBaking(); }
+    int32_t getElapsedMinutes() const { return baking.elapsedMinutes(); }
 
 private:
-    void bakeTray(int32_t minutes);
-
     ItemDropFieldPtr field;
     OvenEffects effects;
-    int32_t startMinute = 0;
-    int32_t elapsedMinutes = 0;
-    bool baking = false;
+    OvenBaking baking;
 };
 
 using VisualItemOvenPtr = std::shared_ptr<VisualItemOven>;

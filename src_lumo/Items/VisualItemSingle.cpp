@@ -1,6 +1,5 @@
 #include "src_lumo/Items/VisualItemSingle.h"
 
-#include "src_lumo/Items/BakingStage.h"
 #include "src_lumo/Sprites/CharacterNode.h"
 
 namespace Lumo {
@@ -13,26 +12,11 @@ void VisualItemSingle::setFrame(const std::wstring& frameName)
         spriteNode->setFrame(frameName);
 }
 
-void VisualItemSingle::makeGood(int32_t type, int32_t minutes)
+void VisualItemSingle::setGood(const BakedGood& state)
 {
-    goodsType = type;
-    bakeMinutes = minutes;
-    bakedMinutes = 0;
-    done = false;
-    quality = 0.f;
-    setFrame(BakingStage::frameName(type, STAGE_RAW));
-}
-
-int32_t VisualItemSingle::bake(int32_t minutes)
-{
-    bakedMinutes += minutes;
-    const int32_t stage = BakingStage::forMinutes(bakedMinutes, bakeMinutes);
-    if (stage != STAGE_RAW) {
-        setFrame(BakingStage::frameName(goodsType, stage));
-        done = true;
-        quality = BakingStage::qualityOf(stage);
-    }
-    return stage;
+    good = state;
+    const std::string frame = good.frameName();
+    setFrame(frame.empty() ? std::wstring(L"item_unknown") : std::wstring(frame.begin(), frame.end()));
 }
 
 } // namespace Lumo

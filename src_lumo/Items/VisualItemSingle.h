@@ -1,6 +1,7 @@
 #pragma once
-// One sprite: a good, a lump of dough or a thing on a shelf. Goods also carry how long they
-// bake, how long they have baked, and the quality they reached.
+// One sprite: a good, a lump of dough or a thing on a shelf. A good shows the picture of the
+// stage its baking state has reached.
+#include "src_lumo/Bakery/BakedGood.h"
 #include "src_lumo/Items/VisualItem.h"
 
 #include <string>
@@ -17,19 +18,14 @@ public:
     void setFrame(const std::wstring& frameName);
     CharacterNode* getSpriteNode() const { return spriteNode; }
 
-    // Makes this a raw good of that type that needs bakeMinutes in the oven.
-    void makeGood(int32_t type, int32_t bakeMinutes);
-    // Adds minutes spent in a hot oven and shows the stage they reach. Returns the stage.
-    int32_t bake(int32_t minutes);
-
-    int32_t goodsType = 0;
-    int32_t bakeMinutes = 0;
-    int32_t bakedMinutes = 0;
-    bool done = false;
-    float quality = 0.f;
+    const BakedGood& getGood() const { return good; }
+    // Takes the good's new state and shows its stage. A good of no known kind (a dough that
+    // matched no recipe) shows "item_unknown" at every stage.
+    void setGood(const BakedGood& state);
 
 private:
     CharacterNode* spriteNode;
+    BakedGood good;
 };
 
 using VisualItemSinglePtr = std::shared_ptr<VisualItemSingle>;

@@ -25,22 +25,22 @@ TEST_F(BakeryDayTest, BakeryStartsWithTheOvenAndTheShelfThings)
 
 TEST_F(BakeryDayTest, KneadedGoodsLieRawOnATrayOnTheTable)
 {
-    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(1, 4, 30);
+    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(rawTray(1, 4));
     ASSERT_EQ(tray->getGoods().size(), 4u);
     EXPECT_EQ(bakery().getField(FIELD_TABLE).firstItem(), tray);
     for (const VisualItemSinglePtr& good : tray->getGoods()) {
         EXPECT_EQ(good->getNode()->getParent(), tray->getNode());
-        EXPECT_EQ(good->goodsType, 1);
-        EXPECT_EQ(good->bakeMinutes, 30);
-        EXPECT_FALSE(good->done);
+        EXPECT_EQ(good->getGood().kind, 1);
+        EXPECT_EQ(good->getGood().targetMinutes, bakeMinutesOf(1));
+        EXPECT_FALSE(good->getGood().done);
         EXPECT_EQ(frameOf(*good), L"item_bun_1");
     }
 }
 
 TEST_F(BakeryDayTest, SecondTrayGoesToTheCounterWhenTheTableIsTaken)
 {
-    bakery().putGoodsOnNewTray(1, 1, 30);
-    const VisualItemMultiPtr second = bakery().putGoodsOnNewTray(1, 1, 30);
+    bakery().putGoodsOnNewTray(rawTray(1, 1));
+    const VisualItemMultiPtr second = bakery().putGoodsOnNewTray(rawTray(1, 1));
     EXPECT_EQ(bakery().getField(FIELD_COUNTER_LEFT).firstItem(), second);
 }
 
@@ -49,7 +49,7 @@ TEST_F(BakeryDayTest, TrayIsKeptEvenWhenEverySpotIsTaken)
     for (ShopField field : {FIELD_TABLE, FIELD_COUNTER_LEFT, FIELD_COUNTER_RIGHT, FIELD_SHELF_1, FIELD_SHELF_2, FIELD_SHELF_3})
         while (bakery().place(bakery().addLetter({}), field)) {
         }
-    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(2, 1, 45);
+    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(rawTray(2, 1));
     EXPECT_EQ(std::count(bakery().getItems().begin(), bakery().getItems().end(), tray), 1);
     EXPECT_TRUE(bakery().pickUp(kAtTable));
     EXPECT_EQ(bakery().getCarried(), tray);
@@ -57,23 +57,30 @@ TEST_F(BakeryDayTest, TrayIsKeptEvenWhenEverySpotIsTaken)
 
 TEST_F(BakeryDayTest, OnlyReadyGoodsOnDisplayAreOffered)
 {
-    const VisualItemMultiPtr baked = bakery().putGoodsOnNewTray(6, 2, 10);
-    baked->getGoods()[0]->bake(10);
+    Tray mixed = rawTray(6, 2);
+    mixed.goods[0].bake(bakeMinutesOf(6));
+    const VisualItemMultiPtr baked = bakery().putGoodsOnNewTray(mixed);
     bakery().place(baked, FIELD_SHELF_3);
-    const VisualItemMultiPtr raw = bakery().putGoodsOnNewTray(1, 2, 30);
+    const VisualItemMultiPtr raw = bakery().putGoodsOnNewTray(rawTray(1, 2));
     bakery().place(raw, FIELD_SHELF_1);
-    const VisualItemMultiPtr kitchen = bakery().putGoodsOnNewTray(6, 1, 10);
-    kitchen->getGoods()[0]->bake(10);
+    const VisualItemMultiPtr kitchen = bakery().putGoodsOnNewTray(bakedTray(6, 1, bakeMinutesOf(6)));
     ASSERT_EQ(bakery().getField(FIELD_TABLE).firstItem(), kitchen);
 
     const std::vector<VisualItemSinglePtr> offered = bakery().readyGoodsOnDisplay();
     ASSERT_EQ(offered.size(), 1u);
     EXPECT_EQ(offered.front(), baked->getGoods()[0]);
+    EXPECT_EQ(frameOf(*offered.front()), L"item_baiser_2");
+}
+
+TEST_F(BakeryDayTest, FailedDoughShowsTheUnknownPicture)
+{
+    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(rawTray(0, 1));
+    EXPECT_EQ(frameOf(*tray->getGoods().front()), L"item_unknown");
 }
 
 TEST_F(BakeryDayTest, SoldGoodLeavesItsTray)
 {
-    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(6, 2, 10);
+    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(rawTray(6, 2));
     const VisualItemSinglePtr sold = tray->getGoods()[0];
     EXPECT_TRUE(bakery().takeGood(sold));
     EXPECT_EQ(tray->getGoods().size(), 1u);
@@ -83,7 +90,7 @@ TEST_F(BakeryDayTest, SoldGoodLeavesItsTray)
 
 TEST_F(BakeryDayTest, NewDayClearsGoodsTraysDoughAndLetterButKeepsBoxes)
 {
-    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(1, 2, 30);
+    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(rawTray(1, 2));
     bakery().add(bakery().getFactory().dough(L"item_dough_3", vector3df(700.f, 10.f, 500.f)));
     bakery().addLetter(vector3df(850.f, 0.f, 600.f));
     const VisualItemBoxPtr box = bakery().addIngredientBox({500, 0, 0, 0, 0, 0}, vector3df(870.f, 0.f, 680.f));
@@ -112,7 +119,7 @@ TEST_F(BakeryDayTest, NewDayClearsGoodsTraysDoughAndLetterButKeepsBoxes)
 
 TEST_F(BakeryDayTest, NewDayEmptiesTheBakersHands)
 {
-    bakery().putGoodsOnNewTray(1, 2, 30);
+    bakery().putGoodsOnNewTray(rawTray(1, 2));
     ASSERT_TRUE(bakery().pickUp(kAtTable));
     bakery().clearDayItems();
     EXPECT_EQ(bakery().getCarried(), nullptr);

@@ -27,7 +27,7 @@ TEST_F(CarryAndDropTest, PicksUpTheNearestOfSeveral)
 TEST_F(CarryAndDropTest, LettersAndLooseGoodsAreNotPickedUp)
 {
     bakery().addLetter(vector3df(700.f, 0.f, 500.f));
-    bakery().add(bakery().getFactory().good(1, 30, vector3df(701.f, 0.f, 500.f)));
+    bakery().add(bakery().getFactory().good(BakedGood{}, vector3df(701.f, 0.f, 500.f)));
     EXPECT_FALSE(bakery().pickUp(vector3df(700.f, 0.f, 500.f)));
 }
 
@@ -107,7 +107,7 @@ TEST_F(CarryAndDropTest, BoxOnTheWorkTableFillsTheTableStockAndVanishes)
     tableStock = {10, 0, 0, 0, 2, 0};
     const VisualItemBoxPtr box = carryNewBox(kAtTable);
     EXPECT_EQ(bakery().drop(kAtTable, FACE_UP, tableStock), DropResult::STOCKED);
-    EXPECT_EQ(tableStock, (IngredientCounts{110, 0, 0, 0, 3, 0}));
+    EXPECT_EQ(tableStock, (IngredientRow{110, 0, 0, 0, 3, 0}));
     EXPECT_EQ(bakery().getCarried(), nullptr);
     EXPECT_EQ(std::count(bakery().getItems().begin(), bakery().getItems().end(), box), 0);
     EXPECT_TRUE(bakery().getField(FIELD_TABLE).allItems().empty());
@@ -118,19 +118,19 @@ TEST_F(CarryAndDropTest, BoxOnAShelfKeepsItsContents)
     const vector3df hero(802.f, 0.f, 555.f);
     carryNewBox(hero);
     EXPECT_EQ(bakery().drop(hero, FACE_UP, tableStock), DropResult::PLACED);
-    EXPECT_EQ(tableStock, IngredientCounts{});
+    EXPECT_EQ(tableStock, IngredientRow{});
 }
 
 TEST_F(CarryAndDropTest, AnythingInTheBinIsGone)
 {
-    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(1, 4, 30);
+    const VisualItemMultiPtr tray = bakery().putGoodsOnNewTray(rawTray(1, 4));
     ASSERT_TRUE(bakery().pickUp(kAtTable));
     ASSERT_EQ(bakery().getCarried(), tray);
     EXPECT_EQ(bakery().drop(kAtWaste, FACE_UP, tableStock), DropResult::WASTED);
     EXPECT_EQ(bakery().getCarried(), nullptr);
     EXPECT_EQ(std::count(bakery().getItems().begin(), bakery().getItems().end(), tray), 0);
     EXPECT_TRUE(bakery().getField(FIELD_WASTE).allItems().empty());
-    EXPECT_EQ(tableStock, IngredientCounts{});
+    EXPECT_EQ(tableStock, IngredientRow{});
 }
 
 TEST_F(CarryAndDropTest, MarkedBoxesShowWhereTheCarriedItemFits)

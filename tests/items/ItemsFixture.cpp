@@ -14,6 +14,7 @@ void ItemsFixture::SetUp()
     Lumo::gGameData->spriteDefinitions.loadFile("lumodata/def_items.xml");
     Lumo::gGameData->spriteDefinitions.loadFile("lumodata/def_stuff.xml");
     ASSERT_NE(Lumo::gGameData->spriteDefinitions.getDefinition(L"items"), nullptr);
+    goods.fillStartingGoods();
     items = std::make_unique<Lumo::BakeryItems>(device().getSceneManager(), Lumo::gGameData->spriteDefinitions);
 }
 
@@ -35,4 +36,21 @@ Lumo::VisualItemBoxPtr ItemsFixture::carryNewBox(const vector3df& heroPosition)
     EXPECT_TRUE(items->pickUp(heroPosition));
     EXPECT_EQ(items->getCarried(), box);
     return box;
+}
+
+Lumo::Tray ItemsFixture::rawTray(int32_t kind, int32_t count) const
+{
+    Lumo::Dough dough;
+    dough.kind = kind;
+    dough.batches = count;
+    dough.bakeMinutes = bakeMinutesOf(kind);
+    return Lumo::Tray::fromDough(dough);
+}
+
+Lumo::Tray ItemsFixture::bakedTray(int32_t kind, int32_t count, int32_t minutes) const
+{
+    Lumo::Tray tray = rawTray(kind, count);
+    for (Lumo::BakedGood& good : tray.goods)
+        good.bake(minutes);
+    return tray;
 }

@@ -3,6 +3,7 @@
 // helpers that walk the baker through the C key.
 #include "NullDeviceFixture.h"
 
+#include "src_lumo/Bakery/GoodsTable.h"
 #include "src_lumo/Items/BakeryItems.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
@@ -21,6 +22,12 @@ protected:
 
     // Makes a box at the baker's feet and picks it up.
     Lumo::VisualItemBoxPtr carryNewBox(const irr::core::vector3df& heroPosition);
+    // count raw goods of a kind, each baking as long as the goods table says.
+    Lumo::Tray rawTray(int32_t kind, int32_t count) const;
+    // The same goods, already baked that long.
+    Lumo::Tray bakedTray(int32_t kind, int32_t count, int32_t minutes) const;
+    int32_t bakeMinutesOf(int32_t kind) const { return goods.entry(kind).bakeMinutes; }
+
     // Lets a drop's fall run out.
     void settle() { runFrame(120); }
 
@@ -29,7 +36,8 @@ protected:
     static const irr::core::vector3df kAtWaste;
     static const irr::core::vector3df kAtOven;
 
-    Lumo::IngredientCounts tableStock{};
+    Lumo::IngredientRow tableStock{};
+    Lumo::GoodsTable goods;
 
 private:
     std::unique_ptr<Lumo::BakeryItems> items;

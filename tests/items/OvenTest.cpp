@@ -6,15 +6,14 @@ using namespace Lumo;
 namespace {
 
 constexpr int32_t kBaiser = 6;
-constexpr int32_t kBaiserMinutes = 10; // the baiser's baking time in the recipe table
 constexpr int32_t kNine = 540;         // 09:00 on the game clock
 
 class OvenTest : public ItemsFixture {
 protected:
     // A fresh tray from the table carried into the oven; the result of the drop.
-    DropResult carryTrayIntoOven(int32_t goodsType, int32_t count, int32_t bakeMinutes)
+    DropResult carryTrayIntoOven(int32_t goodsType, int32_t count)
     {
-        tray = bakery().putGoodsOnNewTray(goodsType, count, bakeMinutes);
+        tray = bakery().putGoodsOnNewTray(rawTray(goodsType, count));
         EXPECT_TRUE(bakery().pickUp(kAtTable));
         return bakery().drop(kAtOven, FACE_UP, tableStock);
     }
@@ -27,7 +26,8 @@ protected:
         ASSERT_EQ(bakery().drop(kAtTable, FACE_UP, tableStock), DropResult::PLACED);
     }
 
-    const VisualItemSingle& firstGood() const { return *tray->getGoods().front(); }
+    const VisualItemSingle& firstItem() const { return *tray->getGoods().front(); }
+    const BakedGood& firstGood() const { return firstItem().getGood(); }
 
     irr::scene::IParticleEmitter* emitter(OvenEffects::System system)
     {
@@ -39,9 +39,14 @@ protected:
 
 TEST_F(OvenTest, RefusesATrayWithAnUnknownGood)
 {
-    EXPECT_EQ(carryTrayIntoOven(0, 2, 30), DropResult::REFUSED);
+    EXPECT_EQ(carryTrayIntoOven(0, 2), DropResult::REFUSED);
     EXPECT_EQ(bakery().getCarried(), tray);
     EXPECT_EQ(bakery().getField(FIELD_OVEN).firstItem(), nullptr);
+}
+
+TEST_F(OvenTest, RefusesAnEmptyTray)
+{
+    EXPECT_EQ(carryTrayIntoOven(1, 0), DropResult::REFUSED);
 }
 
 TEST_F(OvenTest, RefusesABox)
@@ -52,7 +57,7 @@ TEST_F(OvenTest, RefusesABox)
 
 TEST_F(OvenTest, TakesATrayOfKnownGoodsAndSlidesItIn)
 {
-    EXPECT_EQ(carryTrayIntoOven(1, 4, 30), DropResult::PLACED);
+    EXPECT_EQ(carryTrayIntoOven(1, 4), DropResult::PLACED);
     EXPECT_EQ(bakery().getField(FIELD_OVEN).firstItem(), tray);
     settle();
     EXPECT_EQ(tray->getPosition(), vector3df(825.f, 13.f, 638.f));
@@ -60,40 +65,41 @@ TEST_F(OvenTest, TakesATrayOfKnownGoodsAndSlidesItIn)
 
 TEST_F(OvenTest, TakesOneTrayAtATime)
 {
-    ASSERT_EQ(carryTrayIntoOven(1, 1, 30), DropResult::PLACED);
+    ASSERT_EQ(carryTrayIntoOven(1, 1), DropResult::PLACED);
     settle();
-    EXPECT_EQ(carryTrayIntoOven(1, 1, 30), DropResult::REFUSED);
+    EXPECT_EQ(carryTrayIntoOven(1, 1), DropResult::REFUSED);
 }
 
 TEST_F(OvenTest, BaiserBakesByTheGameMinutes)
 {
-    ASSERT_EQ(carryTrayIntoOven(kBaiser, 2, kBaiserMinutes), DropResult::PLACED);
-    EXPECT_EQ(frameOf(firstGood()), L"item__baiser_1");
+    ASSERT_EQ(bakeMinutesOf(kBaiser), 10);
+    ASSERT_EQ(carryTrayIntoOven(kBaiser, 2), DropResult::PLACED);
+    EXPECT_EQ(frameOf(firstItem()), L"item__baiser_1");
 
     bakery().update(kNine);
     bakery().update(kNine + 9);
     EXPECT_FALSE(firstGood().done);
-    EXPECT_EQ(frameOf(firstGood()), L"item__baiser_1");
+    EXPECT_EQ(frameOf(firstItem()), L"item__baiser_1");
 
     bakery().update(kNine + 10);
     EXPECT_TRUE(firstGood().done);
     EXPECT_FLOAT_EQ(firstGood().quality, 1.f);
-    EXPECT_EQ(frameOf(firstGood()), L"item_baiser_2");
+    EXPECT_EQ(frameOf(firstItem()), L"item_baiser_2");
 
     bakery().update(kNine + 15);
     EXPECT_FLOAT_EQ(firstGood().quality, 0.5f);
-    EXPECT_EQ(frameOf(firstGood()), L"item_baiser_3");
+    EXPECT_EQ(frameOf(firstItem()), L"item_baiser_3");
 
     bakery().update(kNine + 16);
     EXPECT_FLOAT_EQ(firstGood().quality, 0.f);
-    EXPECT_EQ(frameOf(firstGood()), L"item_baiser_4");
+    EXPECT_EQ(frameOf(firstItem()), L"item_baiser_4");
     for (const VisualItemSinglePtr& good : tray->getGoods())
-        EXPECT_EQ(good->bakedMinutes, 16);
+        EXPECT_EQ(good->getGood().bakedMinutes, 16);
 }
 
 TEST_F(OvenTest, AClockJumpBakesByTheJump)
 {
-    ASSERT_EQ(carryTrayIntoOven(1, 1, 30), DropResult::PLACED);
+    ASSERT_EQ(carryTrayIntoOven(1, 1), DropResult::PLACED);
     bakery().update(kNine);
     bakery().update(kNine + 40);
     EXPECT_EQ(firstGood().bakedMinutes, 40);
@@ -102,7 +108,7 @@ TEST_F(OvenTest, AClockJumpBakesByTheJump)
 
 TEST_F(OvenTest, TrayOutOfTheOvenKeepsItsBakedTime)
 {
-    ASSERT_EQ(carryTrayIntoOven(kBaiser, 1, kBaiserMinutes), DropResult::PLACED);
+    ASSERT_EQ(carryTrayIntoOven(kBaiser, 1), DropResult::PLACED);
     bakery().update(kNine);
     bakery().update(kNine + 5);
     settle();
@@ -127,7 +133,7 @@ TEST_F(OvenTest, TrayOutOfTheOvenKeepsItsBakedTime)
 
 TEST_F(OvenTest, AClockThatGoesBackDoesNotUnbake)
 {
-    ASSERT_EQ(carryTrayIntoOven(1, 1, 30), DropResult::PLACED);
+    ASSERT_EQ(carryTrayIntoOven(1, 1), DropResult::PLACED);
     bakery().update(1300);
     bakery().update(1310);
     bakery().update(360); // the next morning
@@ -147,7 +153,7 @@ TEST_F(OvenTest, EmptyOvenShowsNoSmoke)
 
 TEST_F(OvenTest, EffectsFollowTheStageOfTheGoods)
 {
-    ASSERT_EQ(carryTrayIntoOven(kBaiser, 1, kBaiserMinutes), DropResult::PLACED);
+    ASSERT_EQ(carryTrayIntoOven(kBaiser, 1), DropResult::PLACED);
     bakery().update(kNine);
     EXPECT_EQ(bakery().getOven().getEffects().getStage(), 0); // no minute has passed yet
 
