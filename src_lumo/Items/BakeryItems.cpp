@@ -86,6 +86,9 @@ bool BakeryItems::place(const VisualItemPtr& item, ShopField field)
     if (!item || !point)
         return false;
     release(item.get());
+    stopFalling(item.get());
+    if (carried == item)
+        carried.reset();
     point->item = item;
     item->setPosition(point->position);
     add(item);
@@ -130,6 +133,28 @@ VisualItemBoxPtr BakeryItems::addIngredientBox(const IngredientRow& contents, co
     VisualItemBoxPtr box = factory.box(contents, position);
     add(box);
     return box;
+}
+
+VisualItemBoxPtr BakeryItems::handIngredientBox(const IngredientRow& contents, const vector3df& heroPosition)
+{
+    VisualItemBoxPtr box = addIngredientBox(contents, heroPosition);
+    if (!carried)
+        carried = box;
+    return box;
+}
+
+void BakeryItems::showDoughOnTable(const Dough* dough)
+{
+    if (!dough) {
+        tableDough.reset();
+        return;
+    }
+    const std::string picture = dough->pictureName();
+    const std::wstring frame(picture.begin(), picture.end());
+    if (!tableDough)
+        tableDough = factory.dough(frame, fields[FIELD_TABLE]->getPoints().front().position);
+    else
+        tableDough->setFrame(frame);
 }
 
 bool BakeryItems::pickUp(const vector3df& heroPosition)
@@ -287,6 +312,7 @@ bool BakeryItems::takeGood(const VisualItemSinglePtr& good)
 
 void BakeryItems::clearDayItems()
 {
+    tableDough.reset();
     std::vector<VisualItemPtr> leaving;
     std::copy_if(items.begin(), items.end(), std::back_inserter(leaving), [](const VisualItemPtr& item) {
         return item->getKind() == ITEM_TRAY || item->getKind() == ITEM_GOOD || item->getKind() == ITEM_DOUGH ||

@@ -48,6 +48,13 @@ public:
     VisualItemMultiPtr putGoodsOnNewTray(const Tray& kneaded);
     VisualItemLetterPtr addLetter(const irr::core::vector3df& position);
     VisualItemBoxPtr addIngredientBox(const IngredientRow& contents, const irr::core::vector3df& position);
+    // A box taken from the storeroom goes straight into the baker's hands; when they are full it
+    // is put down at her feet instead, so the taken ingredients are never lost.
+    VisualItemBoxPtr handIngredientBox(const IngredientRow& contents, const irr::core::vector3df& heroPosition);
+    // The lump on the work table while the dough menu is open, following the dough being mixed;
+    // null takes it away. It is only a picture: the baker cannot carry it off.
+    void showDoughOnTable(const Dough* dough);
+    const VisualItemSinglePtr& getTableDough() const { return tableDough; }
 
     // The C key. pickUp takes the nearest dough, tray or box within 20 units on the floor; false
     // when there is none or the baker's hands are full.
@@ -86,6 +93,7 @@ private:
     std::vector<ItemDropFieldPtr> fields;
     std::vector<VisualItemPtr> items;
     VisualItemPtr carried;
+    VisualItemSinglePtr tableDough;
     // The process list owns the fall; a finished fall must not keep its item alive.
     std::weak_ptr<DropObjectProcess> falling;
 };

@@ -126,3 +126,47 @@ TEST_F(BakeryDayTest, NewDayEmptiesTheBakersHands)
 }
 
 } // namespace
+
+namespace {
+
+class HandsAndTableTest : public ItemsFixture {};
+
+TEST_F(HandsAndTableTest, StoreroomBoxLandsInTheBakersHands)
+{
+    const vector3df hero(870.f, 0.f, 675.f);
+    const VisualItemBoxPtr box = bakery().handIngredientBox({200, 0, 0, 0, 1, 0}, hero);
+    EXPECT_EQ(bakery().getCarried(), box);
+    EXPECT_EQ(box->getContents(), (IngredientRow{200, 0, 0, 0, 1, 0}));
+}
+
+TEST_F(HandsAndTableTest, StoreroomBoxWaitsAtTheFeetWhenTheHandsAreFull)
+{
+    const vector3df hero(870.f, 0.f, 675.f);
+    const VisualItemBoxPtr first = bakery().handIngredientBox({100, 0, 0, 0, 0, 0}, hero);
+    const VisualItemBoxPtr second = bakery().handIngredientBox({0, 0, 10, 0, 0, 0}, hero);
+    EXPECT_EQ(bakery().getCarried(), first);
+    EXPECT_EQ(std::count(bakery().getItems().begin(), bakery().getItems().end(), second), 1);
+    EXPECT_EQ(second->getPosition(), hero);
+}
+
+TEST_F(HandsAndTableTest, DoughOnTheTableFollowsTheMixedDough)
+{
+    Dough dough;
+    dough.perBatch = {10, 0, 0, 0, 0, 0};
+    dough.batches = 2;
+    bakery().showDoughOnTable(&dough);
+    ASSERT_NE(bakery().getTableDough(), nullptr);
+    EXPECT_EQ(frameOf(*bakery().getTableDough()), L"item_dough_2");
+    EXPECT_EQ(bakery().getTableDough()->getPosition(), bakery().getField(FIELD_TABLE).getPoints().front().position);
+
+    dough.batches = 4;
+    dough.perBatch = {250, 0, 0, 0, 0, 0};
+    bakery().showDoughOnTable(&dough);
+    EXPECT_EQ(frameOf(*bakery().getTableDough()), L"item_dough_6");
+    EXPECT_FALSE(bakery().pickUp(kAtTable));
+
+    bakery().showDoughOnTable(nullptr);
+    EXPECT_EQ(bakery().getTableDough(), nullptr);
+}
+
+} // namespace
