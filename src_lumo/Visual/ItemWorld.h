@@ -1,0 +1,28 @@
+#pragma once
+// What the visual needs of the items on the floor, the shelves and the tables: what the baker
+// carries, what lies on the work table, the day's letter, the C key and the day's clean-up.
+// The visual items implement it; without them nothing can be carried.
+#include <irrlicht.h>
+
+#include <cstdint>
+
+namespace Lumo {
+
+class ItemWorld {
+public:
+    virtual ~ItemWorld() = default;
+    virtual bool isCarrying() const = 0;
+    virtual bool tableIsEmpty() const = 0;
+    virtual bool tableHoldsDough() const = 0;
+    // Picks the letter up when it lies within reach of the baker; true when she took it.
+    virtual bool takeLetterNear(const irr::core::vector3df& heroPosition, float reach) = 0;
+    virtual void spawnLetter() = 0;
+    // The C key: pick up or put down in front of the baker.
+    virtual void carryKey(const irr::core::vector3df& heroPosition, int facing) = 0;
+    // Every frame: items, the carried one following the baker.
+    virtual void update(uint32_t elapsedMs, const irr::core::vector3df& heroPosition, int heroFacing) = 0;
+    // Going to bed: the day's items and the letter go.
+    virtual void clearDay() = 0;
+};
+
+} // namespace Lumo
