@@ -1,0 +1,33 @@
+#pragma once
+// The bakery's items as the visual sees them: the C key, the work table, the morning letter,
+// the frame's update and the day's clean-up, played on the game clock and the table stock of
+// the shared game data.
+#include "src_lumo/Items/BakeryItems.h"
+#include "src_lumo/Visual/ItemWorld.h"
+
+namespace Lumo {
+
+class ShopItemWorld : public ItemWorld {
+public:
+    // The postman leaves the letter on the counter, between the display spots, where the baker
+    // reaches it from behind the counter without it taking a place for goods.
+    static const irr::core::vector3df kLetterSpot;
+
+    ShopItemWorld(irr::scene::ISceneManager* manager, const FileLoader& sprites) : items(manager, sprites) {}
+
+    bool isCarrying() const override { return items.getCarried() != nullptr; }
+    bool tableIsEmpty() const override { return !items.getField(FIELD_TABLE).firstItem(); }
+    bool tableHoldsDough() const override;
+    bool takeLetterNear(const irr::core::vector3df& heroPosition, float reach) override;
+    void spawnLetter() override;
+    void carryKey(const irr::core::vector3df& heroPosition, int facing) override;
+    void update(uint32_t elapsedMs, const irr::core::vector3df& heroPosition, int heroFacing) override;
+    void clearDay() override { items.clearDayItems(); }
+
+    BakeryItems& bakery() { return items; }
+
+private:
+    BakeryItems items;
+};
+
+} // namespace Lumo
