@@ -12,6 +12,7 @@
 #include "src_lumo/Events/SetTimerEvent.h"
 #include "src_lumo/Events/ShowOverlayTextEvent.h"
 #include "src_lumo/Customers/CustomerManager.h"
+#include "src_lumo/Editor/WorldEditor.h"
 #include "TovarWorks/Console/DebugLog.h"
 #include "src_lumo/Game/GameClock.h"
 #include "src_lumo/Game/GameData.h"
@@ -51,6 +52,21 @@ LumoGameLogic::LumoGameLogic(std::shared_ptr<StoryScripts> scripts)
       story(scripts ? std::move(scripts) : std::make_shared<SkippedIntroStory>()) {
     postman = std::make_unique<PostmanController>(visual);
     MusicSchedule::startSilentChannels();
+    registerEditorCommand();
+}
+
+void LumoGameLogic::registerEditorCommand() {
+    // Held weakly: the device's command table may outlive this game.
+    std::weak_ptr<LumoVisual> weakVisual = visual;
+    gDevice->registerConsoleCommand(
+        L"editor", L"tovar editor - path and collision editor on/off (F5 path, F6 collision, S save)",
+        [weakVisual](const std::vector<irr::core::stringw>&) {
+            if (const std::shared_ptr<LumoVisual> shown = weakVisual.lock()) {
+                WorldEditor& editor = shown->getEditor();
+                editor.setEnabled(!editor.isEnabled());
+                gDevice->print(editor.isEnabled() ? L"editor on" : L"editor off", TovarWorks::MSG_INFO);
+            }
+        });
 }
 
 LumoGameLogic::~LumoGameLogic() = default;
@@ -138,6 +154,8 @@ void LumoGameLogic::carryOut(int action) {
 }
 
 bool LumoGameLogic::OnEvent(const irr::SEvent& event) {
+    if (visual->editorInput(event))
+        return true;
     if (menu->isOpen())
         return menu->handleKey(event);
     if (event.EventType == irr::EET_KEY_INPUT_EVENT && handleKey(event.KeyInput))

@@ -42,6 +42,7 @@ public:
     void setStory(std::shared_ptr<StoryScripts> scripts);
 
 private:
+    void registerEditorCommand();
     bool handleKey(const irr::SEvent::SKeyInput& key);
     void chooseMusic();
     void carryOut(int action);

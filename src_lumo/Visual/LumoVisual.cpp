@@ -3,6 +3,7 @@
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/Shaders/ShaderManager.h"
 #include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Editor/WorldEditor.h"
 #include "src_lumo/Events/AddCharacterEvent.h"
 #include "src_lumo/Events/CallActionEvent.h"
 #include "src_lumo/Events/ChangeFaceDirEvent.h"
@@ -22,6 +23,7 @@
 #include "src_lumo/Visual/AmbientColour.h"
 #include "src_lumo/Visual/ItemWorld.h"
 #include "src_lumo/Visual/ShopScreens.h"
+#include "src_lumo/World/PathFinder.h"
 #include "src_lumo/World/WalkingCollision.h"
 
 #include <cstring>
@@ -87,11 +89,14 @@ LumoVisual::LumoVisual()
     createFlourDust();
     createOvenPlaceholder();
     loadCollisionGrid();
+    editor = std::make_unique<WorldEditor>(scene, collisionGrid, *gGameData->world.customers->pathFinder(),
+                                           kCollisionGridFile, kWorldGraphFile);
     hud.visible = false;
     onResize();
 }
 
 LumoVisual::~LumoVisual() {
+    editor.reset();
     for (auto& [id, character] : characters)
         character->removeFromStage();
     for (QueuedCustomer& customer : customers)
@@ -264,6 +269,8 @@ std::shared_ptr<CharNode> LumoVisual::spawnCustomer(const DailyCustomer& visit, 
         customers.push_back(QueuedCustomer{character, minuteOfDay, customer});
     return character;
 }
+
+bool LumoVisual::editorInput(const irr::SEvent& event) { return editor->handleInput(event); }
 
 bool LumoVisual::HandleEvent(const TovarWorks::IEventData& event) {
     const TovarWorks::EventType& type = event.GetEventType();
@@ -462,6 +469,8 @@ void LumoVisual::render() {
     const irr::core::recti screen(irr::core::position2di(0, 0), driver->getScreenSize());
     driver->setViewPort(gGameData->interfaceView.viewport);
     scene->drawAll();
+    // Still inside the scene's viewport and camera: the editor's lines are 3-D.
+    editor->step(driver, gDevice->getGUIEnvironment()->getBuiltInFont());
     driver->setViewPort(screen);
     if (hud.visible)
         hud.draw();

@@ -27,6 +27,7 @@ class Customer;
 struct DailyCustomer;
 class ItemWorld;
 class ShopScreens;
+class WorldEditor;
 
 enum InteractionMode {
     MODE_WALKING = 0,
@@ -113,6 +114,10 @@ public:
     // Customers walk and lose patience only once a game runs.
     void setWorldActive(bool active) { worldActive = active; }
 
+    // The developer's path and collision editor; it takes input first while it is on.
+    WorldEditor& getEditor() { return *editor; }
+    bool editorInput(const irr::SEvent& event);
+
     // Filled by the shop rules and the visual items when they exist.
     void setShopScreens(std::shared_ptr<ShopScreens> screens) { shopScreens = std::move(screens); }
     void setItemWorld(std::shared_ptr<ItemWorld> items) { itemWorld = std::move(items); }
@@ -149,6 +154,7 @@ private:
     irr::scene::IParticleSystemSceneNode* flourDust = nullptr;
     irr::scene::IMeshSceneNode* ovenPlaceholder = nullptr;
     CollisionGrid collisionGrid;
+    std::unique_ptr<WorldEditor> editor;
 
     WorldStatus status;
     TextOverlay overlay;
