@@ -1,6 +1,6 @@
 // Every character and a row of goods drawn with the game's materials, against reference images.
 #include "spritesgl/OpenGLStageFixture.h"
-#include "spritesgl/ReferenceImage.h"
+#include "GoldenImage.h"
 
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
@@ -67,7 +67,9 @@ protected:
     void expectMatches(irr::video::IImage* shot, const std::string& reference)
     {
         ASSERT_NE(shot, nullptr);
-        const ReferenceComparison result = compareWithReference(driver(), *shot, reference);
+        const GoldenImage golden(driver(), KORNELO_SOURCE_DIR "/tests/data/sprites",
+                                 KORNELO_RUNTIME_DIR "/../test-output/sprites");
+        const GoldenResult result = golden.compare(shot, reference);
         shot->drop();
         EXPECT_TRUE(result.passed) << result.message;
     }
@@ -88,7 +90,7 @@ TEST_F(SpriteStageTest, EveryCharacterStandsInARow)
         x += kPersonSpacing;
     }
     lookAt((x - kPersonSpacing) * 0.5f, x + kPersonSpacing);
-    expectMatches(draw(), "characters.png");
+    expectMatches(draw(), "characters");
 }
 
 TEST_F(SpriteStageTest, GoodsStandInARow)
@@ -107,7 +109,7 @@ TEST_F(SpriteStageTest, GoodsStandInARow)
         x += kGoodsSpacing;
     }
     lookAt((x - kGoodsSpacing) * 0.5f, x + kGoodsSpacing);
-    expectMatches(draw(), "goods.png");
+    expectMatches(draw(), "goods");
 }
 
 } // namespace
