@@ -13,6 +13,7 @@
 #include "src_lumo/Events/ShowOverlayTextEvent.h"
 #include "src_lumo/Customers/CustomerManager.h"
 #include "src_lumo/Editor/WorldEditor.h"
+#include "src_lumo/Menus/TitleGoods.h"
 #include "TovarWorks/Console/DebugLog.h"
 #include "src_lumo/Game/GameClock.h"
 #include "src_lumo/Game/GameData.h"
@@ -48,7 +49,7 @@ bool pressed(const irr::SEvent::SKeyInput& key, irr::EKEY_CODE code) { return ke
 } // namespace
 
 LumoGameLogic::LumoGameLogic(std::shared_ptr<StoryScripts> scripts)
-    : visual(std::make_shared<LumoVisual>()), menu(std::make_shared<GameMenue>()),
+    : visual(std::make_shared<LumoVisual>()), menu(std::make_shared<GameMenue>(titleGoodsFactory(gGameData->spriteDefinitions))),
       story(scripts ? std::move(scripts) : std::make_shared<SkippedIntroStory>()) {
     postman = std::make_unique<PostmanController>(visual);
     MusicSchedule::startSilentChannels();
