@@ -25,6 +25,7 @@ namespace Lumo {
 class CharNode;
 class Customer;
 struct DailyCustomer;
+class IShopSequences;
 class ItemWorld;
 class ShopScreens;
 
@@ -113,11 +114,17 @@ public:
     // Customers walk and lose patience only once a game runs.
     void setWorldActive(bool active) { worldActive = active; }
 
-    // Filled by the shop rules and the visual items when they exist.
+    // The constructor builds the bakery's own; tests may put stand-ins in their place.
     void setShopScreens(std::shared_ptr<ShopScreens> screens) { shopScreens = std::move(screens); }
     void setItemWorld(std::shared_ptr<ItemWorld> items) { itemWorld = std::move(items); }
     ShopScreens* getShopScreens() const { return shopScreens.get(); }
     ItemWorld* getItemWorld() const { return itemWorld.get(); }
+    // The one place the shop's story moments are played through; null brings back the silent ones.
+    void setShopSequences(std::shared_ptr<IShopSequences> sequences);
+    IShopSequences& getShopSequences() const { return *shopSequences; }
+    // A menu that answers with SPACE or X counts as an action, so the key's release right after
+    // does not start the talk at the merchant or the bar again.
+    void markActionTime();
 
 private:
     void createCamera();
@@ -126,7 +133,7 @@ private:
     void createDecoration();
     void createResidents();
     void createFlourDust();
-    void createOvenPlaceholder();
+    void createShop();
     void loadCollisionGrid();
 
     void followHero(const irr::core::vector3df& heroPosition);
@@ -147,7 +154,6 @@ private:
     WallFader wallFader;
     std::vector<irr::scene::IBillboardSceneNode*> decoration;
     irr::scene::IParticleSystemSceneNode* flourDust = nullptr;
-    irr::scene::IMeshSceneNode* ovenPlaceholder = nullptr;
     CollisionGrid collisionGrid;
 
     WorldStatus status;
@@ -157,11 +163,14 @@ private:
     Calendar calendar;
     std::shared_ptr<ShopScreens> shopScreens;
     std::shared_ptr<ItemWorld> itemWorld;
+    std::shared_ptr<IShopSequences> shopSequences;
 
     int mode = MODE_WALKING;
     int ambientScheme = 0;
     bool worldActive = false;
     std::optional<uint32_t> lastActionTime;
+    // Actions answer a new press of SPACE: a held key must not ask the same customer again and again.
+    bool spaceHeld = false;
 };
 
 } // namespace Lumo
