@@ -7,6 +7,7 @@
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Events/OpenMerchantMenueEvent.h"
 #include "src_lumo/Customers/Townsfolk.h"
+#include "src_lumo/ShopView/WaitingIcon.h"
 
 #include <algorithm>
 
@@ -145,6 +146,18 @@ TEST_F(DoughAtTheTable, AFailedFreeDoughStaysUnknownAndCannotGoIntoTheOven) {
     ASSERT_TRUE(tray);
     EXPECT_FALSE(tray->fitsInOven());
     EXPECT_TRUE(sequences->played.empty());
+}
+
+TEST_F(DoughAtTheTable, TheWaitingIconStandsOverTheTableWhereTheCameraShowsIt) {
+    placeHero(kAtTable, FACE_UP);
+    const irr::core::vector2df at = WaitingIcon::project(irr::core::vector3df(792.5f, 10.f, 615.f), visual().getCamera());
+    // The camera looks at the baker from above and behind: the table just above her is near the middle.
+    EXPECT_NEAR(320.0f, at.X, 8.0f);
+    EXPECT_GT(at.Y, 100.0f);
+    EXPECT_LT(at.Y, 180.0f);
+    const irr::core::vector2df behind =
+        WaitingIcon::project(visual().getCamera()->getPosition() - irr::core::vector3df(0, 0, 50), visual().getCamera());
+    EXPECT_EQ(irr::core::vector2df(320.0f, 180.0f), behind);
 }
 
 class StoreroomShelf : public ShopPlayFixture {};
