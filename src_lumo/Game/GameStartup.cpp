@@ -86,6 +86,8 @@ void GameStartup::registerEvents(const std::shared_ptr<LumoGameLogic>& logic) {
 }
 
 std::shared_ptr<LumoGameLogic> GameStartup::build(std::shared_ptr<StoryScripts> story) {
+    // Without the starting goods the dough menu would offer no bun and every tray would be unknown.
+    gGameData->world.goods.fillStartingGoods();
     loadInterfaceTextures();
     registerShaderMaterials(*gDevice->getShaderManager(), gDevice->getVideoDriver(), gGameData->wallMaterial);
     loadDefinitions();

@@ -157,6 +157,28 @@ void BakeryItems::showDoughOnTable(const Dough* dough)
         tableDough->setFrame(frame);
 }
 
+VisualItemSinglePtr BakeryItems::putDoughOnTable(const Dough& dough)
+{
+    showDoughOnTable(nullptr);
+    const vector3df table = fields[FIELD_TABLE]->getPoints().front().position;
+    VisualItemSinglePtr lump = factory.dough(L"item_dough_1", table);
+    lump->setDough(dough);
+    // A full table (something put there while mixing) still gets the lump, beside the field.
+    if (!place(lump, FIELD_TABLE))
+        add(lump);
+    return lump;
+}
+
+std::optional<Dough> BakeryItems::takeDoughFromTable()
+{
+    const auto lump = std::dynamic_pointer_cast<VisualItemSingle>(fields[FIELD_TABLE]->firstItem());
+    if (!lump || lump->getKind() != ITEM_DOUGH)
+        return std::nullopt;
+    const Dough dough = lump->getDough();
+    remove(lump);
+    return dough;
+}
+
 bool BakeryItems::pickUp(const vector3df& heroPosition)
 {
     if (carried)

@@ -5,6 +5,7 @@
 #include "src_lumo/Items/ItemFactory.h"
 #include "src_lumo/Items/ShopDropFields.h"
 
+#include <optional>
 #include <vector>
 
 namespace Lumo {
@@ -55,6 +56,11 @@ public:
     // null takes it away. It is only a picture: the baker cannot carry it off.
     void showDoughOnTable(const Dough* dough);
     const VisualItemSinglePtr& getTableDough() const { return tableDough; }
+    // The mixed dough becomes a lump of its own on the work table, one the baker may carry off
+    // and knead later; the menu's picture goes.
+    VisualItemSinglePtr putDoughOnTable(const Dough& dough);
+    // Takes the lump off the work table for kneading; empty when no lump lies there.
+    std::optional<Dough> takeDoughFromTable();
 
     // The C key. pickUp takes the nearest dough, tray or box within 20 units on the floor; false
     // when there is none or the baker's hands are full.

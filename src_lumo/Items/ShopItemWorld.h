@@ -23,6 +23,7 @@ public:
     void carryKey(const irr::core::vector3df& heroPosition, int facing) override;
     void update(uint32_t elapsedMs, const irr::core::vector3df& heroPosition, int heroFacing) override;
     void clearDay() override { items.clearDayItems(); }
+    void drawMarkedBoxes(irr::video::IVideoDriver* driver) const override { items.drawMarkedBoxes(driver); }
 
     BakeryItems& bakery() { return items; }
 

@@ -19,4 +19,11 @@ void VisualItemSingle::setGood(const BakedGood& state)
     setFrame(frame.empty() ? std::wstring(L"item_unknown") : std::wstring(frame.begin(), frame.end()));
 }
 
+void VisualItemSingle::setDough(const Dough& mixed)
+{
+    dough = mixed;
+    const std::string frame = dough.pictureName();
+    setFrame(std::wstring(frame.begin(), frame.end()));
+}
+
 } // namespace Lumo

@@ -1,7 +1,9 @@
 #pragma once
 // One sprite: a good, a lump of dough or a thing on a shelf. A good shows the picture of the
-// stage its baking state has reached.
+// stage its baking state has reached; a lump keeps the dough it is, so kneading still knows the
+// recipe after the baker has carried it about.
 #include "src_lumo/Bakery/BakedGood.h"
+#include "src_lumo/Bakery/Dough.h"
 #include "src_lumo/Items/VisualItem.h"
 
 #include <string>
@@ -23,9 +25,14 @@ public:
     // matched no recipe) shows "item_unknown" at every stage.
     void setGood(const BakedGood& state);
 
+    const Dough& getDough() const { return dough; }
+    // Takes the dough and shows the lump picture of its weight.
+    void setDough(const Dough& mixed);
+
 private:
     CharacterNode* spriteNode;
     BakedGood good;
+    Dough dough;
 };
 
 using VisualItemSinglePtr = std::shared_ptr<VisualItemSingle>;

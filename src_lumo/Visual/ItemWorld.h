@@ -23,6 +23,8 @@ public:
     virtual void update(uint32_t elapsedMs, const irr::core::vector3df& heroPosition, int heroFacing) = 0;
     // Going to bed: the day's items and the letter go.
     virtual void clearDay() = 0;
+    // While something is carried, the places that would take it, as white boxes in the scene.
+    virtual void drawMarkedBoxes(irr::video::IVideoDriver* driver) const = 0;
 };
 
 } // namespace Lumo

@@ -20,10 +20,13 @@
 #include "src_lumo/Gui/VisualTextBoxChoice.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
+#include "src_lumo/Items/ShopItemWorld.h"
+#include "src_lumo/Shop/SilentShopSequences.h"
 #include "src_lumo/Visual/AmbientColour.h"
 #include "src_lumo/Visual/ItemWorld.h"
 #include "src_lumo/Visual/ShopScreens.h"
 #include "src_lumo/World/PathFinder.h"
+#include "src_lumo/Visual/BakeryShopScreens.h"
 #include "src_lumo/World/WalkingCollision.h"
 
 #include <cstring>
@@ -87,7 +90,7 @@ LumoVisual::LumoVisual()
     createDecoration();
     createResidents();
     createFlourDust();
-    createOvenPlaceholder();
+    createShop();
     loadCollisionGrid();
     editor = std::make_unique<WorldEditor>(scene, collisionGrid, *gGameData->world.customers->pathFinder(),
                                            kCollisionGridFile, kWorldGraphFile);
@@ -105,8 +108,6 @@ LumoVisual::~LumoVisual() {
         node->remove();
     if (flourDust)
         flourDust->remove();
-    if (ovenPlaceholder)
-        ovenPlaceholder->remove();
     if (camera)
         camera->remove();
 }
@@ -217,13 +218,19 @@ void LumoVisual::createFlourDust() {
     flourDust->setVisible(false);
 }
 
-void LumoVisual::createOvenPlaceholder() {
-    // Stands where the oven goes until the visual items bring the working oven.
-    if (irr::scene::IAnimatedMesh* mesh = scene->getMesh("lumodata/3d/oven.3DS")) {
-        ovenPlaceholder = scene->addMeshSceneNode(mesh->getMesh(0), nullptr, -1, vector3df(825, 0, 640));
-        ovenPlaceholder->setMaterialFlag(irr::video::EMF_LIGHTING, false);
-    }
+void LumoVisual::createShop() {
+    // The oven, the shelf things, the drop fields and the menus that work on them.
+    const auto items = std::make_shared<ShopItemWorld>(scene, gGameData->spriteDefinitions);
+    setItemWorld(items);
+    setShopSequences(nullptr);
+    setShopScreens(std::make_shared<BakeryShopScreens>(*this, items));
 }
+
+void LumoVisual::setShopSequences(std::shared_ptr<IShopSequences> sequences) {
+    shopSequences = sequences ? std::move(sequences) : std::make_shared<SilentShopSequences>();
+}
+
+void LumoVisual::markActionTime() { lastActionTime = gDevice->getTime(); }
 
 void LumoVisual::loadCollisionGrid() {
     collisionGrid.clear();
@@ -357,6 +364,8 @@ int LumoVisual::actionAt(const vector3df& heroPosition) const {
 }
 
 int LumoVisual::interact(const InputRecord& input) {
+    const bool spacePressed = input.keySpace && !spaceHeld;
+    spaceHeld = input.keySpace;
     if (textBoxes.getChoice() || mode == MODE_KNEADING || mode == MODE_MIXING || mode == MODE_CALENDAR)
         return ACTION_NONE;
     if (mode != MODE_WALKING) {
@@ -365,7 +374,7 @@ int LumoVisual::interact(const InputRecord& input) {
         return ACTION_NONE;
     }
     walkHero(input);
-    if (!input.keySpace || carrying() || !hero)
+    if (!spacePressed || carrying() || !hero)
         return ACTION_NONE;
     return actionAt(hero->getNode()->getPosition());
 }
@@ -379,7 +388,8 @@ bool LumoVisual::worldInput(const irr::SEvent& event) {
         return key.Key == irr::KEY_F4 || key.Key == irr::KEY_KEY_1;
     if (mode == MODE_SELLING && shopScreens && shopScreens->sellKey(event))
         return true;
-    if (!hero)
+    // The keys that work the menus must not also talk to the merchant or carry things about.
+    if (!hero || mode != MODE_WALKING)
         return false;
     const vector3df position = hero->getNode()->getPosition();
     if (key.Key == irr::KEY_SPACE) {
@@ -433,9 +443,18 @@ void LumoVisual::updateCustomers() {
         customers[i].character->walkStep(vector3df(815, 0, 550.0f - 10.0f * static_cast<float>(i)));
         customers[i].customer->updateSteps(gDevice->getFrameDelta());
     }
-    if (!customers.empty() && mode != MODE_SELLING &&
-        gGameData->world.minuteOfDay - customers.front().arrivalMinute > kPatienceMinutes)
+    if (customers.empty() || mode == MODE_SELLING)
+        return;
+    // Sent out once: a customer already on the way out (served, or out of patience a frame ago)
+    // must not take the next one in the queue with them.
+    Customer* first = customers.front().customer.get();
+    if (first && first->isLeaving())
+        return;
+    if (gGameData->world.minuteOfDay - customers.front().arrivalMinute > kPatienceMinutes) {
+        if (first)
+            first->markLeaving();
         gDevice->getEventManager()->QueueEvent(std::make_shared<RemoveCustomerEvent>());
+    }
 }
 
 void LumoVisual::drawModeScreen() {
@@ -463,12 +482,16 @@ void LumoVisual::render() {
         updateCustomers();
     if (itemWorld)
         itemWorld->update(elapsed, p, hero ? hero->getFacing() : 0);
+    if (shopScreens)
+        shopScreens->update(elapsed);
     flourDust->setVisible(mode == MODE_KNEADING);
     wallFader.update(elapsed);
 
     const irr::core::recti screen(irr::core::position2di(0, 0), driver->getScreenSize());
     driver->setViewPort(gGameData->interfaceView.viewport);
     scene->drawAll();
+    if (itemWorld)
+        itemWorld->drawMarkedBoxes(driver);
     // Still inside the scene's viewport and camera: the editor's lines are 3-D.
     editor->step(driver, gDevice->getGUIEnvironment()->getBuiltInFont());
     driver->setViewPort(screen);

@@ -25,6 +25,7 @@ namespace Lumo {
 class CharNode;
 class Customer;
 struct DailyCustomer;
+class IShopSequences;
 class ItemWorld;
 class ShopScreens;
 class WorldEditor;
@@ -118,11 +119,17 @@ public:
     WorldEditor& getEditor() { return *editor; }
     bool editorInput(const irr::SEvent& event);
 
-    // Filled by the shop rules and the visual items when they exist.
+    // The constructor builds the bakery's own; tests may put stand-ins in their place.
     void setShopScreens(std::shared_ptr<ShopScreens> screens) { shopScreens = std::move(screens); }
     void setItemWorld(std::shared_ptr<ItemWorld> items) { itemWorld = std::move(items); }
     ShopScreens* getShopScreens() const { return shopScreens.get(); }
     ItemWorld* getItemWorld() const { return itemWorld.get(); }
+    // The one place the shop's story moments are played through; null brings back the silent ones.
+    void setShopSequences(std::shared_ptr<IShopSequences> sequences);
+    IShopSequences& getShopSequences() const { return *shopSequences; }
+    // A menu that answers with SPACE or X counts as an action, so the key's release right after
+    // does not start the talk at the merchant or the bar again.
+    void markActionTime();
 
 private:
     void createCamera();
@@ -131,7 +138,7 @@ private:
     void createDecoration();
     void createResidents();
     void createFlourDust();
-    void createOvenPlaceholder();
+    void createShop();
     void loadCollisionGrid();
 
     void followHero(const irr::core::vector3df& heroPosition);
@@ -152,7 +159,6 @@ private:
     WallFader wallFader;
     std::vector<irr::scene::IBillboardSceneNode*> decoration;
     irr::scene::IParticleSystemSceneNode* flourDust = nullptr;
-    irr::scene::IMeshSceneNode* ovenPlaceholder = nullptr;
     CollisionGrid collisionGrid;
     std::unique_ptr<WorldEditor> editor;
 
@@ -163,11 +169,14 @@ private:
     Calendar calendar;
     std::shared_ptr<ShopScreens> shopScreens;
     std::shared_ptr<ItemWorld> itemWorld;
+    std::shared_ptr<IShopSequences> shopSequences;
 
     int mode = MODE_WALKING;
     int ambientScheme = 0;
     bool worldActive = false;
     std::optional<uint32_t> lastActionTime;
+    // Actions answer a new press of SPACE: a held key must not ask the same customer again and again.
+    bool spaceHeld = false;
 };
 
 } // namespace Lumo

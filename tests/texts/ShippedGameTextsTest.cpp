@@ -49,7 +49,7 @@ std::vector<std::string> requiredIds() {
         {"MENU_RECIPE", "MENU_CREATE", "MENU_ADDITIONAL", "MENU_MAX", "MENU_BAKING", "MENU_MIN", "MENU_USE",
          "MENU_SUPPLY", "MENU_FLOUR", "MENU_BUTTER", "MENU_SUGAR", "MENU_MILK", "MENU_EGG", "MENU_TAKE",
          "MENU_LEFTOVER", "MENU_INGREDIENTS", "MENU_STUFF", "MENU_PRICE", "MENU_ITEM", "MENU_LOAF_PAN",
-         "MENU_LOAF_PAN_PRICE", "MENU_PIPING_BAG", "MENU_PIPING_BAG_PRICE", "MENU_PRICING"},
+         "MENU_LOAF_PAN_PRICE", "MENU_PIPING_BAG", "MENU_PIPING_BAG_PRICE", "MENU_PRICING", "MENU_NOT_FOUND"},
     };
     for (const auto& group : groups)
         ids.insert(ids.end(), group.begin(), group.end());

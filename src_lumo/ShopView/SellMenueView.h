@@ -1,0 +1,13 @@
+#pragma once
+// Draws the sell menu: the goods the customer takes, each with its picture, and the price asked.
+#include "src_lumo/Bakery/GoodsTable.h"
+#include "src_lumo/Shop/SellMenue.h"
+
+namespace Lumo {
+
+class SellMenueView {
+public:
+    static void draw(const SellMenue& menu, const GoodsTable& goods);
+};
+
+} // namespace Lumo
