@@ -7,7 +7,11 @@
 #include "src_lumo/Events/SetNewDayEvent.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
+#include "src_lumo/Sprites/SpriteDefinition.h"
 #include "src_lumo/Story/DialogueTable.h"
+#include "src_lumo/Story/StoryChain.h"
+
+#include <map>
 
 using Strings = std::vector<std::string>;
 
@@ -54,6 +58,7 @@ protected:
         start(false);
         play->chooseNewGame();
         ASSERT_TRUE(play->runUntil([this] { return logic().isGameStarted(); }, 200));
+        everyFrame = [this] { notePlaces(); };
         ASSERT_TRUE(runUntilControl(30000)) << "the intro never gave the baker to the player";
     }
 
@@ -64,6 +69,22 @@ protected:
                 ids.push_back(page);
         return ids;
     }
+
+    // Where mum and the child stand when a page is first shown.
+    void notePlaces() {
+        const Strings pages = pagesSeen();
+        if (pages.empty() || places.count(pages.back()))
+            return;
+        for (const char* id : {"m_node", "hero"})
+            if (const auto character = visual().findCharacter(id))
+                places[pages.back()][id] = character->getNode()->getPosition();
+    }
+
+    float distanceToNode(const std::string& page, const std::string& id, const std::string& node) {
+        return places[page][id].getDistanceFrom(Lumo::StoryChain::nodePosition(node));
+    }
+
+    std::map<std::string, std::map<std::string, irr::core::vector3df>> places;
 
     bool onStage(const std::string& id) const {
         const std::shared_ptr<Lumo::CharNode> character = play->getLogic().getVisual()->findCharacter(id);
@@ -81,6 +102,17 @@ TEST_F(Intro, TellsTheWholeStoryInOrder) {
     EXPECT_EQ("N_FRIEND", speakersSeen().back());
 }
 
+TEST_F(Intro, MumAndTheChildWalkThroughTheBakeryBetweenTheTalks) {
+    // Walks end within three units of their last node.
+    EXPECT_LT(distanceToNode("INTRO_5", "m_node", "st_e"), 3.5f) << "not at the storeroom";
+    EXPECT_LT(distanceToNode("INTRO_5", "hero", "st_e2"), 3.5f);
+    EXPECT_LT(distanceToNode("INTRO_7", "m_node", "bs_tab"), 3.5f) << "not at the work table";
+    EXPECT_LT(distanceToNode("INTRO_7", "hero", "bs_mid"), 3.5f) << "the child did not follow";
+    EXPECT_LT(distanceToNode("INTRO_13", "m_node", "bs_of"), 3.5f) << "not at the oven";
+    EXPECT_EQ(1u, places["INTRO_23"].count("hero"));
+    EXPECT_EQ(0u, places["INTRO_23"].count("m_node")) << "mum stayed in the present";
+}
+
 TEST_F(Intro, EndsWithThePlayerAtTheBakeryAndTheClockRunning) {
     EXPECT_TRUE(visual().getHud().visible);
     EXPECT_TRUE(logic().isClockRunning());
@@ -91,12 +123,11 @@ TEST_F(Intro, EndsWithThePlayerAtTheBakeryAndTheClockRunning) {
     EXPECT_NEAR(815.0f, hero.X, 0.5f);
     EXPECT_NEAR(545.0f, hero.Z, 0.5f);
     EXPECT_EQ(Lumo::FACE_DOWN, visual().getHero()->getFacing());
-    EXPECT_NE(visual().getHero(), nullptr);
+    EXPECT_EQ(L"baeckerin", visual().getHero()->getNode()->getDefinition().getName()) << "still the child";
 
     const int minute = world().minuteOfDay;
     play->runFrames(70);
     EXPECT_GT(world().minuteOfDay, minute);
-    play->tap(irr::KEY_RIGHT);
     play->press(irr::KEY_RIGHT);
     play->runFrames(20);
     play->release(irr::KEY_RIGHT);
