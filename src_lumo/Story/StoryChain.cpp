@@ -21,8 +21,6 @@ using TovarWorks::gDevice;
 
 void StoryChain::freeze() { gDevice->getEventManager()->Trigger(ChangeGameStateEvent(false, false)); }
 
-void StoryChain::release() { gDevice->getEventManager()->Trigger(ChangeGameStateEvent(true, true)); }
-
 void StoryChain::event(const TovarWorks::IEventDataPtr& event) { chain.AddEvent(event, 0); }
 
 void StoryChain::process(const TovarWorks::ProcessPtr& process) { chain.AddProcess(process); }

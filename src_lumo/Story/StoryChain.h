@@ -20,7 +20,6 @@ public:
 
     // Logic and player stop at once, not when the chain gets there.
     static void freeze();
-    static void release();
 
     void event(const TovarWorks::IEventDataPtr& event);
     void process(const TovarWorks::ProcessPtr& process);
