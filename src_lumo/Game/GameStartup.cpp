@@ -7,7 +7,9 @@
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Shaders/ShaderMaterials.h"
+#include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Visual/LumoVisual.h"
+#include "src_lumo/Visual/VisualSpeechBubble.h"
 #include "src_lumo/World/PathFinder.h"
 
 namespace Lumo {
@@ -85,14 +87,15 @@ void GameStartup::registerEvents(const std::shared_ptr<LumoGameLogic>& logic) {
         events.AddListener(visualListener, *type);
 }
 
-std::shared_ptr<LumoGameLogic> GameStartup::build(std::shared_ptr<StoryScripts> story) {
+std::shared_ptr<LumoGameLogic> GameStartup::build() {
     // Without the starting goods the dough menu would offer no bun and every tray would be unknown.
     gGameData->world.goods.fillStartingGoods();
     loadInterfaceTextures();
     registerShaderMaterials(*gDevice->getShaderManager(), gDevice->getVideoDriver(), gGameData->wallMaterial);
     loadDefinitions();
     loadPathGraph();
-    auto logic = std::make_shared<LumoGameLogic>(std::move(story));
+    CharNode::setSpeechBubbleFactory(VisualSpeechBubble::factory());
+    auto logic = std::make_shared<LumoGameLogic>();
     registerEvents(logic);
     return logic;
 }

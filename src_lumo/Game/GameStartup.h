@@ -7,7 +7,6 @@
 namespace Lumo {
 
 class LumoGameLogic;
-class StoryScripts;
 
 class GameStartup {
 public:
@@ -15,7 +14,7 @@ public:
 
     // Needs the initialised device and GameData with its settings. The sound volume is set apart,
     // right after the device is up.
-    static std::shared_ptr<LumoGameLogic> build(std::shared_ptr<StoryScripts> story = nullptr);
+    static std::shared_ptr<LumoGameLogic> build();
 
     static void setSoundVolume();
     static void loadInterfaceTextures();

@@ -19,11 +19,11 @@
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/MusicSchedule.h"
 #include "src_lumo/Game/PostmanController.h"
-#include "src_lumo/Game/SkippedIntroStory.h"
 #include "src_lumo/Menus/GameMenue.h"
 #include "src_lumo/Processes/FadeScreenProcess.h"
 #include "src_lumo/Processes/MoveCharacterPathProcess.h"
 #include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Story/StorySequences.h"
 #include "src_lumo/Visual/ItemWorld.h"
 #include "src_lumo/Visual/LumoVisual.h"
 #include "src_lumo/Visual/ShopScreens.h"
@@ -48,9 +48,10 @@ bool pressed(const irr::SEvent::SKeyInput& key, irr::EKEY_CODE code) { return ke
 
 } // namespace
 
-LumoGameLogic::LumoGameLogic(std::shared_ptr<StoryScripts> scripts)
+LumoGameLogic::LumoGameLogic()
     : visual(std::make_shared<LumoVisual>()), menu(std::make_shared<GameMenue>(titleGoodsFactory(gGameData->spriteDefinitions))),
-      story(scripts ? std::move(scripts) : std::make_shared<SkippedIntroStory>()) {
+      sequences(std::make_shared<StorySequences>(visual)), story(sequences) {
+    visual->setShopSequences(sequences);
     postman = std::make_unique<PostmanController>(visual);
     MusicSchedule::startSilentChannels();
     registerEditorCommand();
@@ -76,6 +77,8 @@ void LumoGameLogic::setStory(std::shared_ptr<StoryScripts> scripts) {
     if (scripts)
         story = std::move(scripts);
 }
+
+std::shared_ptr<IShopSequences> LumoGameLogic::getShopSequences() const { return sequences; }
 
 void LumoGameLogic::onResize() { visual->onResize(); }
 
@@ -252,6 +255,9 @@ void LumoGameLogic::newGame() {
     visual->setWorldActive(true);
     gGameData->ambientColor = 0xFF000000;
     gGameData->world.minuteOfDay = kNewGameMinute;
+    // The intro plays on a frozen game; it hands control back when it is over.
+    logicActive = false;
+    playerControl = false;
     story->intro(visual);
     newDay();
 }
@@ -289,6 +295,10 @@ void LumoGameLogic::goToBed() {
     closeChoice();
 }
 
-void LumoGameLogic::closeChoice() { visual->getTextBoxes().closeChoice(); }
+void LumoGameLogic::closeChoice() {
+    visual->getTextBoxes().closeChoice();
+    if (const std::shared_ptr<CharNode> hero = visual->getHero())
+        hero->closeSpeechBubble();
+}
 
 } // namespace Lumo

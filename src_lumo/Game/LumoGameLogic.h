@@ -11,13 +11,14 @@ namespace Lumo {
 
 class GameMenue;
 class LumoVisual;
+class IShopSequences;
 class PostmanController;
 class StoryScripts;
+class StorySequences;
 
 class LumoGameLogic : public TovarWorks::GameLogic {
 public:
-    // Without story scripts a stand-in skips the intro and leaves the rest of the story silent.
-    explicit LumoGameLogic(std::shared_ptr<StoryScripts> story = nullptr);
+    LumoGameLogic();
     ~LumoGameLogic() override;
 
     bool OnEvent(const irr::SEvent& event) override;
@@ -39,7 +40,11 @@ public:
     bool hasPlayerControl() const { return playerControl; }
     bool isClockRunning() const { return clockRunning; }
     bool isMusicChosen() const { return musicChosen; }
+    const std::shared_ptr<StoryScripts>& getStory() const { return story; }
+    // Replaces the scripts the logic starts (scripted play may skip the intro); null is refused.
     void setStory(std::shared_ptr<StoryScripts> scripts);
+    // The story moments the shop's rules start, played on this logic's visual.
+    std::shared_ptr<IShopSequences> getShopSequences() const;
 
 private:
     void registerEditorCommand();
@@ -61,6 +66,7 @@ private:
     bool musicChosen = false;
     std::shared_ptr<LumoVisual> visual;
     std::shared_ptr<GameMenue> menu;
+    std::shared_ptr<StorySequences> sequences;
     std::shared_ptr<StoryScripts> story;
 };
 

@@ -6,10 +6,7 @@
 
 namespace Lumo {
 
-namespace {
-constexpr float kTextX = 60.0f, kTextY = 280.0f;
-constexpr int kLineHeight = 20;
-} // namespace
+const irr::core::rectf VisualTextBoxStatic::kTextArea(60, 280, 548, 280 + 2 * kLineHeight + BitmapFont::kCell);
 
 VisualTextBoxStatic::VisualTextBoxStatic(const std::wstring& text, const std::wstring& speakerName)
     : speakerName(speakerName) {
@@ -40,7 +37,7 @@ void VisualTextBoxStatic::draw() {
         FramedBoard::draw(painter, skin, irr::core::rectf(40, 222, 40 + width, 254));
         font.drawText(painter, speakerName, 56, 230, irr::video::SColor(0xFFFFFFFF));
     }
-    drawTypedText(painter, font, kTextX, kTextY, kLineHeight);
+    drawTypedText(painter, font, kTextArea.UpperLeftCorner.X, kTextArea.UpperLeftCorner.Y, kLineHeight);
     const int cell = markerCell();
     if (cell >= 0)
         painter.drawImage(skin, GuiSheetLayout::continueMarker(cell).rect(), irr::core::rectf(548, 328, 580, 360));

@@ -8,6 +8,9 @@ namespace Lumo {
 class VisualTextBoxStatic : public VisualTextBox {
 public:
     static constexpr uint32_t kMarkerCellMs = 150;
+    static constexpr int kLineHeight = 20;
+    // Where a page's text may go: from the pen's start to the "continue" marker, three lines deep.
+    static const irr::core::rectf kTextArea;
 
     explicit VisualTextBoxStatic(const std::wstring& text, const std::wstring& speakerName = L"");
 

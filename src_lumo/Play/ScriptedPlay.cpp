@@ -4,6 +4,7 @@
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/GameStartup.h"
 #include "src_lumo/Game/LumoGameLogic.h"
+#include "src_lumo/Play/SkippedIntroStory.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Visual/LumoVisual.h"
@@ -45,7 +46,9 @@ ScriptedPlay::ScriptedPlay(const ScriptedPlayOptions& options) : frameMillis(opt
     std::srand(options.seed);
     gDevice->hideConsoleLog = true;
     GameStartup::setSoundVolume();
-    logic = GameStartup::build(options.story);
+    logic = GameStartup::build();
+    if (options.skipIntro)
+        logic->setStory(std::make_shared<SkippedIntroStory>(logic->getStory()));
     gDevice->setGameLogic(logic);
 }
 
@@ -72,6 +75,15 @@ void ScriptedPlay::release(irr::EKEY_CODE key) { sendKey(key, false); }
 void ScriptedPlay::tap(irr::EKEY_CODE key) {
     press(key);
     release(key);
+}
+
+bool ScriptedPlay::readPage() {
+    for (const auto& box : logic->getVisual()->getTextBoxes().getBoxes())
+        if (box->isShown() && box->isPageComplete()) {
+            tap(irr::KEY_SPACE);
+            return true;
+        }
+    return false;
 }
 
 void ScriptedPlay::schedule(const std::vector<ScriptedKey>& keys) {
@@ -145,14 +157,20 @@ bool ScriptedPlay::runUntil(const std::function<bool()>& condition, uint32_t max
     return condition();
 }
 
+void ScriptedPlay::chooseNewGame() {
+    tap(irr::KEY_DOWN);
+    tap(irr::KEY_SPACE);
+}
+
 bool ScriptedPlay::startNewGame(uint32_t maxFrames) {
-    press(irr::KEY_DOWN);
-    release(irr::KEY_DOWN);
-    press(irr::KEY_SPACE);
-    release(irr::KEY_SPACE);
-    return runUntil([this] { return logic->isGameStarted() && logic->hasPlayerControl() && logic->isLogicActive() &&
-                                    logic->isClockRunning() && gGameData->screenFadeColor == 0; },
-                    maxFrames);
+    chooseNewGame();
+    return runUntil(
+        [this] {
+            readPage();
+            return logic->isGameStarted() && logic->hasPlayerControl() && logic->isLogicActive() &&
+                   logic->isClockRunning() && gGameData->screenFadeColor == 0;
+        },
+        maxFrames);
 }
 
 std::string ScriptedPlay::clockText(int minuteOfDay) {

@@ -41,6 +41,7 @@ public:
     void showSpeechBubble(const irr::core::stringw& text, float hearingRange);
     void updateSpeechBubble(const irr::core::vector3df& heroPosition);
     bool hasSpeechBubble() const { return bubble != nullptr; }
+    void closeSpeechBubble() { bubble.reset(); }
 
     // Hides the node, takes it out of the scene and drops the bubble.
     void removeFromStage();

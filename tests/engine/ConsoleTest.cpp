@@ -198,7 +198,8 @@ TEST_F(ConsoleTest, SpeedScalesHowFastTheVirtualTimerRuns) {
     while (timer->getRealTime() - realStart < 200);
     const float virtualElapsed = static_cast<float>(timer->getTime() - virtualStart);
     const float realElapsed = static_cast<float>(timer->getRealTime() - realStart);
-    EXPECT_NEAR(virtualElapsed, realElapsed * 0.5f, 2.0f);
+    // Irrlicht reads the clock separately for the two times: allow a few per cent.
+    EXPECT_NEAR(virtualElapsed / realElapsed, 0.5f, 0.05f);
 }
 
 class DeviceInputTest : public ConsoleTest {};

@@ -1,6 +1,11 @@
 // The shipped game texts: every id the story and the menus ask for is there, and every page
 // can be drawn by the bakery font inside the dialogue box.
 #include "TovarWorks/Language/GameTexts.h"
+#include "src_lumo/Customers/CustomerManager.h"
+#include "src_lumo/Game/WorldState.h"
+#include "src_lumo/Gui/BitmapFont.h"
+#include "src_lumo/Gui/VisualTextBoxStatic.h"
+#include "src_lumo/Story/DialogueTable.h"
 
 #include <gtest/gtest.h>
 
@@ -15,37 +20,38 @@ namespace {
 
 const char* const kTextFile = "lumodata/lang/en.txt";
 
-// The dialogue box shows lines of 16-unit glyphs from x 60 up to the page marker at x 548,
-// three rows high; the name plate is 110 units wide.
-const size_t kMaxLineLength = 30;
-const size_t kMaxLinesPerPage = 3;
+// The name plate is 110 units wide.
 const size_t kMaxSpeakerNameLength = 7;
-const int kDays = 13;
 
-const std::vector<std::string> kSpeakerIds = {
-    "N_SOPHIE", "N_MOTHER", "N_FRIEND", "N_LETTER", "N_CUSTOMER", "N_MERCHANT", "N_BARMAN", "N_POSTMAN"};
-
-std::vector<std::string> numbered(const std::string& prefix, int first, int last) {
+std::vector<std::string> letterIds() {
     std::vector<std::string> ids;
-    for (int n = first; n <= last; ++n)
-        ids.push_back(prefix + std::to_string(n));
+    for (int day = 1; day <= Lumo::WorldState::kLastDay; ++day)
+        ids.push_back(Lumo::DialogueTable::letter(day).pageIds.front());
     return ids;
 }
 
-std::vector<std::string> letterIds() { return numbered("L_1_", 1, kDays); }
+// Who speaks in the story, as the story's own boxes name them; the postman's name is for the
+// scene and has no box.
+std::vector<std::string> speakerIds() {
+    std::set<std::string> ids = {"N_POSTMAN"};
+    for (const Lumo::StoryBox& box : Lumo::DialogueTable::all())
+        ids.insert(box.speakerId);
+    return {ids.begin(), ids.end()};
+}
+
+std::vector<std::string> storyPageIds() {
+    std::vector<std::string> ids;
+    for (const Lumo::StoryBox& box : Lumo::DialogueTable::all())
+        ids.insert(ids.end(), box.pageIds.begin(), box.pageIds.end());
+    return ids;
+}
 
 std::vector<std::string> requiredIds() {
-    std::vector<std::string> ids = kSpeakerIds;
+    std::vector<std::string> ids = speakerIds();
+    const std::vector<std::string> story = storyPageIds();
+    ids.insert(ids.end(), story.begin(), story.end());
+    ids.insert(ids.end(), std::begin(Lumo::CustomerManager::kGreetingIds), std::end(Lumo::CustomerManager::kGreetingIds));
     const std::vector<std::vector<std::string>> groups = {
-        numbered("INTRO_", 1, 30),
-        letterIds(),
-        {"DIS_B_1", "DIS_B_2", "DIS_BB_1", "DIS_BA_1", "DIS_CR_1", "DIS_CR_2", "DIS_DO_1", "DIS_DO_2"},
-        {"CUS_NO_1"},
-        {"MERC_1_1", "MERC_1_2", "MERC_2_1", "MERC_TH", "MERC_TH2", "MERC_CU_1", "MERC_CU_2", "MERC_CU_3",
-         "MERC_TB_1", "MERC_TB_2", "MERC_TB_3", "MERC_TH_BOX_1", "MERC_TH_BOX_2", "MERC_TH_BAG_1",
-         "MERX_TH_BAG_2"},
-        {"BAR_H_1"},
-        {"ED_1_L_1", "ED_1_L_2", "ED_1_W_1", "ED_1_W2"},
         {"MENU_RECIPE", "MENU_CREATE", "MENU_ADDITIONAL", "MENU_MAX", "MENU_BAKING", "MENU_MIN", "MENU_USE",
          "MENU_SUPPLY", "MENU_FLOUR", "MENU_BUTTER", "MENU_SUGAR", "MENU_MILK", "MENU_EGG", "MENU_TAKE",
          "MENU_LEFTOVER", "MENU_INGREDIENTS", "MENU_STUFF", "MENU_PRICE", "MENU_ITEM", "MENU_LOAF_PAN",
@@ -56,11 +62,8 @@ std::vector<std::string> requiredIds() {
     return ids;
 }
 
-// Glyphs of "lumodata/fontbakery.png"; the space draws nothing but keeps its cell.
-bool fontCanDraw(wchar_t c) {
-    static const std::wstring signs = L" !$',-.:?";
-    return (c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9') || signs.find(c) != std::wstring::npos;
-}
+// The space draws nothing but keeps its cell, as a space should.
+bool fontCanDraw(wchar_t c) { return c == L' ' || Lumo::BitmapFont::hasGlyph(c); }
 
 std::vector<std::wstring> linesOf(const std::wstring& page) {
     std::vector<std::wstring> lines(1);
@@ -136,20 +139,26 @@ TEST_F(ShippedGameTextsTest, ShownTextsUseOnlyCharactersTheFontDraws) {
     }
 }
 
+TEST_F(ShippedGameTextsTest, OverlayTextsUseOnlyCharactersTheFontDraws) {
+    for (const std::string& text : Lumo::DialogueTable::overlayTexts())
+        for (char c : text)
+            EXPECT_TRUE(fontCanDraw(static_cast<wchar_t>(c))) << "\"" << text << "\" cannot be drawn";
+}
+
 TEST_F(ShippedGameTextsTest, EveryPageFitsTheDialogueBox) {
+    const irr::core::rectf& area = Lumo::VisualTextBoxStatic::kTextArea;
     for (const auto& [id, text] : texts.all()) {
         EXPECT_FALSE(text.empty()) << id << ": an empty page never completes";
-        const auto lines = linesOf(text);
-        EXPECT_LE(lines.size(), kMaxLinesPerPage) << id << " has too many lines";
-        for (const auto& line : lines) {
+        for (const auto& line : linesOf(text))
             EXPECT_FALSE(line.empty()) << id << " has an empty line (a stray line break?)";
-            EXPECT_LE(line.size(), kMaxLineLength) << id << " overflows the box: \"" << printable(line) << "\"";
-        }
+        const irr::core::dimension2di size = Lumo::BitmapFont::measure(text, Lumo::VisualTextBoxStatic::kLineHeight);
+        EXPECT_LE(size.Width, area.getWidth()) << id << " runs into the page marker: \"" << printable(text) << "\"";
+        EXPECT_LE(size.Height, area.getHeight()) << id << " has more lines than the box: \"" << printable(text) << "\"";
     }
 }
 
 TEST_F(ShippedGameTextsTest, SpeakerNamesFitTheNamePlate) {
-    for (const std::string& id : kSpeakerIds) {
+    for (const std::string& id : speakerIds()) {
         const std::wstring name = texts.getGameText(id);
         EXPECT_EQ(linesOf(name).size(), 1u) << id;
         EXPECT_LE(name.size(), kMaxSpeakerNameLength) << id << " \"" << printable(name) << "\" overflows the plate";

@@ -1,8 +1,6 @@
-#include "src_lumo/Game/SkippedIntroStory.h"
+#include "src_lumo/Play/SkippedIntroStory.h"
 
-#include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/Processes/ProcessChain.h"
-#include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Events/ChangeFaceDirEvent.h"
 #include "src_lumo/Events/ChangeGameStateEvent.h"
 #include "src_lumo/Events/SetHudEvent.h"
@@ -13,8 +11,7 @@
 namespace Lumo {
 
 void SkippedIntroStory::intro(const std::shared_ptr<LumoVisual>&) {
-    // Frozen like the real intro: nothing moves until the fade has brought the scene back.
-    TovarWorks::gDevice->getEventManager()->Trigger(ChangeGameStateEvent(false, false));
+    // The logic has frozen the game: nothing moves until the fade has brought the scene back.
     TovarWorks::ProcessChain chain;
     chain.AddEvent(std::make_shared<TeleportCharacterEvent>("hero", irr::core::vector3df(815, 0, 545)), 0);
     chain.AddEvent(std::make_shared<ChangeFaceDirEvent>("hero", 0), 0);

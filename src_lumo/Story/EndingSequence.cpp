@@ -1,0 +1,45 @@
+#include "src_lumo/Story/EndingSequence.h"
+
+#include "TovarWorks/Events/EventManager.h"
+#include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Events/FadeOverlayTextEvent.h"
+#include "src_lumo/Events/SetHudEvent.h"
+#include "src_lumo/Events/SetTimerEvent.h"
+#include "src_lumo/Events/ShowOverlayTextEvent.h"
+#include "src_lumo/Game/GameData.h"
+#include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Story/DialogueTable.h"
+#include "src_lumo/Story/StoryChain.h"
+
+namespace Lumo {
+
+void EndingSequence::play(const std::shared_ptr<LumoVisual>& visual) {
+    const bool won = isWon(gGameData->world.money);
+    StoryChain::freeze();
+    // The last day is over: no clock ticks on, so no late customer walks into the final scene.
+    TovarWorks::gDevice->getEventManager()->Trigger(SetTimerEvent(false));
+    StoryChain chain(visual);
+    chain.event(std::make_shared<SetHudEvent>(false));
+    chain.teleportToNode("hero", "bs_1");
+    chain.face("hero", FACE_DOWN);
+    chain.fadeIn(2500);
+    chain.addCharacter("f_node", "out", L"male2", FACE_UP);
+    chain.walk("hero", "bs_1", "sh_2");
+    chain.face("hero", FACE_DOWN);
+    chain.walk("f_node", "out", "sh_1");
+    chain.face("f_node", FACE_LEFT);
+    chain.face("hero", FACE_RIGHT);
+    chain.wait(500);
+    chain.box(won ? DialogueTable::kEndingWon : DialogueTable::kEndingLost);
+    chain.fadeOut(2500);
+    chain.wait(2000);
+    chain.event(std::make_shared<ShowOverlayTextEvent>(won ? DialogueTable::kYouWin : DialogueTable::kGameOver));
+    chain.wait(3000);
+    chain.event(std::make_shared<FadeOverlayTextEvent>());
+    // The player gets the keys back only once the scene is over, so that nothing can walk
+    // through it; the menu (ESC) is then the way out.
+    chain.releaseLater();
+    chain.launch();
+}
+
+} // namespace Lumo

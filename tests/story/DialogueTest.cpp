@@ -1,0 +1,177 @@
+// The short talks as a player meets them: the morning letter, the merchant and the barman, the
+// shop's moments and the baker's remarks on new goods. Each stops the game and the clock until
+// its last page is read.
+#include "StoryPlayFixture.h"
+
+#include "TovarWorks/Events/EventManager.h"
+#include "TovarWorks/Events/EventTypes.h"
+#include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Bakery/GoodKind.h"
+#include "src_lumo/Events/SpawnLetterEvent.h"
+#include "src_lumo/Items/ShopItemWorld.h"
+#include "src_lumo/Shop/IShopSequences.h"
+
+#include <functional>
+
+using Lumo::LumoVisual;
+using Strings = std::vector<std::string>;
+
+class Dialogues : public StoryPlayFixture {
+protected:
+    void SetUp() override { startAtCounter(); }
+
+    Lumo::IShopSequences& shop() { return *logic().getShopSequences(); }
+    Lumo::FlagsAndPopularity& story() { return world().flagsAndPopularity; }
+
+    // Reads what the talk shows and waits for the game to come back; the pages' ids.
+    Strings readAll() {
+        EXPECT_TRUE(readDialogue()) << "a box stayed on screen";
+        EXPECT_TRUE(runUntilControl(20)) << "the player did not get the baker back";
+        const Strings pages = pagesSeen();
+        speakers = speakersSeen();
+        forgetPages();
+        return pages;
+    }
+
+    Strings speakers; // of the pages readAll returned last
+};
+
+TEST_F(Dialogues, TheLetterReadOnDayFourIsTheFourthLetter) {
+    world().day = 4;
+    visual().setItemWorld(std::make_shared<Lumo::ShopItemWorld>(TovarWorks::gDevice->getSceneManager(),
+                                                                Lumo::gGameData->spriteDefinitions));
+    TovarWorks::gDevice->getEventManager()->Trigger(Lumo::SpawnLetterEvent());
+    const irr::core::vector3df letter = Lumo::ShopItemWorld::kLetterSpot;
+    placeHero(irr::core::vector3df(letter.X, 0, letter.Z - 8));
+    play->press(irr::KEY_SPACE);
+    play->runFrames(2);
+    play->release(irr::KEY_SPACE);
+    ASSERT_FALSE(logic().hasPlayerControl()) << "picking up the letter starts no reading";
+    EXPECT_EQ(Strings({"L_1_4"}), readAll());
+    EXPECT_EQ(Strings({"N_LETTER"}), speakers);
+}
+
+TEST_F(Dialogues, TheMerchantTalksByTheWeek) {
+    world().day = 7;
+    talkAt(LumoVisual::kMerchantSpot);
+    EXPECT_EQ(Strings({"MERC_1_1", "MERC_1_2"}), readAll());
+    EXPECT_EQ(Strings({"N_MERCHANT", "N_MERCHANT"}), speakers);
+
+    world().day = 8;
+    talkAt(LumoVisual::kMerchantSpot);
+    EXPECT_EQ(Strings({"MERC_2_1"}), readAll());
+}
+
+TEST_F(Dialogues, TheMerchantsTalkEndsByOpeningHisMenu) {
+    talkAt(LumoVisual::kMerchantSpot);
+    everyFrame = [this] {
+        if (anyBoxOnScreen())
+            EXPECT_EQ(0u, heard(TovarWorks::OpenMerchantMenueEventType)) << "the menu opened under the talk";
+    };
+    readAll();
+    EXPECT_EQ(1u, heard(TovarWorks::OpenMerchantMenueEventType));
+}
+
+TEST_F(Dialogues, TheLoafPanIsOfferedOnceThenTheWeekRuleReturns) {
+    world().day = 9;
+    story().setFlag("MERC_SELL_BOX", 1.0f);
+    talkAt(LumoVisual::kMerchantSpot);
+    EXPECT_EQ(Strings({"MERC_TB_1", "MERC_TB_2", "MERC_TB_3"}), readAll());
+    EXPECT_EQ(1, story().flag("MERC_SELL_BOX_TEXT"));
+
+    talkAt(LumoVisual::kMerchantSpot);
+    EXPECT_EQ(Strings({"MERC_2_1"}), readAll());
+}
+
+TEST_F(Dialogues, NoLoafPanOfferBeforeTheBouleHasWonTheMerchantOver) {
+    world().day = 3;
+    story().setFlag("MERC_SELL_BOX_TEXT", 0.0f);
+    talkAt(LumoVisual::kMerchantSpot);
+    EXPECT_EQ(Strings({"MERC_1_1", "MERC_1_2"}), readAll());
+    EXPECT_EQ(0, story().flag("MERC_SELL_BOX_TEXT"));
+}
+
+TEST_F(Dialogues, TheClockStaysStoppedUntilTheLastPageIsClosed) {
+    world().day = 7;
+    talkAt(LumoVisual::kMerchantSpot);
+    const int minute = world().minuteOfDay;
+    size_t framesWithBox = 0;
+    everyFrame = [&] {
+        if (!anyBoxOnScreen())
+            return;
+        ++framesWithBox;
+        EXPECT_FALSE(logic().isClockRunning());
+        EXPECT_FALSE(logic().hasPlayerControl());
+        EXPECT_EQ(minute, world().minuteOfDay);
+    };
+    readAll();
+    EXPECT_GT(framesWithBox, 60u) << "two pages take longer than a second to type";
+    EXPECT_TRUE(logic().isClockRunning());
+    // The talk ends in the merchant's menu, where the clock waits too; X leaves it.
+    ASSERT_TRUE(play->runUntil([&] { return visual().getMode() == Lumo::MODE_MERCHANT; }, 200));
+    play->press(irr::KEY_KEY_X); // the menu reads held keys each frame
+    play->runFrames(3);
+    play->release(irr::KEY_KEY_X);
+    play->runFrames(2);
+    EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode());
+    play->runFrames(70);
+    EXPECT_GT(world().minuteOfDay, minute) << "the clock did not come back";
+}
+
+TEST_F(Dialogues, TheBarmanAsksForSomethingRoundWithAHole) {
+    talkAt(LumoVisual::kBarSpot);
+    EXPECT_EQ(Strings({"BAR_H_1"}), readAll());
+}
+
+TEST_F(Dialogues, EachGoodsRemarkPlaysOnlyOnce) {
+    Strings remarks;
+    for (int32_t kind : {Lumo::kBoule, Lumo::kBread, Lumo::kCrossaint, Lumo::kBaiser, Lumo::kDonut}) {
+        shop().goodDiscovered(kind);
+        const Strings pages = readAll();
+        remarks.insert(remarks.end(), pages.begin(), pages.end());
+        EXPECT_EQ(Strings(pages.size(), "N_SOPHIE"), speakers);
+    }
+    EXPECT_EQ(Strings({"DIS_BB_1", "DIS_B_1", "DIS_B_2", "DIS_CR_1", "DIS_CR_2", "DIS_BA_1", "DIS_DO_1", "DIS_DO_2"}),
+              remarks);
+
+    for (int32_t kind : {Lumo::kBoule, Lumo::kBread, Lumo::kCrossaint, Lumo::kBaiser, Lumo::kDonut, Lumo::kBun}) {
+        shop().goodDiscovered(kind);
+        EXPECT_FALSE(anyBoxOnScreen()) << "kind " << kind << " talked again";
+        EXPECT_TRUE(logic().hasPlayerControl()) << "kind " << kind << " froze the game for nothing";
+    }
+}
+
+TEST_F(Dialogues, ARefusingCustomerSaysSoAndLeaves) {
+    const int minute = world().minuteOfDay;
+    ASSERT_TRUE(visual().spawnCustomer({world().customers->townsfolk().at(3), minute}, minute));
+    shop().customerRefused();
+    EXPECT_EQ(Strings({"CUS_NO_1"}), readAll());
+    EXPECT_EQ(Strings({"N_CUSTOMER"}), speakers);
+    EXPECT_TRUE(visual().getCustomerQueue().empty());
+}
+
+struct ShopMoment {
+    const char* name;
+    std::function<void(Lumo::IShopSequences&)> start;
+    Strings pages;
+};
+
+class ShopMoments : public Dialogues, public ::testing::WithParamInterface<ShopMoment> {};
+
+TEST_P(ShopMoments, ShowTheMerchantsWords) {
+    GetParam().start(shop());
+    EXPECT_FALSE(logic().hasPlayerControl());
+    EXPECT_EQ(GetParam().pages, readAll());
+    EXPECT_EQ(Strings(GetParam().pages.size(), "N_MERCHANT"), speakers);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Merchant, ShopMoments,
+    ::testing::Values(
+        ShopMoment{"thanks", [](Lumo::IShopSequences& s) { s.merchantThanks(); }, {"MERC_TH", "MERC_TH2"}},
+        ShopMoment{"chat", [](Lumo::IShopSequences& s) { s.merchantTastedBoule(); },
+                   {"MERC_CU_1", "MERC_CU_2", "MERC_CU_3"}},
+        ShopMoment{"loafpan", [](Lumo::IShopSequences& s) { s.loafPanThanks(); }, {"MERC_TH_BOX_1", "MERC_TH_BOX_2"}},
+        ShopMoment{"pipingbag", [](Lumo::IShopSequences& s) { s.pipingBagThanks(); },
+                   {"MERC_TH_BAG_1", "MERX_TH_BAG_2"}}),
+    [](const ::testing::TestParamInfo<ShopMoment>& info) { return std::string(info.param.name); });

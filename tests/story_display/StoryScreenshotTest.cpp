@@ -1,0 +1,49 @@
+// A page of the intro under OpenGL, compared with a kept reference: the dialogue box, the name
+// plate and the typed text over the warm light of the memory. Needs an X server (the suite runs
+// under xvfb-run); without one the case is skipped.
+#include "GoldenImage.h"
+
+#include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Game/LumoGameLogic.h"
+#include "src_lumo/Play/ScriptedPlay.h"
+#include "src_lumo/Visual/LumoVisual.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class StoryScreenshot : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Lumo::ScriptedPlayOptions options;
+        options.driver = irr::video::EDT_OPENGL;
+        options.skipIntro = false;
+        play = std::make_unique<Lumo::ScriptedPlay>(options);
+        if (!play->isReady())
+            GTEST_SKIP() << "no OpenGL display";
+    }
+    void TearDown() override { play.reset(); }
+
+    std::unique_ptr<Lumo::ScriptedPlay> play;
+};
+
+TEST_F(StoryScreenshot, TheFirstPageOfTheIntro) {
+    play->chooseNewGame();
+    const auto firstPageTyped = [this] {
+        const auto& boxes = play->getLogic().getVisual()->getTextBoxes().getBoxes();
+        return !boxes.empty() && boxes.front()->isShown() && boxes.front()->isPageComplete();
+    };
+    ASSERT_TRUE(play->runUntil(firstPageTyped, 2000));
+    // Let the last letters settle into place.
+    play->runFrames(10);
+    irr::video::IImage* shot = play->screenshot();
+    ASSERT_NE(nullptr, shot);
+    GoldenTolerance tolerance;
+    tolerance.channel = 24;
+    tolerance.differentPixels = 1500; // a missing letter alone is over 100 pixels; the scene varies a little by driver
+    const GoldenImage golden(TovarWorks::gDevice->getVideoDriver(), KORNELO_SOURCE_DIR "/tests/data/story",
+                             KORNELO_RUNTIME_DIR "/../test-output/story");
+    const GoldenResult result = golden.compare(shot, "intro_first_page", tolerance);
+    shot->drop();
+    EXPECT_TRUE(result.passed) << result.message;
+}
