@@ -21,6 +21,7 @@
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Visual/AmbientColour.h"
 #include "src_lumo/Visual/ItemWorld.h"
+#include "src_lumo/Visual/MeshFiles.h"
 #include "src_lumo/Visual/ShopScreens.h"
 #include "src_lumo/World/WalkingCollision.h"
 
@@ -214,7 +215,7 @@ void LumoVisual::createFlourDust() {
 
 void LumoVisual::createOvenPlaceholder() {
     // Stands where the oven goes until the visual items bring the working oven.
-    if (irr::scene::IAnimatedMesh* mesh = scene->getMesh("lumodata/3d/oven.3DS")) {
+    if (irr::scene::IAnimatedMesh* mesh = MeshFiles::load(scene, "lumodata/3d/oven.3DS")) {
         ovenPlaceholder = scene->addMeshSceneNode(mesh->getMesh(0), nullptr, -1, vector3df(825, 0, 640));
         ovenPlaceholder->setMaterialFlag(irr::video::EMF_LIGHTING, false);
     }
