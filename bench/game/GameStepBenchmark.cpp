@@ -115,6 +115,14 @@ double busyShopFps(uint32_t width, uint32_t height) {
     return kDrawnFrames / ((wallMillis() - start) / 1000.0);
 }
 
+// Now and then a window is refused right after another closed (seen with Xvfb): one more try.
+double measured(double (*framesPerSecond)(uint32_t, uint32_t), uint32_t width, uint32_t height) {
+    for (int attempt = 0; attempt < 3; ++attempt)
+        if (const double fps = framesPerSecond(width, height); fps > 0.0)
+            return fps;
+    return 0.0;
+}
+
 } // namespace
 
 int main() {
@@ -124,9 +132,11 @@ int main() {
     if (!std::getenv("DISPLAY")) {
         std::printf("OpenGL: no display (run under xvfb-run -s \"-screen 0 1920x1080x24\")\n");
     } else {
-        for (const auto& [width, height] : {std::pair<uint32_t, uint32_t>{1024, 720}, {1920, 1080}}) {
-            const double empty = emptySceneFps(width, height);
-            const double busy = busyShopFps(width, height);
+        const std::pair<uint32_t, uint32_t> sizes[] = {{1024, 720}, {1920, 1080}};
+        for (int i = 0; i < 2; ++i) {
+            const auto [width, height] = sizes[i];
+            const double empty = measured(emptySceneFps, width, height);
+            const double busy = measured(busyShopFps, width, height);
             std::printf("OpenGL %u x %u: busy shop %.1f frames per second, empty scene %.1f (busy takes %.2f x the "
                         "empty frame time)\n",
                         width, height, busy, empty, busy > 0 ? empty / busy : 0.0);
