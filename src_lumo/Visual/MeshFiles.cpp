@@ -1,8 +1,11 @@
 #include "src_lumo/Visual/MeshFiles.h"
 
 #include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Sprites/XmlTagCheck.h"
 
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 namespace Lumo {
 
@@ -11,10 +14,11 @@ namespace {
 constexpr uint16_t k3dsMainChunk = 0x4D4D;
 constexpr long k3dsChunkHeader = 6;
 
-bool has3dsEnding(const irr::io::path& file) {
-    irr::io::path ending = file.subString(file.size() > 4 ? file.size() - 4 : 0, 4);
-    ending.make_lower();
-    return ending == ".3ds";
+bool hasEnding(const irr::io::path& file, const char* ending) {
+    const irr::u32 length = static_cast<irr::u32>(std::strlen(ending));
+    irr::io::path end = file.subString(file.size() > length ? file.size() - length : 0, length);
+    end.make_lower();
+    return end == ending;
 }
 
 void report(const char* file, const wchar_t* format) {
@@ -35,10 +39,19 @@ bool MeshFiles::is3dsComplete(irr::io::IReadFile& file) {
     return id == k3dsMainChunk && length == static_cast<uint32_t>(file.getSize());
 }
 
+bool MeshFiles::isXmlComplete(irr::io::IReadFile& file) {
+    std::vector<unsigned char> content(static_cast<std::size_t>(file.getSize()));
+    const bool read = file.read(content.data(), static_cast<irr::u32>(content.size())) ==
+                      static_cast<irr::s32>(content.size());
+    file.seek(0);
+    return read && hasCompleteTags(content.data(), content.size());
+}
+
 irr::scene::IAnimatedMesh* MeshFiles::load(irr::scene::ISceneManager* scene, const char* file) {
-    if (has3dsEnding(file)) {
+    const bool threeDs = hasEnding(file, ".3ds");
+    if (threeDs || hasEnding(file, ".irrmesh")) {
         irr::io::IReadFile* opened = scene->getFileSystem()->createAndOpenFile(file);
-        const bool complete = opened && is3dsComplete(*opened);
+        const bool complete = opened && (threeDs ? is3dsComplete(*opened) : isXmlComplete(*opened));
         if (opened)
             opened->drop();
         if (!opened) {
@@ -46,7 +59,7 @@ irr::scene::IAnimatedMesh* MeshFiles::load(irr::scene::ISceneManager* scene, con
             return nullptr;
         }
         if (!complete) {
-            report(file, L"Could not load file: %p (damaged 3DS mesh)");
+            report(file, L"Could not load file: %p (damaged mesh)");
             return nullptr;
         }
     }

@@ -17,12 +17,20 @@ std::string chunk(uint16_t id, const std::string& content) {
 
 } // namespace
 
+// Irrlicht's own mesh format: UTF-32, little-endian, with a byte order mark.
+std::string utf32(const std::string& text) {
+    std::string bytes("\xFF\xFE\0\0", 4);
+    for (const char c : text)
+        bytes += std::string{c, '\0', '\0', '\0'};
+    return bytes;
+}
+
 class MeshFilesTest : public NullDeviceFixture {
 protected:
-    bool complete(std::string bytes) {
+    bool complete(std::string bytes, bool xml = false) {
         irr::io::IReadFile* file = device().getIrrlichtDevice()->getFileSystem()->createMemoryReadFile(
-            bytes.data(), static_cast<irr::s32>(bytes.size()), "mesh.3ds", false);
-        const bool whole = Lumo::MeshFiles::is3dsComplete(*file);
+            bytes.data(), static_cast<irr::s32>(bytes.size()), "mesh", false);
+        const bool whole = xml ? Lumo::MeshFiles::isXmlComplete(*file) : Lumo::MeshFiles::is3dsComplete(*file);
         file->drop();
         return whole;
     }
@@ -38,6 +46,13 @@ TEST_F(MeshFilesTest, ACutOrForeignFileIsNot) {
     EXPECT_FALSE(complete(whole + "tail"));
     EXPECT_FALSE(complete(chunk(0x1234, "object")));
     EXPECT_FALSE(complete("MM"));
+}
+
+TEST_F(MeshFilesTest, AnXmlMeshCutInsideATagIsNot) {
+    const std::string mesh = utf32("<mesh version=\"1.0\"><buffer><vertices>1 2 3</vertices></buffer></mesh>");
+    EXPECT_TRUE(complete(mesh, true));
+    EXPECT_FALSE(complete(mesh.substr(0, mesh.size() - 8), true)) << "cut inside the closing tag";
+    EXPECT_FALSE(complete(mesh.substr(0, 4 * 12), true)) << "cut inside the attribute's quotes";
 }
 
 TEST_F(MeshFilesTest, ADamagedMeshIsReportedAndNotLoaded) {
