@@ -31,6 +31,8 @@ const DataKind kKinds[] = {
     {"Settings", R"(settings\.ini)"},
 };
 
+void PrintTo(const DataKind& kind, std::ostream* out) { *out << kind.name; }
+
 bool isKind(const DataKind& kind, const std::string& file) { return std::regex_match(file, std::regex(kind.pattern)); }
 
 // The engine's own texts are the one thing the game cannot start without: it says so and stops.

@@ -30,6 +30,8 @@ const WindowCase kCases[] = {
     {"MusicGarbage", "lumodata/music/Pamgaea.mp3", Damage::Garbage},
 };
 
+void PrintTo(const WindowCase& damaged, std::ostream* out) { *out << damaged.file << ' ' << damageName(damaged.damage); }
+
 } // namespace
 
 class DamagedDataWindowTest : public ::testing::TestWithParam<WindowCase> {};

@@ -4,12 +4,14 @@
 #include "TempDir.h"
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
 enum class Damage { Missing, Garbage, Truncated };
 
 const char* damageName(Damage damage);
+inline void PrintTo(Damage damage, std::ostream* out) { *out << damageName(damage); }
 
 class DamagedRuntime {
 public:
