@@ -25,6 +25,9 @@ const wchar_t* const kEngineVersion = L"0.3 Pre-Alpha";
 TovarDevice* gDevice = nullptr;
 
 namespace {
+// Beyond this a single frame would jump minutes of game time.
+constexpr double kMaxSpeedFactor = 1000.0;
+
 uint32_t colourOfLevel(int level) {
     switch (level) {
     case MSG_INFO:
@@ -347,9 +350,15 @@ void TovarDevice::runConsoleCommand(const std::vector<stringw>& words) {
             printError(languageSystem->getText(4), L"");
             return;
         }
-        const float factor = static_cast<float>(std::wcstod(words[2].c_str(), nullptr));
+        // Only a whole, finite, non-negative number: "nan", "inf" or "fast" would break the clock.
+        wchar_t* end = nullptr;
+        const double factor = std::wcstod(words[2].c_str(), &end);
+        if (*end != L'\0' || !(factor >= 0.0 && factor <= kMaxSpeedFactor)) {
+            printError(languageSystem->getText(4), L"");
+            return;
+        }
         if (irrDevice)
-            irrDevice->getTimer()->setSpeed(factor);
+            irrDevice->getTimer()->setSpeed(static_cast<float>(factor));
     } else if (command == L"log") {
         if (words.size() < 3)
             return;

@@ -25,8 +25,12 @@ std::string expandNewlines(const std::string& text) {
 
 void GameTexts::loadGameTexts(const std::string& path) {
     std::ifstream file(nativePath(path), std::ios::binary);
-    if (!file)
+    if (!file) {
+        // Every text would read "MISSINGNO": the player is told why.
+        if (gDevice)
+            gDevice->printError(L"Could not load the game texts %p", irr::core::stringw(path.c_str()));
         return;
+    }
     std::string line;
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r')

@@ -1,6 +1,7 @@
 #include "TovarWorks/SoundSystem/SoundManager.h"
 
 #include "TovarWorks/Events/EventTypes.h"
+#include "TovarWorks/TovarDevice.h"
 #include "TovarWorks/Events/FadeSoundEvent.h"
 #include "TovarWorks/Events/PlaySoundEvent.h"
 #include "TovarWorks/Platform/NativePath.h"
@@ -64,8 +65,12 @@ void SoundManager::play(const PlaySoundEvent& event) {
     const bool tracked = event.channel != kNoChannel;
     // An untracked sound could never be stopped, so it plays only once.
     ISoundPtr sound = engine->play2D(nativePath(event.fileName), tracked && event.loop, true);
-    if (!sound)
-        return; // unplayable file: whatever plays on the channel carries on
+    if (!sound) {
+        // Unplayable: whatever plays on the channel carries on.
+        if (gDevice && reportedFiles.insert(event.fileName).second)
+            gDevice->printError(L"Could not play the sound file %p", irr::core::stringw(event.fileName.c_str()));
+        return;
+    }
     if (event.volume < 1.0f)
         sound->setVolume(event.volume);
     if (tracked) {

@@ -7,6 +7,8 @@
 #include "TovarWorks/SoundSystem/SoundObject.h"
 
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace TovarWorks {
@@ -46,6 +48,8 @@ private:
     std::unique_ptr<ISoundEngine> engine;
     std::shared_ptr<ProcessManager> processManager;
     ChannelList channels;
+    // Each unplayable file is told once, not every time the schedule asks for it.
+    std::set<std::wstring> reportedFiles;
 };
 
 } // namespace TovarWorks

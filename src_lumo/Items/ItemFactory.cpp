@@ -2,6 +2,7 @@
 
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Sprites/FileLoader.h"
+#include "src_lumo/Visual/MeshFiles.h"
 #include "TovarWorks/Shaders/ShaderManager.h"
 #include "TovarWorks/TovarDevice.h"
 
@@ -54,12 +55,9 @@ CharacterNode* ItemFactory::sprite(const wchar_t* definitionName, const std::wst
 
 irr::scene::IMeshSceneNode* ItemFactory::mesh(const char* file, const vector3df& position, const char* material) const
 {
-    irr::scene::IAnimatedMesh* loaded = manager->getMesh(file);
-    if (!loaded) {
-        if (TovarWorks::gDevice)
-            TovarWorks::gDevice->printError(L"Mesh missing: %p", file);
+    irr::scene::IAnimatedMesh* loaded = MeshFiles::load(manager, file);
+    if (!loaded)
         return nullptr;
-    }
     irr::scene::IMeshSceneNode* node = manager->addMeshSceneNode(loaded->getMesh(0), nullptr, -1, position);
     if (!node)
         return nullptr;

@@ -1,9 +1,11 @@
 #include "src_lumo/Play/ScriptedPlay.h"
 
+#include "TovarWorks/Console/ConsoleLogic.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/GameStartup.h"
 #include "src_lumo/Game/LumoGameLogic.h"
+#include "src_lumo/Game/SettingsFile.h"
 #include "src_lumo/Play/SkippedIntroStory.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
@@ -34,8 +36,11 @@ ScriptedPlay::ScriptedPlay(const ScriptedPlayOptions& options) : frameMillis(opt
     gDevice = new TovarWorks::TovarDevice();
     messages = std::make_shared<TovarWorks::RecordingMessageOutput>();
     gDevice->setMessageOutput(messages);
+    // Read as the game reads it, for what it holds besides the window size the options choose.
+    const GameSettings settings = SettingsFile::read();
     gGameData = new GameData();
     gGameData->texts.loadGameTexts("lumodata/lang/en.txt");
+    gGameData->settings = settings;
     gGameData->settings.width = static_cast<int>(options.width);
     gGameData->settings.height = static_cast<int>(options.height);
     if (!gDevice->init(options.width, options.height, false, options.driver))
@@ -46,6 +51,7 @@ ScriptedPlay::ScriptedPlay(const ScriptedPlayOptions& options) : frameMillis(opt
     std::srand(options.seed);
     gDevice->hideConsoleLog = true;
     GameStartup::setSoundVolume();
+    gDevice->loadConsoleFont("TovarWorks/systemFont.bmp");
     logic = GameStartup::build();
     if (options.skipIntro)
         logic->setStory(std::make_shared<SkippedIntroStory>(logic->getStory()));
@@ -171,6 +177,16 @@ bool ScriptedPlay::startNewGame(uint32_t maxFrames) {
                    logic->isClockRunning() && gGameData->screenFadeColor == 0;
         },
         maxFrames);
+}
+
+std::vector<std::wstring> ScriptedPlay::shownMessages() const {
+    std::vector<std::wstring> shown;
+    for (const auto& message : messages->messages)
+        shown.push_back(message.caption + L": " + message.text);
+    if (const auto console = gDevice->getConsole())
+        for (const TovarWorks::ConsoleLine& line : console->lines)
+            shown.emplace_back(line.text.c_str());
+    return shown;
 }
 
 std::string ScriptedPlay::clockText(int minuteOfDay) {

@@ -74,6 +74,8 @@ public:
     const std::shared_ptr<LumoGameLogic>& getLogicPointer() const { return logic; }
     // "day 1 weekday 0 06:00 money 500 mode 0 control 1 hero (815.0, 0.0, 545.0) stage hero merchant ..."
     std::string describeState() const;
+    // Every message so far: those shown before the console existed, then the console's lines.
+    std::vector<std::wstring> shownMessages() const;
     // The scene as it stands, drawn once more and read back; null without OpenGL. The caller drops it.
     irr::video::IImage* screenshot() const;
 

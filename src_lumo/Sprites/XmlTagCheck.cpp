@@ -11,6 +11,15 @@ namespace {
 std::vector<unsigned> codeUnits(const unsigned char* data, std::size_t size)
 {
     std::vector<unsigned> units;
+    // Irrlicht writes its own formats (.irrmesh) as UTF-32 with a byte order mark.
+    const bool littleEndian32 = size >= 4 && data[0] == 0xFF && data[1] == 0xFE && data[2] == 0 && data[3] == 0;
+    const bool bigEndian32 = size >= 4 && data[0] == 0 && data[1] == 0 && data[2] == 0xFE && data[3] == 0xFF;
+    if (littleEndian32 || bigEndian32) {
+        for (std::size_t i = 4; i + 3 < size; i += 4)
+            units.push_back(littleEndian32 ? data[i] | data[i + 1] << 8 | data[i + 2] << 16 | unsigned(data[i + 3]) << 24
+                                           : unsigned(data[i]) << 24 | data[i + 1] << 16 | data[i + 2] << 8 | data[i + 3]);
+        return units;
+    }
     const bool littleEndian16 = size >= 2 && data[0] == 0xFF && data[1] == 0xFE;
     const bool bigEndian16 = size >= 2 && data[0] == 0xFE && data[1] == 0xFF;
     if (littleEndian16 || bigEndian16) {

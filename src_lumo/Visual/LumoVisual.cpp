@@ -24,6 +24,7 @@
 #include "src_lumo/Shop/SilentShopSequences.h"
 #include "src_lumo/Visual/AmbientColour.h"
 #include "src_lumo/Visual/ItemWorld.h"
+#include "src_lumo/Visual/MeshFiles.h"
 #include "src_lumo/Visual/ShopScreens.h"
 #include "src_lumo/World/PathFinder.h"
 #include "src_lumo/Visual/BakeryShopScreens.h"
@@ -132,7 +133,7 @@ void LumoVisual::createRooms() {
         {"lumodata/3d/im/backery_wall3.irrmesh", {650, 0, 630}, 0},
         {"lumodata/3d/im/bar_wall1.irrmesh", {600, 0, 360}, 0},
     };
-    if (irr::scene::IAnimatedMesh* mesh = scene->getMesh("lumodata/3d/im/backery.irrmesh")) {
+    if (irr::scene::IAnimatedMesh* mesh = MeshFiles::load(scene, "lumodata/3d/im/backery.irrmesh")) {
         bakery = scene->addMeshSceneNode(mesh->getMesh(0));
         irr::scene::ITriangleSelector* selector = scene->createTriangleSelector(bakery->getMesh(), bakery);
         bakery->setTriangleSelector(selector);
@@ -140,7 +141,7 @@ void LumoVisual::createRooms() {
     }
     const int wallMaterial = gGameData->wallMaterial;
     for (const Room& room : rooms) {
-        irr::scene::IAnimatedMesh* mesh = scene->getMesh(room.file);
+        irr::scene::IAnimatedMesh* mesh = MeshFiles::load(scene, room.file);
         irr::scene::IMeshSceneNode* node = mesh ? scene->addMeshSceneNode(mesh->getMesh(0), nullptr, -1, room.position)
                                                 : nullptr;
         if (!node)

@@ -1,26 +1,19 @@
 // Kornelo: builds the engine and the bakery in their fixed order, runs the main loop, tears down.
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameData.h"
+#include "src_lumo/Game/GameFolder.h"
 #include "src_lumo/Game/GameStartup.h"
 #include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Game/SettingsFile.h"
 
 #include <csignal>
-#include <filesystem>
 #include <irrlicht.h>
+#include <string>
 
 using TovarWorks::gDevice;
 using Lumo::gGameData;
 
 namespace {
-
-// The game opens its data by relative paths; they are relative to the folder it is installed in.
-void enterGameFolder() {
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error)
-        std::filesystem::current_path(executable.parent_path(), error);
-}
 
 void requestQuit(int) {
     if (gDevice)
@@ -30,9 +23,11 @@ void requestQuit(int) {
 } // namespace
 
 int main() {
-    enterGameFolder();
-
     gDevice = new TovarWorks::TovarDevice();
+    // The game opens its data by relative paths: from its own folder, or the player's when installed.
+    std::string folderProblem;
+    if (!Lumo::GameFolder::enter(Lumo::GameFolder::executableFolder(), folderProblem))
+        gDevice->printError(L"Could not prepare the game's folder: %p", irr::core::stringw(folderProblem.c_str()));
     const Lumo::GameSettings settings = Lumo::SettingsFile::read();
 
     gGameData = new Lumo::GameData();

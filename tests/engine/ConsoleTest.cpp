@@ -169,6 +169,15 @@ TEST_F(ConsoleTest, EngineCommandsDoTheirWork) {
     EXPECT_EQ(lastLine().text, text(4));
     EXPECT_EQ(lastLine().level, TovarWorks::MSG_ERROR);
 
+    for (const wchar_t* bad : {L"tovar speed nan", L"tovar speed inf", L"tovar speed -2", L"tovar speed fast",
+                               L"tovar speed 2x", L"tovar speed 1e300"}) {
+        console().lines.clear();
+        device().executeConsoleLine(bad);
+        ASSERT_FALSE(console().lines.empty()) << bad;
+        EXPECT_EQ(lastLine().text, text(4)) << bad;
+        EXPECT_FLOAT_EQ(device().getIrrlichtDevice()->getTimer()->getSpeed(), 0.5f) << bad << " keeps the speed";
+    }
+
     device().executeConsoleLine(L"tovar dance");
     EXPECT_EQ(lastLine().text, text(9) + L": dance");
 

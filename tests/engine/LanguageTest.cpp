@@ -102,10 +102,12 @@ TEST_F(GameTextsTest, TheFirstDefinitionWinsAndTheSecondIsReported) {
     EXPECT_EQ(lastConsoleText(), L"Take take, text identifier X already defined!");
 }
 
-TEST_F(GameTextsTest, MissingFileLeavesTheTableEmpty) {
+TEST_F(GameTextsTest, AMissingFileLeavesTheTableEmptyAndIsReported) {
+    const std::string missing = dir.file("none.txt");
     GameTexts texts;
-    texts.loadGameTexts(dir.file("none.txt"));
+    texts.loadGameTexts(missing);
     EXPECT_TRUE(texts.all().empty());
+    EXPECT_EQ(lastConsoleText(), stringw(L"Could not load the game texts ") + stringw(missing.c_str()));
 }
 
 TEST_F(GameTextsTest, BytesAboveAsciiAndGarbageNeverBreakLoading) {

@@ -243,11 +243,26 @@ void paintLogo(irr::video::IVideoDriver* driver, const std::string& file) {
     logo.write(driver, file.c_str());
 }
 
+// The desktop icon: the logo's gold "K" on a rounded wooden tile.
+void paintIcon(irr::video::IVideoDriver* driver, const std::string& file) {
+    constexpr int kSide = 64;
+    PixelCanvas icon(driver, kSide, kSide, kClear);
+    icon.fill(2, 2, kSide - 2, kSide - 2, kWood);
+    icon.frame(2, 2, kSide - 2, kSide - 2, 3, kWoodDark);
+    icon.fill(5, 5, kSide - 5, 8, kWoodLight);
+    icon.roundCorners(2, 2, kSide - 2, kSide - 2, 3, kClear);
+    const SColor gold(255, 252, 204, 96);
+    const int scale = 5;
+    letter(icon, "K", (kSide - 5 * scale) / 2, (kSide - 8 * scale) / 2, scale, gold);
+    icon.outline(6, 6, kSide - 6, kSide - 6, gold, kInk, 2);
+    icon.write(driver, file.c_str());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: guiart <runtime folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: guiart <runtime folder> [icon.png]\n");
         return 2;
     }
     const std::filesystem::path root(argv[1]);
@@ -264,6 +279,8 @@ int main(int argc, char** argv) {
     paintMenuBackground(driver, at("lumodata/2d/mm_b.png"));
     paintMenuSide(driver, at("lumodata/2d/mm_s.png"));
     paintLogo(driver, at("lumodata/2d/logo.png"));
+    if (argc == 3)
+        paintIcon(driver, argv[2]);
     device->drop();
     return 0;
 }

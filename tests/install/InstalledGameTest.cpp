@@ -1,0 +1,111 @@
+// "cmake --install" into a fresh prefix, made read-only like a system folder; the installed game
+// starts from its launcher and keeps its files in the player's folder under the XDG data home.
+#include "RunningProgram.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+void setWritable(const fs::path& root, bool writable) {
+    const fs::perms write = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    const fs::perm_options how = writable ? fs::perm_options::add : fs::perm_options::remove;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root))
+        if (!entry.is_symlink())
+            fs::permissions(entry.path(), writable ? fs::perms::owner_write : write, how);
+    fs::permissions(root, writable ? fs::perms::owner_write : write, how);
+}
+
+// The lines that tell of something the game could not do, but for the meshes' empty texture slots,
+// which Irrlicht's own mesh format writes as a texture named "0".
+std::string problems(const std::string& output) {
+    std::istringstream lines(output);
+    std::string line, found;
+    while (std::getline(lines, line))
+        if (line.find("Could not") != std::string::npos && line != "Could not open file of texture: 0")
+            found += line + "\n";
+    return found;
+}
+
+} // namespace
+
+class InstalledGameTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        temp = new TempDir();
+        const std::string command = std::string(KORNELO_CMAKE_COMMAND) + " --install " + KORNELO_BINARY_DIR +
+                                    " --prefix " + prefix().string() + " > " + temp->file("install.log") + " 2>&1";
+        installed = std::system(command.c_str()) == 0;
+        if (installed)
+            setWritable(prefix(), false);
+    }
+    static void TearDownTestSuite() {
+        if (fs::exists(prefix()))
+            setWritable(prefix(), true);
+        delete temp;
+        temp = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(installed) << readWholeFile(temp->file("install.log")); }
+
+    static fs::path prefix() { return temp->path() / "prefix"; }
+    static fs::path gameFolder() { return prefix() / "lib" / "kornelo"; }
+
+    static TempDir* temp;
+    static bool installed;
+};
+
+TempDir* InstalledGameTest::temp = nullptr;
+bool InstalledGameTest::installed = false;
+
+TEST_F(InstalledGameTest, PutsTheGameItsDataALauncherADesktopEntryAndAnIconOnThePrefix) {
+    for (const char* file : {"kornelo", "settings.ini", "installed", "TovarWorks/systemFont.bmp",
+                             "TovarWorks/lang/lang.txt", "TovarWorks/lang/english/defs.tsf", "lumodata/lang/en.txt",
+                             "lumodata/worldp.txt", "lumodata/worldc.txt", "lumodata/2d/def_baeckerin.xml",
+                             "data/shader/solidmaterial.frag"})
+        EXPECT_TRUE(fs::is_regular_file(gameFolder() / file)) << file;
+    EXPECT_TRUE(fs::is_regular_file(prefix() / "bin" / "kornelo"));
+    const std::string icon = readWholeFile((prefix() / "share/icons/hicolor/64x64/apps/kornelo.png").string());
+    EXPECT_EQ(icon.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    const std::string desktop = readWholeFile((prefix() / "share/applications/kornelo.desktop").string());
+    EXPECT_NE(desktop.find("[Desktop Entry]"), std::string::npos);
+    EXPECT_NE(desktop.find("Exec=" + (prefix() / "bin" / "kornelo").string() + "\n"), std::string::npos) << desktop;
+    EXPECT_NE(desktop.find("Icon=" + (prefix() / "share/icons/hicolor/64x64/apps/kornelo.png").string()),
+              std::string::npos)
+        << desktop;
+}
+
+TEST_F(InstalledGameTest, RunsFromTheReadOnlyPrefixAndKeepsItsFilesInThePlayersFolder) {
+    if (!std::getenv("DISPLAY"))
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    const fs::path home = temp->path() / "home";
+    const fs::path dataHome = temp->path() / "data-home";
+    fs::create_directories(home);
+    RunningProgram game({(prefix() / "bin" / "kornelo").string(),
+                         {},
+                         "/",
+                         {"HOME=" + home.string(), "XDG_DATA_HOME=" + dataHome.string(), "SDL_AUDIODRIVER=dummy"}});
+    ASSERT_TRUE(game.started());
+    ASSERT_TRUE(game.waitFor("TovarWorks engine is up and running.", 30s)) << game.output();
+    EXPECT_TRUE(game.waitFor("Language: 1 (English)", 5s)) << game.output();
+    std::this_thread::sleep_for(1000ms);
+    EXPECT_EQ(game.stop(), 0) << game.output();
+    EXPECT_EQ(problems(game.output()), "") << "every file is found where the game looks for it";
+
+    const fs::path user = dataHome / "kornelo";
+    for (const char* file : {"settings.ini", "lumodata/worldp.txt", "lumodata/worldc.txt"}) {
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(user / file))) << file << " must be the player's copy";
+        EXPECT_EQ(readWholeFile((user / file).string()), readWholeFile((gameFolder() / file).string())) << file;
+    }
+    for (const char* shared : {"TovarWorks", "data", "lumodata/lang", "lumodata/2d"})
+        EXPECT_TRUE(fs::is_symlink(user / shared)) << shared;
+    EXPECT_FALSE(fs::exists(home / ".local")) << "XDG_DATA_HOME decides where the files go";
+}

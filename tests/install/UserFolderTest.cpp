@@ -1,0 +1,116 @@
+// The player's own folder of an installed game: shipped data linked, writable files copied once.
+#include "TempDir.h"
+#include "TovarWorks/Platform/UserFolder.h"
+#include "src_lumo/Game/GameFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using TovarWorks::UserFolder;
+
+class UserFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        temp.write("shipped/settings.ini", "music=100\n");
+        temp.write("shipped/lumodata/worldp.txt", "nodes\n");
+        temp.write("shipped/lumodata/lang/en.txt", "A=b\n");
+        temp.write("shipped/data/shader/solid.frag", "void main() {}\n");
+    }
+
+    bool prepare() { return UserFolder::prepare(shipped, user, {"settings.ini", "lumodata/worldp.txt"}, error); }
+
+    TempDir temp;
+    const fs::path shipped = temp.path() / "shipped";
+    const fs::path user = temp.path() / "home" / "kornelo";
+    std::string error;
+};
+
+TEST_F(UserFolderTest, LinksTheShippedDataAndCopiesTheWritableFiles) {
+    ASSERT_TRUE(prepare()) << error;
+    EXPECT_TRUE(fs::is_symlink(user / "data"));
+    EXPECT_TRUE(fs::is_symlink(user / "lumodata" / "lang"));
+    EXPECT_FALSE(fs::is_symlink(user / "lumodata"));
+    EXPECT_FALSE(fs::is_symlink(user / "settings.ini"));
+    EXPECT_EQ(readWholeFile((user / "settings.ini").string()), "music=100\n");
+    EXPECT_EQ(readWholeFile((user / "lumodata" / "lang" / "en.txt").string()), "A=b\n");
+    EXPECT_EQ(readWholeFile((user / "data" / "shader" / "solid.frag").string()), "void main() {}\n");
+}
+
+TEST_F(UserFolderTest, TheCopiesAreThePlayersToChangeWhenTheShippedFilesAreReadOnly) {
+    fs::permissions(shipped / "settings.ini", fs::perms::owner_read | fs::perms::group_read);
+    ASSERT_TRUE(prepare()) << error;
+    const fs::perms mode = fs::status(user / "settings.ini").permissions();
+    EXPECT_NE(mode & fs::perms::owner_write, fs::perms::none);
+    temp.write("home/kornelo/settings.ini", "music=40\n");
+    EXPECT_EQ(readWholeFile((shipped / "settings.ini").string()), "music=100\n");
+}
+
+TEST_F(UserFolderTest, ALaterStartKeepsThePlayersFilesAndAddsNewShippedData) {
+    ASSERT_TRUE(prepare()) << error;
+    temp.write("home/kornelo/settings.ini", "music=40\n");
+    temp.write("home/kornelo/lumodata/worldp.txt", "edited\n");
+    temp.write("shipped/lumodata/worldc.txt", "grid\n");
+    ASSERT_TRUE(prepare()) << error;
+    EXPECT_EQ(readWholeFile((user / "settings.ini").string()), "music=40\n");
+    EXPECT_EQ(readWholeFile((user / "lumodata" / "worldp.txt").string()), "edited\n");
+    EXPECT_TRUE(fs::is_symlink(user / "lumodata" / "worldc.txt"));
+}
+
+TEST_F(UserFolderTest, LinksFollowAMovedInstallation) {
+    ASSERT_TRUE(prepare()) << error;
+    const fs::path moved = temp.path() / "moved";
+    fs::rename(shipped, moved);
+    ASSERT_TRUE(UserFolder::prepare(moved, user, {"settings.ini", "lumodata/worldp.txt"}, error)) << error;
+    EXPECT_EQ(fs::read_symlink(user / "data"), moved / "data");
+    EXPECT_EQ(readWholeFile((user / "lumodata" / "lang" / "en.txt").string()), "A=b\n");
+}
+
+TEST_F(UserFolderTest, AFolderThatCannotBeMadeIsReported) {
+    temp.write("home", "a file where the folder should be");
+    EXPECT_FALSE(prepare());
+    EXPECT_NE(error.find("home"), std::string::npos) << error;
+}
+
+TEST_F(UserFolderTest, NoHomeMeansNoFolder) {
+    EXPECT_FALSE(UserFolder::prepare(shipped, fs::path(), {"settings.ini"}, error));
+    EXPECT_FALSE(error.empty());
+}
+
+class UserFolderLocationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"HOME", "XDG_DATA_HOME"})
+            if (const char* value = std::getenv(name))
+                saved.emplace_back(name, value);
+    }
+    void TearDown() override {
+        unsetenv("HOME");
+        unsetenv("XDG_DATA_HOME");
+        for (const auto& [name, value] : saved)
+            setenv(name.c_str(), value.c_str(), 1);
+    }
+    std::vector<std::pair<std::string, std::string>> saved;
+};
+
+TEST_F(UserFolderLocationTest, FollowsTheXdgDataHome) {
+    setenv("XDG_DATA_HOME", "/data/home", 1);
+    EXPECT_EQ(UserFolder::locate("kornelo"), fs::path("/data/home/kornelo"));
+}
+
+TEST_F(UserFolderLocationTest, ARelativeOrMissingXdgDataHomeFallsBackToTheHomeFolder) {
+    setenv("HOME", "/home/sophie", 1);
+    setenv("XDG_DATA_HOME", "relative/data", 1);
+    EXPECT_EQ(UserFolder::locate("kornelo"), fs::path("/home/sophie/.local/share/kornelo"));
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(UserFolder::locate("kornelo"), fs::path("/home/sophie/.local/share/kornelo"));
+}
+
+TEST(GameFolderTest, AnInstalledGameWorksInThePlayersFolderAndABuildInItsOwn) {
+    TempDir temp;
+    EXPECT_FALSE(Lumo::GameFolder::needsUserFolder(temp.path()));
+    temp.write(Lumo::GameFolder::kInstalledMarker, "installed\n");
+    EXPECT_TRUE(Lumo::GameFolder::needsUserFolder(temp.path()));
+}

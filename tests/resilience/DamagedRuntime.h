@@ -1,0 +1,40 @@
+#pragma once
+// A private copy of the runtime folder with one data file missing, replaced by garbage or cut in
+// half. Only what must differ is a real file; the rest of the shipped data is linked.
+#include "TempDir.h"
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+enum class Damage { Missing, Garbage, Truncated };
+
+const char* damageName(Damage damage);
+inline void PrintTo(Damage damage, std::ostream* out) { *out << damageName(damage); }
+
+class DamagedRuntime {
+public:
+    // `copies` are further files made real copies (the game's executable, to run it from here).
+    DamagedRuntime(const std::string& damagedFile, Damage damage, const std::vector<std::string>& copies = {});
+
+    const std::filesystem::path& path() const { return temp.path(); }
+
+    // Every data file of the runtime folder, relative to it, in a fixed order.
+    static std::vector<std::string> shippedDataFiles();
+
+private:
+    TempDir temp;
+};
+
+// Enters a folder for the lifetime of the object.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const std::filesystem::path& folder);
+    ~WorkingFolder();
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+private:
+    std::filesystem::path previous;
+};
