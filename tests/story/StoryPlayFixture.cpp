@@ -5,7 +5,6 @@
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/Events/IEventListener.h"
 #include "TovarWorks/TovarDevice.h"
-#include "src_lumo/Gui/VisualTextBoxStatic.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
 
@@ -30,6 +29,7 @@ void StoryPlayFixture::start(bool skipIntro) {
     options.skipIntro = skipIntro;
     play = std::make_unique<Lumo::ScriptedPlay>(options);
     ASSERT_TRUE(play->isReady());
+    reader = std::make_unique<DialogueReader>(*play);
     counter = std::make_shared<EventTypeCounter>();
     const TovarWorks::EventType everything("*");
     TovarWorks::gDevice->getEventManager()->RegisterEventType(everything);
@@ -42,32 +42,11 @@ void StoryPlayFixture::startAtCounter() {
     world().customers->buildDailySchedule(0.0f, world().day);
 }
 
-std::string StoryPlayFixture::idOf(const std::wstring& text) const {
-    for (const auto& [id, words] : Lumo::gGameData->texts.all())
-        if (words == text)
-            return id;
-    return "?";
-}
-
 void StoryPlayFixture::readAlongOneFrame() {
-    for (const auto& box : visual().getTextBoxes().getBoxes()) {
-        if (!box->isShown() || !box->currentPage())
-            continue;
-        if (box != lastBox.lock() || box->getPageIndex() != lastPage) {
-            const auto* dialogue = dynamic_cast<const Lumo::VisualTextBoxStatic*>(box.get());
-            seen.push_back({dialogue ? idOf(dialogue->getSpeakerName()) : "", idOf(*box->currentPage())});
-            lastBox = box;
-            lastPage = box->getPageIndex();
-        }
-        break;
-    }
-    play->readPage();
-    play->runFrames(1);
+    reader->readAlongOneFrame();
     if (everyFrame)
         everyFrame();
 }
-
-bool StoryPlayFixture::anyBoxOnScreen() { return !visual().getTextBoxes().getBoxes().empty(); }
 
 bool StoryPlayFixture::readDialogue(uint32_t maxFrames) {
     for (uint32_t frame = 0; frame < maxFrames && anyBoxOnScreen(); ++frame)
@@ -82,26 +61,6 @@ bool StoryPlayFixture::runUntilControl(uint32_t maxFrames) {
         readAlongOneFrame();
     }
     return logic().hasPlayerControl() && logic().isLogicActive();
-}
-
-void StoryPlayFixture::forgetPages() {
-    seen.clear();
-    lastBox.reset();
-    lastPage = -1;
-}
-
-std::vector<std::string> StoryPlayFixture::pagesSeen() const {
-    std::vector<std::string> ids;
-    for (const SeenPage& page : seen)
-        ids.push_back(page.pageId);
-    return ids;
-}
-
-std::vector<std::string> StoryPlayFixture::speakersSeen() const {
-    std::vector<std::string> ids;
-    for (const SeenPage& page : seen)
-        ids.push_back(page.speakerId);
-    return ids;
 }
 
 void StoryPlayFixture::placeHero(const irr::core::vector3df& position) {

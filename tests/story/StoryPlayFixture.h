@@ -1,6 +1,6 @@
 #pragma once
-// The real game under scripted play, read along like a player: every page that appears is noted
-// (speaker and text ids, found back from the shown words) and turned with SPACE once typed.
+// The real game under scripted play, its dialogue read along like a player.
+#include "DialogueReader.h"
 #include "TovarWorks/Events/HashedString.h"
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/LumoGameLogic.h"
@@ -16,7 +16,10 @@
 
 class StoryPlayFixture : public ::testing::Test {
 protected:
-    void TearDown() override { play.reset(); }
+    void TearDown() override {
+        reader.reset();
+        play.reset();
+    }
 
     // A game at the counter, intro skipped; the day's customers stay away.
     void startAtCounter();
@@ -30,10 +33,10 @@ protected:
     bool runUntilControl(uint32_t maxFrames);
 
     // Ids of the pages seen so far, in order.
-    std::vector<std::string> pagesSeen() const;
-    std::vector<std::string> speakersSeen() const;
-    void forgetPages();
-    bool anyBoxOnScreen();
+    std::vector<std::string> pagesSeen() const { return reader->pagesSeen(); }
+    std::vector<std::string> speakersSeen() const { return reader->speakersSeen(); }
+    void forgetPages() { reader->forgetPages(); }
+    bool anyBoxOnScreen() { return reader->anyBoxOnScreen(); }
 
     // How often an event of that type was delivered since the game started.
     size_t heard(const TovarWorks::EventType& type) const;
@@ -46,18 +49,8 @@ protected:
     Lumo::WorldState& world() { return Lumo::gGameData->world; }
 
     std::unique_ptr<Lumo::ScriptedPlay> play;
+    std::unique_ptr<DialogueReader> reader;
     std::shared_ptr<class EventTypeCounter> counter;
     // Checked after every frame while reading along.
     std::function<void()> everyFrame;
-
-private:
-    struct SeenPage {
-        std::string speakerId;
-        std::string pageId;
-    };
-    std::string idOf(const std::wstring& text) const;
-
-    std::vector<SeenPage> seen;
-    std::weak_ptr<Lumo::VisualTextBox> lastBox;
-    int32_t lastPage = -1;
 };

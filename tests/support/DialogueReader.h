@@ -1,0 +1,38 @@
+#pragma once
+// Reads the game's dialogue boxes along like a player: every page that appears is noted (speaker
+// and text ids, found back from the shown words) and turned with SPACE once it is typed out.
+#include "src_lumo/Play/ScriptedPlay.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Lumo {
+class VisualTextBox;
+}
+
+class DialogueReader {
+public:
+    explicit DialogueReader(Lumo::ScriptedPlay& play) : play(play) {}
+
+    // Notes the page on screen if it is new, turns it when typed, then runs one frame.
+    void readAlongOneFrame();
+    bool anyBoxOnScreen() const;
+
+    // Ids of the pages seen so far, in order, and of their speakers.
+    std::vector<std::string> pagesSeen() const;
+    std::vector<std::string> speakersSeen() const;
+    void forgetPages();
+
+private:
+    struct SeenPage {
+        std::string speakerId;
+        std::string pageId;
+    };
+    static std::string idOf(const std::wstring& text);
+
+    Lumo::ScriptedPlay& play;
+    std::vector<SeenPage> seen;
+    std::weak_ptr<Lumo::VisualTextBox> lastBox;
+    int32_t lastPage = -1;
+};
