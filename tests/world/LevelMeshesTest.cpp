@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 using irr::core::vector3df;
 
@@ -66,6 +67,26 @@ TEST_F(LevelMeshes, EveryMeshLoadsWithItsTextures) {
                 << placement.file << " buffer " << b << " has no texture";
         }
     }
+}
+
+// Hears Irrlicht's log lines.
+struct LogRecorder : irr::IEventReceiver {
+    bool OnEvent(const irr::SEvent& event) override {
+        if (event.EventType == irr::EET_LOG_TEXT_EVENT)
+            lines.emplace_back(event.LogEvent.Text);
+        return true;
+    }
+    std::vector<std::string> lines;
+};
+
+TEST_F(LevelMeshes, LoadingLooksForNoTextureThatIsNotThere) {
+    LogRecorder log;
+    device->setEventReceiver(&log);
+    device->getLogger()->setLogLevel(irr::ELL_WARNING);
+    for (const Placement& placement : kMeshes)
+        ASSERT_NE(nullptr, load(placement.file)) << placement.file;
+    device->setEventReceiver(nullptr);
+    EXPECT_EQ(std::vector<std::string>{}, log.lines);
 }
 
 TEST_F(LevelMeshes, TransparentTexturesAreUsedByTheLevel) {

@@ -13,7 +13,9 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <set>
 
 using namespace LevelTool;
@@ -51,6 +53,33 @@ bool writeTextures(irr::video::IVideoDriver* driver, const LevelDescription& lev
     return true;
 }
 
+// Text as Irrlicht's XML writer encodes it: its wchar_t, little-endian (4 bytes each on Linux).
+std::string wide(const std::string& ascii) {
+    std::string encoded;
+    for (const char c : ascii) {
+        encoded += c;
+        encoded.append(sizeof(wchar_t) - 1, '\0');
+    }
+    return encoded;
+}
+
+// Irrlicht's writer names an unused texture slot "0", and its reader then looks for a texture file
+// called "0" for every slot of every material. An empty name is read back as no texture.
+bool clearUnusedTextureSlots(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    for (int slot = 1; slot <= 4; ++slot) {
+        const std::string name = "<texture name=\"Texture" + std::to_string(slot) + "\" value=\"";
+        const std::string unused = wide(name + "0\""), empty = wide(name + "\"");
+        for (size_t at = text.find(unused); at != std::string::npos; at = text.find(unused, at + empty.size()))
+            text.replace(at, unused.size(), empty);
+    }
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << text;
+    return static_cast<bool>(out);
+}
+
 bool writeMeshes(irr::IrrlichtDevice* device, const LevelDescription& level, const fs::path& root,
                  const std::set<std::string>& transparent) {
     irr::scene::ISceneManager* scene = device->getSceneManager();
@@ -65,9 +94,10 @@ bool writeMeshes(irr::IrrlichtDevice* device, const LevelDescription& level, con
             ok = Mesh3dsWriter::write(*mesh, target.string()) && ok;
         } else {
             irr::io::IWriteFile* file = device->getFileSystem()->createAndWriteFile(target.string().c_str());
-            ok = file && irrWriter->writeMesh(file, mesh) && ok;
+            const bool written = file && irrWriter->writeMesh(file, mesh);
             if (file)
                 file->drop();
+            ok = written && clearUnusedTextureSlots(target) && ok;
         }
         mesh->drop();
         if (!ok)
