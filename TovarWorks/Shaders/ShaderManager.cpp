@@ -33,4 +33,9 @@ int ShaderManager::getMaterial(const std::string& name) const {
     return it->second;
 }
 
+irr::video::E_MATERIAL_TYPE ShaderManager::materialType(const std::string& name) const {
+    const int id = getMaterial(name);
+    return id < 0 ? irr::video::EMT_SOLID : static_cast<irr::video::E_MATERIAL_TYPE>(id);
+}
+
 } // namespace TovarWorks

@@ -20,6 +20,9 @@ public:
                          irr::video::E_MATERIAL_TYPE baseMaterial);
     // Unknown names print "Konnte Shader nicht laden: %p" and give 0, Irrlicht's solid material.
     int getMaterial(const std::string& name) const;
+    // The material to draw with: the named shader's, or Irrlicht's solid material when its programs
+    // did not compile (the -1 kept then is no material any driver can draw, nor an enum value).
+    irr::video::E_MATERIAL_TYPE materialType(const std::string& name) const;
     bool has(const std::string& name) const { return materials.count(name) != 0; }
 
 private:

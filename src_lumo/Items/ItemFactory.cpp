@@ -18,8 +18,7 @@ const vector3df kOvenStands(825.f, 0.f, 640.f);
 irr::video::E_MATERIAL_TYPE shaderMaterial(const char* name)
 {
     const auto shaders = TovarWorks::gDevice ? TovarWorks::gDevice->getShaderManager() : nullptr;
-    const int id = shaders ? shaders->getMaterial(name) : -1;
-    return static_cast<irr::video::E_MATERIAL_TYPE>(id < 0 ? irr::video::EMT_SOLID : id);
+    return shaders ? shaders->materialType(name) : irr::video::EMT_SOLID;
 }
 
 // A sprite that lets go of its node holds nothing: the item keeps the only reference.

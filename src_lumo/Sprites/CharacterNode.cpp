@@ -14,7 +14,7 @@ irr::video::E_MATERIAL_TYPE shaderMaterial(const char* name)
 {
     using TovarWorks::gDevice;
     const auto shaders = gDevice ? gDevice->getShaderManager() : nullptr;
-    return static_cast<irr::video::E_MATERIAL_TYPE>(shaders ? shaders->getMaterial(name) : irr::video::EMT_SOLID);
+    return shaders ? shaders->materialType(name) : irr::video::EMT_SOLID;
 }
 
 const irr::core::aabbox3df kEmptyBox(0.f, 0.f, 0.f, 0.f, 0.f, 0.f);

@@ -57,9 +57,9 @@ float groundDistance(const vector3df& a, const vector3df& b) {
     return irr::core::vector2df(a.X - b.X, a.Z - b.Z).getLength();
 }
 
-int materialOf(const char* name) {
+irr::video::E_MATERIAL_TYPE materialOf(const char* name) {
     const auto shaders = gDevice->getShaderManager();
-    return shaders && shaders->has(name) ? shaders->getMaterial(name) : irr::video::EMT_SOLID;
+    return shaders && shaders->has(name) ? shaders->materialType(name) : irr::video::EMT_SOLID;
 }
 
 struct Billboards {
@@ -159,8 +159,8 @@ void LumoVisual::createRooms() {
 void LumoVisual::applyRoomMaterials() {
     if (!bakery)
         return;
-    const auto solid = static_cast<irr::video::E_MATERIAL_TYPE>(materialOf("solid"));
-    const auto alpha = static_cast<irr::video::E_MATERIAL_TYPE>(materialOf("alphatransparency"));
+    const auto solid = materialOf("solid");
+    const auto alpha = materialOf("alphatransparency");
     for (irr::u32 i = 0; i < bakery->getMaterialCount(); ++i) {
         irr::video::SMaterial& material = bakery->getMaterial(i);
         material.Lighting = false;
@@ -176,7 +176,7 @@ void LumoVisual::applyRoomMaterials() {
 }
 
 void LumoVisual::createDecoration() {
-    const auto material = static_cast<irr::video::E_MATERIAL_TYPE>(materialOf("alphatransparencynosm"));
+    const auto material = materialOf("alphatransparencynosm");
     for (const Billboards& group : kDecoration) {
         irr::video::ITexture* texture = driver->getTexture(group.texture);
         for (const irr::core::vector2df& spot : group.spots) {
