@@ -31,65 +31,124 @@ std::vector<unsigned> codeUnits(const unsigned char* data, std::size_t size)
     return units;
 }
 
-bool startsWith(const std::vector<unsigned>& units, std::size_t at, const char* text)
-{
-    const std::size_t length = std::strlen(text);
-    if (at + length > units.size())
-        return false;
-    for (std::size_t i = 0; i < length; ++i)
-        if (units[at + i] != static_cast<unsigned char>(text[i]))
-            return false;
-    return true;
-}
+bool isSpace(unsigned c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// Position just after the terminator, or npos when it never comes.
-std::size_t skipPast(const std::vector<unsigned>& units, std::size_t from, const char* terminator)
-{
-    for (std::size_t at = from; at < units.size(); ++at)
-        if (startsWith(units, at, terminator))
-            return at + std::strlen(terminator);
-    return std::string::npos;
-}
+// Walks the text as Irrlicht's reader does, failing wherever the reader would scan past the end.
+class TagWalker {
+public:
+    explicit TagWalker(std::vector<unsigned> units) : units(std::move(units)) {}
+
+    bool walk() {
+        while (at < units.size()) {
+            if (units[at++] != '<')
+                continue;
+            if (at == units.size())
+                return false;
+            const unsigned kind = units[at];
+            const bool ok = kind == '/' || kind == '?' ? skipPast(">")
+                            : kind == '!'              ? (startsWith("![") ? skipPast("]]>") : comment())
+                                                       : openingTag();
+            if (!ok)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    bool startsWith(const char* text) const {
+        const std::size_t length = std::strlen(text);
+        if (at + length > units.size())
+            return false;
+        for (std::size_t i = 0; i < length; ++i)
+            if (units[at + i] != static_cast<unsigned char>(text[i]))
+                return false;
+        return true;
+    }
+
+    bool skipPast(const char* terminator) {
+        for (; at < units.size(); ++at)
+            if (startsWith(terminator)) {
+                at += std::strlen(terminator);
+                return true;
+            }
+        return false;
+    }
+
+    // The reader counts '<' and '>' after "<!" until they balance.
+    bool comment() {
+        int open = 1;
+        for (++at; at < units.size() && open > 0; ++at)
+            open += units[at] == '<' ? 1 : units[at] == '>' ? -1 : 0;
+        return open == 0;
+    }
+
+    bool openingTag() {
+        while (at < units.size() && units[at] != '>' && !isSpace(units[at]))
+            if (units[at++] == '<')
+                return false;
+        while (at < units.size()) {
+            const unsigned c = units[at];
+            if (c == '>') {
+                ++at;
+                return true;
+            }
+            if (isSpace(c))
+                ++at;
+            else if (c == '/')
+                return emptyElementEnd();
+            else if (!attribute())
+                return false;
+        }
+        return false;
+    }
+
+    // "/>": the reader takes the character after '/' as the tag's end, whatever it is.
+    bool emptyElementEnd() {
+        if (at + 1 >= units.size() || units[at + 1] != '>')
+            return false;
+        at += 2;
+        return true;
+    }
+
+    // name="value", spaces allowed around '=': the reader takes the name up to '=' or a space,
+    // skips one character and looks for a quote wherever it may be, so anything else between the
+    // name and the quote would lead it astray.
+    bool attribute() {
+        for (; at < units.size() && units[at] != '=' && !isSpace(units[at]); ++at) {
+            const unsigned c = units[at];
+            if (c == '>' || c == '<' || c == '/' || c == '"' || c == '\'')
+                return false;
+        }
+        skipSpaces();
+        if (at >= units.size() || units[at] != '=')
+            return false;
+        ++at;
+        skipSpaces();
+        if (at >= units.size() || (units[at] != '"' && units[at] != '\''))
+            return false;
+        const unsigned quote = units[at++];
+        for (; at < units.size(); ++at)
+            if (units[at] == quote) {
+                ++at;
+                return true;
+            }
+        return false;
+    }
+
+    void skipSpaces() {
+        while (at < units.size() && isSpace(units[at]))
+            ++at;
+    }
+
+    const std::vector<unsigned> units;
+    std::size_t at = 0;
+};
 
 } // namespace
 
 bool hasCompleteTags(const unsigned char* data, std::size_t size)
 {
-    const std::vector<unsigned> units = codeUnits(data, size);
-    std::size_t at = 0;
-    while (at < units.size()) {
-        if (units[at] != '<') {
-            ++at;
-            continue;
-        }
-        if (startsWith(units, at, "<!--")) {
-            at = skipPast(units, at + 4, "-->");
-        } else if (startsWith(units, at, "<![CDATA[")) {
-            at = skipPast(units, at + 9, "]]>");
-        } else {
-            unsigned quote = 0;
-            for (++at; at < units.size(); ++at) {
-                const unsigned c = units[at];
-                if (quote) {
-                    if (c == quote)
-                        quote = 0;
-                } else if (c == '"' || c == '\'') {
-                    quote = c;
-                } else if (c == '<') {
-                    return false;
-                } else if (c == '>') {
-                    break;
-                }
-            }
-            if (at < units.size())
-                ++at;
-            else
-                return false;
-        }
-        if (at == std::string::npos)
-            return false;
-    }
-    return true;
+    return TagWalker(codeUnits(data, size)).walk();
 }
 
 } // namespace Lumo
