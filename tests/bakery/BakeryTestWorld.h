@@ -1,9 +1,9 @@
 #pragma once
 // A fresh world with the starting goods, key presses for the menus, and a recorder of the
 // story moments the shop asks for.
+#include "RecordingShopSequences.h"
 #include "src_lumo/Game/WorldState.h"
 #include "src_lumo/Gui/InputRecord.h"
-#include "src_lumo/Shop/IShopSequences.h"
 
 #include <gtest/gtest.h>
 
@@ -28,24 +28,12 @@ inline Lumo::InputRecord left() { return keys(-1, 0); }
 inline Lumo::InputRecord space() { return keys(0, 0, true); }
 inline Lumo::InputRecord xKey() { return keys(0, 0, false, true); }
 
-class RecordingSequences : public Lumo::IShopSequences {
-public:
-    void customerRefused() override { played.push_back("refused"); }
-    void merchantTastedBoule() override { played.push_back("merchant chat"); }
-    void goodDiscovered(int32_t kind) override { played.push_back("discovered " + std::to_string(kind)); }
-    void merchantThanks() override { played.push_back("merchant thanks"); }
-    void loafPanThanks() override { played.push_back("loaf pan thanks"); }
-    void pipingBagThanks() override { played.push_back("piping bag thanks"); }
-
-    std::vector<std::string> played;
-};
-
 class BakeryWorld : public ::testing::Test {
 protected:
     BakeryWorld() { world.goods.fillStartingGoods(); }
 
     Lumo::WorldState world;
-    RecordingSequences sequences;
+    RecordingShopSequences sequences;
 };
 
 } // namespace BakeryTest

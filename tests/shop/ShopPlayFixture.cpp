@@ -17,7 +17,7 @@ void ShopPlayFixture::start(const Lumo::ScriptedPlayOptions& options) {
     play = std::make_unique<Lumo::ScriptedPlay>(options);
     ASSERT_TRUE(play->isReady());
     ASSERT_TRUE(play->startNewGame());
-    sequences = std::make_shared<RecordedShopSequences>();
+    sequences = std::make_shared<RecordingShopSequences>();
     visual().setShopSequences(sequences);
 }
 

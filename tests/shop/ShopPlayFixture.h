@@ -1,11 +1,11 @@
 #pragma once
 // The real game on the null driver, past the new-game intro, with the shop's story moments
 // recorded and helpers that hold keys as a player would: down for a few frames, then up.
+#include "RecordingShopSequences.h"
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Items/ShopItemWorld.h"
 #include "src_lumo/Play/ScriptedPlay.h"
-#include "src_lumo/Shop/IShopSequences.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Visual/BakeryShopScreens.h"
 #include "src_lumo/Visual/LumoVisual.h"
@@ -15,18 +15,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-class RecordedShopSequences : public Lumo::IShopSequences {
-public:
-    void customerRefused() override { played.push_back("refused"); }
-    void merchantTastedBoule() override { played.push_back("merchant chat"); }
-    void goodDiscovered(int32_t kind) override { played.push_back("discovered " + std::to_string(kind)); }
-    void merchantThanks() override { played.push_back("merchant thanks"); }
-    void loafPanThanks() override { played.push_back("loaf pan thanks"); }
-    void pipingBagThanks() override { played.push_back("piping bag thanks"); }
-
-    std::vector<std::string> played;
-};
 
 class ShopPlayFixture : public ::testing::Test {
 protected:
@@ -62,5 +50,5 @@ protected:
     Lumo::VisualItemMultiPtr trayOnCounter(int32_t kind, int32_t count, int32_t bakedMinutes);
 
     std::unique_ptr<Lumo::ScriptedPlay> play;
-    std::shared_ptr<RecordedShopSequences> sequences;
+    std::shared_ptr<RecordingShopSequences> sequences;
 };

@@ -1,0 +1,61 @@
+#include "InterfaceScreenshotFixture.h"
+
+#include "GoldenImage.h"
+
+#include <filesystem>
+
+void InterfaceScreenshotFixture::SetUp() {
+    // A busy X server now and then refuses a window; a second try gets one.
+    bool ready = false;
+    for (int attempt = 0; attempt < 3 && !ready; ++attempt) {
+        delete TovarWorks::gDevice;
+        TovarWorks::gDevice = new TovarWorks::TovarDevice();
+        TovarWorks::gDevice->setMessageOutput(std::make_shared<TovarWorks::RecordingMessageOutput>());
+        ready = TovarWorks::gDevice->init(kPictureSize.Width, kPictureSize.Height, false, irr::video::EDT_OPENGL);
+    }
+    ASSERT_TRUE(ready) << "needs an X display with OpenGL";
+    irr::ITimer* timer = TovarWorks::gDevice->getIrrlichtDevice()->getTimer();
+    timer->stop();
+    timer->setTime(0);
+    Lumo::gGameData = new Lumo::GameData();
+    driver = TovarWorks::gDevice->getVideoDriver();
+    Lumo::gGameData->interfaceView = Lumo::InterfaceView::forScreen(kPictureSize);
+    driver->setTextureCreationFlag(irr::video::ETCF_CREATE_MIP_MAPS, false);
+}
+
+void InterfaceScreenshotFixture::TearDown() {
+    delete TovarWorks::gDevice;
+    TovarWorks::gDevice = nullptr;
+    delete Lumo::gGameData;
+    Lumo::gGameData = nullptr;
+}
+
+irr::video::ITexture* InterfaceScreenshotFixture::keyed(const char* path) {
+    irr::video::ITexture* texture = driver->getTexture(path);
+    EXPECT_NE(texture, nullptr) << path;
+    if (texture)
+        driver->makeColorKeyTexture(texture, irr::core::position2d<irr::s32>(0, 0));
+    return texture;
+}
+
+void InterfaceScreenshotFixture::expectPicture(const std::string& name, const std::function<void()>& draw) {
+    irr::video::ITexture* target = driver->addRenderTargetTexture(kPictureSize, (area + "-picture").c_str());
+    ASSERT_NE(target, nullptr);
+    driver->beginScene(true, true, irr::video::SColor(255, 0, 0, 0));
+    driver->setRenderTarget(target, true, true, background);
+    draw();
+    driver->setRenderTarget(nullptr, false, false);
+    driver->endScene();
+    irr::video::IImage* shot = nullptr;
+    if (void* pixels = target->lock(irr::video::ETLM_READ_ONLY)) {
+        shot = driver->createImageFromData(target->getColorFormat(), target->getSize(), pixels, false);
+        target->unlock();
+    }
+    driver->removeTexture(target);
+    const std::string output = (std::filesystem::path(KORNELO_RUNTIME_DIR).parent_path() / "test-output" / area).string();
+    const GoldenImage golden(driver, KORNELO_SOURCE_DIR "/tests/data/" + area, output);
+    const GoldenResult result = golden.compare(shot, name);
+    if (shot)
+        shot->drop();
+    EXPECT_TRUE(result.passed) << result.message;
+}
