@@ -53,14 +53,18 @@ void PixelCanvas::glyph(const char* const rows[8], int x, int y, int scale, irr:
                 fill(x + column * scale, y + row * scale, x + (column + 1) * scale, y + (row + 1) * scale, colour);
 }
 
-void PixelCanvas::shadow(int x0, int y0, int x1, int y1, irr::video::SColor colour, irr::video::SColor shade,
-                         int distance) {
-    std::vector<std::pair<int, int>> lit;
+std::vector<std::pair<int, int>> PixelCanvas::pixelsOf(int x0, int y0, int x1, int y1, irr::video::SColor colour) const {
+    std::vector<std::pair<int, int>> found;
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x)
             if (get(x, y) == colour)
-                lit.emplace_back(x, y);
-    for (const auto& [x, y] : lit)
+                found.emplace_back(x, y);
+    return found;
+}
+
+void PixelCanvas::shadow(int x0, int y0, int x1, int y1, irr::video::SColor colour, irr::video::SColor shade,
+                         int distance) {
+    for (const auto& [x, y] : pixelsOf(x0, y0, x1, y1, colour))
         for (int d = 1; d <= distance; ++d)
             if (x + d < x1 && y + d < y1 && get(x + d, y + d) != colour)
                 set(x + d, y + d, shade);
@@ -68,12 +72,7 @@ void PixelCanvas::shadow(int x0, int y0, int x1, int y1, irr::video::SColor colo
 
 void PixelCanvas::outline(int x0, int y0, int x1, int y1, irr::video::SColor colour, irr::video::SColor shade,
                           int width) {
-    std::vector<std::pair<int, int>> lit;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (get(x, y) == colour)
-                lit.emplace_back(x, y);
-    for (const auto& [x, y] : lit)
+    for (const auto& [x, y] : pixelsOf(x0, y0, x1, y1, colour))
         for (int dy = -width; dy <= width; ++dy)
             for (int dx = -width; dx <= width; ++dx) {
                 const int px = x + dx, py = y + dy;

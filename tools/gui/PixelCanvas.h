@@ -3,6 +3,9 @@
 // corners and 5 x 8 glyphs at any whole scale.
 #include <irrlicht.h>
 
+#include <utility>
+#include <vector>
+
 class PixelCanvas {
 public:
     PixelCanvas(irr::video::IVideoDriver* driver, irr::u32 width, irr::u32 height, irr::video::SColor background);
@@ -29,5 +32,7 @@ public:
     int height() const { return static_cast<int>(image->getDimension().Height); }
 
 private:
+    // Taken before drawing around them, so the new pixels do not spread further.
+    std::vector<std::pair<int, int>> pixelsOf(int x0, int y0, int x1, int y1, irr::video::SColor colour) const;
     irr::video::IImage* image;
 };
