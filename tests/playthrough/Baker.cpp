@@ -211,9 +211,8 @@ bool Baker::bakeTrayFromTable() {
 }
 
 bool Baker::putOnCounter() {
-    teleport(vector3df(812, 0, 590));
-    if (!walk(irr::KEY_DOWN, [](const vector3df& p) { return p.Z <= 572; }))
-        return fail("could not reach the counter");
+    if (!goBehindCounter())
+        return false;
     const size_t before = bakery().readyGoodsOnDisplay().size();
     hold(irr::KEY_KEY_C);
     return (!visual().getItemWorld()->isCarrying() && bakery().readyGoodsOnDisplay().size() > before) ||
@@ -223,9 +222,9 @@ bool Baker::putOnCounter() {
 bool Baker::readLetter(std::vector<std::string>& pages) {
     if (!waitFor([this] { return letterWaiting(); }, 40000))
         return fail("the postman brought no letter");
-    teleport(vector3df(812, 0, 590));
-    if (!walk(irr::KEY_DOWN, [](const vector3df& p) { return p.Z <= 574; }) ||
-        !walk(irr::KEY_RIGHT, [](const vector3df& p) { return p.X >= 828; }))
+    if (!goBehindCounter())
+        return false;
+    if (!walk(irr::KEY_RIGHT, [](const vector3df& p) { return p.X >= 828; }))
         return fail("could not reach the letter");
     reader.forgetPages();
     hold(irr::KEY_SPACE);
