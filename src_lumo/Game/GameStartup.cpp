@@ -87,6 +87,24 @@ void GameStartup::registerEvents(const std::shared_ptr<LumoGameLogic>& logic) {
         events.AddListener(visualListener, *type);
 }
 
+std::shared_ptr<LumoGameLogic> GameStartup::start(const GameSettings& settings, irr::video::E_DRIVER_TYPE driver) {
+    gGameData = new GameData();
+    gGameData->texts.loadGameTexts("lumodata/lang/en.txt");
+    gGameData->settings = settings;
+    if (!gDevice->init(static_cast<uint32_t>(settings.width), static_cast<uint32_t>(settings.height),
+                       settings.fullscreen, driver))
+        return nullptr;
+    setSoundVolume();
+    gDevice->hideConsoleLog = true;
+    gDevice->loadConsoleFont("TovarWorks/systemFont.bmp");
+    irr::IrrlichtDevice* window = gDevice->getIrrlichtDevice();
+    window->setResizable(true);
+    window->setWindowCaption(L"Kornelo Beta");
+    std::shared_ptr<LumoGameLogic> logic = build();
+    gDevice->setGameLogic(logic);
+    return logic;
+}
+
 std::shared_ptr<LumoGameLogic> GameStartup::build() {
     // Without the starting goods the dough menu would offer no bun and every tray would be unknown.
     gGameData->world.goods.fillStartingGoods();

@@ -1,17 +1,14 @@
 // Kornelo: builds the engine and the bakery in their fixed order, runs the main loop, tears down.
 #include "TovarWorks/TovarDevice.h"
-#include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/GameFolder.h"
 #include "src_lumo/Game/GameStartup.h"
 #include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Game/SettingsFile.h"
 
 #include <csignal>
-#include <irrlicht.h>
 #include <string>
 
 using TovarWorks::gDevice;
-using Lumo::gGameData;
 
 namespace {
 
@@ -28,29 +25,13 @@ int main() {
     std::string folderProblem;
     if (!Lumo::GameFolder::enter(Lumo::GameFolder::executableFolder(), folderProblem))
         gDevice->printError(L"Could not prepare the game's folder: %p", irr::core::stringw(folderProblem.c_str()));
-    const Lumo::GameSettings settings = Lumo::SettingsFile::read();
-
-    gGameData = new Lumo::GameData();
-    gGameData->texts.loadGameTexts("lumodata/lang/en.txt");
-    gGameData->settings = settings;
-
-    if (!gDevice->init(settings.width, settings.height, settings.fullscreen)) {
+    std::shared_ptr<Lumo::LumoGameLogic> logic = Lumo::GameStartup::start(Lumo::SettingsFile::read());
+    if (!logic) {
         delete gDevice;
         return 1;
     }
     std::signal(SIGTERM, requestQuit);
     std::signal(SIGINT, requestQuit);
-    Lumo::GameStartup::setSoundVolume();
-
-    irr::IrrlichtDevice* irrDevice = gDevice->getIrrlichtDevice();
-    gDevice->hideConsoleLog = true;
-    gDevice->loadConsoleFont("TovarWorks/systemFont.bmp");
-    irrDevice->setResizable(true);
-    gDevice->hideConsoleLog = true;
-    irrDevice->setWindowCaption(L"Kornelo Beta");
-
-    std::shared_ptr<Lumo::LumoGameLogic> logic = Lumo::GameStartup::build();
-    gDevice->setGameLogic(logic);
 
     gDevice->runMainLoop();
     // The scene goes with the device: the logic's own hold on it must go first.
