@@ -29,6 +29,7 @@
 #include "src_lumo/Visual/ShopScreens.h"
 
 #include <iostream>
+#include <optional>
 #include <string>
 
 namespace Lumo {
@@ -216,12 +217,9 @@ bool LumoGameLogic::HandleEvent(const TovarWorks::IEventData& event) {
         if (ShopScreens* screens = visual->getShopScreens())
             screens->openMerchantMenu();
     } else if (type == TovarWorks::RemoveCustomerEventType) {
-        std::vector<QueuedCustomer>& queue = visual->getCustomerQueue();
-        if (!queue.empty()) {
+        if (const std::optional<QueuedCustomer> leaving = visual->getCustomerQueue().removeFirst())
             gDevice->getProcessManager()->Attach(
-                std::make_shared<MoveCharacterPathProcess>("sh_2", "park", true, queue.front().character));
-            queue.erase(queue.begin());
-        }
+                std::make_shared<MoveCharacterPathProcess>("sh_2", "park", true, leaving->character));
     } else if (type == TovarWorks::SpawnLetterEventType) {
         if (ItemWorld* items = visual->getItemWorld())
             items->spawnLetter();

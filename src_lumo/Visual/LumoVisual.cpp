@@ -274,7 +274,7 @@ std::shared_ptr<CharNode> LumoVisual::spawnCustomer(const DailyCustomer& visit, 
     };
     std::shared_ptr<Customer> customer = gGameData->world.customers->spawn(visit, minuteOfDay, makeCharacter);
     if (character)
-        customers.push_back(QueuedCustomer{character, minuteOfDay, customer});
+        customers.add(QueuedCustomer{character, customer});
     return character;
 }
 
@@ -440,22 +440,13 @@ void LumoVisual::followHero(const vector3df& p) {
 }
 
 void LumoVisual::updateCustomers() {
-    for (size_t i = 0; i < customers.size(); ++i) {
-        customers[i].character->walkStep(vector3df(815, 0, 550.0f - 10.0f * static_cast<float>(i)));
-        customers[i].customer->updateSteps(gDevice->getFrameDelta());
+    float place = 0.0f;
+    for (QueuedCustomer& queued : customers) {
+        queued.character->walkStep(vector3df(815, 0, 550.0f - 10.0f * place++));
+        queued.customer->updateSteps(gDevice->getFrameDelta());
     }
-    if (customers.empty() || mode == MODE_SELLING)
-        return;
-    // Sent out once: a customer already on the way out (served, or out of patience a frame ago)
-    // must not take the next one in the queue with them.
-    Customer* first = customers.front().customer.get();
-    if (first && first->isLeaving())
-        return;
-    if (gGameData->world.minuteOfDay - customers.front().arrivalMinute > kPatienceMinutes) {
-        if (first)
-            first->markLeaving();
+    if (customers.firstRunsOutOfPatience(gGameData->world.minuteOfDay, mode == MODE_SELLING))
         gDevice->getEventManager()->QueueEvent(std::make_shared<RemoveCustomerEvent>());
-    }
 }
 
 void LumoVisual::drawModeScreen() {

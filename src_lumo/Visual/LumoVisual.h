@@ -3,6 +3,7 @@
 // and the barman, the customers' queue, the clock's tint and everything drawn over the scene.
 // The logic owns it, hands it the frame's input and calls render once per frame.
 #include "TovarWorks/GameVisual.h"
+#include "src_lumo/Customers/CustomerQueue.h"
 #include "src_lumo/Gui/Calendar.h"
 #include "src_lumo/Gui/HudElement.h"
 #include "src_lumo/Gui/InputRecord.h"
@@ -23,7 +24,6 @@
 namespace Lumo {
 
 class CharNode;
-class Customer;
 struct DailyCustomer;
 class IShopSequences;
 class ItemWorld;
@@ -54,12 +54,6 @@ enum ActionCode {
     ACTION_BAR = 7,
 };
 
-struct QueuedCustomer {
-    std::shared_ptr<CharNode> character;
-    int arrivalMinute;
-    std::shared_ptr<Customer> customer; // who it is and the steps of its little script
-};
-
 class LumoVisual : public TovarWorks::GameVisual {
 public:
     static const irr::core::vector3df kMerchantSpot;
@@ -69,7 +63,6 @@ public:
     static const irr::core::vector3df kCalendarSpot;
     static const irr::core::vector3df kBedSpot;
     static constexpr float kHeroWalkingSpeed = 0.5f; // units per 25 ms, as fast as the walking step
-    static constexpr int kPatienceMinutes = 30;
 
     LumoVisual();
     ~LumoVisual() override;
@@ -97,7 +90,7 @@ public:
     const std::map<std::string, std::shared_ptr<CharNode>>& getCharacters() const { return characters; }
     std::shared_ptr<CharNode> getHero() const { return hero; }
 
-    std::vector<QueuedCustomer>& getCustomerQueue() { return customers; }
+    CustomerQueue& getCustomerQueue() { return customers; }
     // Puts a due visitor on stage at the door and at the end of the queue.
     std::shared_ptr<CharNode> spawnCustomer(const DailyCustomer& visit, int minuteOfDay);
 
@@ -154,7 +147,7 @@ private:
     irr::scene::ICameraSceneNode* camera = nullptr;
     std::shared_ptr<CharNode> hero;
     std::map<std::string, std::shared_ptr<CharNode>> characters;
-    std::vector<QueuedCustomer> customers;
+    CustomerQueue customers;
     irr::scene::IMeshSceneNode* bakery = nullptr;
     WallFader wallFader;
     std::vector<irr::scene::IBillboardSceneNode*> decoration;

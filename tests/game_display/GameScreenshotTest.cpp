@@ -1,6 +1,7 @@
 // Pictures of the running game under OpenGL, compared with kept references: a new game's first
-// controllable frame, and the same bakery at night. Needs an X server (the suite runs under
-// xvfb-run); without one the cases are skipped.
+// controllable frame, and the same bakery at night; and a morning played at 60 frames a second,
+// where the first customer greets. Needs an X server (the suite runs under xvfb-run); without one
+// the cases are skipped.
 #include "GoldenImage.h"
 
 #include "TovarWorks/TovarDevice.h"
@@ -9,11 +10,16 @@
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Play/ScriptedPlay.h"
+#include "src_lumo/Customers/CustomerManager.h"
+#include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Sprites/CharacterNode.h"
+#include "src_lumo/Visual/LumoVisual.h"
 
 #include "TovarWorks/Events/EventManager.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -30,9 +36,11 @@ GoldenTolerance gameTolerance() {
 
 class GameScreenshot : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { start(16); }
+    void start(double frameMillis) {
         Lumo::ScriptedPlayOptions options;
         options.driver = irr::video::EDT_OPENGL;
+        options.frameMillis = frameMillis;
         play = std::make_unique<Lumo::ScriptedPlay>(options);
         if (!play->isReady())
             GTEST_SKIP() << "no OpenGL display";
@@ -63,4 +71,26 @@ TEST_F(GameScreenshot, TheBakeryAtNight) {
     play->runFrames(2);
     EXPECT_EQ(0xFF363256u, Lumo::gGameData->ambientColor);
     expectLike("bakery_at_night");
+}
+
+class SixtyFramesASecond : public GameScreenshot {
+protected:
+    void SetUp() override { start(1000.0 / 60.0); }
+};
+
+TEST_F(SixtyFramesASecond, TheFirstCustomerOfTheMorningGreetsTheBakerAtWork) {
+    Lumo::LumoVisual& visual = *play->getLogic().getVisual();
+    // At the work table, out of hearing: the greeting stays up over the customer's head.
+    visual.getHero()->getNode()->setPosition(irr::core::vector3df(792.5f, 0.f, 610.f));
+    const std::vector<Lumo::DailyCustomer>& visits = Lumo::gGameData->world.customers->schedule();
+    ASSERT_FALSE(visits.empty());
+    const int first = std::min_element(visits.begin(), visits.end(), [](const auto& a, const auto& b) {
+                          return a.minute < b.minute;
+                      })->minute;
+    TovarWorks::gDevice->getEventManager()->Trigger(Lumo::SetTimeEvent((first - 1) / 60, (first - 1) % 60));
+    ASSERT_TRUE(play->runUntil([&] { return !visual.getCustomerQueue().empty(); }, 120));
+    const std::shared_ptr<Lumo::CharNode> customer = visual.getCustomerQueue().front().character;
+    // Four seconds after coming in; ten are plenty.
+    EXPECT_TRUE(play->runUntil([&] { return customer->hasSpeechBubble(); }, 600))
+        << "no greeting at 60 frames a second: " << play->describeState();
 }
