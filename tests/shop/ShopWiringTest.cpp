@@ -5,6 +5,7 @@
 
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Events/OpenBarMenueEvent.h"
 #include "src_lumo/Events/OpenMerchantMenueEvent.h"
 #include "src_lumo/Customers/Townsfolk.h"
 #include "src_lumo/ShopView/WaitingIcon.h"
@@ -22,11 +23,6 @@ using irr::KEY_KEY_X;
 namespace {
 
 void triggerEvent(const TovarWorks::IEventData& event) { TovarWorks::gDevice->getEventManager()->Trigger(event); }
-
-class OpenBarMenueEvent : public TovarWorks::BaseEventData {
-public:
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::OpenBarMenueEventType; }
-};
 
 } // namespace
 
@@ -198,7 +194,7 @@ protected:
     }
 };
 
-TEST_F(CounterSales, NothingOnDisplayPlaysTheRefusalOncePerPressAndTheCustomerWaits) {
+TEST_F(CounterSales, NothingOnDisplayPlaysTheRefusalOnceForAHeldSpace) {
     customerArrives(0, world().minuteOfDay);
     play->press(KEY_SPACE);
     play->runFrames(10);
