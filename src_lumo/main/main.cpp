@@ -25,13 +25,14 @@ int main() {
     std::string folderProblem;
     if (!Lumo::GameFolder::enter(Lumo::GameFolder::executableFolder(), folderProblem))
         gDevice->printError(L"Could not prepare the game's folder: %p", irr::core::stringw(folderProblem.c_str()));
+    // From here on an end request waits for the loop, even one that comes while the game loads.
+    std::signal(SIGTERM, requestQuit);
+    std::signal(SIGINT, requestQuit);
     std::shared_ptr<Lumo::LumoGameLogic> logic = Lumo::GameStartup::start(Lumo::SettingsFile::read());
     if (!logic) {
         delete gDevice;
         return 1;
     }
-    std::signal(SIGTERM, requestQuit);
-    std::signal(SIGINT, requestQuit);
 
     gDevice->runMainLoop();
     // The scene goes with the device: the logic's own hold on it must go first.
