@@ -10,8 +10,6 @@ class LumoGameLogic;
 
 class GameStartup {
 public:
-    static const char* const kDefinitionFiles[16];
-
     // Needs the initialised device and GameData with its settings. The sound volume is set apart,
     // right after the device is up.
     static std::shared_ptr<LumoGameLogic> build();
