@@ -19,12 +19,13 @@ struct SystemLook {
     irr::video::SColor brightest;
 };
 
-// Flour puffs out of the oven's mouth and settles; smoke leaves the mouth and rises slowly.
+// Flour puffs out of the oven's mouth into the room and settles, spread wide enough not to pile up
+// over the tray; smoke leaves the mouth and rises slowly.
 // The flour's near-black colours are added to the picture, so they only lighten it a little: a pale
 // haze through which the tray stays in sight. Smoke covers what is behind it, light smoke barely,
 // dark smoke more, and more of it the longer the goods burn.
 const SystemLook kLooks[3] = {
-    {"lumodata/2d/flour.png", vector3df(825.f, 20.f, 633.f), vector3df(0.f, 0.02f, -0.01f), vector3df(0.f, -0.02f, 0.f),
+    {"lumodata/2d/flour.png", vector3df(825.f, 20.f, 633.f), vector3df(0.f, 0.015f, -0.03f), vector3df(0.f, -0.015f, 0.f),
      true, irr::video::SColor(0xFF000000), irr::video::SColor(0xFF141414)},
     {"lumodata/2d/k_1.png", vector3df(825.f, 24.f, 634.f), vector3df(0.f, 0.015f, -0.005f), vector3df(0.f, 0.01f, 0.f),
      false, irr::video::SColor(0x40FFFFFF), irr::video::SColor(0x70FFFFFF)},
