@@ -11,7 +11,9 @@
 #include "TovarWorks/Shaders/ShaderManager.h"
 #include "TovarWorks/SoundSystem/SoundManager.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <cstdlib>
 #include <ctime>
 #include <cwchar>
@@ -235,17 +237,25 @@ bool TovarDevice::OnEvent(const irr::SEvent& event) {
     case irr::EET_KEY_INPUT_EVENT: {
         const irr::SEvent::SKeyInput& key = event.KeyInput;
         if (key.Key == irr::KEY_F1 && !key.PressedDown) {
-            if (console)
+            if (console) {
                 console->open = !console->open;
+                // The game must not go on walking or acting on keys held when the console opened.
+                if (console->open)
+                    std::fill(std::begin(keyDown), std::end(keyDown), false);
+            }
             return true;
         }
-        if (key.Key >= 0 && key.Key < 256)
-            keyDown[key.Key] = key.PressedDown;
+        const bool recorded = key.Key >= 0 && key.Key < 256;
         if (console && console->open) {
+            // Typing is for the console alone; only a release is noted, so no key stays down.
+            if (recorded && !key.PressedDown)
+                keyDown[key.Key] = false;
             bool handled = true;
             handleConsoleKey(key, handled);
             return handled;
         }
+        if (recorded)
+            keyDown[key.Key] = key.PressedDown;
         break;
     }
     default:

@@ -14,8 +14,6 @@ struct GameSettings;
 
 class GameStartup {
 public:
-    static const char* const kDefinitionFiles[16];
-
     // Needs the created device (gDevice) and the current folder at the game's data. Null when the
     // window could not be opened; gGameData exists either way.
     static std::shared_ptr<LumoGameLogic> start(const GameSettings& settings,

@@ -30,8 +30,8 @@ const std::wstring* VisualTextBox::currentPage() const {
 }
 
 int VisualTextBox::dropOffsetPixels(size_t index) const {
-    const float sinceAppeared = static_cast<float>(typingTime) - static_cast<float>(kMsPerCharacter * index);
-    const float settled = std::min(sinceAppeared / kDropMs, 1.0f);
+    const float sinceAppeared = static_cast<float>(typingTime) - static_cast<float>(pace.msPerCharacter * index);
+    const float settled = std::min(sinceAppeared / static_cast<float>(pace.dropMs), 1.0f);
     return static_cast<int>(-16.0f * std::sin(2.0f * (1.0f - settled)));
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A box of words typed in letter by letter, page after page. Time moves only in update, so a box
-// can be drawn any number of times a frame. The game has always typed one character every 15 ms
-// with a 50 ms drop per letter and a 150 ms blink step; those observed speeds are kept here.
+// can be drawn any number of times a frame. Dialogue boxes have always typed one character every
+// 15 ms with a 50 ms drop per letter and a 150 ms blink step; those observed speeds are their pace.
+// Speech bubbles were only ever drawn once a frame and keep the slower pace of 30 ms and 100 ms.
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/GuiElement.h"
 
@@ -13,10 +14,17 @@
 
 namespace Lumo {
 
+struct TypingPace {
+    uint32_t msPerCharacter;
+    uint32_t dropMs; // how long a new letter takes to fall into place
+};
+
 class VisualTextBox : public GuiElement {
 public:
-    static constexpr uint32_t kMsPerCharacter = 15;
-    static constexpr uint32_t kDropMs = 50;
+    static constexpr TypingPace kDialoguePace{15, 50};
+    static constexpr TypingPace kBubblePace{30, 100};
+
+    explicit VisualTextBox(TypingPace pace = kDialoguePace) : pace(pace) {}
 
     virtual bool isInRange(const irr::core::vector3df& heroPosition) const;
     virtual void nextPage();
@@ -28,7 +36,7 @@ public:
     const std::wstring* currentPage() const;
     bool isLastPage() const { return pageIndex + 1 >= static_cast<int32_t>(pages.size()); }
     // Characters of the current page that have appeared so far (may exceed the page length).
-    size_t visibleCount() const { return typingTime / kMsPerCharacter; }
+    size_t visibleCount() const { return typingTime / pace.msPerCharacter; }
     void finish() { finished = true; }
 
     bool isShown() const { return shown; }
@@ -50,6 +58,9 @@ protected:
     bool pageComplete = false;
     bool finished = false;
     uint32_t typingTime = 0;
+
+private:
+    TypingPace pace;
 };
 
 } // namespace Lumo

@@ -4,7 +4,7 @@
 
 namespace Lumo {
 
-const irr::core::vector3df ShopItemWorld::kLetterSpot(835.f, 10.f, 565.f);
+const irr::core::vector3df ShopItemWorld::kLetterSpot(842.f, 0.5f, 551.f);
 
 bool ShopItemWorld::tableHoldsDough() const
 {

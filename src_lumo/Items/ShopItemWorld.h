@@ -9,8 +9,8 @@ namespace Lumo {
 
 class ShopItemWorld : public ItemWorld {
 public:
-    // The postman leaves the letter on the counter, between the display spots, where the baker
-    // reaches it from behind the counter without it taking a place for goods.
+    // The postman leaves the letter at the foot of the counter, on the customers' side and clear of
+    // the queue: a place of its own, where no tray can be put over it.
     static const irr::core::vector3df kLetterSpot;
 
     ShopItemWorld(irr::scene::ISceneManager* manager, const FileLoader& sprites) : items(manager, sprites) {}

@@ -36,7 +36,9 @@ public:
     void advanceAnimation(double elapsedMs);
     void easeRotation(float elapsedMs);
 
-    const SpriteDefinition& getDefinition() const { return definition; }
+    const SpriteDefinition& getDefinition() const { return *definition; }
+    // Dresses the node in another definition: the same frame and animation by name, if it has them.
+    void setDefinition(const SpriteDefinition& newDefinition);
     const VisualCharacterFrame* getCurrentFrame() const { return currentFrame; }
     const SpriteAnimation* getCurrentAnimation() const { return currentAnimation; }
     irr::video::SMaterial& getEdgeMaterial() { return edgeMaterial; }
@@ -44,7 +46,7 @@ public:
 private:
     void showFrame(const VisualCharacterFrame* frame);
 
-    const SpriteDefinition& definition;
+    const SpriteDefinition* definition;
     const VisualCharacterFrame* currentFrame = nullptr;
     const SpriteAnimation* currentAnimation = nullptr;
     int frameIndex = 0;

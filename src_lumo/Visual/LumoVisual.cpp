@@ -244,6 +244,7 @@ void LumoVisual::onResize() {
     const irr::core::recti& area = view.viewport;
     if (area.getHeight() > 0)
         camera->setAspectRatio(static_cast<float>(area.getWidth()) / static_cast<float>(area.getHeight()));
+    editor->setViewport(area);
     std::cout << "interface scale " << view.scaleX << " x " << view.scaleY << std::endl;
 }
 
@@ -293,18 +294,11 @@ bool LumoVisual::HandleEvent(const TovarWorks::IEventData& event) {
         setCharacter(add.id, character);
     } else if (type == TovarWorks::ChangeVisualNodeEventType) {
         const auto& change = static_cast<const ChangeVisualNodeEvent&>(event);
-        const std::shared_ptr<CharNode> old = findCharacter(change.id);
-        if (!old)
-            return true;
-        // A sprite node keeps its definition for life: the character gets a new node in its place.
-        std::shared_ptr<CharNode> changed =
-            CharNode::putOnStage(scene, gGameData->spriteDefinitions, change.definition);
-        if (!changed)
-            return true;
-        changed->getNode()->setPosition(old->getNode()->getPosition());
-        changed->setFacing(old->getFacing());
-        changed->walkStep(old->getNode()->getPosition());
-        setCharacter(change.id, changed);
+        const std::shared_ptr<CharNode> character = findCharacter(change.id);
+        const SpriteDefinition* definition = gGameData->spriteDefinitions.getDefinition(change.definition);
+        // The same node changes clothes, so a walk in progress keeps driving the one on stage.
+        if (character && definition)
+            character->getNode()->setDefinition(*definition);
     } else if (type == TovarWorks::ChangeFaceDirEventType) {
         const auto& face = static_cast<const ChangeFaceDirEvent&>(event);
         if (const std::shared_ptr<CharNode> character = findCharacter(face.id)) {

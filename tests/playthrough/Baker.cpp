@@ -229,10 +229,7 @@ bool Baker::putOnCounter() {
 bool Baker::readLetter(std::vector<std::string>& pages) {
     if (!waitFor([this] { return letterWaiting(); }, kLongWaitMillis))
         return fail("the postman brought no letter");
-    if (!goBehindCounter())
-        return false;
-    if (!walk(irr::KEY_RIGHT, [](const vector3df& p) { return p.X >= 828; }))
-        return fail("could not reach the letter");
+    teleport(ShopItemWorld::kLetterSpot + vector3df(0, 0, -8));
     reader.forgetPages();
     hold(irr::KEY_SPACE);
     if (letterWaiting())
