@@ -104,9 +104,10 @@ std::string underOneRoot(const std::string& text)
 // balance (so a lone '<' in one runs it off the end) and a processing instruction at its first '>'.
 // A document type cannot stand under the root expat is given, so none gets through.
 struct Walk {
-    explicit Walk(XML_Parser parser) : parser(parser) {}
+    Walk(XML_Parser parser, XmlElementRule* rule) : parser(parser), rule(rule) {}
 
     XML_Parser parser;
+    XmlElementRule* rule;
     int depth = 0;
     std::string refusal;
 
@@ -118,11 +119,16 @@ struct Walk {
     }
 };
 
-void XMLCALL startElement(void* user, const XML_Char*, const XML_Char**)
+void XMLCALL startElement(void* user, const XML_Char* name, const XML_Char** attributes)
 {
     Walk& walk = *static_cast<Walk*>(user);
     if (++walk.depth > XmlFileCheck::kMaxDepth + 1) // under the root of its own
         walk.refuse("nested too deeply");
+    if (walk.rule && walk.depth > 1) {
+        const std::string refusal = walk.rule->element(name, attributes);
+        if (!refusal.empty())
+            walk.refuse(refusal.c_str());
+    }
 }
 
 void XMLCALL endElement(void* user, const XML_Char*) { --static_cast<Walk*>(user)->depth; }
@@ -139,10 +145,10 @@ void XMLCALL processingInstruction(void* user, const XML_Char*, const XML_Char* 
         static_cast<Walk*>(user)->refuse("'>' in a processing instruction");
 }
 
-std::string parse(const std::string& text)
+std::string parse(const std::string& text, XmlElementRule* rule)
 {
     // Whatever the declaration says, the text is UTF-8 by now.
-    Walk walk(XML_ParserCreate("UTF-8"));
+    Walk walk(XML_ParserCreate("UTF-8"), rule);
     if (!walk.parser)
         return "out of memory";
     XML_SetUserData(walk.parser, &walk);
@@ -162,13 +168,13 @@ std::string parse(const std::string& text)
 
 } // namespace
 
-std::string XmlFileCheck::problem(const unsigned char* data, std::size_t size)
+std::string XmlFileCheck::problem(const unsigned char* data, std::size_t size, XmlElementRule* rule)
 {
     if (size > kMaxBytes)
         return "larger than " + std::to_string(kMaxBytes >> 20) + " MB";
     std::string problem;
     const std::string text = Utf8Text(data, size).decode(problem);
-    return problem.empty() ? parse(underOneRoot(text)) : problem;
+    return problem.empty() ? parse(underOneRoot(text), rule) : problem;
 }
 
 } // namespace Lumo

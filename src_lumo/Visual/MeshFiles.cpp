@@ -5,6 +5,7 @@
 #include "src_lumo/Visual/Mesh3dsCheck.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -23,6 +24,50 @@ void report(const char* file, const irr::core::stringw& format) {
     if (TovarWorks::gDevice)
         TovarWorks::gDevice->printError(format, irr::core::stringw(file));
 }
+
+// Irrlicht's .irrmesh reader makes a buffer's vertex store on its <vertices> element, of a type it
+// knows, and reads <indices> into it without a look; it reserves room for both counts as given.
+class IrrMeshElements : public XmlElementRule {
+public:
+    std::string element(const char* name, const char** attributes) override {
+        if (std::strcmp(name, "buffer") == 0)
+            vertexStore = false;
+        if (std::strcmp(name, "vertices") == 0) {
+            const char* type = attribute(attributes, "type");
+            if (!type || (std::strcmp(type, "standard") && std::strcmp(type, "2tcoords") && std::strcmp(type, "tangents")))
+                return "unknown vertex type";
+            vertexStore = true;
+            return count(attributes, "vertexCount", kMaxVertices) ? "" : "vertex count out of range";
+        }
+        if (std::strcmp(name, "indices") == 0) {
+            if (!vertexStore)
+                return "indices before the vertices";
+            return count(attributes, "indexCount", kMaxIndices) ? "" : "index count out of range";
+        }
+        return {};
+    }
+
+private:
+    static constexpr unsigned long kMaxVertices = 65536;
+    static constexpr unsigned long kMaxIndices = 3 * 65536;
+
+    static const char* attribute(const char** attributes, const char* name) {
+        for (; *attributes; attributes += 2)
+            if (std::strcmp(*attributes, name) == 0)
+                return attributes[1];
+        return nullptr;
+    }
+
+    // Plain digits only: Irrlicht reads the number as a float, so "1e9" would mean a billion.
+    static bool count(const char** attributes, const char* name, unsigned long most) {
+        const char* text = attribute(attributes, name);
+        if (!text || !*text || std::strlen(text) > 7 || std::strspn(text, "0123456789") != std::strlen(text))
+            return false;
+        return std::strtoul(text, nullptr, 10) <= most;
+    }
+
+    bool vertexStore = false;
+};
 
 template <typename Index>
 bool indicesBelow(const void* indices, irr::u32 count, irr::u32 vertices) {
@@ -54,8 +99,9 @@ std::string MeshFiles::problem(irr::io::IReadFile& file) {
     file.seek(0);
     if (!read)
         return "unreadable";
+    IrrMeshElements elements;
     return threeDs ? Mesh3dsCheck::problem(content.data(), content.size())
-                   : XmlFileCheck::problem(content.data(), content.size());
+                   : XmlFileCheck::problem(content.data(), content.size(), &elements);
 }
 
 irr::scene::IAnimatedMesh* MeshFiles::load(irr::scene::ISceneManager* scene, const char* file) {

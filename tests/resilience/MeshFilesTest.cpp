@@ -52,12 +52,15 @@ std::string utf32(const std::string& text) {
     return bytes;
 }
 
-std::string irrmesh(int highestIndex) {
+std::string irrmesh(int highestIndex, const std::string& vertexAttributes = "type=\"standard\" vertexCount=\"3\"",
+                    const std::string& indexCount = "3") {
+    const std::string vertices = "<vertices " + vertexAttributes + ">\n0 0 0 0 0 1 ffffffff 0 0\n"
+                                 "1 0 0 0 0 1 ffffffff 1 0\n0 1 0 0 0 1 ffffffff 0 1\n</vertices>";
+    const std::string indices = "<indices indexCount=\"" + indexCount + "\">0 1 " + std::to_string(highestIndex) +
+                                "</indices>";
     return utf32("<?xml version=\"1.0\"?>\n<mesh xmlns=\"http://irrlicht.sourceforge.net/IRRMESH_09_2007\" "
-                 "version=\"1.0\"><buffer><material><enum name=\"Type\" value=\"solid\" /></material>"
-                 "<vertices type=\"standard\" vertexCount=\"3\">\n"
-                 "0 0 0 0 0 1 ffffffff 0 0\n1 0 0 0 0 1 ffffffff 1 0\n0 1 0 0 0 1 ffffffff 0 1\n</vertices>"
-                 "<indices indexCount=\"3\">0 1 " + std::to_string(highestIndex) + "</indices></buffer></mesh>");
+                 "version=\"1.0\"><buffer><material><enum name=\"Type\" value=\"solid\" /></material>" +
+                 vertices + indices + "</buffer></mesh>");
 }
 
 } // namespace
@@ -139,6 +142,18 @@ TEST_F(MeshFilesTest, AnXmlMeshMustPassTheXmlCheck) {
     EXPECT_NE(problem(mesh.substr(0, mesh.size() - 8), "mesh.irrmesh"), "") << "cut inside the closing tag";
     EXPECT_NE(problem(mesh.substr(0, 4 * 30), "mesh.irrmesh"), "") << "cut inside the attribute's quotes";
     EXPECT_EQ(problem(mesh.substr(0, mesh.size() - 8), "mesh.obj"), "") << "not ours to check";
+    // What Irrlicht's reader trusts: a vertex store of a known type before the indices, counts it can hold.
+    const std::vector<std::pair<std::string, std::string>> untrusted = {
+        {irrmesh(2, "type=\"bent\" vertexCount=\"3\""), "unknown vertex type"},
+        {irrmesh(2, "vertexCount=\"3\""), "unknown vertex type"},
+        {irrmesh(2, "type=\"standard\" vertexCount=\"1e9\""), "vertex count out of range"},
+        {irrmesh(2, "type=\"standard\" vertexCount=\"-1\""), "vertex count out of range"},
+        {irrmesh(2, "type=\"standard\" vertexCount=\"3\"", "99999999"), "index count out of range"},
+        {utf32("<mesh><buffer><indices indexCount=\"3\">0 1 2</indices><vertices type=\"standard\" "
+               "vertexCount=\"3\"/></buffer></mesh>"), "indices before the vertices"},
+    };
+    for (const auto& [bytes, kind] : untrusted)
+        EXPECT_NE(problem(bytes, "mesh.irrmesh").find(kind), std::string::npos) << kind;
 }
 
 TEST_F(MeshFilesTest, ARefusedMeshIsReportedByNameAndNotLoaded) {
