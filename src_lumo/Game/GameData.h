@@ -20,6 +20,7 @@ struct GameSettings {
     int width = 1024;
     int height = 720;
     bool pixelPrecise = true;
+    bool hints = true; // the key hints at the bottom of the picture
 };
 
 struct GameData {

@@ -121,7 +121,9 @@ void LumoGameLogic::chooseMusic() {
 void LumoGameLogic::updateGame() {
     if (!menu->isOpen() && !musicChosen)
         chooseMusic();
-    if (logicActive && playerControl && !menu->isOpen())
+    const bool acting = logicActive && playerControl && !menu->isOpen();
+    visual->setAtTheKeys(acting);
+    if (acting)
         carryOut(visual->interact(input));
     visual->render();
     if (gameStarted)

@@ -48,6 +48,7 @@ GameSettings SettingsFile::read(const std::wstring& fileName) {
     readSide(ini, L"resx", settings.width);
     readSide(ini, L"resy", settings.height);
     readFlag(ini, L"pixelprec", settings.pixelPrecise);
+    readFlag(ini, L"hints", settings.hints);
     return settings;
 }
 
@@ -64,7 +65,9 @@ bool SettingsFile::save(const GameSettings& settings, const std::string& fileNam
                  << "fullscreen=" << flag(settings.fullscreen) << "\n"
                  << "resx=" << settings.width << "\n"
                  << "resy=" << settings.height << "\n"
-                 << "pixelprec=" << flag(settings.pixelPrecise) << "\n";
+                 << "pixelprec=" << flag(settings.pixelPrecise) << "\n"
+                 << "[interface]\n"
+                 << "hints=" << flag(settings.hints) << "\n";
             file.close();
         }
         if (!file || std::rename(temporary.c_str(), fileName.c_str()) != 0) {

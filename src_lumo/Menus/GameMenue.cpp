@@ -30,7 +30,6 @@ namespace {
 const irr::video::SColor kWhite(0xFFFFFFFF);
 const irr::video::SColor kGrey(0xFF646464);
 const wchar_t* const kEntryNames[GameMenue::ENTRY_COUNT] = {L"continue", L"new", L"options", L"end"};
-const wchar_t* const kOptionNames[GameMenue::OPTION_COUNT] = {L"music", L"sound", L"screen", L"size", L"render"};
 
 constexpr float kEntriesX = 272.0f, kEntriesY = 180.0f;
 constexpr float kOptionsX = 144.0f, kOptionValuesX = 256.0f, kOptionsY = 156.0f;
@@ -72,6 +71,35 @@ void stepSize(GameSettings& settings, int direction) {
         return;
     }
 }
+
+void stepMusic(GameSettings& settings, int direction) {
+    settings.musicVolume = std::clamp(settings.musicVolume + 10 * direction, 0, 100);
+    // Turning the music down is heard at once; up only from the next start.
+    if (direction < 0 && gDevice && gDevice->getSoundManager())
+        gDevice->getSoundManager()->setSoundVolume(settings.musicVolume / 100.0f);
+}
+
+// One row of the options screen: its name, its value as shown, and what left (-1) and right (+1)
+// do to the settings.
+struct OptionRow {
+    const wchar_t* name;
+    std::wstring (*value)(const GameSettings& settings);
+    void (*change)(GameSettings& settings, int direction);
+};
+
+const OptionRow kOptions[GameMenue::OPTION_COUNT] = {
+    {L"music", [](const GameSettings& s) { return std::to_wstring(s.musicVolume); }, stepMusic},
+    {L"sound", [](const GameSettings& s) { return std::to_wstring(s.soundVolume); },
+     [](GameSettings& s, int d) { s.soundVolume = std::clamp(s.soundVolume + 10 * d, 0, 100); }},
+    {L"screen", [](const GameSettings& s) -> std::wstring { return s.fullscreen ? L"fullscreen" : L"window"; },
+     [](GameSettings& s, int d) { s.fullscreen = d > 0; }},
+    {L"size", [](const GameSettings& s) { return std::to_wstring(s.width) + L"x" + std::to_wstring(s.height); },
+     stepSize},
+    {L"render", [](const GameSettings& s) -> std::wstring { return s.pixelPrecise ? L"pixel precise" : L"stretched"; },
+     [](GameSettings& s, int d) { s.pixelPrecise = d > 0; }},
+    {L"hints", [](const GameSettings& s) -> std::wstring { return s.hints ? L"on" : L"off"; },
+     [](GameSettings& s, int d) { s.hints = d > 0; }},
+};
 
 } // namespace
 
@@ -156,31 +184,8 @@ bool GameMenue::handleKey(const irr::SEvent& event) {
 }
 
 void GameMenue::changeOption(int direction) {
-    if (!gGameData)
-        return;
-    GameSettings& settings = gGameData->settings;
-    switch (optionSelection) {
-    case OPTION_MUSIC:
-        settings.musicVolume = std::clamp(settings.musicVolume + 10 * direction, 0, 100);
-        // Turning the music down is heard at once; up only from the next start.
-        if (direction < 0 && gDevice && gDevice->getSoundManager())
-            gDevice->getSoundManager()->setSoundVolume(settings.musicVolume / 100.0f);
-        break;
-    case OPTION_SOUND:
-        settings.soundVolume = std::clamp(settings.soundVolume + 10 * direction, 0, 100);
-        break;
-    case OPTION_SCREEN:
-        settings.fullscreen = direction > 0;
-        break;
-    case OPTION_SIZE:
-        stepSize(settings, direction);
-        break;
-    case OPTION_RENDER:
-        settings.pixelPrecise = direction > 0;
-        break;
-    default:
-        break;
-    }
+    if (gGameData)
+        kOptions[optionSelection].change(gGameData->settings, direction);
 }
 
 void GameMenue::choose(int entry) {
@@ -264,21 +269,13 @@ void GameMenue::spawnGood() {
 }
 
 std::wstring GameMenue::optionLabel(int option) {
-    return option >= 0 && option < OPTION_COUNT ? kOptionNames[option] : L"";
+    return option >= 0 && option < OPTION_COUNT ? kOptions[option].name : L"";
 }
 
 std::wstring GameMenue::optionValue(int option) {
-    if (!gGameData)
+    if (!gGameData || option < 0 || option >= OPTION_COUNT)
         return L"";
-    const GameSettings& settings = gGameData->settings;
-    switch (option) {
-    case OPTION_MUSIC: return std::to_wstring(settings.musicVolume);
-    case OPTION_SOUND: return std::to_wstring(settings.soundVolume);
-    case OPTION_SCREEN: return settings.fullscreen ? L"fullscreen" : L"window";
-    case OPTION_SIZE: return std::to_wstring(settings.width) + L"x" + std::to_wstring(settings.height);
-    case OPTION_RENDER: return settings.pixelPrecise ? L"pixel precise" : L"stretched";
-    default: return L"";
-    }
+    return kOptions[option].value(gGameData->settings);
 }
 
 void GameMenue::draw() {

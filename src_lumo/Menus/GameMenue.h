@@ -20,7 +20,16 @@ using FallingGoodFactory =
 class GameMenue : public GuiElement {
 public:
     enum Entry { ENTRY_CONTINUE, ENTRY_NEW, ENTRY_OPTIONS, ENTRY_END, ENTRY_COUNT };
-    enum Option { OPTION_MUSIC, OPTION_SOUND, OPTION_SCREEN, OPTION_SIZE, OPTION_RENDER, OPTION_COUNT };
+    // In the order of the options screen; each has its row in the options table of GameMenue.cpp.
+    enum Option {
+        OPTION_MUSIC,
+        OPTION_SOUND,
+        OPTION_SCREEN,
+        OPTION_SIZE,
+        OPTION_RENDER,
+        OPTION_HINTS,
+        OPTION_COUNT
+    };
     static constexpr int kFadeMillis = 500;
     static constexpr uint32_t kSpawnMillis = 200;
     static constexpr int kMusicChannel = 1;

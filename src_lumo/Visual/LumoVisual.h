@@ -12,6 +12,7 @@
 #include "src_lumo/Game/WorldStatus.h"
 #include "src_lumo/Visual/WallFader.h"
 #include "src_lumo/World/CollisionGrid.h"
+#include "src_lumo/World/InteractionArea.h"
 
 #include <irrlicht.h>
 
@@ -62,6 +63,12 @@ public:
     static const irr::core::vector3df kWorkTable;
     static const irr::core::vector3df kCalendarSpot;
     static const irr::core::vector3df kBedSpot;
+    // Where SPACE works at the shelf, the table, the counter and the bed: the spots above and
+    // the floor in front of each.
+    static const InteractionArea kShelfArea;
+    static const InteractionArea kTableArea;
+    static const InteractionArea kCounterArea;
+    static const InteractionArea kBedArea;
     static constexpr float kHeroWalkingSpeed = 0.5f; // units per 25 ms, as fast as the walking step
 
     LumoVisual();
@@ -82,8 +89,15 @@ public:
     bool confirmText() { return textBoxes.confirm(); }
     // SPACE in walking mode at the calendar or the bed.
     void bedAndCalendarCheck();
+    // Customers wait at the counter or are yet to come before the clock stops.
+    bool customersStillDue() const;
     // Going to bed: customers, the day's items and the letter leave the scene.
     void clearDay();
+    // The game text ids of what SPACE, C and X would do now, for the hint line; empty while
+    // none of them does anything or the player is not at the keys.
+    std::vector<std::string> keyHints() const;
+    // Whether the player has the keys this frame (no story scene, no menu): hints only then.
+    void setAtTheKeys(bool acting) { atTheKeys = acting; }
 
     std::shared_ptr<CharNode> findCharacter(const std::string& id) const;
     void setCharacter(const std::string& id, const std::shared_ptr<CharNode>& character);
@@ -139,7 +153,15 @@ private:
     void drawModeScreen();
     void drawScreenFade();
     void walkHero(const InputRecord& input);
+    // What SPACE does in walking mode, without doing it: the codes of the interaction step, then
+    // the calendar, the bed and the talks.
     int actionAt(const irr::core::vector3df& heroPosition) const;
+    bool servesFrom(const irr::core::vector3df& heroPosition) const;
+    bool atCalendar(const irr::core::vector3df& heroPosition) const;
+    bool atBed(const irr::core::vector3df& heroPosition) const;
+    int talkAt(const irr::core::vector3df& heroPosition) const;
+    const char* spaceHint(const irr::core::vector3df& heroPosition) const;
+    void drawHints() const;
     bool carrying() const;
 
     irr::scene::ISceneManager* scene;
@@ -170,6 +192,7 @@ private:
     std::optional<uint32_t> lastActionTime;
     // Actions answer a new press of SPACE: a held key must not ask the same customer again and again.
     bool spaceHeld = false;
+    bool atTheKeys = false;
 };
 
 } // namespace Lumo

@@ -78,11 +78,12 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     written.width = 1920;
     written.height = 1080;
     written.pixelPrecise = false;
+    written.hints = false;
     const std::string path = dir.file("settings.ini");
     ASSERT_TRUE(SettingsFile::save(written, path));
     EXPECT_EQ(readWholeFile(path),
               "[key-bindings]\n[sound]\nmusic=30\nsound=0\n[graphics]\nfullscreen=true\nresx=1920\nresy=1080\n"
-              "pixelprec=false\n");
+              "pixelprec=false\n[interface]\nhints=false\n");
     const GameSettings read = SettingsFile::read(wide(path));
     EXPECT_EQ(read.musicVolume, 30);
     EXPECT_EQ(read.soundVolume, 0);
@@ -90,6 +91,7 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     EXPECT_EQ(read.width, 1920);
     EXPECT_EQ(read.height, 1080);
     EXPECT_FALSE(read.pixelPrecise);
+    EXPECT_FALSE(read.hints);
 }
 
 TEST_F(SettingsFileTest, MissingFileGivesDefaultsAfterTwoMessages) {
@@ -130,6 +132,7 @@ TEST_F(SettingsFileTest, HandReorderedFileReadsTheSameAndIsRewrittenCanonically)
     EXPECT_EQ(read.width, 640);
     EXPECT_EQ(read.height, 360);
     EXPECT_TRUE(read.fullscreen);
+    EXPECT_TRUE(read.hints) << "a file from before the hints could be switched off shows them";
     ASSERT_TRUE(SettingsFile::save(read, path));
     EXPECT_EQ(readWholeFile(path).substr(0, 22), "[key-bindings]\n[sound]");
 }

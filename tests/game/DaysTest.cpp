@@ -62,9 +62,11 @@ TEST_F(Days, TheMerchantsDiscoveryOpensTheBoxSaleNextMorning) {
 
 TEST_F(Days, GoingToBedShowsTheComingDayAndWakesAtSix) {
     startNewGame();
+    EXPECT_EQ(L"day 1/13", visual().getHud().dayLine());
     trigger(Lumo::SetTimeEvent(22, 0));
     recorder->clear();
     sleep();
+    EXPECT_EQ(L"day 2/13", visual().getHud().dayLine());
     ASSERT_EQ(1u, recorder->count(TovarWorks::ShowOverlayTextEventType));
     for (const HeardEvent& event : recorder->heard)
         if (event.type == TovarWorks::ShowOverlayTextEventType.getHash())

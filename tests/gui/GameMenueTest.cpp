@@ -131,7 +131,7 @@ protected:
         ASSERT_TRUE(menu->isOptionsOpen());
     }
     void selectOption(int option) {
-        press(irr::KEY_UP, 5);
+        press(irr::KEY_UP, GameMenue::OPTION_COUNT);
         press(irr::KEY_DOWN, option);
     }
     GameSettings& settings() { return gGameData->settings; }
@@ -168,7 +168,7 @@ TEST_F(OptionsTest, VolumesMoveInTensWithinZeroToHundred) {
     EXPECT_EQ(settings().musicVolume, 0);
 }
 
-TEST_F(OptionsTest, ScreenAndRenderSwitchWithLeftAndRight) {
+TEST_F(OptionsTest, ScreenRenderAndHintsSwitchWithLeftAndRight) {
     selectOption(GameMenue::OPTION_SCREEN);
     press(irr::KEY_RIGHT);
     EXPECT_TRUE(settings().fullscreen);
@@ -179,8 +179,13 @@ TEST_F(OptionsTest, ScreenAndRenderSwitchWithLeftAndRight) {
     press(irr::KEY_LEFT);
     EXPECT_FALSE(settings().pixelPrecise);
     EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_RENDER), L"stretched");
+    selectOption(GameMenue::OPTION_HINTS);
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_HINTS), L"on");
+    press(irr::KEY_LEFT);
+    EXPECT_FALSE(settings().hints);
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_HINTS), L"off");
     press(irr::KEY_DOWN, 3);
-    EXPECT_EQ(menu->getOptionSelection(), GameMenue::OPTION_RENDER);
+    EXPECT_EQ(menu->getOptionSelection(), GameMenue::OPTION_COUNT - 1);
 }
 
 TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
@@ -190,7 +195,7 @@ TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
     ASSERT_TRUE(std::filesystem::exists(settingsFile));
     EXPECT_EQ(readWholeFile(settingsFile),
               "[key-bindings]\n[sound]\nmusic=100\nsound=100\n[graphics]\nfullscreen=false\nresx=1024\n"
-              "resy=720\npixelprec=true\n");
+              "resy=720\npixelprec=true\n[interface]\nhints=true\n");
 
     std::filesystem::remove(settingsFile);
     press(irr::KEY_SPACE); // "options" again

@@ -66,3 +66,40 @@ TEST_F(Walking, EdgesOfTheGridBlock) {
     EXPECT_LE(position.X, 1195.0f);
     EXPECT_LE(position.Z, 999.0f);
 }
+
+TEST_F(Walking, PushedIntoTheEdgeOfAnOpeningSheIsNudgedThroughIt) {
+    for (int c = 0; c < CollisionGrid::kColumns; ++c)
+        if (c < 20 || c >= 24)
+            grid.setCell(c, 40, 1); // a wall at z [200, 205) with an opening at x [100, 120)
+    // The frame covers three units of her left side: she slides right, then walks on.
+    vector3df position(101, 0, 195);
+    for (int frame = 0; frame < 40; ++frame) {
+        position = walker.step(position, 0, 1, 25, kSpeed);
+        ASSERT_FALSE(walker.blocks(position.X, position.Z)) << "frame " << frame;
+    }
+    EXPECT_GT(position.Z, 206.0f);
+    EXPECT_GE(position.X, 104.0f);
+
+    // Six units into the frame is more than a nudge: she stays before the wall.
+    position = vector3df(98, 0, 195);
+    for (int frame = 0; frame < 40; ++frame)
+        position = walker.step(position, 0, 1, 25, kSpeed);
+    EXPECT_LT(position.Z, 200.0f);
+    EXPECT_FLOAT_EQ(98.0f, position.X);
+}
+
+TEST_F(Walking, APostDeadAheadOrTwoArrowsHeldGetNoNudge) {
+    grid.setCell(20, 40, 1); // a post at x [100, 105), z [200, 205)
+    vector3df position(102, 0, 195);
+    for (int frame = 0; frame < 40; ++frame)
+        position = walker.step(position, 0, 1, 25, kSpeed);
+    EXPECT_FLOAT_EQ(102.0f, position.X);
+    EXPECT_LT(position.Z, 200.0f);
+
+    for (int c = 0; c < CollisionGrid::kColumns; ++c)
+        if (c < 20 || c >= 24)
+            grid.setCell(c, 50, 1); // a wall at z [250, 255), opening at x [100, 120)
+    const vector3df moved = walker.step({121, 0, 249}, -1, 1, 25, kSpeed);
+    EXPECT_FLOAT_EQ(120.0f, moved.X);
+    EXPECT_FLOAT_EQ(249.0f, moved.Z);
+}
