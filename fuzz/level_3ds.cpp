@@ -2,6 +2,6 @@
 #include "FuzzedMesh.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedMesh::load("runtime/lumodata/3d/fuzzed.3ds", data, size);
+    FuzzedMesh::load("runtime/lumodata/fuzzed.3ds", data, size);
     return 0;
 }

@@ -2,6 +2,6 @@
 #include "FuzzedMesh.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedMesh::load("runtime/lumodata/3d/im/fuzzed.irrmesh", data, size);
+    FuzzedMesh::load("runtime/lumodata/fuzzed.irrmesh", data, size);
     return 0;
 }

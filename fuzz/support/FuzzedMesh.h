@@ -7,8 +7,10 @@
 
 namespace FuzzedMesh {
 
-// `name` is the file's place in the runtime mirror; next to the shipped meshes, their texture
-// names find the shipped pictures.
+// `name` is the file's place in the runtime mirror. It must lie in one of the mirror's own folders
+// (lumodata/ itself), not in a linked one (lumodata/3d/), or the input would land in the build. The
+// textures an .irrmesh names by their path from the runtime folder are found from there; a 3DS
+// file's, named alone, are not.
 void load(const std::string& name, const uint8_t* data, size_t size);
 
 } // namespace FuzzedMesh
