@@ -11,7 +11,10 @@ namespace Lumo {
 
 class WalkingCollision {
 public:
-    static constexpr uint32_t kLongestMovingFrameMs = 50;
+    // A slow frame is walked in steps of at most this length, so that no step jumps a wall; a
+    // hitch walks no further than the longest walked frame.
+    static constexpr uint32_t kLongestStepMs = 50;
+    static constexpr uint32_t kLongestWalkedFrameMs = 1000;
 
     explicit WalkingCollision(const CollisionGrid& grid) : grid(grid) {}
 
@@ -23,6 +26,8 @@ public:
     bool blocks(float x, float z) const;
 
 private:
+    irr::core::vector3df stepOnce(const irr::core::vector3df& position, int moveX, int moveY, float distance) const;
+
     const CollisionGrid& grid;
 };
 
