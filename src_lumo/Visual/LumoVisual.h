@@ -91,6 +91,8 @@ public:
     void bedAndCalendarCheck();
     // Going to bed: customers, the day's items and the letter leave the scene.
     void clearDay();
+    // After an ending: the bakery as a new program shows it, with nothing bought or baked.
+    void startOver();
 
     std::shared_ptr<CharNode> findCharacter(const std::string& id) const;
     void setCharacter(const std::string& id, const std::shared_ptr<CharNode>& character);

@@ -7,6 +7,7 @@
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Events/OpenMerchantMenueEvent.h"
 #include "src_lumo/Customers/Townsfolk.h"
+#include "src_lumo/Menus/GameMenue.h"
 #include "src_lumo/ShopView/WaitingIcon.h"
 
 #include <algorithm>
@@ -358,4 +359,44 @@ TEST_F(MerchantAndBar, ClosingTheMerchantWithSpaceStartsNoNewTalkAtHisStall) {
     EXPECT_EQ(500, world().money);
     EXPECT_TRUE(actions->hashes.empty());
     EXPECT_TRUE(sequences->played.empty());
+}
+
+class PauseMenu : public ShopPlayFixture {
+protected:
+    // Escape, then "continue" chosen with SPACE held down for a few frames, as players do.
+    void pauseAndContinue() {
+        hold(irr::KEY_ESCAPE);
+        ASSERT_TRUE(play->getLogic().getMenu().isOpen());
+        hold(KEY_UP); // "continue" is the top entry
+        hold(KEY_SPACE);
+        ASSERT_FALSE(play->getLogic().getMenu().isOpen());
+        play->runFrames(2);
+    }
+};
+
+TEST_F(PauseMenu, TheSpaceOfContinueOpensNeitherTheStoreroomNorTheRecipeBook) {
+    placeHero(kAtShelf, FACE_UP);
+    ASSERT_NO_FATAL_FAILURE(pauseAndContinue());
+    EXPECT_EQ(MODE_WALKING, mode()) << "the storeroom menu opened";
+
+    placeHero(kAtTable, FACE_UP);
+    hold(KEY_SPACE);
+    ASSERT_EQ(MODE_DOUGH_MENU, mode());
+    ASSERT_NO_FATAL_FAILURE(pauseAndContinue());
+    EXPECT_FALSE(screens().getDoughMenu().bookOpen());
+    hold(KEY_SPACE);
+    EXPECT_TRUE(screens().getDoughMenu().bookOpen()) << "the next SPACE is the game's again";
+}
+
+TEST_F(PauseMenu, TheSpaceOfContinueSellsNothing) {
+    placeHero(kAtCounter, FACE_DOWN);
+    trayOnCounter(kBun, 1, 30);
+    customerArrives(0, world().minuteOfDay);
+    hold(KEY_SPACE);
+    ASSERT_EQ(MODE_SELLING, mode());
+    const int money = world().money;
+    ASSERT_NO_FATAL_FAILURE(pauseAndContinue());
+    EXPECT_EQ(MODE_SELLING, mode());
+    EXPECT_EQ(money, world().money);
+    EXPECT_EQ(1u, visual().getCustomerQueue().size());
 }
