@@ -386,10 +386,14 @@ void TovarDevice::registerConsoleCommand(const stringw& name, const stringw& hel
     gameCommands[name] = ConsoleCommand{helpLine, std::move(handler)};
 }
 
-void TovarDevice::runMainLoop() {
+void TovarDevice::restartFrameClock() {
     previousTime = getTime();
-    screenSize = driver->getScreenSize();
     frameDelta = 0;
+}
+
+void TovarDevice::runMainLoop() {
+    restartFrameClock();
+    screenSize = driver->getScreenSize();
     while (!quit && irrDevice->run())
         runFrame();
 }

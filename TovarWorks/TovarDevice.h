@@ -58,6 +58,8 @@ public:
     void runMainLoop();
     // One pass of the main loop; runMainLoop repeats it. Drivers of scripted play call it directly.
     void runFrame();
+    // The next frame lasts from now; for a driver that has just set the timer.
+    void restartFrameClock();
     void executeConsoleLine(const irr::core::stringw& line);
 
     // A game's own console command after the "tovar " prefix: its name, one help line (shown by

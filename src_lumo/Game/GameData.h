@@ -45,6 +45,9 @@ struct GameData {
     irr::core::vector3df heroPosition;
     // Goods whose discovery remark has played, by good kind.
     std::array<bool, 16> discovered{};
+
+    // After an ending: the world and the discoveries as a new program has them.
+    void startOver();
 };
 
 extern GameData* gGameData;

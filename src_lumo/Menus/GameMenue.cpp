@@ -133,10 +133,18 @@ void GameMenue::refreshColours() {
 
 void GameMenue::openMenu() {
     refreshColours();
+    selection = continueDisabled ? ENTRY_NEW : ENTRY_CONTINUE;
     open = true;
     hiding = false;
     showing = true;
     fadeTitleMusic(1.0f);
+}
+
+void GameMenue::openTitle() {
+    newDisabled = false;
+    continueDisabled = true;
+    optionsOpen = false;
+    openMenu();
 }
 
 void GameMenue::startHiding() {
@@ -174,13 +182,25 @@ bool GameMenue::handleKey(const irr::SEvent& event) {
             choose(selection);
             return false;
         }
-        optionsOpen = false;
-        if (gGameData)
-            SettingsFile::save(gGameData->settings, settingsFile);
+        closeOptions();
         return true;
+    case irr::KEY_ESCAPE:
+        // Back out: from the options to the entries, from the pause menu into the game.
+        if (optionsOpen) {
+            closeOptions();
+            return true;
+        }
+        choose(ENTRY_CONTINUE);
+        return false;
     default:
         return false;
     }
+}
+
+void GameMenue::closeOptions() {
+    optionsOpen = false;
+    if (gGameData)
+        SettingsFile::save(gGameData->settings, settingsFile);
 }
 
 void GameMenue::changeOption(int direction) {
@@ -282,7 +302,8 @@ void GameMenue::draw() {
     if (!visible || !gDevice || !gDevice->getVideoDriver())
         return;
     irr::video::IVideoDriver* driver = gDevice->getVideoDriver();
-    if (menuScene) {
+    // Goods still falling are drawn even when the menu has gone, until they are out of view.
+    if (menuScene && !fallingGoods.empty()) {
         const irr::core::recti fullView = driver->getViewPort();
         driver->setViewPort(gGameData ? gGameData->interfaceView.viewport : fullView);
         menuScene->drawAll();

@@ -41,8 +41,10 @@ public:
     GameMenue(const GameMenue&) = delete;
     GameMenue& operator=(const GameMenue&) = delete;
 
-    // Escape in a running game.
+    // Escape in a running game. The arrow starts on the first entry that can be chosen.
     void openMenu();
+    // The game has ended: the title as at the program's start, "new" open and nothing to continue.
+    void openTitle();
     // Every input event while the menu is open; true only when it has just closed the options.
     bool handleKey(const irr::SEvent& event);
     // Fades, lets the goods fall and spawns new ones.
@@ -66,6 +68,7 @@ public:
 
 private:
     void refreshColours();
+    void closeOptions();
     void choose(int entry);
     void changeOption(int direction);
     void startHiding();

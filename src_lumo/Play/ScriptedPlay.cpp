@@ -46,7 +46,9 @@ ScriptedPlay::ScriptedPlay(const ScriptedPlayOptions& options) : frameMillis(opt
     if (!logic)
         return;
     gDevice->getIrrlichtDevice()->getTimer()->stop();
+    // Irrlicht's timer outlives its device: an earlier play in this process left its time there.
     gDevice->getIrrlichtDevice()->getTimer()->setTime(0);
+    gDevice->restartFrameClock();
     // The device seeds with the wall clock; scripted play wants the same game every time.
     std::srand(options.seed);
     if (options.skipIntro)
@@ -163,7 +165,7 @@ bool ScriptedPlay::runUntil(const std::function<bool()>& condition, uint32_t max
 }
 
 void ScriptedPlay::chooseNewGame() {
-    tap(irr::KEY_DOWN);
+    // The arrow stands on "new" whenever there is nothing to continue.
     tap(irr::KEY_SPACE);
 }
 

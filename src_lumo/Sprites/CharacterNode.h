@@ -30,6 +30,7 @@ public:
     void setAnimation(const std::wstring& animationName, bool loop);
     bool isFinished() const { return finished; }
     void setHideEdge(bool hide) { hideEdge = hide; }
+    bool isEdgeHidden() const { return hideEdge; }
     void setSmoothRotation(bool on, const irr::core::vector3df& target);
 
     // The per-draw steps, driven by the last frame's milliseconds.

@@ -99,6 +99,7 @@ LumoVisual::LumoVisual()
     createDecoration();
     createResidents();
     createFlourDust();
+    setShopSequences(nullptr);
     createShop();
     loadCollisionGrid();
     editor = std::make_unique<WorldEditor>(scene, collisionGrid, *gGameData->world.customers->pathFinder(),
@@ -231,7 +232,6 @@ void LumoVisual::createShop() {
     // The oven, the shelf things, the drop fields and the menus that work on them.
     const auto items = std::make_shared<ShopItemWorld>(scene, gGameData->spriteDefinitions);
     setItemWorld(items);
-    setShopSequences(nullptr);
     setShopScreens(std::make_shared<BakeryShopScreens>(*this, items));
 }
 
@@ -506,6 +506,17 @@ void LumoVisual::clearDay() {
     customers.clear();
     if (itemWorld)
         itemWorld->clearDay();
+}
+
+void LumoVisual::startOver() {
+    clearDay();
+    createShop();
+    mode = MODE_WALKING;
+    hud.visible = false;
+    ambientScheme = 0;
+    worldActive = false;
+    lastActionTime.reset();
+    spaceHeld = false;
 }
 
 void LumoVisual::followHero(const vector3df& p) {

@@ -98,6 +98,8 @@ public:
     std::vector<std::string> keyHints() const;
     // Whether the player has the keys this frame (no story scene, no menu): hints only then.
     void setAtTheKeys(bool acting) { atTheKeys = acting; }
+    // After an ending: the bakery as a new program shows it, with nothing bought or baked.
+    void startOver();
 
     std::shared_ptr<CharNode> findCharacter(const std::string& id) const;
     void setCharacter(const std::string& id, const std::shared_ptr<CharNode>& character);

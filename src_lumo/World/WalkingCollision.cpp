@@ -33,9 +33,17 @@ bool WalkingCollision::blocks(float x, float z) const {
 
 irr::core::vector3df WalkingCollision::step(const irr::core::vector3df& position, int moveX, int moveY,
                                             uint32_t frameMs, float walkingSpeed) const {
-    if (frameMs > kLongestMovingFrameMs)
-        return position;
-    const float distance = (static_cast<float>(frameMs) / 25.0f) * walkingSpeed;
+    irr::core::vector3df moved = position;
+    for (uint32_t left = std::min(frameMs, kLongestWalkedFrameMs); left > 0;) {
+        const uint32_t stepMs = std::min(left, kLongestStepMs);
+        moved = stepOnce(moved, moveX, moveY, (static_cast<float>(stepMs) / 25.0f) * walkingSpeed);
+        left -= stepMs;
+    }
+    return moved;
+}
+
+irr::core::vector3df WalkingCollision::stepOnce(const irr::core::vector3df& position, int moveX, int moveY,
+                                                float distance) const {
     irr::core::vector3df moved = position;
     moveAlong(true, moved.X, moved.Z, moveX * distance, moveY == 0, distance);
     moveAlong(false, moved.Z, moved.X, moveY * distance, moveX == 0, distance);

@@ -13,7 +13,10 @@ namespace Lumo {
 
 class WalkingCollision {
 public:
-    static constexpr uint32_t kLongestMovingFrameMs = 50;
+    // A slow frame is walked in steps of at most this length, so that no step jumps a wall; a
+    // hitch walks no further than the longest walked frame.
+    static constexpr uint32_t kLongestStepMs = 50;
+    static constexpr uint32_t kLongestWalkedFrameMs = 1000;
     // How far beside her an opening may lie for a nudge: one cell.
     static constexpr int kNudgeReach = 5;
 
@@ -27,6 +30,7 @@ public:
     bool blocks(float x, float z) const;
 
 private:
+    irr::core::vector3df stepOnce(const irr::core::vector3df& position, int moveX, int moveY, float distance) const;
     // One axis of a step: "along" is the axis she walks on, "across" the other one.
     void moveAlong(bool alongX, float& along, float& across, float delta, bool acrossIdle, float distance) const;
     // The sideways shift, within the reach, after which the way ahead is free; none when both

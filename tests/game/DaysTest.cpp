@@ -91,10 +91,12 @@ TEST_F(Days, TheBakerCannotWalkOrGoToBedTwiceWhileSheSleeps) {
     EXPECT_EQ(before, Lumo::gGameData->heroPosition);
 }
 
-TEST_F(Days, GoingToBedOnTheLastDayLeavesThePlayerWithoutControl) {
+TEST_F(Days, TheLastNightAnnouncesNoNewDayAndLeavesThePlayerWithoutControl) {
     startNewGame();
     world().day = 13;
+    recorder->clear();
     sleep();
     EXPECT_FALSE(logic().hasPlayerControl());
     EXPECT_EQ(13, world().day);
+    EXPECT_EQ(0u, recorder->count(TovarWorks::ShowOverlayTextEventType)) << "a day 14 was announced";
 }

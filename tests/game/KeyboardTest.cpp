@@ -35,13 +35,24 @@ protected:
     size_t actions() const { return recorder->count(TovarWorks::CallActionEventType); }
 };
 
-TEST_F(Keyboard, EscapeOpensThePauseMenuOnlyWithPlayerControl) {
+TEST_F(Keyboard, EscapeOpensThePauseMenuOnlyWithPlayerControlAndClosesIt) {
     trigger(Lumo::ChangeGameStateEvent(true, false));
     play->tap(irr::KEY_ESCAPE);
     EXPECT_FALSE(logic().getMenu().isOpen());
     trigger(Lumo::ChangeGameStateEvent(true, true));
     play->tap(irr::KEY_ESCAPE);
-    EXPECT_TRUE(logic().getMenu().isOpen());
+    ASSERT_TRUE(logic().getMenu().isOpen());
+    EXPECT_EQ(Lumo::GameMenue::ENTRY_CONTINUE, logic().getMenu().getSelection());
+
+    // Held as a player holds it: its release must not open the menu again.
+    play->press(irr::KEY_ESCAPE);
+    play->runFrames(5);
+    play->release(irr::KEY_ESCAPE);
+    play->runFrames(1);
+    EXPECT_FALSE(logic().getMenu().isOpen());
+    const int minute = world().minuteOfDay;
+    play->runFrames(40);
+    EXPECT_GT(world().minuteOfDay, minute) << "the game did not resume";
 }
 
 TEST_F(Keyboard, SpaceAtExactlyTwentyFiveFromTheMerchantSendsNoAction) {

@@ -133,6 +133,21 @@ TEST_F(Scene, TheBakerWalksUnderTheArrowKeysAndStandsWhenReleased) {
     EXPECT_EQ(L"iddle_left", visual().getHero()->getNode()->getCurrentAnimation()->name);
 }
 
+TEST_F(Scene, AtFifteenFramesASecondSheWalksAsFarAsAtSixty) {
+    const auto walkLeft = [this](uint32_t frames, uint32_t frameMillis) {
+        const vector3df start = Lumo::gGameData->heroPosition;
+        play->press(irr::KEY_LEFT);
+        play->runFrames(frames, frameMillis);
+        play->release(irr::KEY_LEFT);
+        play->runFrames(1);
+        return start.X - Lumo::gGameData->heroPosition.X;
+    };
+    const float fast = walkLeft(30, 16);
+    const float slow = walkLeft(8, 60);
+    EXPECT_GT(fast, 5.0f);
+    EXPECT_NEAR(fast, slow, 0.5f);
+}
+
 TEST_F(Scene, WallsStopTheBaker) {
     play->press(irr::KEY_RIGHT);
     float last = -1.0f;

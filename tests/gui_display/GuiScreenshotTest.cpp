@@ -55,8 +55,7 @@ TEST_F(GuiScreenshotTest, OptionsScreen) {
     key.EventType = irr::EET_KEY_INPUT_EVENT;
     key.KeyInput.PressedDown = true;
     key.KeyInput.Key = irr::KEY_DOWN;
-    menu.handleKey(key);
-    menu.handleKey(key);
+    menu.handleKey(key); // from "new" to "options"
     key.KeyInput.Key = irr::KEY_SPACE;
     menu.handleKey(key);
     ASSERT_TRUE(menu.isOptionsOpen());

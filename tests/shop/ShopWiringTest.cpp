@@ -8,6 +8,7 @@
 #include "src_lumo/Events/OpenBarMenueEvent.h"
 #include "src_lumo/Events/OpenMerchantMenueEvent.h"
 #include "src_lumo/Customers/Townsfolk.h"
+#include "src_lumo/Menus/GameMenue.h"
 #include "src_lumo/ShopView/WaitingIcon.h"
 
 #include <algorithm>
@@ -427,4 +428,43 @@ TEST_F(KeyHints, NoneWhereTheKeysDoNothing) {
     const irr::core::vector3df nowhere[] = {{815, 0, 545}, {830, 0, 610}, {870, 0, 610}, {910, 0, 690}, {760, 0, 510}};
     for (const irr::core::vector3df& position : nowhere)
         EXPECT_EQ(Hints{}, hintsAt(position)) << position.X << ", " << position.Z;
+
+class PauseMenu : public ShopPlayFixture {
+protected:
+    // Escape, then "continue" chosen with SPACE held down for a few frames, as players do.
+    void pauseAndContinue() {
+        hold(irr::KEY_ESCAPE);
+        ASSERT_TRUE(play->getLogic().getMenu().isOpen());
+        hold(KEY_UP); // "continue" is the top entry
+        hold(KEY_SPACE);
+        ASSERT_FALSE(play->getLogic().getMenu().isOpen());
+        play->runFrames(2);
+    }
+};
+
+TEST_F(PauseMenu, TheSpaceOfContinueOpensNeitherTheStoreroomNorTheRecipeBook) {
+    placeHero(kAtShelf, FACE_UP);
+    ASSERT_NO_FATAL_FAILURE(pauseAndContinue());
+    EXPECT_EQ(MODE_WALKING, mode()) << "the storeroom menu opened";
+
+    placeHero(kAtTable, FACE_UP);
+    hold(KEY_SPACE);
+    ASSERT_EQ(MODE_DOUGH_MENU, mode());
+    ASSERT_NO_FATAL_FAILURE(pauseAndContinue());
+    EXPECT_FALSE(screens().getDoughMenu().bookOpen());
+    hold(KEY_SPACE);
+    EXPECT_TRUE(screens().getDoughMenu().bookOpen()) << "the next SPACE is the game's again";
+}
+
+TEST_F(PauseMenu, TheSpaceOfContinueSellsNothing) {
+    placeHero(kAtCounter, FACE_DOWN);
+    trayOnCounter(kBun, 1, 30);
+    customerArrives(0, world().minuteOfDay);
+    hold(KEY_SPACE);
+    ASSERT_EQ(MODE_SELLING, mode());
+    const int money = world().money;
+    ASSERT_NO_FATAL_FAILURE(pauseAndContinue());
+    EXPECT_EQ(MODE_SELLING, mode());
+    EXPECT_EQ(money, world().money);
+    EXPECT_EQ(1u, visual().getCustomerQueue().size());
 }

@@ -19,9 +19,25 @@ TEST_F(Walking, FreeFloorMovesByFrameTimeAndSpeed) {
     EXPECT_FLOAT_EQ(98.0f, moved.Z);
 }
 
-TEST_F(Walking, FramesLongerThanFiftyMillisecondsDoNotMove) {
-    EXPECT_EQ(vector3df(100, 0, 100), walker.step({100, 0, 100}, 1, 1, 51, kSpeed));
-    EXPECT_NE(vector3df(100, 0, 100), walker.step({100, 0, 100}, 1, 1, 50, kSpeed));
+TEST_F(Walking, ASlowFrameIsWalkedInStepsThatStillStopAtWalls) {
+    vector3df fast(100, 0, 100);
+    for (int frame = 0; frame < 4; ++frame)
+        fast = walker.step(fast, 1, 1, 50, kSpeed);
+    const vector3df slow = walker.step({100, 0, 100}, 1, 1, 200, kSpeed);
+    EXPECT_FLOAT_EQ(fast.X, slow.X) << "five frames a second walk as far as twenty";
+    EXPECT_FLOAT_EQ(fast.Z, slow.Z);
+
+    for (int r = 0; r < CollisionGrid::kRows; ++r)
+        grid.setCell(22, r, 1); // a wall along z at x in [110, 115)
+    const vector3df stopped = walker.step({100, 0, 100}, 1, 0, 1000, kSpeed);
+    EXPECT_GT(stopped.X, 100.0f);
+    EXPECT_LT(stopped.X, 110.0f) << "a second's hitch carried her through the wall";
+
+    // A hitch of a minute walks no further than one of a few seconds.
+    grid.clear();
+    const vector3df hitch = walker.step({100, 0, 100}, 1, 0, 60000, kSpeed);
+    EXPECT_GT(hitch.X, 100.0f);
+    EXPECT_LT(hitch.X, 300.0f);
 }
 
 TEST_F(Walking, SquareTouchingOnlyAtAnEdgeDoesNotBlock) {
