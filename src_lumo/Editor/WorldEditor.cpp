@@ -45,7 +45,9 @@ void report(const wchar_t* text) {
 WorldEditor::WorldEditor(irr::scene::ISceneManager* sceneManager, CollisionGrid& collisionGrid,
                          PathFinder& pathFinder, std::string gridFileName, std::string graphFileName)
     : scene(sceneManager), grid(collisionGrid), paths(pathFinder), gridFile(std::move(gridFileName)),
-      graphFile(std::move(graphFileName)) {
+      graphFile(std::move(graphFileName)),
+      // Until the visual says where the scene is drawn, it fills the window.
+      viewport(irr::core::position2di(0, 0), sceneManager->getVideoDriver()->getScreenSize()) {
     cursor = scene->addCubeSceneNode(kMarkerSize);
     paint(cursor, SColor(0xFFFFFF00));
     cursor->setVisible(false);

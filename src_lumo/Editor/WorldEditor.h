@@ -59,9 +59,9 @@ private:
     const std::string gridFile;
     const std::string graphFile;
 
+    irr::core::recti viewport;
     bool enabled = false;
     irr::core::position2di mouse;
-    irr::core::recti viewport;
     irr::scene::ISceneNode* cursor = nullptr;
     int column = 0;
     int row = 0;

@@ -5,6 +5,8 @@
 #include "src_lumo/Editor/WorldEditor.h"
 #include "src_lumo/World/CollisionGrid.h"
 
+#include <cmath>
+
 namespace {
 irr::SEvent mouseEvent(irr::EMOUSE_INPUT_EVENT kind, const irr::core::position2di& at) {
     irr::SEvent event;
@@ -88,7 +90,11 @@ TEST_P(EditorInAnyWindow, TheCursorCubeSitsUnderThePointerAndTheClickTakesThatCe
     // Near the middle of the picture and out towards its corners, where an offset shows most.
     for (const irr::core::vector3df& offset :
          {irr::core::vector3df(3, 0, 22), irr::core::vector3df(-90, 0, 60), irr::core::vector3df(95, 0, -40)}) {
-        const irr::core::vector3df spot = hero + offset;
+        // The middle of a cell: a point on a cell's edge belongs to either cell after rounding.
+        const irr::core::vector3df near = hero + offset;
+        const float cell = Lumo::CollisionGrid::kCellSize;
+        const irr::core::vector3df spot(std::floor(near.X / cell) * cell + cell / 2, 0,
+                                        std::floor(near.Z / cell) * cell + cell / 2);
         const irr::core::position2di pixel = pixelOf(spot, *visual().getCamera());
         TovarWorks::gDevice->OnEvent(mouseEvent(irr::EMIE_MOUSE_MOVED, pixel));
         play->runFrames(1);
