@@ -195,22 +195,6 @@ TEST_F(ConsoleTest, EngineCommandsDoTheirWork) {
     EXPECT_EQ(console().lines[beforeDriver + 28].text.subString(0, 17), L"NVIDIA_CG_SHADER:");
 }
 
-TEST_F(ConsoleTest, SpeedScalesHowFastTheVirtualTimerRuns) {
-    irr::ITimer* timer = device().getIrrlichtDevice()->getTimer();
-    timer->start();
-    device().executeConsoleLine(L"tovar speed 0.5");
-    timer->tick();
-    const uint32_t virtualStart = timer->getTime();
-    const uint32_t realStart = timer->getRealTime();
-    do
-        timer->tick();
-    while (timer->getRealTime() - realStart < 200);
-    const float virtualElapsed = static_cast<float>(timer->getTime() - virtualStart);
-    const float realElapsed = static_cast<float>(timer->getRealTime() - realStart);
-    // Irrlicht reads the clock separately for the two times: allow a few per cent.
-    EXPECT_NEAR(virtualElapsed / realElapsed, 0.5f, 0.05f);
-}
-
 class DeviceInputTest : public ConsoleTest {};
 
 TEST_F(DeviceInputTest, F1ReleaseTogglesTheConsoleEvenWithAGameRunning) {
