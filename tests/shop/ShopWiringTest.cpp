@@ -428,6 +428,7 @@ TEST_F(KeyHints, NoneWhereTheKeysDoNothing) {
     const irr::core::vector3df nowhere[] = {{815, 0, 545}, {830, 0, 610}, {870, 0, 610}, {910, 0, 690}, {760, 0, 510}};
     for (const irr::core::vector3df& position : nowhere)
         EXPECT_EQ(Hints{}, hintsAt(position)) << position.X << ", " << position.Z;
+}
 
 class PauseMenu : public ShopPlayFixture {
 protected:
