@@ -10,8 +10,6 @@
 namespace Lumo {
 
 namespace {
-constexpr int kMaxWindowSide = 16384;
-
 void readVolume(const TovarWorks::IniReader& ini, const wchar_t* key, int& volume) {
     int value = 0;
     if (ini.tryGetInt(key, value))
@@ -20,7 +18,7 @@ void readVolume(const TovarWorks::IniReader& ini, const wchar_t* key, int& volum
 
 void readSide(const TovarWorks::IniReader& ini, const wchar_t* key, int& side) {
     int value = 0;
-    if (ini.tryGetInt(key, value) && value > 0 && value <= kMaxWindowSide)
+    if (ini.tryGetInt(key, value) && value > 0 && value <= SettingsFile::kMaxWindowSide)
         side = value;
 }
 

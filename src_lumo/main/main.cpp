@@ -1,5 +1,6 @@
 // Kornelo: builds the engine and the bakery in their fixed order, runs the main loop, tears down.
 #include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Game/CommandLine.h"
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/GameFolder.h"
 #include "src_lumo/Game/GameStartup.h"
@@ -7,6 +8,7 @@
 #include "src_lumo/Game/SettingsFile.h"
 
 #include <csignal>
+#include <iostream>
 #include <irrlicht.h>
 #include <string>
 
@@ -20,9 +22,30 @@ void requestQuit(int) {
         gDevice->requestQuit();
 }
 
+// The window as it came out, for a player's bug report.
+irr::core::stringw describeWindow(const irr::core::dimension2du& size, bool fullscreen) {
+    return irr::core::stringw(L"Window: ") + irr::core::stringw(size.Width) + L"x" + irr::core::stringw(size.Height) +
+           (fullscreen ? L", fullscreen" : L", windowed");
+}
+
 } // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
+    const Lumo::CommandLine commandLine = Lumo::CommandLine::parse(argc, argv);
+    switch (commandLine.getAction()) {
+    case Lumo::CommandLine::Action::ShowHelp:
+        std::cout << Lumo::CommandLine::usage();
+        return 0;
+    case Lumo::CommandLine::Action::ShowVersion:
+        std::cout << Lumo::CommandLine::version();
+        return 0;
+    case Lumo::CommandLine::Action::BadUsage:
+        std::cerr << "kornelo: " << commandLine.getProblem() << "\n" << Lumo::CommandLine::usage();
+        return 2;
+    case Lumo::CommandLine::Action::Play:
+        break;
+    }
+
     gDevice = new TovarWorks::TovarDevice();
     // The game opens its data by relative paths: from its own folder, or the player's when installed.
     std::string folderProblem;
@@ -34,7 +57,9 @@ int main() {
     gGameData->texts.loadGameTexts("lumodata/lang/en.txt");
     gGameData->settings = settings;
 
-    if (!gDevice->init(settings.width, settings.height, settings.fullscreen)) {
+    // The command line's window is for this run only: what the options screen saves stays as read.
+    const Lumo::GameSettings window = commandLine.windowFor(settings);
+    if (!gDevice->init(window.width, window.height, window.fullscreen)) {
         delete gDevice;
         return 1;
     }
@@ -48,6 +73,7 @@ int main() {
     irrDevice->setResizable(true);
     gDevice->hideConsoleLog = true;
     irrDevice->setWindowCaption(L"Kornelo Beta");
+    gDevice->print(describeWindow(gDevice->getVideoDriver()->getScreenSize(), window.fullscreen), TovarWorks::MSG_INFO);
 
     std::shared_ptr<Lumo::LumoGameLogic> logic = Lumo::GameStartup::build();
     gDevice->setGameLogic(logic);
