@@ -7,6 +7,7 @@
 #include "TovarWorks/GameLogic.h"
 #include "TovarWorks/Language/SimpleLanguageSystem.h"
 #include "TovarWorks/Platform/NativePath.h"
+#include "TovarWorks/Platform/Utf8.h"
 #include "TovarWorks/Processes/ProcessManager.h"
 #include "TovarWorks/Shaders/ShaderManager.h"
 #include "TovarWorks/SoundSystem/SoundManager.h"
@@ -58,14 +59,6 @@ const DriverFeature kDriverFeatures[] = {
     {L"NVIDIA_CG_SHADER", 35},
 };
 
-// Console lines are mirrored to standard output, so a developer (or a test) can read them.
-void mirrorToStdout(const stringw& text) {
-    std::string narrow;
-    for (irr::u32 i = 0; i < text.size(); ++i)
-        narrow += text[i] < 128 ? static_cast<char>(text[i]) : '?';
-    std::printf("%s\n", narrow.c_str());
-    std::fflush(stdout);
-}
 } // namespace
 
 TovarDevice::TovarDevice()
@@ -177,9 +170,22 @@ bool TovarDevice::setGameLogic(const std::shared_ptr<GameLogic>& logic) {
     return true;
 }
 
+bool TovarDevice::openLogFile(const std::filesystem::path& file, const std::filesystem::path& previous) {
+    return logFile.open(file, previous);
+}
+
+void TovarDevice::echo(const stringw& text) {
+    // Console lines are mirrored to standard output, so a developer (or a test) can read them.
+    const std::string utf8 = toUtf8(text.c_str());
+    std::printf("%s\n", utf8.c_str());
+    std::fflush(stdout);
+    logFile.write(text.c_str());
+}
+
 void TovarDevice::print(const stringw& text, int level) {
     if (!console) {
         messageOutput->show(kEngineName, text.c_str());
+        logFile.write(text.c_str());
         return;
     }
     if (level == MSG_SEPARATOR) {
@@ -187,7 +193,7 @@ void TovarDevice::print(const stringw& text, int level) {
         return;
     }
     console->addLine(colourOfLevel(level), level, text);
-    mirrorToStdout(text);
+    echo(text);
 }
 
 void TovarDevice::printError(const stringw& format, const stringw& argument) {
@@ -204,7 +210,7 @@ void TovarDevice::printSeparator() {
     if (!console)
         return;
     console->addLine(0xFFC8C8FF, MSG_SEPARATOR, L"");
-    mirrorToStdout(L"----");
+    echo(L"----");
 }
 
 bool TovarDevice::loadConsoleFont(const irr::io::path& path) {

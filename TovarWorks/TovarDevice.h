@@ -1,6 +1,7 @@
 #pragma once
 // The engine's one device: wraps Irrlicht, owns the engine services, runs the main loop and is
 // the message output of the whole program. Reached through gDevice.
+#include "TovarWorks/Console/LogFile.h"
 #include "TovarWorks/Platform/MessageOutput.h"
 
 #include <irrlicht.h>
@@ -67,6 +68,9 @@ public:
     void registerConsoleCommand(const irr::core::stringw& name, const irr::core::stringw& helpLine,
                                 ConsoleHandler handler);
 
+    // Every message from now on also goes to this file; an earlier one is moved to `previous`.
+    bool openLogFile(const std::filesystem::path& file, const std::filesystem::path& previous);
+
     // Where messages go before the console exists (a dialog by default).
     void setMessageOutput(std::shared_ptr<MessageOutput> output) { messageOutput = std::move(output); }
 
@@ -97,6 +101,8 @@ private:
     void handleConsoleKey(const irr::SEvent::SKeyInput& key, bool& handled);
     void drawFps();
     void runConsoleCommand(const std::vector<irr::core::stringw>& words);
+    // Standard output and the log file get every line the console gets.
+    void echo(const irr::core::stringw& text);
 
     irr::IrrlichtDevice* irrDevice = nullptr;
     irr::video::IVideoDriver* driver = nullptr;
@@ -118,6 +124,7 @@ private:
     std::shared_ptr<SoundManager> soundManager;
 
     std::shared_ptr<MessageOutput> messageOutput;
+    LogFile logFile;
     struct ConsoleCommand {
         irr::core::stringw helpLine;
         ConsoleHandler handler;

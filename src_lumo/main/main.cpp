@@ -49,7 +49,10 @@ int main(int argc, char* argv[]) {
     gDevice = new TovarWorks::TovarDevice();
     // The game opens its data by relative paths: from its own folder, or the player's when installed.
     std::string folderProblem;
-    if (!Lumo::GameFolder::enter(Lumo::GameFolder::executableFolder(), folderProblem))
+    const bool folderReady = Lumo::GameFolder::enter(Lumo::GameFolder::executableFolder(), folderProblem);
+    if (!gDevice->openLogFile(Lumo::GameFolder::kLogFile, Lumo::GameFolder::kPreviousLogFile))
+        std::cerr << "kornelo: cannot write " << Lumo::GameFolder::kLogFile << " here; playing without a log file\n";
+    if (!folderReady)
         gDevice->printError(L"Could not prepare the game's folder: %p", irr::core::stringw(folderProblem.c_str()));
     const Lumo::GameSettings settings = Lumo::SettingsFile::read();
 
