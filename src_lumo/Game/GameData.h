@@ -5,6 +5,7 @@
 #include "TovarWorks/Language/GameTexts.h"
 #include "src_lumo/Game/WorldState.h"
 #include "src_lumo/Gui/InterfaceView.h"
+#include "src_lumo/Gui/TextSpeed.h"
 
 #include <irrlicht.h>
 
@@ -20,6 +21,7 @@ struct GameSettings {
     int width = 1024;
     int height = 720;
     bool pixelPrecise = true;
+    TextSpeed textSpeed = TextSpeed::Normal;
 };
 
 struct GameData {

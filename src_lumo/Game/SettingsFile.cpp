@@ -1,6 +1,7 @@
 #include "src_lumo/Game/SettingsFile.h"
 
 #include "TovarWorks/Console/IniReader.h"
+#include "TovarWorks/Platform/Utf8.h"
 #include "TovarWorks/TovarDevice.h"
 
 #include <algorithm>
@@ -46,6 +47,7 @@ GameSettings SettingsFile::read(const std::wstring& fileName) {
     readSide(ini, L"resx", settings.width);
     readSide(ini, L"resy", settings.height);
     readFlag(ini, L"pixelprec", settings.pixelPrecise);
+    TextSpeeds::byName(ini.getString(L"text"), settings.textSpeed);
     return settings;
 }
 
@@ -62,7 +64,8 @@ bool SettingsFile::save(const GameSettings& settings, const std::string& fileNam
                  << "fullscreen=" << flag(settings.fullscreen) << "\n"
                  << "resx=" << settings.width << "\n"
                  << "resy=" << settings.height << "\n"
-                 << "pixelprec=" << flag(settings.pixelPrecise) << "\n";
+                 << "pixelprec=" << flag(settings.pixelPrecise) << "\n"
+                 << "text=" << TovarWorks::toUtf8(TextSpeeds::name(settings.textSpeed)) << "\n";
             file.close();
         }
         if (!file || std::rename(temporary.c_str(), fileName.c_str()) != 0) {

@@ -12,7 +12,7 @@ public:
 
     // Defaults for a missing file, key or unusable value; volumes clamped to 0-100.
     static GameSettings read(const std::wstring& fileName = L"settings.ini");
-    // Writes the canonical nine lines through a temporary file, so a failed write loses nothing.
+    // Writes the canonical lines through a temporary file, so a failed write loses nothing.
     static bool save(const GameSettings& settings, const std::string& fileName = "settings.ini");
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // A box of words typed in letter by letter, page after page. Time moves only in update, so a box
-// can be drawn any number of times a frame. The game has always typed one character every 15 ms
-// with a 50 ms drop per letter and a 150 ms blink step; those observed speeds are kept here.
+// can be drawn any number of times a frame. Letters come at the player's text speed (normal is the
+// 15 ms per character the game has always had), each dropping into place within 50 ms.
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/GuiElement.h"
 
@@ -15,7 +15,6 @@ namespace Lumo {
 
 class VisualTextBox : public GuiElement {
 public:
-    static constexpr uint32_t kMsPerCharacter = 15;
     static constexpr uint32_t kDropMs = 50;
 
     virtual bool isInRange(const irr::core::vector3df& heroPosition) const;
@@ -28,8 +27,12 @@ public:
     const std::wstring* currentPage() const;
     bool isLastPage() const { return pageIndex + 1 >= static_cast<int32_t>(pages.size()); }
     // Characters of the current page that have appeared so far (may exceed the page length).
-    size_t visibleCount() const { return typingTime / kMsPerCharacter; }
+    size_t visibleCount() const;
+    // The rest of the page appears at once, settled; false when there was nothing left to type.
+    bool completePage();
     void finish() { finished = true; }
+    // From the settings when the game runs; normal without them.
+    static uint32_t msPerCharacter();
 
     bool isShown() const { return shown; }
     bool isPageComplete() const { return pageComplete; }

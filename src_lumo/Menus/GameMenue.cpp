@@ -30,7 +30,8 @@ namespace {
 const irr::video::SColor kWhite(0xFFFFFFFF);
 const irr::video::SColor kGrey(0xFF646464);
 const wchar_t* const kEntryNames[GameMenue::ENTRY_COUNT] = {L"continue", L"new", L"options", L"end"};
-const wchar_t* const kOptionNames[GameMenue::OPTION_COUNT] = {L"music", L"sound", L"screen", L"size", L"render"};
+const wchar_t* const kOptionNames[GameMenue::OPTION_COUNT] = {L"music", L"sound", L"screen", L"size", L"render",
+                                                               L"text"};
 
 constexpr float kEntriesX = 272.0f, kEntriesY = 180.0f;
 constexpr float kOptionsX = 144.0f, kOptionValuesX = 256.0f, kOptionsY = 156.0f;
@@ -178,6 +179,9 @@ void GameMenue::changeOption(int direction) {
     case OPTION_RENDER:
         settings.pixelPrecise = direction > 0;
         break;
+    case OPTION_TEXT:
+        settings.textSpeed = TextSpeeds::step(settings.textSpeed, direction);
+        break;
     default:
         break;
     }
@@ -277,6 +281,7 @@ std::wstring GameMenue::optionValue(int option) {
     case OPTION_SCREEN: return settings.fullscreen ? L"fullscreen" : L"window";
     case OPTION_SIZE: return std::to_wstring(settings.width) + L"x" + std::to_wstring(settings.height);
     case OPTION_RENDER: return settings.pixelPrecise ? L"pixel precise" : L"stretched";
+    case OPTION_TEXT: return TextSpeeds::name(settings.textSpeed);
     default: return L"";
     }
 }

@@ -20,7 +20,7 @@ using FallingGoodFactory =
 class GameMenue : public GuiElement {
 public:
     enum Entry { ENTRY_CONTINUE, ENTRY_NEW, ENTRY_OPTIONS, ENTRY_END, ENTRY_COUNT };
-    enum Option { OPTION_MUSIC, OPTION_SOUND, OPTION_SCREEN, OPTION_SIZE, OPTION_RENDER, OPTION_COUNT };
+    enum Option { OPTION_MUSIC, OPTION_SOUND, OPTION_SCREEN, OPTION_SIZE, OPTION_RENDER, OPTION_TEXT, OPTION_COUNT };
     static constexpr int kFadeMillis = 500;
     static constexpr uint32_t kSpawnMillis = 200;
     static constexpr int kMusicChannel = 1;

@@ -11,6 +11,8 @@
 using TovarWorks::IniReader;
 using Lumo::GameSettings;
 using Lumo::SettingsFile;
+using Lumo::TextSpeed;
+using Lumo::TextSpeeds;
 
 namespace {
 std::wstring wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
@@ -78,11 +80,12 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     written.width = 1920;
     written.height = 1080;
     written.pixelPrecise = false;
+    written.textSpeed = TextSpeed::Instant;
     const std::string path = dir.file("settings.ini");
     ASSERT_TRUE(SettingsFile::save(written, path));
     EXPECT_EQ(readWholeFile(path),
               "[key-bindings]\n[sound]\nmusic=30\nsound=0\n[graphics]\nfullscreen=true\nresx=1920\nresy=1080\n"
-              "pixelprec=false\n");
+              "pixelprec=false\ntext=instant\n");
     const GameSettings read = SettingsFile::read(wide(path));
     EXPECT_EQ(read.musicVolume, 30);
     EXPECT_EQ(read.soundVolume, 0);
@@ -90,6 +93,11 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     EXPECT_EQ(read.width, 1920);
     EXPECT_EQ(read.height, 1080);
     EXPECT_FALSE(read.pixelPrecise);
+    EXPECT_EQ(read.textSpeed, TextSpeed::Instant);
+    for (const char* speed : {"slow", "fast"})
+        EXPECT_EQ(TextSpeeds::name(SettingsFile::read(wide(dir.write("speed.ini", std::string("text=") + speed + "\n")))
+                                       .textSpeed),
+                  wide(speed));
 }
 
 TEST_F(SettingsFileTest, MissingFileGivesDefaultsAfterTwoMessages) {
@@ -109,7 +117,7 @@ TEST_F(SettingsFileTest, MissingFileGivesDefaultsAfterTwoMessages) {
 
 TEST_F(SettingsFileTest, MissingOrUnusableValuesKeepTheirDefaultsAndVolumesAreClamped) {
     const std::string path =
-        dir.write("settings.ini", "music = 10\nsound=250\nresx=-1\nresy=abc\nfullscreen=maybe\n");
+        dir.write("settings.ini", "music = 10\nsound=250\nresx=-1\nresy=abc\nfullscreen=maybe\ntext=ludicrous\n");
     const GameSettings read = SettingsFile::read(wide(path));
     EXPECT_EQ(read.musicVolume, 100) << "a key written with blanks is not the key";
     EXPECT_EQ(read.soundVolume, 100);
@@ -117,6 +125,7 @@ TEST_F(SettingsFileTest, MissingOrUnusableValuesKeepTheirDefaultsAndVolumesAreCl
     EXPECT_EQ(read.height, 720);
     EXPECT_FALSE(read.fullscreen);
     EXPECT_TRUE(read.pixelPrecise);
+    EXPECT_EQ(read.textSpeed, TextSpeed::Normal);
 
     const GameSettings low = SettingsFile::read(wide(dir.write("low.ini", "music=-40\nsound=0\n")));
     EXPECT_EQ(low.musicVolume, 0);

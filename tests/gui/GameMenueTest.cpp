@@ -131,7 +131,7 @@ protected:
         ASSERT_TRUE(menu->isOptionsOpen());
     }
     void selectOption(int option) {
-        press(irr::KEY_UP, 5);
+        press(irr::KEY_UP, GameMenue::OPTION_COUNT);
         press(irr::KEY_DOWN, option);
     }
     GameSettings& settings() { return gGameData->settings; }
@@ -179,8 +179,24 @@ TEST_F(OptionsTest, ScreenAndRenderSwitchWithLeftAndRight) {
     press(irr::KEY_LEFT);
     EXPECT_FALSE(settings().pixelPrecise);
     EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_RENDER), L"stretched");
+}
+
+TEST_F(OptionsTest, TextSpeedStepsFromSlowToInstantAndStopsAtBothEnds) {
+    selectOption(GameMenue::OPTION_TEXT);
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_TEXT), L"normal");
+    press(irr::KEY_LEFT, 2);
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_TEXT), L"slow");
+    std::vector<std::wstring> shown;
+    for (int step = 0; step < 4; ++step) {
+        press(irr::KEY_RIGHT);
+        shown.push_back(GameMenue::optionValue(GameMenue::OPTION_TEXT));
+    }
+    EXPECT_EQ(shown, (std::vector<std::wstring>{L"normal", L"fast", L"instant", L"instant"}));
+    EXPECT_EQ(settings().textSpeed, TextSpeed::Instant);
     press(irr::KEY_DOWN, 3);
-    EXPECT_EQ(menu->getOptionSelection(), GameMenue::OPTION_RENDER);
+    EXPECT_EQ(menu->getOptionSelection(), GameMenue::OPTION_TEXT) << "the last option";
+    press(irr::KEY_SPACE);
+    EXPECT_NE(readWholeFile(settingsFile).find("text=instant\n"), std::string::npos);
 }
 
 TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
@@ -190,7 +206,7 @@ TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
     ASSERT_TRUE(std::filesystem::exists(settingsFile));
     EXPECT_EQ(readWholeFile(settingsFile),
               "[key-bindings]\n[sound]\nmusic=100\nsound=100\n[graphics]\nfullscreen=false\nresx=1024\n"
-              "resy=720\npixelprec=true\n");
+              "resy=720\npixelprec=true\ntext=normal\n");
 
     std::filesystem::remove(settingsFile);
     press(irr::KEY_SPACE); // "options" again
