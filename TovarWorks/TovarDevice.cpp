@@ -114,7 +114,7 @@ bool TovarDevice::init(uint32_t width, uint32_t height, bool fullscreen, irr::vi
     params.ZBufferBits = 16;
     params.Fullscreen = fullscreen;
     params.Stencilbuffer = false;
-    params.Vsync = false;
+    params.Vsync = vsync;
     params.AntiAlias = 0;
     params.Doublebuffer = true;
     params.LoggingLevel = irr::ELL_INFORMATION;
@@ -382,18 +382,37 @@ void TovarDevice::registerConsoleCommand(const stringw& name, const stringw& hel
     gameCommands[name] = ConsoleCommand{helpLine, std::move(handler)};
 }
 
+void TovarDevice::setFramePacing(bool withVsync, uint32_t maxFps) {
+    vsync = withVsync;
+    pacer.setMaxFps(maxFps);
+}
+
+void TovarDevice::setInBackground(bool background) {
+    // Keys held when the window went away would never see their release.
+    if (background && !paused)
+        for (bool& key : keyDown)
+            key = false;
+    // The game goes on from the moment it is back: the time away is not handed to the next frame.
+    if (!background && paused)
+        previousTime = getTime();
+    paused = background;
+}
+
 void TovarDevice::runMainLoop() {
     previousTime = getTime();
     screenSize = driver->getScreenSize();
     frameDelta = 0;
-    while (!quit && irrDevice->run())
+    while (!quit && irrDevice->run()) {
+        setInBackground(windowWatch.inBackground(irrDevice->isWindowFocused(), irrDevice->isWindowMinimized()));
+        pacer.waitForNextFrame(paused);
         runFrame();
+    }
 }
 
 void TovarDevice::runFrame() {
     const uint32_t now = getTime();
-    frameDelta = now - previousTime;
-    previousTime = getTime();
+    frameDelta = paused ? 0 : now - previousTime;
+    previousTime = now;
     timeRecord->totalTime += frameDelta;
     timeRecord->lastDelta = frameDelta;
 
@@ -418,6 +437,8 @@ void TovarDevice::runFrame() {
             console->drawLines(driver, getTime());
         }
     }
+    if (paused)
+        drawPausedOverlay();
     console->drawDebugVariables(driver);
     if (console->open)
         console->drawInputLine(driver);
@@ -427,6 +448,15 @@ void TovarDevice::runFrame() {
 
     if (gameLogic)
         gameLogic->postFrame();
+}
+
+void TovarDevice::drawPausedOverlay() {
+    const irr::core::dimension2du size = driver->getScreenSize();
+    driver->draw2DRectangle(irr::video::SColor(0xA0000000), irr::core::recti(0, 0, size.Width, size.Height));
+    irr::gui::IGUIFont* font = console->font;
+    if (font)
+        font->draw(L"paused - the game goes on when its window is in front again",
+                   irr::core::recti(0, 0, size.Width, size.Height), irr::video::SColor(0xFFFFFFFF), true, true);
 }
 
 void TovarDevice::drawFps() {

@@ -2,6 +2,7 @@
 // The engine's one device: wraps Irrlicht, owns the engine services, runs the main loop and is
 // the message output of the whole program. Reached through gDevice.
 #include "TovarWorks/Console/LogFile.h"
+#include "TovarWorks/FramePacer.h"
 #include "TovarWorks/Platform/MessageOutput.h"
 
 #include <irrlicht.h>
@@ -56,9 +57,16 @@ public:
     void printError(const irr::core::stringw& format, const irr::core::stringw& argument);
     void printSeparator();
     bool loadConsoleFont(const irr::io::path& path);
+    // Vsync is asked of the driver at init (it may not have it); the cap holds either way, 0 = none.
+    void setFramePacing(bool vsync, uint32_t maxFps);
+    // Runs paced frames until the window closes or quit is asked.
     void runMainLoop();
     // One pass of the main loop; runMainLoop repeats it. Drivers of scripted play call it directly.
     void runFrame();
+    // With the window in the background the game is paused: its frames get no time and an overlay
+    // says so. The main loop sets it from the window; time paused is neither lost nor made up.
+    void setInBackground(bool background);
+    bool isPaused() const { return paused; }
     void executeConsoleLine(const irr::core::stringw& line);
 
     // A game's own console command after the "tovar " prefix: its name, one help line (shown by
@@ -100,6 +108,7 @@ public:
 private:
     void handleConsoleKey(const irr::SEvent::SKeyInput& key, bool& handled);
     void drawFps();
+    void drawPausedOverlay();
     void runConsoleCommand(const std::vector<irr::core::stringw>& words);
     // Standard output and the log file get every line the console gets.
     void echo(const irr::core::stringw& text);
@@ -133,6 +142,10 @@ private:
     // Main-loop state kept between runFrame calls.
     uint32_t previousTime = 0;
     irr::core::dimension2du screenSize;
+    bool vsync = false;
+    FramePacer pacer = FramePacer::realTime();
+    WindowWatch windowWatch;
+    bool paused = false;
 };
 
 extern TovarDevice* gDevice;

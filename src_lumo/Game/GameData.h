@@ -21,6 +21,10 @@ struct GameSettings {
     int width = 1024;
     int height = 720;
     bool pixelPrecise = true;
+    int maxFps = 60; // 0 = no cap
+    // Off unless asked for: Irrlicht 1.8 asking an X server whose GLX cannot swap on vblank (Xvfb)
+    // ends the program with an X error.
+    bool vsync = false;
     TextSpeed textSpeed = TextSpeed::Normal;
 };
 

@@ -11,6 +11,9 @@
 namespace Lumo {
 
 namespace {
+// Beyond this a cap means nothing to any screen.
+constexpr int kMaxFps = 1000;
+
 void readVolume(const TovarWorks::IniReader& ini, const wchar_t* key, int& volume) {
     int value = 0;
     if (ini.tryGetInt(key, value))
@@ -47,6 +50,10 @@ GameSettings SettingsFile::read(const std::wstring& fileName) {
     readSide(ini, L"resx", settings.width);
     readSide(ini, L"resy", settings.height);
     readFlag(ini, L"pixelprec", settings.pixelPrecise);
+    int maxFps = 0;
+    if (ini.tryGetInt(L"maxfps", maxFps) && maxFps >= 0)
+        settings.maxFps = std::min(maxFps, kMaxFps);
+    readFlag(ini, L"vsync", settings.vsync);
     TextSpeeds::byName(ini.getString(L"text"), settings.textSpeed);
     return settings;
 }
@@ -65,6 +72,8 @@ bool SettingsFile::save(const GameSettings& settings, const std::string& fileNam
                  << "resx=" << settings.width << "\n"
                  << "resy=" << settings.height << "\n"
                  << "pixelprec=" << flag(settings.pixelPrecise) << "\n"
+                 << "maxfps=" << settings.maxFps << "\n"
+                 << "vsync=" << flag(settings.vsync) << "\n"
                  << "text=" << TovarWorks::toUtf8(TextSpeeds::name(settings.textSpeed)) << "\n";
             file.close();
         }

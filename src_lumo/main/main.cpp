@@ -62,6 +62,7 @@ int main(int argc, char* argv[]) {
 
     // The command line's window is for this run only: what the options screen saves stays as read.
     const Lumo::GameSettings window = commandLine.windowFor(settings);
+    gDevice->setFramePacing(settings.vsync, static_cast<uint32_t>(settings.maxFps));
     if (!gDevice->init(window.width, window.height, window.fullscreen)) {
         delete gDevice;
         return 1;
