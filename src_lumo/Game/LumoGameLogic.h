@@ -56,6 +56,8 @@ private:
     void goToBed();
     void closeChoice();
     void spawnDueCustomers();
+    // Shows the day's letter again; false when there is none to show.
+    bool readLetterAgain(int day);
 
     InputRecord input;
     bool gameStarted = false;

@@ -38,6 +38,14 @@ bool TextBoxList::confirm() {
     return used;
 }
 
+bool TextBoxList::previousPage() {
+    bool used = false;
+    for (const BoxPtr& box : boxes)
+        if (box->visible && box->previousPage())
+            used = true;
+    return used;
+}
+
 bool TextBoxList::cancel() {
     if (!choice)
         return false;

@@ -26,6 +26,8 @@ public:
     // page, or, on its last page, is finished and leaves the list; the first box finished ends the
     // walk. True when anything happened: the key is used.
     bool confirm();
+    // Every visible box goes back a page; true when one did.
+    bool previousPage();
     // The open board's cancel entry; true when a board was open.
     bool cancel();
     // Moves the open board's selection; true when a board was open.

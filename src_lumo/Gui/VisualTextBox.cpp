@@ -14,6 +14,19 @@ void VisualTextBox::nextPage() {
     ++pageIndex;
     typingTime = 0;
     pageComplete = false;
+    if (pageIndex <= furthestPage)
+        completePage();
+    furthestPage = std::max(furthestPage, pageIndex);
+}
+
+bool VisualTextBox::previousPage() {
+    if (!shown || pageIndex <= 0)
+        return false;
+    --pageIndex;
+    typingTime = 0;
+    pageComplete = false;
+    completePage();
+    return true;
 }
 
 void VisualTextBox::update(uint32_t deltaMillis) {

@@ -18,7 +18,10 @@ public:
     static constexpr uint32_t kDropMs = 50;
 
     virtual bool isInRange(const irr::core::vector3df& heroPosition) const;
+    // A page read before comes back whole.
     virtual void nextPage();
+    // Back to the page before, shown whole; false on the first page.
+    bool previousPage();
     virtual void show() = 0;
     virtual void update(uint32_t deltaMillis);
 
@@ -49,6 +52,7 @@ protected:
 
     std::vector<std::wstring> pages;
     int32_t pageIndex = 0;
+    int32_t furthestPage = 0;
     bool shown = false;
     bool pageComplete = false;
     bool finished = false;

@@ -188,6 +188,26 @@ TEST_F(ConfirmTest, ConfirmWhileAPageTypesCompletesItAndTheNextTurnsIt) {
     EXPECT_FALSE(typing->isPageComplete());
 }
 
+TEST_F(ConfirmTest, PagesReadBeforeComeBackWholeAndOnlyNewOnesAreTyped) {
+    auto talk = typedBox(L"one", L"two");
+    talk->addPage(L"three");
+    list.add(talk);
+    EXPECT_FALSE(list.previousPage()) << "nothing before the first page";
+    ASSERT_TRUE(list.confirm());
+    typeFor(*talk, 15 * 3);
+    ASSERT_TRUE(talk->isPageComplete());
+
+    EXPECT_TRUE(list.previousPage());
+    EXPECT_EQ(talk->getPageIndex(), 0);
+    EXPECT_TRUE(talk->isPageComplete()) << "shown whole at once";
+    ASSERT_TRUE(list.confirm());
+    EXPECT_EQ(talk->getPageIndex(), 1);
+    EXPECT_TRUE(talk->isPageComplete()) << "read before: whole again";
+    ASSERT_TRUE(list.confirm());
+    EXPECT_EQ(talk->getPageIndex(), 2);
+    EXPECT_FALSE(talk->isPageComplete()) << "a new page is typed";
+}
+
 TEST_F(ConfirmTest, TheFirstFinishedBoxEndsTheWalk) {
     auto first = typedBox(L"one");
     auto second = typedBox(L"two");
