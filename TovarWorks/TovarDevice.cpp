@@ -12,7 +12,9 @@
 #include "TovarWorks/Shaders/ShaderManager.h"
 #include "TovarWorks/SoundSystem/SoundManager.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <cstdlib>
 #include <ctime>
 #include <cwchar>
@@ -241,17 +243,25 @@ bool TovarDevice::OnEvent(const irr::SEvent& event) {
     case irr::EET_KEY_INPUT_EVENT: {
         const irr::SEvent::SKeyInput& key = event.KeyInput;
         if (key.Key == irr::KEY_F1 && !key.PressedDown) {
-            if (console)
+            if (console) {
                 console->open = !console->open;
+                // The game must not go on walking or acting on keys held when the console opened.
+                if (console->open)
+                    std::fill(std::begin(keyDown), std::end(keyDown), false);
+            }
             return true;
         }
-        if (key.Key >= 0 && key.Key < 256)
-            keyDown[key.Key] = key.PressedDown;
+        const bool recorded = key.Key >= 0 && key.Key < 256;
         if (console && console->open) {
+            // Typing is for the console alone; only a release is noted, so no key stays down.
+            if (recorded && !key.PressedDown)
+                keyDown[key.Key] = false;
             bool handled = true;
             handleConsoleKey(key, handled);
             return handled;
         }
+        if (recorded)
+            keyDown[key.Key] = key.PressedDown;
         break;
     }
     default:
@@ -390,18 +400,21 @@ void TovarDevice::setFramePacing(bool withVsync, uint32_t maxFps) {
 void TovarDevice::setInBackground(bool background) {
     // Keys held when the window went away would never see their release.
     if (background && !paused)
-        for (bool& key : keyDown)
-            key = false;
+        std::fill(std::begin(keyDown), std::end(keyDown), false);
     // The game goes on from the moment it is back: the time away is not handed to the next frame.
     if (!background && paused)
-        previousTime = getTime();
+        restartFrameClock();
     paused = background;
 }
 
-void TovarDevice::runMainLoop() {
+void TovarDevice::restartFrameClock() {
     previousTime = getTime();
-    screenSize = driver->getScreenSize();
     frameDelta = 0;
+}
+
+void TovarDevice::runMainLoop() {
+    restartFrameClock();
+    screenSize = driver->getScreenSize();
     while (!quit && irrDevice->run()) {
         setInBackground(windowWatch.inBackground(irrDevice->isWindowFocused(), irrDevice->isWindowMinimized()));
         pacer.waitForNextFrame(paused);

@@ -67,6 +67,8 @@ public:
     // says so. The main loop sets it from the window; time paused is neither lost nor made up.
     void setInBackground(bool background);
     bool isPaused() const { return paused; }
+    // The next frame lasts from now; for a driver that has just set the timer.
+    void restartFrameClock();
     void executeConsoleLine(const irr::core::stringw& line);
 
     // A game's own console command after the "tovar " prefix: its name, one help line (shown by

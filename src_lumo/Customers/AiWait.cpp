@@ -1,10 +1,11 @@
 #include "src_lumo/Customers/AiWait.h"
 
+#include <algorithm>
+
 namespace Lumo {
 
 void AiWait::update(uint32_t elapsedMs) {
-    if (elapsedMs <= kLongestCountedFrameMs)
-        elapsed += elapsedMs;
+    elapsed += std::min(elapsedMs, kLongestCountedFrameMs);
     done = elapsed > duration;
 }
 

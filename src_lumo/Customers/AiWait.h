@@ -1,6 +1,6 @@
 #pragma once
-// Waits a number of milliseconds. Long frames (loading, a stall) do not count, so a customer
-// never skips its pause.
+// Waits a number of milliseconds of game time, the same at every frame rate. A stalled frame
+// (loading, a hiccup) counts no more than a slow machine's frame, so a customer never skips its pause.
 #include "src_lumo/Customers/AiStep.h"
 
 namespace Lumo {
@@ -11,7 +11,7 @@ public:
     void update(uint32_t elapsedMs) override;
 
 private:
-    static constexpr uint32_t kLongestCountedFrameMs = 10;
+    static constexpr uint32_t kLongestCountedFrameMs = 100;
     uint32_t duration;
     uint32_t elapsed = 0;
 };

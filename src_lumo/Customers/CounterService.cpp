@@ -8,8 +8,9 @@
 
 namespace Lumo {
 
-std::vector<size_t> CounterService::chooseOffer(const std::vector<BakedGood>& readyOnDisplay) {
+std::vector<size_t> CounterService::chooseOffer(Customer& customer, const std::vector<BakedGood>& readyOnDisplay) {
     if (readyOnDisplay.empty()) {
+        customer.markLeaving();
         sequences.customerRefused();
         return {};
     }

@@ -19,8 +19,9 @@ public:
     CounterService(WorldState& world, IShopSequences& sequences) : world(world), sequences(sequences) {}
 
     // Indices into the ready goods on display (in shelf order) that the customer takes. With
-    // nothing on display the refusal plays and the customer keeps waiting.
-    std::vector<size_t> chooseOffer(const std::vector<BakedGood>& readyOnDisplay);
+    // nothing on display the refusal plays, and the customer is on the way out: the refusal's
+    // talk sends them out when it ends.
+    std::vector<size_t> chooseOffer(Customer& customer, const std::vector<BakedGood>& readyOnDisplay);
     // The customer pays the asked price; the popularity moves by the sale's gain.
     SaleOutcome pay(Customer& customer, const std::vector<BakedGood>& sold, int32_t askedPrice);
 

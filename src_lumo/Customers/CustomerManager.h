@@ -32,6 +32,7 @@ public:
     // From the popularity: n / 2 morning or lunchtime visits, then n visits from 08:00 to 14:00.
     void buildDailySchedule(float popularity, int32_t day);
     const std::vector<DailyCustomer>& schedule() const { return today; }
+    void clearSchedule() { today.clear(); }
     // Takes every visit due at this minute out of the schedule.
     std::vector<DailyCustomer> takeDueVisits(int32_t minuteOfDay);
 

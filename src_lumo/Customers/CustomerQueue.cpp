@@ -2,26 +2,30 @@
 
 namespace Lumo {
 
-std::shared_ptr<Customer> CustomerQueue::removeFirst() {
-    if (customers.empty())
+void CustomerQueue::add(QueuedCustomer entry) {
+    if (entry.customer)
+        entries.push_back(std::move(entry));
+}
+
+Customer* CustomerQueue::waitingAtCounter() const {
+    if (entries.empty() || entries.front().customer->isLeaving())
         return nullptr;
-    std::shared_ptr<Customer> leaving = customers.front();
-    customers.pop_front();
+    return entries.front().customer.get();
+}
+
+std::optional<QueuedCustomer> CustomerQueue::removeFirst() {
+    if (entries.empty())
+        return std::nullopt;
+    QueuedCustomer leaving = entries.front();
+    entries.pop_front();
     return leaving;
 }
 
-void CustomerQueue::updateSteps(uint32_t elapsedMs) {
-    for (const std::shared_ptr<Customer>& customer : customers)
-        customer->updateSteps(elapsedMs);
-}
-
 bool CustomerQueue::firstRunsOutOfPatience(int32_t minuteOfDay, bool selling) {
-    if (customers.empty() || selling)
+    Customer* waiting = selling ? nullptr : waitingAtCounter();
+    if (!waiting || !waiting->hasLostPatience(minuteOfDay))
         return false;
-    Customer& waiting = *customers.front();
-    if (waiting.isLeaving() || !waiting.hasLostPatience(minuteOfDay))
-        return false;
-    waiting.markLeaving();
+    waiting->markLeaving();
     return true;
 }
 

@@ -45,7 +45,9 @@ void report(const wchar_t* text) {
 WorldEditor::WorldEditor(irr::scene::ISceneManager* sceneManager, CollisionGrid& collisionGrid,
                          PathFinder& pathFinder, std::string gridFileName, std::string graphFileName)
     : scene(sceneManager), grid(collisionGrid), paths(pathFinder), gridFile(std::move(gridFileName)),
-      graphFile(std::move(graphFileName)) {
+      graphFile(std::move(graphFileName)),
+      // Until the visual says where the scene is drawn, it fills the window.
+      viewport(irr::core::position2di(0, 0), sceneManager->getVideoDriver()->getScreenSize()) {
     cursor = scene->addCubeSceneNode(kMarkerSize);
     paint(cursor, SColor(0xFFFFFF00));
     cursor->setVisible(false);
@@ -129,14 +131,28 @@ void WorldEditor::save() {
     }
 }
 
+bool WorldEditor::rayUnderMouse(irr::core::line3df& ray) const {
+    // Irrlicht's own screen ray ignores where the viewport sits and takes whichever viewport the
+    // driver has at the moment; the scene's is letter- or pillar-boxed.
+    const irr::scene::ICameraSceneNode* camera = scene->getActiveCamera();
+    if (!camera || viewport.getWidth() <= 0 || viewport.getHeight() <= 0)
+        return false;
+    const irr::scene::SViewFrustum* frustum = camera->getViewFrustum();
+    const vector3df farLeftUp = frustum->getFarLeftUp();
+    const vector3df leftToRight = frustum->getFarRightUp() - farLeftUp;
+    const vector3df upToDown = frustum->getFarLeftDown() - farLeftUp;
+    const float across = static_cast<float>(mouse.X - viewport.UpperLeftCorner.X) / viewport.getWidth();
+    const float down = static_cast<float>(mouse.Y - viewport.UpperLeftCorner.Y) / viewport.getHeight();
+    ray = irr::core::line3df(frustum->cameraPosition, farLeftUp + leftToRight * across + upToDown * down);
+    return true;
+}
+
 void WorldEditor::pick() {
-    irr::scene::ICameraSceneNode* camera = scene->getActiveCamera();
-    if (!camera)
+    irr::core::line3df ray;
+    if (!rayUnderMouse(ray))
         return;
     // A mathematical ground plane serves as the picking surface: it covers the whole world and
     // needs no mesh of its own.
-    const irr::core::line3df ray =
-        scene->getSceneCollisionManager()->getRayFromScreenCoordinates(mouse, camera);
     const irr::core::plane3df floor(vector3df(0, 0, 0), vector3df(0, 1, 0));
     vector3df hit;
     if (!floor.getIntersectionWithLine(ray.start, ray.getVector(), hit))
@@ -210,8 +226,11 @@ irr::scene::ISceneNode* WorldEditor::addNodeMarker(const vector3df& position, in
 }
 
 irr::scene::ISceneNode* WorldEditor::nodeMarkerUnderMouse() const {
-    // Irrlicht's screen picking skips invisible nodes and the id mask 0 accepts every id.
-    return scene->getSceneCollisionManager()->getSceneNodeFromScreenCoordinatesBB(mouse, 0, false, nodeParent);
+    irr::core::line3df ray;
+    if (!rayUnderMouse(ray))
+        return nullptr;
+    // Irrlicht's ray picking skips invisible nodes and the id mask 0 accepts every id.
+    return scene->getSceneCollisionManager()->getSceneNodeFromRayBB(ray, 0, false, nodeParent);
 }
 
 void WorldEditor::select(irr::scene::ISceneNode* marker) {

@@ -26,6 +26,8 @@ public:
     void setEnabled(bool on);
     bool isEnabled() const { return enabled; }
 
+    // The screen rectangle the scene is drawn into: the mouse is read against it.
+    void setViewport(const irr::core::recti& area) { viewport = area; }
     // True when the editor used the event.
     bool handleInput(const irr::SEvent& event);
     // Picking, the mode caption and the connection lines; called inside the scene.
@@ -36,8 +38,11 @@ public:
     size_t cellMarkerCount() const { return cellMarkers.size(); }
     size_t nodeMarkerCount() const { return nodeMarkers.size(); }
     irr::core::vector3df groundPoint() const { return ground; }
+    irr::core::vector3df cursorPosition() const { return cursor->getPosition(); }
 
 private:
+    // From the camera through the mouse, as the scene is projected into its viewport.
+    bool rayUnderMouse(irr::core::line3df& ray) const;
     void pick();
     void handleKey(const irr::SEvent::SKeyInput& key);
     void handleMouseDown(bool left);
@@ -54,6 +59,7 @@ private:
     const std::string gridFile;
     const std::string graphFile;
 
+    irr::core::recti viewport;
     bool enabled = false;
     irr::core::position2di mouse;
     irr::scene::ISceneNode* cursor = nullptr;

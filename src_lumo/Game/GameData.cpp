@@ -4,4 +4,14 @@ namespace Lumo {
 
 GameData* gGameData = nullptr;
 
+void GameData::startOver() {
+    // The town, its paths and the goods it knows at start-up stay; the player's game goes.
+    WorldState fresh;
+    fresh.customers = world.customers;
+    fresh.customers->clearSchedule();
+    fresh.goods.fillStartingGoods();
+    world = std::move(fresh);
+    discovered = {};
+}
+
 } // namespace Lumo

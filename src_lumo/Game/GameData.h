@@ -25,6 +25,7 @@ struct GameSettings {
     // Off unless asked for: Irrlicht 1.8 asking an X server whose GLX cannot swap on vblank (Xvfb)
     // ends the program with an X error.
     bool vsync = false;
+    bool hints = true; // the key hints at the bottom of the picture
     TextSpeed textSpeed = TextSpeed::Normal;
 };
 
@@ -50,6 +51,9 @@ struct GameData {
     irr::core::vector3df heroPosition;
     // Goods whose discovery remark has played, by good kind.
     std::array<bool, 16> discovered{};
+
+    // After an ending: the world and the discoveries as a new program has them.
+    void startOver();
 };
 
 extern GameData* gGameData;

@@ -8,6 +8,7 @@
 #include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Shaders/ShaderMaterials.h"
 #include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Sprites/SpriteDefinitionFiles.h"
 #include "src_lumo/Visual/LumoVisual.h"
 #include "src_lumo/Visual/VisualSpeechBubble.h"
 #include "src_lumo/World/PathFinder.h"
@@ -15,15 +16,6 @@
 namespace Lumo {
 
 using TovarWorks::gDevice;
-
-const char* const GameStartup::kDefinitionFiles[16] = {
-    "lumodata/2d/def_baeckerin.xml", "lumodata/2d/def_baeckerin_child.xml", "lumodata/2d/def_mother.xml",
-    "lumodata/2d/def_tovar.xml",     "lumodata/2d/def_male1.xml",           "lumodata/2d/def_male2.xml",
-    "lumodata/2d/def_male3.xml",     "lumodata/2d/def_male4.xml",           "lumodata/2d/def_barman.xml",
-    "lumodata/2d/def_female1.xml",   "lumodata/2d/def_female2.xml",         "lumodata/2d/def_soldier.xml",
-    "lumodata/2d/def_postbote.xml",  "lumodata/2d/def_merchant.xml",        "lumodata/def_items.xml",
-    "lumodata/def_stuff.xml",
-};
 
 void GameStartup::setSoundVolume() {
     const std::shared_ptr<TovarWorks::SoundManager> sound = gDevice->getSoundManager();
@@ -55,10 +47,7 @@ void GameStartup::loadInterfaceTextures() {
     }
 }
 
-void GameStartup::loadDefinitions() {
-    for (const char* file : kDefinitionFiles)
-        gGameData->spriteDefinitions.loadFile(file);
-}
+void GameStartup::loadDefinitions() { loadSpriteDefinitions(gGameData->spriteDefinitions); }
 
 void GameStartup::loadPathGraph() {
     gGameData->world.customers->loadPathGraph(kWorldGraphFile);
@@ -85,6 +74,31 @@ void GameStartup::registerEvents(const std::shared_ptr<LumoGameLogic>& logic) {
     const IEventListenerPtr visualListener = logic->getVisual();
     for (const EventType* type : visualTypes)
         events.AddListener(visualListener, *type);
+}
+
+std::shared_ptr<LumoGameLogic> GameStartup::start(const GameSettings& settings, const GameSettings& window,
+                                                  irr::video::E_DRIVER_TYPE driver) {
+    gGameData = new GameData();
+    gGameData->texts.loadGameTexts("lumodata/lang/en.txt");
+    gGameData->settings = settings;
+    gDevice->setFramePacing(settings.vsync, static_cast<uint32_t>(settings.maxFps));
+    if (!gDevice->init(static_cast<uint32_t>(window.width), static_cast<uint32_t>(window.height), window.fullscreen,
+                       driver))
+        return nullptr;
+    // The window as it came out, for a player's bug report.
+    const irr::core::dimension2du size = gDevice->getVideoDriver()->getScreenSize();
+    gDevice->print(irr::core::stringw(L"Window: ") + irr::core::stringw(size.Width) + L"x" +
+                       irr::core::stringw(size.Height) + (window.fullscreen ? L", fullscreen" : L", windowed"),
+                   TovarWorks::MSG_INFO);
+    setSoundVolume();
+    gDevice->hideConsoleLog = true;
+    gDevice->loadConsoleFont("TovarWorks/systemFont.bmp");
+    irr::IrrlichtDevice* irrDevice = gDevice->getIrrlichtDevice();
+    irrDevice->setResizable(true);
+    irrDevice->setWindowCaption(L"Kornelo Beta");
+    std::shared_ptr<LumoGameLogic> logic = build();
+    gDevice->setGameLogic(logic);
+    return logic;
 }
 
 std::shared_ptr<LumoGameLogic> GameStartup::build() {

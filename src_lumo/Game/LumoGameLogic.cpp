@@ -32,6 +32,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 #include <string>
 
 namespace Lumo {
@@ -85,12 +86,17 @@ std::shared_ptr<IShopSequences> LumoGameLogic::getShopSequences() const { return
 
 void LumoGameLogic::onResize() { visual->onResize(); }
 
+bool LumoGameLogic::held(irr::EKEY_CODE key) const { return key != menuKey && gDevice->isKeyDown(key); }
+
 void LumoGameLogic::readInput() {
-    input.moveX = gDevice->isKeyDown(irr::KEY_LEFT) ? -1 : gDevice->isKeyDown(irr::KEY_RIGHT) ? 1 : 0;
-    input.moveY = gDevice->isKeyDown(irr::KEY_UP) ? 1 : gDevice->isKeyDown(irr::KEY_DOWN) ? -1 : 0;
-    input.keySpace = gDevice->isKeyDown(irr::KEY_SPACE);
-    input.keyX = gDevice->isKeyDown(irr::KEY_KEY_X);
-    input.keyC = gDevice->isKeyDown(irr::KEY_KEY_C);
+    // A release the logic never heard (the console took it) must not keep the key from the game.
+    if (menuKey != kNoKey && !gDevice->isKeyDown(menuKey))
+        menuKey = kNoKey;
+    input.moveX = held(irr::KEY_LEFT) ? -1 : held(irr::KEY_RIGHT) ? 1 : 0;
+    input.moveY = held(irr::KEY_UP) ? 1 : held(irr::KEY_DOWN) ? -1 : 0;
+    input.keySpace = held(irr::KEY_SPACE);
+    input.keyX = held(irr::KEY_KEY_X);
+    input.keyC = held(irr::KEY_KEY_C);
 
     const int mode = visual->getMode();
     const bool clockMode = mode == MODE_WALKING || mode == MODE_KNEADING || mode == MODE_MIXING;
@@ -123,6 +129,13 @@ void LumoGameLogic::spawnDueCustomers() {
         visual->spawnCustomer(visit, minute);
 }
 
+void LumoGameLogic::silenceDayMusic() {
+    musicChosen = false;
+    MusicSchedule::fadeOut(MusicSchedule::kMorningChannel);
+    MusicSchedule::fadeOut(MusicSchedule::kAfternoonChannel);
+    MusicSchedule::fadeOut(MusicSchedule::kEveningChannel);
+}
+
 void LumoGameLogic::chooseMusic() {
     musicChosen = true;
     MusicSchedule::chooseFor(gGameData->world.minuteOfDay);
@@ -131,14 +144,15 @@ void LumoGameLogic::chooseMusic() {
 void LumoGameLogic::updateGame() {
     if (!menu->isOpen() && !musicChosen)
         chooseMusic();
-    if (logicActive && playerControl && !menu->isOpen())
+    const bool acting = logicActive && playerControl && !menu->isOpen();
+    visual->setAtTheKeys(acting);
+    if (acting)
         carryOut(visual->interact(input));
     visual->render();
     if (gameStarted)
         postman->step();
     menu->update(gDevice->getFrameDelta());
-    if (menu->isOpen() || !menu->isHidden())
-        menu->draw();
+    menu->draw();
 }
 
 void LumoGameLogic::carryOut(int action) {
@@ -171,9 +185,20 @@ void LumoGameLogic::carryOut(int action) {
 bool LumoGameLogic::OnEvent(const irr::SEvent& event) {
     if (visual->editorInput(event))
         return true;
-    if (menu->isOpen())
-        return menu->handleKey(event);
-    if (event.EventType == irr::EET_KEY_INPUT_EVENT && handleKey(event.KeyInput))
+    const bool isKey = event.EventType == irr::EET_KEY_INPUT_EVENT;
+    if (menu->isOpen()) {
+        const bool used = menu->handleKey(event);
+        // The key that closed the menu belongs to it: the game neither sees it held nor let go.
+        if (isKey && event.KeyInput.PressedDown && !menu->isOpen())
+            menuKey = event.KeyInput.Key;
+        return used;
+    }
+    if (isKey && event.KeyInput.Key == menuKey) {
+        if (!event.KeyInput.PressedDown)
+            menuKey = kNoKey;
+        return true;
+    }
+    if (isKey && handleKey(event.KeyInput))
         return true;
     return logicActive && visual->worldInput(event);
 }
@@ -181,11 +206,8 @@ bool LumoGameLogic::OnEvent(const irr::SEvent& event) {
 bool LumoGameLogic::handleKey(const irr::SEvent::SKeyInput& key) {
     const bool calendarOpen = visual->getMode() == MODE_CALENDAR;
     if (released(key, irr::KEY_ESCAPE) && playerControl) {
-        musicChosen = false;
         menu->openMenu();
-        MusicSchedule::fadeOut(MusicSchedule::kMorningChannel);
-        MusicSchedule::fadeOut(MusicSchedule::kAfternoonChannel);
-        MusicSchedule::fadeOut(MusicSchedule::kEveningChannel);
+        silenceDayMusic();
         return true;
     }
     if (released(key, irr::KEY_SPACE)) {
@@ -235,12 +257,9 @@ bool LumoGameLogic::HandleEvent(const TovarWorks::IEventData& event) {
         if (ShopScreens* screens = visual->getShopScreens())
             screens->openMerchantMenu();
     } else if (type == TovarWorks::RemoveCustomerEventType) {
-        std::vector<QueuedCustomer>& queue = visual->getCustomerQueue();
-        if (!queue.empty()) {
+        if (const std::optional<QueuedCustomer> leaving = visual->getCustomerQueue().removeFirst())
             gDevice->getProcessManager()->Attach(
-                std::make_shared<MoveCharacterPathProcess>("sh_2", "park", true, queue.front().character));
-            queue.erase(queue.begin());
-        }
+                std::make_shared<MoveCharacterPathProcess>("sh_2", "park", true, leaving->character));
     } else if (type == TovarWorks::SpawnLetterEventType) {
         std::vector<int32_t>& letterDays = gGameData->world.letterDays;
         if (std::find(letterDays.begin(), letterDays.end(), gGameData->world.day) == letterDays.end())
@@ -251,6 +270,11 @@ bool LumoGameLogic::HandleEvent(const TovarWorks::IEventData& event) {
         newGame();
     } else if (type == TovarWorks::SetGameStateEventType) {
         const auto& state = static_cast<const ChangeGameStateEvent&>(event);
+        // The ending hands the keys back only when its last words have faded: the game is over.
+        if (endingPlays && state.playerControl) {
+            endGame();
+            return true;
+        }
         logicActive = state.logicActive;
         playerControl = state.playerControl;
     } else if (type == TovarWorks::SetNewDayEventType) {
@@ -287,6 +311,7 @@ void LumoGameLogic::newGame() {
 void LumoGameLogic::newDay() {
     WorldState& world = gGameData->world;
     if (world.day == WorldState::kLastDay) {
+        endingPlays = true;
         story->ending(visual);
         return;
     }
@@ -304,17 +329,37 @@ void LumoGameLogic::goToBed() {
     visual->clearDay();
     postman->reset();
     const int day = gGameData->world.day;
+    // After the last night no morning comes: the ending follows in the dark, brings its own light
+    // and gives the keys back itself.
+    const bool morningComes = day != WorldState::kLastDay;
     TovarWorks::ProcessChain chain;
     chain.AddProcess(std::make_shared<FadeScreenProcess>(false, kBedFadeMillis));
-    chain.AddEvent(std::make_shared<ShowOverlayTextEvent>("day " + std::to_string(day + 1)), 0);
+    if (morningComes)
+        chain.AddEvent(std::make_shared<ShowOverlayTextEvent>("day " + std::to_string(day + 1)), 0);
     chain.AddWait(kDayTitleMillis);
-    chain.AddEvent(std::make_shared<FadeOverlayTextEvent>(), 0);
+    if (morningComes)
+        chain.AddEvent(std::make_shared<FadeOverlayTextEvent>(), 0);
     chain.AddEvent(std::make_shared<SetNewDayEvent>(), kNewDayDelayMillis);
-    chain.AddProcess(std::make_shared<FadeScreenProcess>(true, kBedFadeMillis));
-    if (day != WorldState::kLastDay)
+    if (morningComes) {
+        chain.AddProcess(std::make_shared<FadeScreenProcess>(true, kBedFadeMillis));
         chain.AddEvent(std::make_shared<ChangeGameStateEvent>(true, true), 0);
+    }
     chain.Launch();
     closeChoice();
+}
+
+void LumoGameLogic::endGame() {
+    // Everything back as the program started it, so that the next new game is the first one again.
+    endingPlays = false;
+    gameStarted = false;
+    logicActive = true;
+    playerControl = true;
+    clockRunning = true;
+    postman->reset();
+    visual->startOver();
+    gGameData->startOver();
+    silenceDayMusic();
+    menu->openTitle();
 }
 
 void LumoGameLogic::closeChoice() {

@@ -49,17 +49,26 @@ public:
 private:
     void registerEditorCommand();
     bool handleKey(const irr::SEvent::SKeyInput& key);
+    bool held(irr::EKEY_CODE key) const;
     void chooseMusic();
+    void silenceDayMusic();
     void carryOut(int action);
     void newGame();
     void newDay();
     void goToBed();
+    void endGame();
     void closeChoice();
     void spawnDueCustomers();
     // Shows the day's letter again; false when there is none to show.
     bool readLetterAgain(int day);
 
+    static constexpr irr::EKEY_CODE kNoKey = irr::KEY_KEY_CODES_COUNT;
+
     InputRecord input;
+    // The key that closed the in-game menu, kept from the game until it is let go.
+    irr::EKEY_CODE menuKey = kNoKey;
+    // From the last night's new-day rule until the ending gives the keys back.
+    bool endingPlays = false;
     bool gameStarted = false;
     bool logicActive = true;
     bool playerControl = true;

@@ -54,6 +54,7 @@ GameSettings SettingsFile::read(const std::wstring& fileName) {
     if (ini.tryGetInt(L"maxfps", maxFps) && maxFps >= 0)
         settings.maxFps = std::min(maxFps, kMaxFps);
     readFlag(ini, L"vsync", settings.vsync);
+    readFlag(ini, L"hints", settings.hints);
     TextSpeeds::byName(ini.getString(L"text"), settings.textSpeed);
     return settings;
 }
@@ -74,6 +75,8 @@ bool SettingsFile::save(const GameSettings& settings, const std::string& fileNam
                  << "pixelprec=" << flag(settings.pixelPrecise) << "\n"
                  << "maxfps=" << settings.maxFps << "\n"
                  << "vsync=" << flag(settings.vsync) << "\n"
+                 << "[interface]\n"
+                 << "hints=" << flag(settings.hints) << "\n"
                  << "text=" << TovarWorks::toUtf8(TextSpeeds::name(settings.textSpeed)) << "\n";
             file.close();
         }

@@ -2,11 +2,15 @@
 
 #include "src_lumo/Events/CloseChoiceEvent.h"
 #include "src_lumo/Events/StartNewDayEvent.h"
+#include "src_lumo/Game/GameData.h"
 
 namespace Lumo {
 
-std::shared_ptr<VisualTextBoxChoice> createBedChoice() {
-    auto choice = std::make_shared<VisualTextBoxChoice>(L"go to bed?");
+std::shared_ptr<VisualTextBoxChoice> createBedChoice(bool customersDue) {
+    std::wstring question = L"go to bed?";
+    if (customersDue && gGameData)
+        question += L"\n" + gGameData->texts.getGameText("BED_CUSTOMERS_DUE");
+    auto choice = std::make_shared<VisualTextBoxChoice>(question);
     choice->addEntry(L"yes", std::make_shared<StartNewDayEvent>());
     choice->addEntry(L"no", std::make_shared<CloseChoiceEvent>());
     choice->setSelection(1);

@@ -29,7 +29,7 @@ BitmapFont BitmapFont::forGame() { return BitmapFont(gGameData ? gGameData->font
 bool BitmapFont::hasGlyph(wchar_t character) {
     if ((character >= L'a' && character <= L'z') || (character >= L'0' && character <= L'9'))
         return true;
-    static const std::wstring punctuation = L"!$',-.:?";
+    static const std::wstring punctuation = L"!$',-./:?";
     return punctuation.find(character) != std::wstring::npos;
 }
 
@@ -67,6 +67,14 @@ void BitmapFont::drawGlyph(const GuiPainter& painter, wchar_t character, float x
         return;
     painter.drawImageShifted(texture, source, irr::core::rectf(x, y, x + kCell, y + kCell), shiftPixelsY, colour,
                              clipPixels);
+}
+
+void BitmapFont::drawTight(const GuiPainter& painter, const std::wstring& line, float x, float y,
+                           irr::video::SColor colour, float pitch) const {
+    for (const wchar_t character : line) {
+        drawGlyph(painter, character, x, y, colour);
+        x += pitch;
+    }
 }
 
 void BitmapFont::drawText(const GuiPainter& painter, const std::wstring& text, float x, float y,

@@ -26,6 +26,10 @@ public:
 
     void drawGlyph(const GuiPainter& painter, wchar_t character, float x, float y, irr::video::SColor colour,
                    int shiftPixelsY = 0, const irr::core::recti* clipPixels = nullptr) const;
+    // One line with its letters "pitch" units apart instead of a whole cell, set as close as the
+    // sheets' own lettering, for small print.
+    void drawTight(const GuiPainter& painter, const std::wstring& line, float x, float y, irr::video::SColor colour,
+                   float pitch) const;
     // Lines break only at '\n'.
     void drawText(const GuiPainter& painter, const std::wstring& text, float x, float y,
                   irr::video::SColor colour, int lineHeight = kCell) const;

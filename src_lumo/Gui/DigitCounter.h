@@ -17,6 +17,12 @@ public:
     void drawTowards(int target);
     void draw() override;
 
+    // The box the counter draws in and is clipped to, in pixels. Below full size (x scale under 1)
+    // it moves down 14 pixels and reaches 40 further down, as it always has.
+    static irr::core::recti box(const InterfaceView& view);
+    // Where the glyph so many cells from the box's left edge stands, in interface units.
+    static irr::core::rectf cell(const InterfaceView& view, int column);
+
     int getShownValue() const { return shownValue; }
     int getDigitCount() const { return digitCount; }
     const VisualDigit& lowestDigit() const { return *lowest; }

@@ -4,6 +4,7 @@
 #include "src_lumo/Gui/GuiSheetLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Lumo {
 
@@ -11,6 +12,12 @@ namespace {
 constexpr int kDayBoxWidth = 38;
 constexpr int kFirstDayRight = 278;
 constexpr int kStripEnd = 544;
+// The day sits on a dark inset of its own between the money and the week days, its letters set
+// closer than the font's cells (as the week days' labels are) to fit "day 13/13".
+const irr::core::rectf kDayInset(128, 12, 236, 42);
+constexpr float kDayLetterPitch = 12.0f;
+constexpr float kGlyphInk = 10.0f; // the drawn part of a 16-unit cell
+const irr::video::SColor kInsetColour(255, 112, 68, 38);
 } // namespace
 
 HudElement::HudElement(const GameStatus& status) : status(&status), moneyCounter(5, L'$') {}
@@ -26,6 +33,11 @@ std::wstring HudElement::clockText(int minuteOfDay) {
     if (rest < 10)
         text += L'0';
     return text + std::to_wstring(rest);
+}
+
+std::wstring HudElement::dayText(int day) {
+    const std::wstring word = gGameData ? gGameData->texts.getGameText("HUD_DAY") : L"day";
+    return word + L" " + std::to_wstring(day) + L"/" + std::to_wstring(WorldState::kLastDay);
 }
 
 irr::video::SColor HudElement::clockColour(int minuteOfDay) {
@@ -53,6 +65,12 @@ void HudElement::draw() {
         painter.drawImage(sheet, GuiSheetLayout::dayLabel(day).rect(),
                           irr::core::rectf(box.UpperLeftCorner.X, 18, box.LowerRightCorner.X, 40));
     }
+
+    painter.fillRect(kDayInset, kInsetColour);
+    const std::wstring day = dayLine();
+    const float inked = kDayLetterPitch * static_cast<float>(day.size() - 1) + kGlyphInk;
+    const float left = std::floor(kDayInset.getCenter().X - inked / 2.0f) - 3.0f;
+    BitmapFont::forGame().drawTight(painter, day, left, 20, irr::video::SColor(0xFFFFFFFF), kDayLetterPitch);
 
     const int minute = status->minuteOfDay();
     BitmapFont::forGame().drawText(painter, clockText(minute), 550, 20, clockColour(minute));

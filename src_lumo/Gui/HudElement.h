@@ -1,6 +1,6 @@
 #pragma once
-// The strip across the top of the screen: the week days with today marked, the clock and the
-// rolling money counter.
+// The strip across the top of the screen: the week days with today marked, which of the thirteen
+// days it is, the clock and the rolling money counter.
 #include "src_lumo/Gui/DigitCounter.h"
 #include "src_lumo/Gui/GameStatus.h"
 
@@ -16,6 +16,9 @@ public:
 
     // "hh:mm" of a minute of the day.
     static std::wstring clockText(int minuteOfDay);
+    // "day 9/13": the game text of "day" and the day of the thirteen.
+    static std::wstring dayText(int day);
+    std::wstring dayLine() const { return dayText(status->day()); }
     // Green during opening hours (08:00 to 14:59), white otherwise.
     static irr::video::SColor clockColour(int minuteOfDay);
     // The interface rectangle of week day i's box.

@@ -39,8 +39,9 @@ void VisualTextBox::update(uint32_t deltaMillis) {
         pageComplete = true;
 }
 
-uint32_t VisualTextBox::msPerCharacter() {
-    return TextSpeeds::msPerCharacter(gGameData ? gGameData->settings.textSpeed : TextSpeed::Normal);
+uint32_t VisualTextBox::msPerCharacter() const {
+    const TextSpeed speed = gGameData ? gGameData->settings.textSpeed : TextSpeed::Normal;
+    return pace.msPerCharacter * TextSpeeds::msPerCharacter(speed) / TextSpeeds::msPerCharacter(TextSpeed::Normal);
 }
 
 size_t VisualTextBox::visibleCount() const {
@@ -52,7 +53,7 @@ bool VisualTextBox::completePage() {
     const std::wstring* page = currentPage();
     if (!shown || pageComplete || !page || page->empty())
         return false;
-    typingTime = std::max<uint32_t>(typingTime, msPerCharacter() * page->size() + kDropMs);
+    typingTime = std::max<uint32_t>(typingTime, msPerCharacter() * page->size() + pace.dropMs);
     pageComplete = true;
     return true;
 }
@@ -65,7 +66,7 @@ const std::wstring* VisualTextBox::currentPage() const {
 
 int VisualTextBox::dropOffsetPixels(size_t index) const {
     const float sinceAppeared = static_cast<float>(typingTime) - static_cast<float>(msPerCharacter() * index);
-    const float settled = std::min(sinceAppeared / kDropMs, 1.0f);
+    const float settled = std::min(sinceAppeared / static_cast<float>(pace.dropMs), 1.0f);
     return static_cast<int>(-16.0f * std::sin(2.0f * (1.0f - settled)));
 }
 

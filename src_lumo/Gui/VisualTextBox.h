@@ -1,7 +1,9 @@
 #pragma once
 // A box of words typed in letter by letter, page after page. Time moves only in update, so a box
-// can be drawn any number of times a frame. Letters come at the player's text speed (normal is the
-// 15 ms per character the game has always had), each dropping into place within 50 ms.
+// can be drawn any number of times a frame. Dialogue boxes have always typed one character every
+// 15 ms with a 50 ms drop per letter and a 150 ms blink step; those observed speeds are their pace.
+// Speech bubbles were only ever drawn once a frame and keep the slower pace of 30 ms and 100 ms.
+// The player's text speed scales a box's pace: normal keeps it.
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/GuiElement.h"
 
@@ -13,9 +15,17 @@
 
 namespace Lumo {
 
+struct TypingPace {
+    uint32_t msPerCharacter;
+    uint32_t dropMs; // how long a new letter takes to fall into place
+};
+
 class VisualTextBox : public GuiElement {
 public:
-    static constexpr uint32_t kDropMs = 50;
+    static constexpr TypingPace kDialoguePace{15, 50};
+    static constexpr TypingPace kBubblePace{30, 100};
+
+    explicit VisualTextBox(TypingPace pace = kDialoguePace) : pace(pace) {}
 
     virtual bool isInRange(const irr::core::vector3df& heroPosition) const;
     // A page read before comes back whole.
@@ -34,8 +44,8 @@ public:
     // The rest of the page appears at once, settled; false when there was nothing left to type.
     bool completePage();
     void finish() { finished = true; }
-    // From the settings when the game runs; normal without them.
-    static uint32_t msPerCharacter();
+    // This box's pace at the text speed of the settings (normal without them); 0 types at once.
+    uint32_t msPerCharacter() const;
 
     bool isShown() const { return shown; }
     bool isPageComplete() const { return pageComplete; }
@@ -57,6 +67,9 @@ protected:
     bool pageComplete = false;
     bool finished = false;
     uint32_t typingTime = 0;
+
+private:
+    TypingPace pace;
 };
 
 } // namespace Lumo

@@ -15,7 +15,7 @@ constexpr float kTailOverlap = 4.0f; // the tail covers the board's bottom frame
 } // namespace
 
 VisualTextBoxBubble::VisualTextBoxBubble(const irr::core::vector3df& position, InterfaceProjector projector)
-    : worldPosition(position), projector(std::move(projector)) {}
+    : VisualTextBox(kBubblePace), worldPosition(position), projector(std::move(projector)) {}
 
 InterfaceProjector VisualTextBoxBubble::cameraProjector(irr::scene::ICameraSceneNode* camera) {
     return [camera](const irr::core::vector3df& world, irr::core::vector2df& units) {
@@ -37,15 +37,20 @@ bool VisualTextBoxBubble::isInRange(const irr::core::vector3df& heroPosition) co
     return hearingRange != kNoRange && heroPosition.getDistanceFrom(worldPosition) < hearingRange;
 }
 
-irr::core::rectf VisualTextBoxBubble::boardArea(const irr::core::vector2df& anchor) const {
+VisualTextBoxBubble::Layout VisualTextBoxBubble::layout(const irr::core::vector2df& anchor) const {
     const std::wstring* page = currentPage();
     const irr::core::dimension2di text = BitmapFont::measure(page ? *page : L"", kLineHeight);
     const float width = 2 * FramedBoard::kFrame + text.Width;
     const float height = 2 * FramedBoard::kFrame + text.Height;
-    const float bottom = anchor.Y - kTailHeight + kTailOverlap;
+    const float tailBelow = kTailHeight - kTailOverlap;
+    const float bottom = anchor.Y - tailBelow;
     const float left = std::clamp(anchor.X - width / 2, kMargin, InterfaceView::kWidth - kMargin - width);
-    const float top = std::clamp(bottom - height, kMargin, InterfaceView::kHeight - kMargin - height);
-    return {left, top, left + width, top + height};
+    // The tail hangs below the board, so near the bottom edge the board keeps the tail's height free.
+    const float top = std::clamp(bottom - height, kMargin, InterfaceView::kHeight - kMargin - tailBelow - height);
+    const irr::core::rectf board(left, top, left + width, top + height);
+    const float tailX = std::clamp(anchor.X, left + FramedBoard::kFrame, board.LowerRightCorner.X - FramedBoard::kFrame);
+    const float tailTop = board.LowerRightCorner.Y - kTailOverlap;
+    return {board, irr::core::rectf(tailX - 8, tailTop, tailX + 8, tailTop + kTailHeight)};
 }
 
 void VisualTextBoxBubble::draw() {
@@ -54,15 +59,11 @@ void VisualTextBoxBubble::draw() {
         return;
     const GuiPainter painter = GuiPainter::forGame();
     irr::video::ITexture* skin = gGameData ? gGameData->gui2Texture : nullptr;
-    const irr::core::rectf board = boardArea(anchor);
-    FramedBoard::draw(painter, skin, board);
-    const float tailX = std::clamp(anchor.X, board.UpperLeftCorner.X + FramedBoard::kFrame,
-                                   board.LowerRightCorner.X - FramedBoard::kFrame);
-    const float tailTop = board.LowerRightCorner.Y - kTailOverlap;
-    painter.drawImage(skin, GuiSheetLayout::kBubbleTail.rect(),
-                      irr::core::rectf(tailX - 8, tailTop, tailX + 8, tailTop + kTailHeight));
-    drawTypedText(painter, BitmapFont::forGame(), board.UpperLeftCorner.X + FramedBoard::kFrame,
-                  board.UpperLeftCorner.Y + FramedBoard::kFrame, kLineHeight);
+    const Layout area = layout(anchor);
+    FramedBoard::draw(painter, skin, area.board);
+    painter.drawImage(skin, GuiSheetLayout::kBubbleTail.rect(), area.tail);
+    drawTypedText(painter, BitmapFont::forGame(), area.board.UpperLeftCorner.X + FramedBoard::kFrame,
+                  area.board.UpperLeftCorner.Y + FramedBoard::kFrame, kLineHeight);
 }
 
 } // namespace Lumo

@@ -28,8 +28,13 @@ public:
     void setPosition(const irr::core::vector3df& position) { worldPosition = position; }
     const irr::core::vector3df& getPosition() const { return worldPosition; }
 
-    // The board for a bubble hanging at this interface point, moved back inside the interface.
-    irr::core::rectf boardArea(const irr::core::vector2df& anchor) const;
+    // Where a bubble hanging at this interface point is drawn: its board and the tail under it,
+    // moved back together inside the interface (and so inside the scene's viewport).
+    struct Layout {
+        irr::core::rectf board;
+        irr::core::rectf tail;
+    };
+    Layout layout(const irr::core::vector2df& anchor) const;
 
 private:
     irr::core::vector3df worldPosition;

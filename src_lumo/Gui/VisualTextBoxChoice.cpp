@@ -10,6 +10,10 @@
 
 namespace Lumo {
 
+namespace {
+constexpr int kQuestionLineHeight = 20;
+}
+
 VisualTextBoxChoice::VisualTextBoxChoice(const std::wstring& question) : question(question) {}
 
 void VisualTextBoxChoice::addEntry(const std::wstring& text, const TovarWorks::IEventDataPtr& event) {
@@ -53,9 +57,13 @@ void VisualTextBoxChoice::draw() {
     const irr::video::SColor white(0xFFFFFFFF);
 
     if (!question.empty()) {
-        const float width = 2 * FramedBoard::kFrame + BitmapFont::measure(question).Width;
-        FramedBoard::draw(painter, skin, irr::core::rectf(kLeft, kTop - 36, kLeft + width, kTop - 4));
-        font.drawText(painter, question, kLeft + FramedBoard::kFrame, kTop - 28, white);
+        // A long question moves left rather than off the screen, and grows upwards by its lines.
+        const irr::core::dimension2di size = BitmapFont::measure(question, kQuestionLineHeight);
+        const float width = 2 * FramedBoard::kFrame + size.Width;
+        const float left = std::min(kLeft, InterfaceView::kWidth - 8.0f - width);
+        const float top = kTop - 20.0f - static_cast<float>(size.Height);
+        FramedBoard::draw(painter, skin, irr::core::rectf(left, top, left + width, kTop - 4));
+        font.drawText(painter, question, left + FramedBoard::kFrame, top + 8, white, kQuestionLineHeight);
     }
     FramedBoard::draw(painter, skin, boardArea());
     for (size_t i = 0; i < entries.size(); ++i)

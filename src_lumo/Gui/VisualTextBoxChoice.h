@@ -35,6 +35,7 @@ public:
     // The board around the entries, in interface units.
     irr::core::rectf boardArea() const;
 
+    const std::wstring& getQuestion() const { return question; }
     const std::vector<Entry>& getEntries() const { return entries; }
     int getSelection() const { return selection; }
     int getCancelIndex() const { return cancelIndex; }

@@ -179,10 +179,8 @@ std::optional<Dough> BakeryItems::takeDoughFromTable()
     return dough;
 }
 
-bool BakeryItems::pickUp(const vector3df& heroPosition)
+VisualItemPtr BakeryItems::nearestPickUp(const vector3df& heroPosition) const
 {
-    if (carried)
-        return false;
     VisualItemPtr nearest;
     float nearestDistance = std::numeric_limits<float>::max();
     for (const VisualItemPtr& item : items) {
@@ -192,6 +190,14 @@ bool BakeryItems::pickUp(const vector3df& heroPosition)
             nearestDistance = distance;
         }
     }
+    return nearest;
+}
+
+bool BakeryItems::pickUp(const vector3df& heroPosition)
+{
+    if (carried)
+        return false;
+    const VisualItemPtr nearest = nearestPickUp(heroPosition);
     if (!nearest)
         return false;
     stopFalling(nearest.get());
@@ -202,10 +208,11 @@ bool BakeryItems::pickUp(const vector3df& heroPosition)
 
 DropResult BakeryItems::drop(const vector3df& heroPosition, int facing, IngredientRow& tableStock)
 {
-    size_t index = 0;
-    ItemDropField* field = carried ? fieldInFront(heroPosition, facing, index) : nullptr;
-    if (!field || !accepts(index, *carried))
+    const std::optional<size_t> target = dropTarget(heroPosition, facing);
+    if (!target)
         return DropResult::REFUSED;
+    const size_t index = *target;
+    ItemDropField* field = fields[index].get();
     if (index == FIELD_WASTE) {
         remove(carried);
         return DropResult::WASTED;
@@ -233,13 +240,21 @@ bool BakeryItems::accepts(size_t field, const VisualItem& item) const
     return true;
 }
 
-ItemDropField* BakeryItems::fieldInFront(const vector3df& heroPosition, int facing, size_t& index) const
+std::optional<size_t> BakeryItems::dropTarget(const vector3df& heroPosition, int facing) const
 {
-    const vector3df aim = heroPosition + facingDirection(facing) * kAimDistance;
-    for (index = 0; index < fields.size(); ++index)
-        if (fields[index]->covers(aim))
-            return fields[index].get();
-    return nullptr;
+    if (!carried)
+        return std::nullopt;
+    // Straight ahead first, then a little to either side, as far as her shoulders reach: standing
+    // anywhere in front of the oven or a shelf is enough.
+    const vector3df ahead = facingDirection(facing);
+    const vector3df side(ahead.Z, 0.f, -ahead.X);
+    for (const float shift : {0.f, -2.f, 2.f, -4.f, 4.f}) {
+        const vector3df aim = heroPosition + ahead * kAimDistance + side * shift;
+        for (size_t index = 0; index < fields.size(); ++index)
+            if (fields[index]->covers(aim) && accepts(index, *carried))
+                return index;
+    }
+    return std::nullopt;
 }
 
 void BakeryItems::fallOnto(const VisualItemPtr& item, const vector3df& spot)

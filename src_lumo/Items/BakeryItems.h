@@ -65,9 +65,13 @@ public:
     // The C key. pickUp takes the nearest dough, tray or box within 20 units on the floor; false
     // when there is none or the baker's hands are full.
     bool pickUp(const irr::core::vector3df& heroPosition);
+    // What pickUp would take; null when nothing lies within reach.
+    VisualItemPtr nearestPickUp(const irr::core::vector3df& heroPosition) const;
     // Puts the carried item into the field five units in front of the baker (facing as CharNode's
     // Facing). A box on the work table adds its contents to tableStock.
     DropResult drop(const irr::core::vector3df& heroPosition, int facing, IngredientRow& tableStock);
+    // The field drop would put the carried item into; empty when it would refuse.
+    std::optional<size_t> dropTarget(const irr::core::vector3df& heroPosition, int facing) const;
 
     // Once a frame: the oven bakes by the game clock.
     void update(int32_t gameMinute);
@@ -88,7 +92,6 @@ public:
 
 private:
     bool accepts(size_t field, const VisualItem& item) const;
-    ItemDropField* fieldInFront(const irr::core::vector3df& heroPosition, int facing, size_t& index) const;
     void fallOnto(const VisualItemPtr& item, const irr::core::vector3df& spot);
     void release(const VisualItem* item);
     // Stops the fall of that item, or of whatever falls when item is null.

@@ -14,13 +14,23 @@ struct SystemLook {
     vector3df position;
     vector3df direction; // initial drift per millisecond
     vector3df gravity;   // pull reached after 500 ms
+    bool additive;
+    irr::video::SColor darkest;
+    irr::video::SColor brightest;
 };
 
-// Flour puffs out of the oven's mouth and settles; smoke leaves the mouth and the chimney and rises.
+// Flour puffs out of the oven's mouth into the room and settles, spread wide enough not to pile up
+// over the tray; smoke leaves the mouth and rises slowly.
+// The flour's near-black colours are added to the picture, so they only lighten it a little: a pale
+// haze through which the tray stays in sight. Smoke covers what is behind it, light smoke barely,
+// dark smoke more, and more of it the longer the goods burn.
 const SystemLook kLooks[3] = {
-    {"lumodata/2d/flour.png", vector3df(825.f, 20.f, 633.f), vector3df(0.f, 0.02f, -0.01f), vector3df(0.f, -0.02f, 0.f)},
-    {"lumodata/2d/k_1.png", vector3df(825.f, 24.f, 634.f), vector3df(0.f, 0.03f, -0.005f), vector3df(0.f, 0.02f, 0.f)},
-    {"lumodata/2d/k_2.png", vector3df(825.f, 52.f, 646.f), vector3df(0.f, 0.04f, 0.f), vector3df(0.f, 0.03f, 0.f)},
+    {"lumodata/2d/flour.png", vector3df(825.f, 20.f, 633.f), vector3df(0.f, 0.015f, -0.03f), vector3df(0.f, -0.015f, 0.f),
+     true, irr::video::SColor(0xFF000000), irr::video::SColor(0xFF141414)},
+    {"lumodata/2d/k_1.png", vector3df(825.f, 24.f, 634.f), vector3df(0.f, 0.015f, -0.005f), vector3df(0.f, 0.01f, 0.f),
+     false, irr::video::SColor(0x40FFFFFF), irr::video::SColor(0x70FFFFFF)},
+    {"lumodata/2d/k_2.png", vector3df(825.f, 26.f, 636.f), vector3df(0.f, 0.02f, -0.004f), vector3df(0.f, 0.012f, 0.f),
+     false, irr::video::SColor(0x14FFFFFF), irr::video::SColor(0x24FFFFFF)},
 };
 
 const irr::core::aabbox3df kEmitterBox(-5.f, 0.f, -2.f, 5.f, 3.f, 2.f);
@@ -40,11 +50,21 @@ OvenEffects::OvenEffects(irr::scene::ISceneManager* manager)
         system->setMaterialFlag(irr::video::EMF_LIGHTING, false);
         system->setMaterialFlag(irr::video::EMF_ZWRITE_ENABLE, false);
         system->setMaterialTexture(0, driver->getTexture(look.texture));
-        system->setMaterialType(irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL);
+        if (look.additive) {
+            system->setMaterialType(irr::video::EMT_TRANSPARENT_ADD_COLOR);
+        } else {
+            // Blended by the texture's alpha times the particle's, so smoke thins as it fades out
+            // instead of turning black.
+            system->setMaterialType(irr::video::EMT_ONETEXTURE_BLEND);
+            system->getMaterial(0).MaterialTypeParam =
+                irr::video::pack_textureBlendFunc(irr::video::EBF_SRC_ALPHA, irr::video::EBF_ONE_MINUS_SRC_ALPHA,
+                                                  irr::video::EMFN_MODULATE_1X,
+                                                  irr::video::EAS_TEXTURE | irr::video::EAS_VERTEX_COLOR);
+        }
 
         // Created stopped: no particles per second until a stage asks for them.
         irr::scene::IParticleEmitter* emitter = system->createBoxEmitter(
-            kEmitterBox, look.direction, 0, 0, irr::video::SColor(0xFF000000), irr::video::SColor(0xFF141414), 3000,
+            kEmitterBox, look.direction, 0, 0, look.darkest, look.brightest, 3000,
             4000, 180, irr::core::dimension2df(5.f, 5.f), irr::core::dimension2df(20.f, 20.f));
         system->setEmitter(emitter);
         emitter->drop();

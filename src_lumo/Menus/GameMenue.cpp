@@ -30,12 +30,12 @@ namespace {
 const irr::video::SColor kWhite(0xFFFFFFFF);
 const irr::video::SColor kGrey(0xFF646464);
 const wchar_t* const kEntryNames[GameMenue::ENTRY_COUNT] = {L"continue", L"new", L"options", L"end"};
-const wchar_t* const kOptionNames[GameMenue::OPTION_COUNT] = {L"music", L"sound", L"screen", L"size", L"render",
-                                                               L"text"};
 
 constexpr float kEntriesX = 272.0f, kEntriesY = 180.0f;
-constexpr float kOptionsX = 144.0f, kOptionValuesX = 256.0f, kOptionsY = 156.0f;
+constexpr float kOptionsX = 144.0f, kOptionValuesX = 256.0f, kOptionsY = 164.0f;
 constexpr float kLineSpacing = 30.0f;
+// Closer than the entries, so every option stays on the panel of the background.
+constexpr float kOptionSpacing = 20.0f;
 constexpr float kSlideDistance = 250.0f;
 constexpr float kFallOutY = -300.0f;
 
@@ -74,6 +74,37 @@ void stepSize(GameSettings& settings, int direction) {
     }
 }
 
+void stepMusic(GameSettings& settings, int direction) {
+    settings.musicVolume = std::clamp(settings.musicVolume + 10 * direction, 0, 100);
+    // Turning the music down is heard at once; up only from the next start.
+    if (direction < 0 && gDevice && gDevice->getSoundManager())
+        gDevice->getSoundManager()->setSoundVolume(settings.musicVolume / 100.0f);
+}
+
+// One row of the options screen: its name, its value as shown, and what left (-1) and right (+1)
+// do to the settings.
+struct OptionRow {
+    const wchar_t* name;
+    std::wstring (*value)(const GameSettings& settings);
+    void (*change)(GameSettings& settings, int direction);
+};
+
+const OptionRow kOptions[GameMenue::OPTION_COUNT] = {
+    {L"music", [](const GameSettings& s) { return std::to_wstring(s.musicVolume); }, stepMusic},
+    {L"sound", [](const GameSettings& s) { return std::to_wstring(s.soundVolume); },
+     [](GameSettings& s, int d) { s.soundVolume = std::clamp(s.soundVolume + 10 * d, 0, 100); }},
+    {L"screen", [](const GameSettings& s) -> std::wstring { return s.fullscreen ? L"fullscreen" : L"window"; },
+     [](GameSettings& s, int d) { s.fullscreen = d > 0; }},
+    {L"size", [](const GameSettings& s) { return std::to_wstring(s.width) + L"x" + std::to_wstring(s.height); },
+     stepSize},
+    {L"render", [](const GameSettings& s) -> std::wstring { return s.pixelPrecise ? L"pixel precise" : L"stretched"; },
+     [](GameSettings& s, int d) { s.pixelPrecise = d > 0; }},
+    {L"hints", [](const GameSettings& s) -> std::wstring { return s.hints ? L"on" : L"off"; },
+     [](GameSettings& s, int d) { s.hints = d > 0; }},
+    {L"text", [](const GameSettings& s) -> std::wstring { return TextSpeeds::name(s.textSpeed); },
+     [](GameSettings& s, int d) { s.textSpeed = TextSpeeds::step(s.textSpeed, d); }},
+};
+
 } // namespace
 
 GameMenue::GameMenue(FallingGoodFactory goodsFactory, std::string settingsFile)
@@ -106,10 +137,18 @@ void GameMenue::refreshColours() {
 
 void GameMenue::openMenu() {
     refreshColours();
+    selection = continueDisabled ? ENTRY_NEW : ENTRY_CONTINUE;
     open = true;
     hiding = false;
     showing = true;
     fadeTitleMusic(1.0f);
+}
+
+void GameMenue::openTitle() {
+    newDisabled = false;
+    continueDisabled = true;
+    optionsOpen = false;
+    openMenu();
 }
 
 void GameMenue::startHiding() {
@@ -147,44 +186,30 @@ bool GameMenue::handleKey(const irr::SEvent& event) {
             choose(selection);
             return false;
         }
-        optionsOpen = false;
-        if (gGameData)
-            SettingsFile::save(gGameData->settings, settingsFile);
+        closeOptions();
         return true;
+    case irr::KEY_ESCAPE:
+        // Back out: from the options to the entries, from the pause menu into the game.
+        if (optionsOpen) {
+            closeOptions();
+            return true;
+        }
+        choose(ENTRY_CONTINUE);
+        return false;
     default:
         return false;
     }
 }
 
+void GameMenue::closeOptions() {
+    optionsOpen = false;
+    if (gGameData)
+        SettingsFile::save(gGameData->settings, settingsFile);
+}
+
 void GameMenue::changeOption(int direction) {
-    if (!gGameData)
-        return;
-    GameSettings& settings = gGameData->settings;
-    switch (optionSelection) {
-    case OPTION_MUSIC:
-        settings.musicVolume = std::clamp(settings.musicVolume + 10 * direction, 0, 100);
-        // Turning the music down is heard at once; up only from the next start.
-        if (direction < 0 && gDevice && gDevice->getSoundManager())
-            gDevice->getSoundManager()->setSoundVolume(settings.musicVolume / 100.0f);
-        break;
-    case OPTION_SOUND:
-        settings.soundVolume = std::clamp(settings.soundVolume + 10 * direction, 0, 100);
-        break;
-    case OPTION_SCREEN:
-        settings.fullscreen = direction > 0;
-        break;
-    case OPTION_SIZE:
-        stepSize(settings, direction);
-        break;
-    case OPTION_RENDER:
-        settings.pixelPrecise = direction > 0;
-        break;
-    case OPTION_TEXT:
-        settings.textSpeed = TextSpeeds::step(settings.textSpeed, direction);
-        break;
-    default:
-        break;
-    }
+    if (gGameData)
+        kOptions[optionSelection].change(gGameData->settings, direction);
 }
 
 void GameMenue::choose(int entry) {
@@ -268,29 +293,21 @@ void GameMenue::spawnGood() {
 }
 
 std::wstring GameMenue::optionLabel(int option) {
-    return option >= 0 && option < OPTION_COUNT ? kOptionNames[option] : L"";
+    return option >= 0 && option < OPTION_COUNT ? kOptions[option].name : L"";
 }
 
 std::wstring GameMenue::optionValue(int option) {
-    if (!gGameData)
+    if (!gGameData || option < 0 || option >= OPTION_COUNT)
         return L"";
-    const GameSettings& settings = gGameData->settings;
-    switch (option) {
-    case OPTION_MUSIC: return std::to_wstring(settings.musicVolume);
-    case OPTION_SOUND: return std::to_wstring(settings.soundVolume);
-    case OPTION_SCREEN: return settings.fullscreen ? L"fullscreen" : L"window";
-    case OPTION_SIZE: return std::to_wstring(settings.width) + L"x" + std::to_wstring(settings.height);
-    case OPTION_RENDER: return settings.pixelPrecise ? L"pixel precise" : L"stretched";
-    case OPTION_TEXT: return TextSpeeds::name(settings.textSpeed);
-    default: return L"";
-    }
+    return kOptions[option].value(gGameData->settings);
 }
 
 void GameMenue::draw() {
     if (!visible || !gDevice || !gDevice->getVideoDriver())
         return;
     irr::video::IVideoDriver* driver = gDevice->getVideoDriver();
-    if (menuScene) {
+    // Goods still falling are drawn even when the menu has gone, until they are out of view.
+    if (menuScene && !fallingGoods.empty()) {
         const irr::core::recti fullView = driver->getViewPort();
         driver->setViewPort(gGameData ? gGameData->interfaceView.viewport : fullView);
         menuScene->drawAll();
@@ -331,12 +348,12 @@ void GameMenue::drawEntries(float hidden) const {
     float pointerY = kEntriesY + kLineSpacing * selection;
     if (optionsOpen) {
         for (int option = 0; option < OPTION_COUNT; ++option) {
-            const float y = kOptionsY + kLineSpacing * option;
+            const float y = kOptionsY + kOptionSpacing * option;
             font.drawText(painter, optionLabel(option), kOptionsX, y, withAlpha(kWhite, hidden));
             font.drawText(painter, optionValue(option), kOptionValuesX, y, withAlpha(kWhite, hidden));
         }
         pointerX = kOptionsX;
-        pointerY = kOptionsY + kLineSpacing * optionSelection;
+        pointerY = kOptionsY + kOptionSpacing * optionSelection;
     } else {
         for (int entry = 0; entry < ENTRY_COUNT; ++entry)
             font.drawText(painter, kEntryNames[entry], kEntriesX, kEntriesY + kLineSpacing * entry,

@@ -20,7 +20,17 @@ using FallingGoodFactory =
 class GameMenue : public GuiElement {
 public:
     enum Entry { ENTRY_CONTINUE, ENTRY_NEW, ENTRY_OPTIONS, ENTRY_END, ENTRY_COUNT };
-    enum Option { OPTION_MUSIC, OPTION_SOUND, OPTION_SCREEN, OPTION_SIZE, OPTION_RENDER, OPTION_TEXT, OPTION_COUNT };
+    // In the order of the options screen; each has its row in the options table of GameMenue.cpp.
+    enum Option {
+        OPTION_MUSIC,
+        OPTION_SOUND,
+        OPTION_SCREEN,
+        OPTION_SIZE,
+        OPTION_RENDER,
+        OPTION_HINTS,
+        OPTION_TEXT,
+        OPTION_COUNT
+    };
     static constexpr int kFadeMillis = 500;
     static constexpr uint32_t kSpawnMillis = 200;
     static constexpr int kMusicChannel = 1;
@@ -32,8 +42,10 @@ public:
     GameMenue(const GameMenue&) = delete;
     GameMenue& operator=(const GameMenue&) = delete;
 
-    // Escape in a running game.
+    // Escape in a running game. The arrow starts on the first entry that can be chosen.
     void openMenu();
+    // The game has ended: the title as at the program's start, "new" open and nothing to continue.
+    void openTitle();
     // Every input event while the menu is open; true only when it has just closed the options.
     bool handleKey(const irr::SEvent& event);
     // Fades, lets the goods fall and spawns new ones.
@@ -57,6 +69,7 @@ public:
 
 private:
     void refreshColours();
+    void closeOptions();
     void choose(int entry);
     void changeOption(int direction);
     void startHiding();

@@ -12,6 +12,8 @@ FallingGoodFactory titleGoodsFactory(const FileLoader& sprites) {
             return nullptr;
         auto* node = new CharacterNode(scene->getRootSceneNode(), scene, *items);
         node->setFrame(std::wstring(frame.begin(), frame.end()));
+        // Flat goods in the rain: an outline would ring every one of them.
+        node->setHideEdge(true);
         node->drop(); // the menu's scene holds it; the menu removes it when it has fallen
         return node;
     };

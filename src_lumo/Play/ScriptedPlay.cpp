@@ -14,6 +14,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -36,26 +37,22 @@ ScriptedPlay::ScriptedPlay(const ScriptedPlayOptions& options) : frameMillis(opt
     gDevice = new TovarWorks::TovarDevice();
     messages = std::make_shared<TovarWorks::RecordingMessageOutput>();
     gDevice->setMessageOutput(messages);
-    // Read as the game reads it, for what it holds besides the window size the options choose.
-    const GameSettings settings = SettingsFile::read();
-    gGameData = new GameData();
-    gGameData->texts.loadGameTexts("lumodata/lang/en.txt");
-    gGameData->settings = settings;
-    gGameData->settings.width = static_cast<int>(options.width);
-    gGameData->settings.height = static_cast<int>(options.height);
-    if (!gDevice->init(options.width, options.height, false, options.driver))
+    // Read as the game reads it, for what it holds besides the window the options choose.
+    GameSettings settings = SettingsFile::read();
+    settings.width = static_cast<int>(options.width);
+    settings.height = static_cast<int>(options.height);
+    settings.fullscreen = false;
+    logic = GameStartup::start(settings, options.driver);
+    if (!logic)
         return;
     gDevice->getIrrlichtDevice()->getTimer()->stop();
+    // Irrlicht's timer outlives its device: an earlier play in this process left its time there.
     gDevice->getIrrlichtDevice()->getTimer()->setTime(0);
+    gDevice->restartFrameClock();
     // The device seeds with the wall clock; scripted play wants the same game every time.
     std::srand(options.seed);
-    gDevice->hideConsoleLog = true;
-    GameStartup::setSoundVolume();
-    gDevice->loadConsoleFont("TovarWorks/systemFont.bmp");
-    logic = GameStartup::build();
     if (options.skipIntro)
         logic->setStory(std::make_shared<SkippedIntroStory>(logic->getStory()));
-    gDevice->setGameLogic(logic);
 }
 
 ScriptedPlay::~ScriptedPlay() {
@@ -143,11 +140,15 @@ void ScriptedPlay::applyScript() {
 
 void ScriptedPlay::runFrames(uint32_t count) { runFrames(count, frameMillis); }
 
-void ScriptedPlay::runFrames(uint32_t count, uint32_t millis) {
+void ScriptedPlay::runFrames(uint32_t count, double millis) {
     irr::ITimer* timer = gDevice->getIrrlichtDevice()->getTimer();
     for (uint32_t i = 0; i < count; ++i) {
         applyScript();
-        timer->setTime(timer->getTime() + millis);
+        // The timer counts whole milliseconds: a 16.7 ms frame is 16 or 17 of them, 16.7 on average.
+        partialMillis += millis;
+        const double whole = std::floor(partialMillis);
+        partialMillis -= whole;
+        timer->setTime(timer->getTime() + static_cast<uint32_t>(whole));
         gDevice->getIrrlichtDevice()->run();
         gDevice->runFrame();
         ++frame;
@@ -164,7 +165,7 @@ bool ScriptedPlay::runUntil(const std::function<bool()>& condition, uint32_t max
 }
 
 void ScriptedPlay::chooseNewGame() {
-    tap(irr::KEY_DOWN);
+    // The arrow stands on "new" whenever there is nothing to continue.
     tap(irr::KEY_SPACE);
 }
 

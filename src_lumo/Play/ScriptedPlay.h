@@ -30,7 +30,7 @@ struct ScriptedPlayOptions {
     irr::video::E_DRIVER_TYPE driver = irr::video::EDT_NULL;
     uint32_t width = 1024;
     uint32_t height = 720;
-    uint32_t frameMillis = 16;
+    double frameMillis = 16; // fractions spread over the frames: 16.7 gives 60 frames a second
     unsigned seed = 1;
     // Most plays are about the bakery, not the story's opening: they start at the counter. The game
     // itself always plays the intro.
@@ -59,7 +59,7 @@ public:
     bool scheduleText(const std::string& script, std::string& error);
 
     void runFrames(uint32_t count);
-    void runFrames(uint32_t count, uint32_t frameMillis);
+    void runFrames(uint32_t count, double frameMillis);
     // Runs until the condition holds or the limit passes; true when it held.
     bool runUntil(const std::function<bool()>& condition, uint32_t maxFrames);
     // Chooses "new game" on the title menu; the game starts once the menu has faded.
@@ -69,7 +69,7 @@ public:
     bool startNewGame(uint32_t maxFrames = 1000);
 
     uint32_t getFrame() const { return frame; }
-    uint32_t getFrameMillis() const { return frameMillis; }
+    double getFrameMillis() const { return frameMillis; }
     LumoGameLogic& getLogic() const { return *logic; }
     const std::shared_ptr<LumoGameLogic>& getLogicPointer() const { return logic; }
     // "day 1 weekday 0 06:00 money 500 mode 0 control 1 hero (815.0, 0.0, 545.0) stage hero merchant ..."
@@ -90,7 +90,8 @@ private:
     std::shared_ptr<LumoGameLogic> logic;
     std::vector<ScriptedKey> script;
     uint32_t frame = 0;
-    uint32_t frameMillis;
+    double frameMillis;
+    double partialMillis = 0; // of the frames so far, not yet on the timer
 };
 
 } // namespace Lumo

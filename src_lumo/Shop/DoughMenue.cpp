@@ -1,5 +1,8 @@
 #include "src_lumo/Shop/DoughMenue.h"
 
+#include "src_lumo/Bakery/GoodKind.h"
+#include "src_lumo/Bakery/RecipeDiscovery.h"
+
 #include <algorithm>
 
 namespace Lumo {
@@ -82,8 +85,35 @@ void DoughMenue::inputWithBookOpen(const InputRecord& now) {
     }
 }
 
+const char* DoughMenue::createRefusalId() const {
+    static const char* const kLacking[kEgg + 1] = {"DOUGH_NO_FLOUR", "DOUGH_NO_BUTTER", "DOUGH_NO_SUGAR",
+                                                   "DOUGH_NO_MILK", "DOUGH_NO_EGG"};
+    if (ingredientWeight(amounts, batchCount) <= 0)
+        return "DOUGH_NO_RECIPE";
+    if (const char* tool = missingToolId())
+        return tool;
+    for (int slot = kFlour; slot <= kEgg; ++slot)
+        if (useAmount(slot) > supply(slot))
+            return kLacking[slot];
+    return nullptr;
+}
+
+// Free amounts that only the loaf pan or the piping bag would turn into a good would make a lump
+// nobody buys: better to say what is missing before the ingredients are gone.
+const char* DoughMenue::missingToolId() const {
+    if (!freeRecipe() || RecipeDiscovery::matchKind(amounts, batchCount, world.flagsAndPopularity) != kUnknownGood)
+        return nullptr;
+    FlagsAndPopularity withTools = world.flagsAndPopularity;
+    withTools.setFlag("GOT_BREADBOX", 1.0f);
+    withTools.setFlag("GOT_FBAG", 1.0f);
+    const int32_t kind = RecipeDiscovery::matchKind(amounts, batchCount, withTools);
+    if (kind == kBread)
+        return "DOUGH_NO_LOAF_PAN";
+    return kind == kBaiser ? "DOUGH_NO_PIPING_BAG" : nullptr;
+}
+
 bool DoughMenue::tryCreate() {
-    if (ingredientWeight(amounts, batchCount) <= 0 || !stockHolds(world.tableStock, amounts, batchCount))
+    if (createRefusalId() || !stockHolds(world.tableStock, amounts, batchCount))
         return false;
     takeFromStock(world.tableStock, amounts, batchCount);
     return true;

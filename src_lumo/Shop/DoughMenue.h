@@ -39,6 +39,9 @@ public:
     int bookSlot() const { return bookCursorColumn + kBookColumns * bookCursorRow; }
     int64_t useAmount(int slot) const { return int64_t(amounts[slot]) * batchCount; }
     int32_t supply(int slot) const { return world.tableStock[slot]; }
+    // The game text id of why create cannot make the dough now: no amounts, a tool the amounts
+    // need, or too little of an ingredient on the table. Null when it can.
+    const char* createRefusalId() const;
     // The label of a menu row: "MENU_RECIPE", the ingredients, "MENU_ADDITIONAL", "MENU_CREATE".
     static const char* rowLabelId(int row);
 
@@ -46,6 +49,7 @@ private:
     int32_t inputWithBookClosed(const InputRecord& now);
     void inputWithBookOpen(const InputRecord& now);
     bool tryCreate();
+    const char* missingToolId() const;
     void changeRow(int direction);
     bool freeRecipe() const { return chosenRecipe == kUnknownGood; }
 

@@ -6,6 +6,10 @@
 
 namespace Lumo {
 
+namespace {
+constexpr int32_t kBurntStage = 4;
+}
+
 void SellMenue::open(std::vector<BakedGood> offered) {
     goods = std::move(offered);
     reference = Lumo::referencePrice(goods);
@@ -26,6 +30,12 @@ int32_t SellMenue::input(const InputRecord& now) {
     keys.remember(now);
     return answer;
 }
+
+int32_t SellMenue::fairPriceOf(size_t index) const {
+    return index < goods.size() ? Lumo::referencePrice({goods[index]}) : 0;
+}
+
+bool SellMenue::isBurnt(size_t index) const { return index < goods.size() && goods[index].stage >= kBurntStage; }
 
 bool SellMenue::keyReleased(irr::EKEY_CODE key) {
     if (key >= irr::KEY_KEY_0 && key <= irr::KEY_KEY_9) {

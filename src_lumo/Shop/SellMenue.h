@@ -25,6 +25,9 @@ public:
     const std::vector<BakedGood>& offeredGoods() const { return goods; }
     int32_t askedPrice() const { return asked; }
     int32_t referencePrice() const { return reference; }
+    // The fair price of one offered good; a burnt one is worth nothing.
+    int32_t fairPriceOf(size_t index) const;
+    bool isBurnt(size_t index) const;
     static const char* titleId() { return "MENU_PRICING"; }
 
 private:

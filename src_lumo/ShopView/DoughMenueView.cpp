@@ -81,6 +81,10 @@ void DoughMenueView::drawRows(const DoughMenue& menu, const GoodsTable& goods) {
     const int createRow = tableRow(DoughMenue::kCreateRow);
     canvas.label(table, kLabel, createRow, DoughMenue::rowLabelId(DoughMenue::kCreateRow), MenuCanvas::kChosen);
     canvas.text(table, kUse, createRow, L"x " + std::to_wstring(menu.batches()), MenuCanvas::kChosen);
+    // On the create row, why it would not make a dough.
+    const char* refusal = menu.cursorRow() == DoughMenue::kCreateRow ? menu.createRefusalId() : nullptr;
+    if (refusal)
+        canvas.noteLine(MenuCanvas::textOf(refusal), static_cast<float>(table.bottom + 6), MenuCanvas::kTooDear);
 }
 
 void DoughMenueView::drawBook(const DoughMenue& menu, const GoodsTable& goods) {

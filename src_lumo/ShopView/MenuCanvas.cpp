@@ -19,6 +19,16 @@ void MenuCanvas::text(const GuiTable& table, int column, int row, const std::wst
     font.drawText(painter, text, static_cast<float>(at.X), static_cast<float>(at.Y), irr::video::SColor(colour));
 }
 
+void MenuCanvas::noteLine(const std::wstring& text, float top, unsigned colour) const {
+    constexpr int kLineHeight = 20;
+    const irr::core::dimension2di size = BitmapFont::measure(text, kLineHeight);
+    const float width = static_cast<float>(size.Width) + 32.0f;
+    const float left = std::floor(320.0f - width / 2.0f);
+    painter.fillRect(irr::core::rectf(left, top, left + width, top + static_cast<float>(size.Height) + 10.0f),
+                     irr::video::SColor(0xC8000000u));
+    font.drawText(painter, text, left + 16.0f, top + 5.0f, irr::video::SColor(colour), kLineHeight);
+}
+
 void MenuCanvas::cursor(const GuiTable& table, int row) const {
     const irr::core::recti first = table.cellRect(0, row);
     const float top = static_cast<float>(first.UpperLeftCorner.Y);

@@ -30,6 +30,8 @@ public:
     void label(const GuiTable& table, int column, int row, const std::string& id, unsigned colour = kText) const {
         text(table, column, row, textOf(id), colour);
     }
+    // A line of its own on a dark strip, centred across the screen, its top at y.
+    void noteLine(const std::wstring& text, float top, unsigned colour = kText) const;
     // The row under the cursor: a soft bar across the table and the pointer left of it.
     void cursor(const GuiTable& table, int row) const;
     void pointerAt(float x, float centreY) const;

@@ -1,5 +1,6 @@
 #pragma once
-// Draws the sell menu: the goods the customer takes, each with its picture, and the price asked.
+// Draws the sell menu: the goods the customer takes, each with its picture and fair price (a
+// burnt one says it is worth nothing), the price asked beside the fair one, and the keys.
 #include "src_lumo/Bakery/GoodsTable.h"
 #include "src_lumo/Shop/SellMenue.h"
 

@@ -23,7 +23,7 @@ const irr::core::aabbox3df kEmptyBox(0.f, 0.f, 0.f, 0.f, 0.f, 0.f);
 
 CharacterNode::CharacterNode(irr::scene::ISceneNode* parent, irr::scene::ISceneManager* manager,
                              const SpriteDefinition& spriteDefinition, irr::s32 id)
-    : ISceneNode(parent, manager, id), definition(spriteDefinition)
+    : ISceneNode(parent, manager, id), definition(&spriteDefinition)
 {
     faceMaterial.MaterialType = shaderMaterial("cuboldShader");
     faceMaterial.Lighting = false;
@@ -41,7 +41,7 @@ CharacterNode::CharacterNode(irr::scene::ISceneNode* parent, irr::scene::ISceneM
     edgeMaterial.DiffuseColor = irr::video::SColor(0xFF000000);
 
     setFrame(L"iddle1");
-    setPosition(irr::core::vector3df(0.f, 0.f, definition.offset));
+    setPosition(irr::core::vector3df(0.f, 0.f, definition->offset));
 }
 
 void CharacterNode::OnRegisterSceneNode()
@@ -72,7 +72,7 @@ void CharacterNode::render()
 void CharacterNode::advanceAnimation(double elapsedMs)
 {
     frameTimer += elapsedMs;
-    if (frameTimer <= definition.frameSpeed)
+    if (frameTimer <= definition->frameSpeed)
         return;
     frameTimer = 0.0;
     if (!currentAnimation)
@@ -115,7 +115,17 @@ irr::video::SMaterial& CharacterNode::getMaterial(irr::u32 /*i*/)
 
 void CharacterNode::setFrame(const std::wstring& frameName)
 {
-    showFrame(definition.findFrame(frameName));
+    showFrame(definition->findFrame(frameName));
+}
+
+void CharacterNode::setDefinition(const SpriteDefinition& newDefinition)
+{
+    // Frames and animations belong to their definition: look the current ones up again by name.
+    const std::wstring frameName = currentFrame ? currentFrame->getName() : std::wstring();
+    const std::wstring animationName = currentAnimation ? currentAnimation->name : std::wstring();
+    definition = &newDefinition;
+    currentAnimation = animationName.empty() ? nullptr : definition->findAnimation(animationName);
+    showFrame(definition->findFrame(frameName));
 }
 
 void CharacterNode::showFrame(const VisualCharacterFrame* frame)
@@ -127,7 +137,7 @@ void CharacterNode::showFrame(const VisualCharacterFrame* frame)
 
 void CharacterNode::setAnimation(const std::wstring& animationName, bool loop)
 {
-    const SpriteAnimation* animation = definition.findAnimation(animationName);
+    const SpriteAnimation* animation = definition->findAnimation(animationName);
     currentAnimation = animation;
     finished = false;
     looping = loop;

@@ -30,13 +30,16 @@ public:
     void setAnimation(const std::wstring& animationName, bool loop);
     bool isFinished() const { return finished; }
     void setHideEdge(bool hide) { hideEdge = hide; }
+    bool isEdgeHidden() const { return hideEdge; }
     void setSmoothRotation(bool on, const irr::core::vector3df& target);
 
     // The per-draw steps, driven by the last frame's milliseconds.
     void advanceAnimation(double elapsedMs);
     void easeRotation(float elapsedMs);
 
-    const SpriteDefinition& getDefinition() const { return definition; }
+    const SpriteDefinition& getDefinition() const { return *definition; }
+    // Dresses the node in another definition: the same frame and animation by name, if it has them.
+    void setDefinition(const SpriteDefinition& newDefinition);
     const VisualCharacterFrame* getCurrentFrame() const { return currentFrame; }
     const SpriteAnimation* getCurrentAnimation() const { return currentAnimation; }
     irr::video::SMaterial& getEdgeMaterial() { return edgeMaterial; }
@@ -44,7 +47,7 @@ public:
 private:
     void showFrame(const VisualCharacterFrame* frame);
 
-    const SpriteDefinition& definition;
+    const SpriteDefinition* definition;
     const VisualCharacterFrame* currentFrame = nullptr;
     const SpriteAnimation* currentAnimation = nullptr;
     int frameIndex = 0;

@@ -1,9 +1,10 @@
 #include "src_lumo/Sprites/FileLoader.h"
 
 #include "src_lumo/Sprites/SpriteFileReader.h"
-#include "src_lumo/Sprites/XmlTagCheck.h"
+#include "src_lumo/Sprites/XmlFileCheck.h"
 #include "TovarWorks/TovarDevice.h"
 
+#include <string>
 #include <vector>
 
 namespace Lumo {
@@ -35,12 +36,14 @@ void FileLoader::loadFile(const char* fileName)
             gDevice->printError(L"Could not load file: %p", irr::core::stringw(fileName));
         return;
     }
-    if (!hasCompleteTags(content.data(), content.size())) {
-        gDevice->printError(L"Could not load file: %p (broken XML)", irr::core::stringw(fileName));
-        return;
-    }
     if (content.empty())
         return; // holds no definitions
+    const std::string problem = XmlFileCheck::problem(content.data(), content.size());
+    if (!problem.empty()) {
+        gDevice->printError(irr::core::stringw(L"Could not load file: %p (broken XML: ") + problem.c_str() + L")",
+                            irr::core::stringw(fileName));
+        return;
+    }
     irr::io::IFileSystem* files = device->getFileSystem();
     irr::io::IReadFile* memory = files->createMemoryReadFile(content.data(), static_cast<irr::s32>(content.size()),
                                                              fileName, false);

@@ -13,7 +13,8 @@ namespace Lumo {
 class FileLoader {
 public:
     // Reads one definition file (several definitions may stand in it) through the device's file
-    // system. A file that cannot be opened is reported on the console.
+    // system. A file that cannot be opened, or that the XML check refuses, is reported on the
+    // console and read no further.
     void loadFile(const char* fileName);
 
     // Null when no definition has that name.

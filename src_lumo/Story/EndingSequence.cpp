@@ -3,10 +3,12 @@
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Events/FadeOverlayTextEvent.h"
+#include "src_lumo/Events/RemoveCharacterEvent.h"
 #include "src_lumo/Events/SetHudEvent.h"
 #include "src_lumo/Events/SetTimerEvent.h"
 #include "src_lumo/Events/ShowOverlayTextEvent.h"
 #include "src_lumo/Game/GameData.h"
+#include "src_lumo/Gui/TextOverlay.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Story/DialogueTable.h"
 #include "src_lumo/Story/StoryChain.h"
@@ -36,8 +38,10 @@ void EndingSequence::play(const std::shared_ptr<LumoVisual>& visual) {
     chain.event(std::make_shared<ShowOverlayTextEvent>(won ? DialogueTable::kYouWin : DialogueTable::kGameOver));
     chain.wait(3000);
     chain.event(std::make_shared<FadeOverlayTextEvent>());
-    // The player gets the keys back only once the scene is over, so that nothing can walk
-    // through it; the menu (ESC) is then the way out.
+    chain.event(std::make_shared<RemoveCharacterEvent>("f_node"));
+    chain.wait(static_cast<uint32_t>(TextOverlay::kDefaultDuration));
+    // Nothing can walk through the scene: the keys come back only when the last words have
+    // faded, and the logic takes that as the end of the game.
     chain.releaseLater();
     chain.launch();
 }

@@ -1,5 +1,6 @@
 #include "src_lumo/Story/StorySequences.h"
 
+#include "src_lumo/Events/OpenBarMenueEvent.h"
 #include "src_lumo/Events/OpenMerchantMenueEvent.h"
 #include "src_lumo/Events/RemoveCustomerEvent.h"
 #include "src_lumo/Game/GameData.h"
@@ -29,7 +30,7 @@ void StorySequences::merchantTalk(const std::shared_ptr<LumoVisual>& on) {
 }
 
 void StorySequences::barmanTalk(const std::shared_ptr<LumoVisual>& on) {
-    DialogueTemplate::play(on, DialogueTable::kBarmanTalk);
+    DialogueTemplate::play(on, DialogueTable::kBarmanTalk, std::make_shared<OpenBarMenueEvent>());
 }
 
 const StoryBox& StorySequences::merchantTalkBox(FlagsAndPopularity& story, int32_t day) {
@@ -52,11 +53,8 @@ void StorySequences::customerRefused() {
 void StorySequences::merchantTastedBoule() { playOnVisual(DialogueTable::kMerchantChat); }
 
 void StorySequences::goodDiscovered(int32_t kind) {
-    const StoryBox* remark = DialogueTable::goodsRemark(kind);
-    if (!remark || gGameData->discovered.at(static_cast<size_t>(kind)))
-        return;
-    gGameData->discovered.at(static_cast<size_t>(kind)) = true;
-    playOnVisual(*remark);
+    if (const StoryBox* remark = DialogueTable::goodsRemark(kind))
+        playOnVisual(*remark);
 }
 
 void StorySequences::merchantThanks() { playOnVisual(DialogueTable::kMerchantThanks); }

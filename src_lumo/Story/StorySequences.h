@@ -26,7 +26,7 @@ public:
 
     void customerRefused() override;
     void merchantTastedBoule() override;
-    // Each good's remark plays only the first time it is found.
+    // The shop asks once per good, when it marks the good as found.
     void goodDiscovered(int32_t kind) override;
     void merchantThanks() override;
     void loafPanThanks() override;

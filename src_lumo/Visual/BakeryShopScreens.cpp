@@ -122,15 +122,15 @@ void BakeryShopScreens::startKneading() {
 }
 
 void BakeryShopScreens::serveFirstCustomer() {
-    std::vector<QueuedCustomer>& queue = visual.getCustomerQueue();
-    if (queue.empty() || !queue.front().customer || queue.front().customer->isLeaving())
+    Customer* waiting = visual.getCustomerQueue().waitingAtCounter();
+    if (!waiting)
         return;
     const std::vector<VisualItemSinglePtr> ready = items->bakery().readyGoodsOnDisplay();
     std::vector<BakedGood> states;
     for (const VisualItemSinglePtr& good : ready)
         states.push_back(good->getGood());
     CounterService counter(world(), visual.getShopSequences());
-    const std::vector<size_t> chosen = counter.chooseOffer(states);
+    const std::vector<size_t> chosen = counter.chooseOffer(*waiting, states);
     if (chosen.empty())
         return;
     offered.clear();
@@ -207,15 +207,14 @@ void BakeryShopScreens::answerSell(int32_t answer) {
     if (answer != SellMenue::kAnswerSell)
         return;
     close();
-    std::vector<QueuedCustomer>& queue = visual.getCustomerQueue();
+    Customer* waiting = visual.getCustomerQueue().waitingAtCounter();
     // Nobody leaves while a price is asked; an empty counter here keeps the goods on display.
-    if (queue.empty() || !queue.front().customer) {
+    if (!waiting) {
         offered.clear();
         return;
     }
     CounterService counter(world(), visual.getShopSequences());
-    const CounterService::SaleOutcome outcome = counter.pay(*queue.front().customer, sell.offeredGoods(),
-                                                            sell.askedPrice());
+    const CounterService::SaleOutcome outcome = counter.pay(*waiting, sell.offeredGoods(), sell.askedPrice());
     for (const VisualItemSinglePtr& good : offered)
         items->bakery().remove(good);
     offered.clear();

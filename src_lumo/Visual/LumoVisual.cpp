@@ -17,6 +17,7 @@
 #include "src_lumo/Events/TeleportCharacterEvent.h"
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Gui/BedChoice.h"
+#include "src_lumo/Gui/HintLine.h"
 #include "src_lumo/Gui/VisualTextBoxChoice.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
@@ -44,6 +45,12 @@ const vector3df LumoVisual::kStoreroomShelf(865, 0, 665);
 const vector3df LumoVisual::kWorkTable(795, 0, 615);
 const vector3df LumoVisual::kCalendarSpot(900, 0, 615);
 const vector3df LumoVisual::kBedSpot(910, 0, 655);
+// The fronts are where she stands: beside the furniture, her nine units wide, up to its edge.
+const InteractionArea LumoVisual::kShelfArea{kStoreroomShelf, 15.0f, {{856, 664, 889, 680}}};
+const InteractionArea LumoVisual::kTableArea{kWorkTable, 15.0f, {{762, 598, 810, 632}}};
+// Behind the counter, from one end to the other; the customer must be at the counter.
+const InteractionArea LumoVisual::kCounterArea{{815, 0, 550}, 0.0f, {{766, 570, 864, 580}}};
+const InteractionArea LumoVisual::kBedArea{kBedSpot, 15.0f, {{905, 640, 925, 672}, {921, 632, 962, 645}}};
 
 namespace {
 
@@ -52,6 +59,7 @@ constexpr uint32_t kActionPauseMs = 1000;
 constexpr float kShelfReach = 15.0f;
 constexpr float kCounterReach = 25.0f;
 constexpr float kCalendarReach = 5.0f;
+constexpr float kAtCounter = 10.0f; // how near her place at the counter the first customer must be
 
 float groundDistance(const vector3df& a, const vector3df& b) {
     return irr::core::vector2df(a.X - b.X, a.Z - b.Z).getLength();
@@ -91,6 +99,7 @@ LumoVisual::LumoVisual()
     createDecoration();
     createResidents();
     createFlourDust();
+    setShopSequences(nullptr);
     createShop();
     loadCollisionGrid();
     editor = std::make_unique<WorldEditor>(scene, collisionGrid, *gGameData->world.customers->pathFinder(),
@@ -223,7 +232,6 @@ void LumoVisual::createShop() {
     // The oven, the shelf things, the drop fields and the menus that work on them.
     const auto items = std::make_shared<ShopItemWorld>(scene, gGameData->spriteDefinitions);
     setItemWorld(items);
-    setShopSequences(nullptr);
     setShopScreens(std::make_shared<BakeryShopScreens>(*this, items));
 }
 
@@ -244,6 +252,7 @@ void LumoVisual::onResize() {
     const irr::core::recti& area = view.viewport;
     if (area.getHeight() > 0)
         camera->setAspectRatio(static_cast<float>(area.getWidth()) / static_cast<float>(area.getHeight()));
+    editor->setViewport(area);
     std::cout << "interface scale " << view.scaleX << " x " << view.scaleY << std::endl;
 }
 
@@ -274,7 +283,7 @@ std::shared_ptr<CharNode> LumoVisual::spawnCustomer(const DailyCustomer& visit, 
     };
     std::shared_ptr<Customer> customer = gGameData->world.customers->spawn(visit, minuteOfDay, makeCharacter);
     if (character)
-        customers.push_back(QueuedCustomer{character, minuteOfDay, customer});
+        customers.add(QueuedCustomer{character, customer});
     return character;
 }
 
@@ -293,18 +302,11 @@ bool LumoVisual::HandleEvent(const TovarWorks::IEventData& event) {
         setCharacter(add.id, character);
     } else if (type == TovarWorks::ChangeVisualNodeEventType) {
         const auto& change = static_cast<const ChangeVisualNodeEvent&>(event);
-        const std::shared_ptr<CharNode> old = findCharacter(change.id);
-        if (!old)
-            return true;
-        // A sprite node keeps its definition for life: the character gets a new node in its place.
-        std::shared_ptr<CharNode> changed =
-            CharNode::putOnStage(scene, gGameData->spriteDefinitions, change.definition);
-        if (!changed)
-            return true;
-        changed->getNode()->setPosition(old->getNode()->getPosition());
-        changed->setFacing(old->getFacing());
-        changed->walkStep(old->getNode()->getPosition());
-        setCharacter(change.id, changed);
+        const std::shared_ptr<CharNode> character = findCharacter(change.id);
+        const SpriteDefinition* definition = gGameData->spriteDefinitions.getDefinition(change.definition);
+        // The same node changes clothes, so a walk in progress keeps driving the one on stage.
+        if (character && definition)
+            character->getNode()->setDefinition(*definition);
     } else if (type == TovarWorks::ChangeFaceDirEventType) {
         const auto& face = static_cast<const ChangeFaceDirEvent&>(event);
         if (const std::shared_ptr<CharNode> character = findCharacter(face.id)) {
@@ -349,19 +351,81 @@ void LumoVisual::walkHero(const InputRecord& input) {
 }
 
 int LumoVisual::actionAt(const vector3df& heroPosition) const {
-    if (groundDistance(heroPosition, kStoreroomShelf) < kShelfReach)
+    if (kShelfArea.contains(heroPosition))
         return ACTION_STORAGE;
-    if (groundDistance(heroPosition, kWorkTable) < kShelfReach) {
+    if (kTableArea.contains(heroPosition)) {
         if (!itemWorld || itemWorld->tableIsEmpty())
             return ACTION_DOUGH_MENU;
         return itemWorld->tableHoldsDough() ? ACTION_KNEAD : ACTION_NONE;
     }
-    if (itemWorld && itemWorld->takeLetterNear(heroPosition, kShelfReach))
+    if (itemWorld && itemWorld->letterNear(heroPosition, kShelfReach))
         return ACTION_LETTER;
-    if (!customers.empty() &&
-        groundDistance(heroPosition, customers.front().character->getNode()->getPosition()) < kCounterReach)
-        return ACTION_SERVE;
-    return ACTION_NONE;
+    return servesFrom(heroPosition) ? ACTION_SERVE : ACTION_NONE;
+}
+
+bool LumoVisual::servesFrom(const vector3df& heroPosition) const {
+    if (customers.empty())
+        return false;
+    const vector3df customer = customers.front().character->getNode()->getPosition();
+    if (groundDistance(heroPosition, customer) < kCounterReach)
+        return true;
+    return kCounterArea.contains(heroPosition) && groundDistance(customer, kCounterArea.spot) < kAtCounter;
+}
+
+bool LumoVisual::atCalendar(const vector3df& heroPosition) const {
+    return groundDistance(heroPosition, kCalendarSpot) < kCalendarReach;
+}
+
+bool LumoVisual::atBed(const vector3df& heroPosition) const { return !carrying() && kBedArea.contains(heroPosition); }
+
+int LumoVisual::talkAt(const vector3df& heroPosition) const {
+    if (groundDistance(heroPosition, kMerchantSpot) < kCounterReach)
+        return ACTION_MERCHANT;
+    return groundDistance(heroPosition, kBarSpot) < kCounterReach ? ACTION_BAR : ACTION_NONE;
+}
+
+const char* LumoVisual::spaceHint(const vector3df& heroPosition) const {
+    static const char* const kActionHints[] = {nullptr,        "HINT_DOUGH",  "HINT_KNEAD", "HINT_SERVE",
+                                               "HINT_STOREROOM", "HINT_LETTER", "HINT_TALK",  "HINT_TALK"};
+    const int action = carrying() ? ACTION_NONE : actionAt(heroPosition);
+    if (action != ACTION_NONE)
+        return kActionHints[action];
+    // A tray on the table keeps SPACE there from doing anything else.
+    if (!carrying() && kTableArea.contains(heroPosition))
+        return nullptr;
+    if (atCalendar(heroPosition))
+        return "HINT_CALENDAR";
+    if (atBed(heroPosition))
+        return "HINT_BED";
+    return kActionHints[talkAt(heroPosition)];
+}
+
+std::vector<std::string> LumoVisual::keyHints() const {
+    if (!atTheKeys || !hero || textBoxes.getChoice() || !textBoxes.getBoxes().empty())
+        return {};
+    if (mode == MODE_CALENDAR)
+        return {"HINT_CLOSE"};
+    if (mode != MODE_WALKING)
+        return {};
+    static const char* const kCarryHints[] = {nullptr,       "HINT_PICK_DOUGH", "HINT_PICK_TRAY", "HINT_PICK_BOX",
+                                              "HINT_PUT_DOWN", "HINT_OVEN",       "HINT_UNPACK",    "HINT_BIN"};
+    const vector3df position = hero->getNode()->getPosition();
+    std::vector<std::string> hints;
+    if (const char* space = spaceHint(position))
+        hints.push_back(space);
+    if (itemWorld)
+        if (const char* carry = kCarryHints[static_cast<int>(itemWorld->carryHint(position, hero->getFacing()))])
+            hints.push_back(carry);
+    return hints;
+}
+
+void LumoVisual::drawHints() const {
+    if (!gGameData->settings.hints || !hud.visible)
+        return;
+    std::vector<std::wstring> texts;
+    for (const std::string& id : keyHints())
+        texts.push_back(gGameData->texts.getGameText(id));
+    HintLine::draw(texts);
 }
 
 int LumoVisual::interact(const InputRecord& input) {
@@ -377,7 +441,11 @@ int LumoVisual::interact(const InputRecord& input) {
     walkHero(input);
     if (!spacePressed || carrying() || !hero)
         return ACTION_NONE;
-    return actionAt(hero->getNode()->getPosition());
+    const vector3df position = hero->getNode()->getPosition();
+    const int action = actionAt(position);
+    if (action == ACTION_LETTER)
+        itemWorld->takeLetterNear(position, kShelfReach);
+    return action;
 }
 
 bool LumoVisual::worldInput(const irr::SEvent& event) {
@@ -394,11 +462,7 @@ bool LumoVisual::worldInput(const irr::SEvent& event) {
         return false;
     const vector3df position = hero->getNode()->getPosition();
     if (key.Key == irr::KEY_SPACE) {
-        int action = ACTION_NONE;
-        if (groundDistance(position, kMerchantSpot) < kCounterReach)
-            action = ACTION_MERCHANT;
-        else if (groundDistance(position, kBarSpot) < kCounterReach)
-            action = ACTION_BAR;
+        const int action = talkAt(position);
         if (action == ACTION_NONE)
             return false;
         const uint32_t now = gDevice->getTime();
@@ -419,10 +483,21 @@ void LumoVisual::bedAndCalendarCheck() {
     if (mode != MODE_WALKING || !hero)
         return;
     const vector3df position = hero->getNode()->getPosition();
-    if (groundDistance(position, kCalendarSpot) < kCalendarReach)
+    if (atCalendar(position))
         mode = MODE_CALENDAR;
-    else if (!carrying() && groundDistance(position, kBedSpot) < kShelfReach)
-        textBoxes.openChoice(createBedChoice());
+    else if (atBed(position))
+        textBoxes.openChoice(createBedChoice(customersStillDue()));
+}
+
+bool LumoVisual::customersStillDue() const {
+    for (const QueuedCustomer& customer : customers)
+        if (!customer.customer || !customer.customer->isLeaving())
+            return true;
+    const WorldState& world = gGameData->world;
+    for (const DailyCustomer& visit : world.customers->schedule())
+        if (visit.minute > world.minuteOfDay && visit.minute <= WorldState::kClockStop)
+            return true;
+    return false;
 }
 
 void LumoVisual::clearDay() {
@@ -433,6 +508,17 @@ void LumoVisual::clearDay() {
         itemWorld->clearDay();
 }
 
+void LumoVisual::startOver() {
+    clearDay();
+    createShop();
+    mode = MODE_WALKING;
+    hud.visible = false;
+    ambientScheme = 0;
+    worldActive = false;
+    lastActionTime.reset();
+    spaceHeld = false;
+}
+
 void LumoVisual::followHero(const vector3df& p) {
     camera->setPosition(p + vector3df(0, 160, -100));
     camera->setTarget(p + vector3df(0, 0, 5));
@@ -440,22 +526,13 @@ void LumoVisual::followHero(const vector3df& p) {
 }
 
 void LumoVisual::updateCustomers() {
-    for (size_t i = 0; i < customers.size(); ++i) {
-        customers[i].character->walkStep(vector3df(815, 0, 550.0f - 10.0f * static_cast<float>(i)));
-        customers[i].customer->updateSteps(gDevice->getFrameDelta());
+    float place = 0.0f;
+    for (QueuedCustomer& queued : customers) {
+        queued.character->walkStep(vector3df(815, 0, 550.0f - 10.0f * place++));
+        queued.customer->updateSteps(gDevice->getFrameDelta());
     }
-    if (customers.empty() || mode == MODE_SELLING)
-        return;
-    // Sent out once: a customer already on the way out (served, or out of patience a frame ago)
-    // must not take the next one in the queue with them.
-    Customer* first = customers.front().customer.get();
-    if (first && first->isLeaving())
-        return;
-    if (gGameData->world.minuteOfDay - customers.front().arrivalMinute > kPatienceMinutes) {
-        if (first)
-            first->markLeaving();
+    if (customers.firstRunsOutOfPatience(gGameData->world.minuteOfDay, mode == MODE_SELLING))
         gDevice->getEventManager()->QueueEvent(std::make_shared<RemoveCustomerEvent>());
-    }
 }
 
 void LumoVisual::drawModeScreen() {
@@ -506,6 +583,7 @@ void LumoVisual::render() {
         if (customer.character->getNode()->getPosition().getDistanceFrom(p) < 100.0f)
             customer.character->updateSpeechBubble(p);
 
+    drawHints();
     textBoxes.drawChoice();
     drawScreenFade();
     textBoxes.drawBoxes();

@@ -3,6 +3,7 @@
 // and the barman, the customers' queue, the clock's tint and everything drawn over the scene.
 // The logic owns it, hands it the frame's input and calls render once per frame.
 #include "TovarWorks/GameVisual.h"
+#include "src_lumo/Customers/CustomerQueue.h"
 #include "src_lumo/Gui/Calendar.h"
 #include "src_lumo/Gui/HudElement.h"
 #include "src_lumo/Gui/InputRecord.h"
@@ -11,6 +12,7 @@
 #include "src_lumo/Game/WorldStatus.h"
 #include "src_lumo/Visual/WallFader.h"
 #include "src_lumo/World/CollisionGrid.h"
+#include "src_lumo/World/InteractionArea.h"
 
 #include <irrlicht.h>
 
@@ -23,7 +25,6 @@
 namespace Lumo {
 
 class CharNode;
-class Customer;
 struct DailyCustomer;
 class IShopSequences;
 class ItemWorld;
@@ -54,12 +55,6 @@ enum ActionCode {
     ACTION_BAR = 7,
 };
 
-struct QueuedCustomer {
-    std::shared_ptr<CharNode> character;
-    int arrivalMinute;
-    std::shared_ptr<Customer> customer; // who it is and the steps of its little script
-};
-
 class LumoVisual : public TovarWorks::GameVisual {
 public:
     static const irr::core::vector3df kMerchantSpot;
@@ -68,8 +63,13 @@ public:
     static const irr::core::vector3df kWorkTable;
     static const irr::core::vector3df kCalendarSpot;
     static const irr::core::vector3df kBedSpot;
+    // Where SPACE works at the shelf, the table, the counter and the bed: the spots above and
+    // the floor in front of each.
+    static const InteractionArea kShelfArea;
+    static const InteractionArea kTableArea;
+    static const InteractionArea kCounterArea;
+    static const InteractionArea kBedArea;
     static constexpr float kHeroWalkingSpeed = 0.5f; // units per 25 ms, as fast as the walking step
-    static constexpr int kPatienceMinutes = 30;
 
     LumoVisual();
     ~LumoVisual() override;
@@ -89,15 +89,24 @@ public:
     bool confirmText() { return textBoxes.confirm(); }
     // SPACE in walking mode at the calendar or the bed.
     void bedAndCalendarCheck();
+    // Customers wait at the counter or are yet to come before the clock stops.
+    bool customersStillDue() const;
     // Going to bed: customers, the day's items and the letter leave the scene.
     void clearDay();
+    // The game text ids of what SPACE, C and X would do now, for the hint line; empty while
+    // none of them does anything or the player is not at the keys.
+    std::vector<std::string> keyHints() const;
+    // Whether the player has the keys this frame (no story scene, no menu): hints only then.
+    void setAtTheKeys(bool acting) { atTheKeys = acting; }
+    // After an ending: the bakery as a new program shows it, with nothing bought or baked.
+    void startOver();
 
     std::shared_ptr<CharNode> findCharacter(const std::string& id) const;
     void setCharacter(const std::string& id, const std::shared_ptr<CharNode>& character);
     const std::map<std::string, std::shared_ptr<CharNode>>& getCharacters() const { return characters; }
     std::shared_ptr<CharNode> getHero() const { return hero; }
 
-    std::vector<QueuedCustomer>& getCustomerQueue() { return customers; }
+    CustomerQueue& getCustomerQueue() { return customers; }
     // Puts a due visitor on stage at the door and at the end of the queue.
     std::shared_ptr<CharNode> spawnCustomer(const DailyCustomer& visit, int minuteOfDay);
 
@@ -146,7 +155,15 @@ private:
     void drawModeScreen();
     void drawScreenFade();
     void walkHero(const InputRecord& input);
+    // What SPACE does in walking mode, without doing it: the codes of the interaction step, then
+    // the calendar, the bed and the talks.
     int actionAt(const irr::core::vector3df& heroPosition) const;
+    bool servesFrom(const irr::core::vector3df& heroPosition) const;
+    bool atCalendar(const irr::core::vector3df& heroPosition) const;
+    bool atBed(const irr::core::vector3df& heroPosition) const;
+    int talkAt(const irr::core::vector3df& heroPosition) const;
+    const char* spaceHint(const irr::core::vector3df& heroPosition) const;
+    void drawHints() const;
     bool carrying() const;
 
     irr::scene::ISceneManager* scene;
@@ -154,7 +171,7 @@ private:
     irr::scene::ICameraSceneNode* camera = nullptr;
     std::shared_ptr<CharNode> hero;
     std::map<std::string, std::shared_ptr<CharNode>> characters;
-    std::vector<QueuedCustomer> customers;
+    CustomerQueue customers;
     irr::scene::IMeshSceneNode* bakery = nullptr;
     WallFader wallFader;
     std::vector<irr::scene::IBillboardSceneNode*> decoration;
@@ -177,6 +194,7 @@ private:
     std::optional<uint32_t> lastActionTime;
     // Actions answer a new press of SPACE: a held key must not ask the same customer again and again.
     bool spaceHeld = false;
+    bool atTheKeys = false;
 };
 
 } // namespace Lumo

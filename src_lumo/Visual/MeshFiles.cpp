@@ -1,18 +1,17 @@
 #include "src_lumo/Visual/MeshFiles.h"
 
 #include "TovarWorks/TovarDevice.h"
-#include "src_lumo/Sprites/XmlTagCheck.h"
+#include "src_lumo/Sprites/XmlFileCheck.h"
+#include "src_lumo/Visual/Mesh3dsCheck.h"
 
-#include <cstdint>
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 namespace Lumo {
 
 namespace {
-
-constexpr uint16_t k3dsMainChunk = 0x4D4D;
-constexpr long k3dsChunkHeader = 6;
 
 bool hasEnding(const irr::io::path& file, const char* ending) {
     const irr::u32 length = static_cast<irr::u32>(std::strlen(ending));
@@ -21,51 +20,113 @@ bool hasEnding(const irr::io::path& file, const char* ending) {
     return end == ending;
 }
 
-void report(const char* file, const wchar_t* format) {
+void report(const char* file, const irr::core::stringw& format) {
     if (TovarWorks::gDevice)
         TovarWorks::gDevice->printError(format, irr::core::stringw(file));
 }
 
-} // namespace
+// Irrlicht's .irrmesh reader makes a buffer's vertex store on its <vertices> element, of a type it
+// knows, and reads <indices> into it without a look; it reserves room for both counts as given.
+class IrrMeshElements : public XmlElementRule {
+public:
+    std::string element(const char* name, const char** attributes) override {
+        if (std::strcmp(name, "buffer") == 0)
+            vertexStore = false;
+        if (std::strcmp(name, "vertices") == 0) {
+            const char* type = attribute(attributes, "type");
+            if (!type || (std::strcmp(type, "standard") && std::strcmp(type, "2tcoords") && std::strcmp(type, "tangents")))
+                return "unknown vertex type";
+            vertexStore = true;
+            return count(attributes, "vertexCount", kMaxVertices) ? "" : "vertex count out of range";
+        }
+        if (std::strcmp(name, "indices") == 0) {
+            if (!vertexStore)
+                return "indices before the vertices";
+            return count(attributes, "indexCount", kMaxIndices) ? "" : "index count out of range";
+        }
+        return {};
+    }
 
-bool MeshFiles::is3dsComplete(irr::io::IReadFile& file) {
-    unsigned char header[k3dsChunkHeader];
-    if (file.getSize() < k3dsChunkHeader || file.read(header, k3dsChunkHeader) != k3dsChunkHeader)
-        return false;
-    file.seek(0);
-    const uint16_t id = static_cast<uint16_t>(header[0] | header[1] << 8);
-    const uint32_t length = static_cast<uint32_t>(header[2] | header[3] << 8 | header[4] << 16) |
-                            static_cast<uint32_t>(header[5]) << 24;
-    return id == k3dsMainChunk && length == static_cast<uint32_t>(file.getSize());
+private:
+    static constexpr unsigned long kMaxVertices = 65536;
+    static constexpr unsigned long kMaxIndices = 3 * 65536;
+
+    static const char* attribute(const char** attributes, const char* name) {
+        for (; *attributes; attributes += 2)
+            if (std::strcmp(*attributes, name) == 0)
+                return attributes[1];
+        return nullptr;
+    }
+
+    // Plain digits only: Irrlicht reads the number as a float, so "1e9" would mean a billion.
+    static bool count(const char** attributes, const char* name, unsigned long most) {
+        const char* text = attribute(attributes, name);
+        if (!text || !*text || std::strlen(text) > 7 || std::strspn(text, "0123456789") != std::strlen(text))
+            return false;
+        return std::strtoul(text, nullptr, 10) <= most;
+    }
+
+    bool vertexStore = false;
+};
+
+template <typename Index>
+bool indicesBelow(const void* indices, irr::u32 count, irr::u32 vertices) {
+    const Index* index = static_cast<const Index*>(indices);
+    return std::all_of(index, index + count, [vertices](Index i) { return i < vertices; });
 }
 
-bool MeshFiles::isXmlComplete(irr::io::IReadFile& file) {
+bool indicesNameVertices(const irr::scene::IMesh& mesh) {
+    for (irr::u32 b = 0; b < mesh.getMeshBufferCount(); ++b) {
+        const irr::scene::IMeshBuffer& buffer = *mesh.getMeshBuffer(b);
+        const bool named = buffer.getIndexType() == irr::video::EIT_16BIT
+                               ? indicesBelow<irr::u16>(buffer.getIndices(), buffer.getIndexCount(), buffer.getVertexCount())
+                               : indicesBelow<irr::u32>(buffer.getIndices(), buffer.getIndexCount(), buffer.getVertexCount());
+        if (!named)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string MeshFiles::problem(irr::io::IReadFile& file) {
+    const bool threeDs = hasEnding(file.getFileName(), ".3ds");
+    if (!threeDs && !hasEnding(file.getFileName(), ".irrmesh"))
+        return {};
     std::vector<unsigned char> content(static_cast<std::size_t>(file.getSize()));
     const bool read = file.read(content.data(), static_cast<irr::u32>(content.size())) ==
                       static_cast<irr::s32>(content.size());
     file.seek(0);
-    return read && hasCompleteTags(content.data(), content.size());
+    if (!read)
+        return "unreadable";
+    IrrMeshElements elements;
+    return threeDs ? Mesh3dsCheck::problem(content.data(), content.size())
+                   : XmlFileCheck::problem(content.data(), content.size(), &elements);
 }
 
 irr::scene::IAnimatedMesh* MeshFiles::load(irr::scene::ISceneManager* scene, const char* file) {
-    const bool threeDs = hasEnding(file, ".3ds");
-    if (threeDs || hasEnding(file, ".irrmesh")) {
-        irr::io::IReadFile* opened = scene->getFileSystem()->createAndOpenFile(file);
-        const bool complete = opened && (threeDs ? is3dsComplete(*opened) : isXmlComplete(*opened));
-        if (opened)
-            opened->drop();
-        if (!opened) {
-            report(file, L"Mesh missing: %p");
-            return nullptr;
-        }
-        if (!complete) {
-            report(file, L"Could not load file: %p (damaged mesh)");
-            return nullptr;
-        }
+    irr::io::IReadFile* opened = scene->getFileSystem()->createAndOpenFile(file);
+    if (!opened) {
+        report(file, L"Mesh missing: %p");
+        return nullptr;
+    }
+    const std::string damage = problem(*opened);
+    opened->drop();
+    if (!damage.empty()) {
+        report(file, irr::core::stringw(L"Could not load file: %p (damaged mesh: ") + damage.c_str() + L")");
+        return nullptr;
     }
     irr::scene::IAnimatedMesh* mesh = scene->getMesh(file);
-    if (!mesh)
+    if (!mesh) {
         report(file, L"Mesh missing: %p");
+        return nullptr;
+    }
+    for (irr::u32 frame = 0; frame < mesh->getFrameCount(); ++frame)
+        if (!indicesNameVertices(*mesh->getMesh(static_cast<irr::s32>(frame)))) {
+            scene->getMeshCache()->removeMesh(mesh);
+            report(file, L"Could not load file: %p (damaged mesh: a triangle names a missing vertex)");
+            return nullptr;
+        }
     return mesh;
 }
 

@@ -1,7 +1,6 @@
 // Kornelo: builds the engine and the bakery in their fixed order, runs the main loop, tears down.
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/CommandLine.h"
-#include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/GameFolder.h"
 #include "src_lumo/Game/GameStartup.h"
 #include "src_lumo/Game/LumoGameLogic.h"
@@ -9,23 +8,15 @@
 
 #include <csignal>
 #include <iostream>
-#include <irrlicht.h>
 #include <string>
 
 using TovarWorks::gDevice;
-using Lumo::gGameData;
 
 namespace {
 
 void requestQuit(int) {
     if (gDevice)
         gDevice->requestQuit();
-}
-
-// The window as it came out, for a player's bug report.
-irr::core::stringw describeWindow(const irr::core::dimension2du& size, bool fullscreen) {
-    return irr::core::stringw(L"Window: ") + irr::core::stringw(size.Width) + L"x" + irr::core::stringw(size.Height) +
-           (fullscreen ? L", fullscreen" : L", windowed");
 }
 
 } // namespace
@@ -54,33 +45,16 @@ int main(int argc, char* argv[]) {
         std::cerr << "kornelo: cannot write " << Lumo::GameFolder::kLogFile << " here; playing without a log file\n";
     if (!folderReady)
         gDevice->printError(L"Could not prepare the game's folder: %p", irr::core::stringw(folderProblem.c_str()));
-    const Lumo::GameSettings settings = Lumo::SettingsFile::read();
-
-    gGameData = new Lumo::GameData();
-    gGameData->texts.loadGameTexts("lumodata/lang/en.txt");
-    gGameData->settings = settings;
-
+    // From here on an end request waits for the loop, even one that comes while the game loads.
+    std::signal(SIGTERM, requestQuit);
+    std::signal(SIGINT, requestQuit);
     // The command line's window is for this run only: what the options screen saves stays as read.
-    const Lumo::GameSettings window = commandLine.windowFor(settings);
-    gDevice->setFramePacing(settings.vsync, static_cast<uint32_t>(settings.maxFps));
-    if (!gDevice->init(window.width, window.height, window.fullscreen)) {
+    const Lumo::GameSettings settings = Lumo::SettingsFile::read();
+    std::shared_ptr<Lumo::LumoGameLogic> logic = Lumo::GameStartup::start(settings, commandLine.windowFor(settings));
+    if (!logic) {
         delete gDevice;
         return 1;
     }
-    std::signal(SIGTERM, requestQuit);
-    std::signal(SIGINT, requestQuit);
-    Lumo::GameStartup::setSoundVolume();
-
-    irr::IrrlichtDevice* irrDevice = gDevice->getIrrlichtDevice();
-    gDevice->hideConsoleLog = true;
-    gDevice->loadConsoleFont("TovarWorks/systemFont.bmp");
-    irrDevice->setResizable(true);
-    gDevice->hideConsoleLog = true;
-    irrDevice->setWindowCaption(L"Kornelo Beta");
-    gDevice->print(describeWindow(gDevice->getVideoDriver()->getScreenSize(), window.fullscreen), TovarWorks::MSG_INFO);
-
-    std::shared_ptr<Lumo::LumoGameLogic> logic = Lumo::GameStartup::build();
-    gDevice->setGameLogic(logic);
 
     gDevice->runMainLoop();
     // The scene goes with the device: the logic's own hold on it must go first.

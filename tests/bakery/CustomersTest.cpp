@@ -39,6 +39,9 @@ std::shared_ptr<Customer> customerArrivedAt(int32_t minute, std::shared_ptr<cons
     return std::make_shared<Customer>(who, minute, "male1");
 }
 
+// In the queue without a character: the queue's rules never look at the stage.
+QueuedCustomer inQueue(std::shared_ptr<Customer> customer) { return {nullptr, std::move(customer)}; }
+
 } // namespace
 
 TEST(Town, AtLeastAHundredPeopleWithVariedLikingsAndTheMerchantAsRegular) {
@@ -148,16 +151,24 @@ TEST_F(ScheduleTest, TheMerchantComesAsHimself) {
     EXPECT_EQ(town.spawn(visit, 500, nullptr)->spriteName(), "merchant");
 }
 
-TEST(AiSteps, LongFramesDoNotAdvanceAWait) {
-    AiWait wait(30);
-    wait.update(1000);
+TEST(AiSteps, AGreetingWaitLastsTheSameTimeAtEveryFrameRate) {
+    for (const uint32_t frame : {5u, 10u, 16u, 17u, 33u, 50u}) {
+        AiWait wait(CustomerManager::kGreetingWaitMs);
+        uint32_t waited = 0;
+        while (!wait.isDone() && waited <= 2 * CustomerManager::kGreetingWaitMs) {
+            wait.update(frame);
+            waited += frame;
+        }
+        EXPECT_GT(waited, uint32_t(CustomerManager::kGreetingWaitMs)) << frame << " ms frames";
+        EXPECT_LE(waited, CustomerManager::kGreetingWaitMs + frame) << frame << " ms frames";
+    }
+}
+
+TEST(AiSteps, AStalledFrameDoesNotSkipAWait) {
+    AiWait wait(CustomerManager::kGreetingWaitMs);
+    wait.update(60000);
+    wait.update(60000);
     EXPECT_FALSE(wait.isDone());
-    wait.update(10);
-    wait.update(10);
-    wait.update(10);
-    EXPECT_FALSE(wait.isDone());
-    wait.update(1);
-    EXPECT_TRUE(wait.isDone());
 }
 
 TEST(AiSteps, StepsRunSideBySideAndSuccessorsJoinAtTheEnd) {
@@ -174,7 +185,7 @@ TEST(AiSteps, StepsRunSideBySideAndSuccessorsJoinAtTheEnd) {
 
 TEST(Patience, ACustomerWhoCameAt0810LeavesAt0841) {
     CustomerQueue queue;
-    queue.add(customerArrivedAt(490));
+    queue.add(inQueue(customerArrivedAt(490)));
     EXPECT_FALSE(queue.firstRunsOutOfPatience(520, false));
     EXPECT_TRUE(queue.firstRunsOutOfPatience(521, false));
     EXPECT_FALSE(queue.firstRunsOutOfPatience(522, false)); // sent out once
@@ -182,20 +193,20 @@ TEST(Patience, ACustomerWhoCameAt0810LeavesAt0841) {
 
 TEST(Patience, NobodyLeavesWhileTheBakerIsSelling) {
     CustomerQueue queue;
-    queue.add(customerArrivedAt(490));
+    queue.add(inQueue(customerArrivedAt(490)));
     EXPECT_FALSE(queue.firstRunsOutOfPatience(600, true));
     EXPECT_TRUE(queue.firstRunsOutOfPatience(600, false));
 }
 
 TEST(Patience, OnlyTheFirstInTheQueueCounts) {
     CustomerQueue queue;
-    queue.add(customerArrivedAt(600));
-    queue.add(customerArrivedAt(480));
+    queue.add(inQueue(customerArrivedAt(600)));
+    queue.add(inQueue(customerArrivedAt(480)));
     EXPECT_FALSE(queue.firstRunsOutOfPatience(620, false));
     queue.removeFirst();
     EXPECT_TRUE(queue.firstRunsOutOfPatience(620, false));
     queue.removeFirst();
-    EXPECT_EQ(queue.removeFirst(), nullptr);
+    EXPECT_FALSE(queue.removeFirst());
 }
 
 class CounterTest : public BakeryWorld {
@@ -204,13 +215,18 @@ protected:
     CounterService counter{world, sequences};
 };
 
-TEST_F(CounterTest, NothingOnDisplayPlaysTheRefusal) {
-    EXPECT_TRUE(counter.chooseOffer({}).empty());
+TEST_F(CounterTest, NothingOnDisplayPlaysTheRefusalAndTheRefusedCustomerIsNotSentOutAgain) {
+    CustomerQueue queue;
+    queue.add(inQueue(customerArrivedAt(480)));
+    queue.add(inQueue(customerArrivedAt(500)));
+    EXPECT_TRUE(counter.chooseOffer(*queue.front().customer, {}).empty());
     EXPECT_EQ(sequences.played, std::vector<std::string>{"refused"});
+    EXPECT_EQ(nullptr, queue.waitingAtCounter()) << "nobody else may be served in their place";
+    EXPECT_FALSE(queue.firstRunsOutOfPatience(520, false));
 }
 
 TEST_F(CounterTest, OneReadyGoodIsOfferedAlone) {
-    const auto offer = counter.chooseOffer({bakedGood(kBun)});
+    const auto offer = counter.chooseOffer(*customerArrivedAt(480), {bakedGood(kBun)});
     EXPECT_EQ(offer, std::vector<size_t>{0});
 }
 
@@ -218,7 +234,7 @@ TEST_F(CounterTest, ACustomerTakesOneToThreeGoodsInShelfOrder) {
     const std::vector<BakedGood> display(6, bakedGood(kBun));
     std::set<size_t> sizes;
     for (int i = 0; i < 60; ++i) {
-        const auto offer = counter.chooseOffer(display);
+        const auto offer = counter.chooseOffer(*customerArrivedAt(480), display);
         ASSERT_GE(offer.size(), 1u);
         ASSERT_LE(offer.size(), 3u);
         for (size_t k = 0; k < offer.size(); ++k)
@@ -241,9 +257,9 @@ TEST_F(CounterTest, PayingAtTheReferencePriceRaisesMoneyAndPopularity) {
 
 TEST_F(CounterTest, APaidCustomerIsNotSentOutAgainByImpatience) {
     CustomerQueue queue;
-    queue.add(customerArrivedAt(480));
-    queue.add(customerArrivedAt(560));
-    counter.pay(*queue.first(), {bakedGood(kBun)}, 75);
+    queue.add(inQueue(customerArrivedAt(480)));
+    queue.add(inQueue(customerArrivedAt(560)));
+    counter.pay(*queue.front().customer, {bakedGood(kBun)}, 75);
     EXPECT_FALSE(queue.firstRunsOutOfPatience(570, false));
 }
 

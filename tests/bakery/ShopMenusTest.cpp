@@ -111,8 +111,57 @@ TEST_F(DoughMenueTest, TheCursorStaysWithinItsEightRows) {
 TEST_F(DoughMenueTest, TheFreeRecipeWithAllAmountsZeroCannotBeMade) {
     world.tableStock = {500, 100, 100, 100, 10, 0};
     pressTimes(menu, down(), 7);
+    EXPECT_STREQ(menu.createRefusalId(), "DOUGH_NO_RECIPE");
     EXPECT_EQ(menu.input(space()), 0);
     EXPECT_EQ(world.tableStock, (IngredientRow{500, 100, 100, 100, 10, 0}));
+}
+
+TEST_F(DoughMenueTest, CreateNamesTheFirstIngredientTheTableLacks) {
+    const char* const reasons[] = {"DOUGH_NO_FLOUR", "DOUGH_NO_BUTTER", "DOUGH_NO_SUGAR", "DOUGH_NO_MILK",
+                                   "DOUGH_NO_EGG"};
+    // Ten of each and one egg, with one of them missing from the table at a time.
+    for (int slot = kFlour; slot <= kEgg; ++slot) {
+        press(menu, down());
+        press(menu, right());
+    }
+    for (int slot = kFlour; slot <= kEgg; ++slot) {
+        world.tableStock = {10, 10, 10, 10, 1, 0};
+        world.tableStock[slot] -= 1;
+        EXPECT_STREQ(menu.createRefusalId(), reasons[slot]);
+    }
+    world.tableStock = {10, 10, 10, 10, 1, 0};
+    EXPECT_EQ(menu.createRefusalId(), nullptr);
+}
+
+TEST_F(DoughMenueTest, AmountsOnlyAToolWouldBakeAskForTheTool) {
+    world.tableStock = {1000, 0, 100, 0, 2, 0};
+    press(menu, down());
+    pressTimes(menu, right(), 60); // 600 flour: bread, with the loaf pan
+    pressTimes(menu, down(), 6);
+    EXPECT_STREQ(menu.createRefusalId(), "DOUGH_NO_LOAF_PAN");
+    EXPECT_EQ(menu.input(space()), 0);
+    menu.input(idle());
+    EXPECT_EQ(world.tableStock[kFlour], 1000);
+    world.flagsAndPopularity.setFlag("GOT_BREADBOX", 1.0f);
+    EXPECT_EQ(menu.createRefusalId(), nullptr);
+
+    // Sugar and an egg: a baiser, with the piping bag.
+    menu.open();
+    menu.input(idle());
+    pressTimes(menu, down(), 3);
+    pressTimes(menu, right(), 5);
+    pressTimes(menu, down(), 2);
+    press(menu, right());
+    EXPECT_STREQ(menu.createRefusalId(), "DOUGH_NO_PIPING_BAG");
+    world.flagsAndPopularity.setFlag("GOT_FBAG", 1.0f);
+    EXPECT_EQ(menu.createRefusalId(), nullptr);
+}
+
+TEST_F(DoughMenueTest, FiveHundredFlourMakeABouleWithoutTheLoafPan) {
+    world.tableStock = {500, 0, 0, 0, 0, 0};
+    press(menu, down());
+    pressTimes(menu, right(), 50);
+    EXPECT_EQ(menu.createRefusalId(), nullptr);
 }
 
 TEST_F(DoughMenueTest, ABunTrayOfFourBatchesNeeds200FlourOnTheTable) {
@@ -124,6 +173,7 @@ TEST_F(DoughMenueTest, ABunTrayOfFourBatchesNeeds200FlourOnTheTable) {
     EXPECT_EQ(menu.useAmount(kFlour), 200);
 
     world.tableStock[kFlour] = 199;
+    EXPECT_STREQ(menu.createRefusalId(), "DOUGH_NO_FLOUR");
     EXPECT_EQ(menu.input(space()), 0);
     menu.input(idle());
     world.tableStock[kFlour] = 200;
@@ -410,4 +460,23 @@ TEST_F(BarMenueTest, SellsTheMerchantsToolsUnderTheSameRules) {
     EXPECT_EQ(menu.cursorRow(), 3);
     EXPECT_FALSE(menu.buyTool(sequences));
     EXPECT_EQ(press(menu, xKey()), BarMenue::kAnswerClose);
+}
+
+TEST_F(SellMenueTest, TheFairPriceOfEachGoodStaysBesideTheAskedOne) {
+    press(menu, right());
+    EXPECT_EQ(menu.askedPrice(), 155);
+    EXPECT_EQ(menu.referencePrice(), 150);
+    EXPECT_EQ(menu.fairPriceOf(0), 75);
+    EXPECT_FALSE(menu.isBurnt(0));
+
+    BakedGood burnt;
+    burnt.kind = kBoule;
+    burnt.targetMinutes = 45;
+    burnt.bake(80);
+    BakedGood bun = menu.offeredGoods().front();
+    menu.open({burnt, bun});
+    EXPECT_TRUE(menu.isBurnt(0));
+    EXPECT_EQ(menu.fairPriceOf(0), 0);
+    EXPECT_EQ(menu.fairPriceOf(1), 75);
+    EXPECT_EQ(menu.referencePrice(), 75);
 }

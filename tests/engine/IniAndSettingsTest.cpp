@@ -83,11 +83,12 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     written.textSpeed = TextSpeed::Instant;
     written.maxFps = 0;
     written.vsync = true;
+    written.hints = false;
     const std::string path = dir.file("settings.ini");
     ASSERT_TRUE(SettingsFile::save(written, path));
     EXPECT_EQ(readWholeFile(path),
               "[key-bindings]\n[sound]\nmusic=30\nsound=0\n[graphics]\nfullscreen=true\nresx=1920\nresy=1080\n"
-              "pixelprec=false\nmaxfps=0\nvsync=true\ntext=instant\n");
+              "pixelprec=false\nmaxfps=0\nvsync=true\n[interface]\nhints=false\ntext=instant\n");
     const GameSettings read = SettingsFile::read(wide(path));
     EXPECT_EQ(read.musicVolume, 30);
     EXPECT_EQ(read.soundVolume, 0);
@@ -98,6 +99,7 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     EXPECT_EQ(read.textSpeed, TextSpeed::Instant);
     EXPECT_EQ(read.maxFps, 0) << "no cap";
     EXPECT_TRUE(read.vsync);
+    EXPECT_FALSE(read.hints);
     for (const char* speed : {"slow", "fast"})
         EXPECT_EQ(TextSpeeds::name(SettingsFile::read(wide(dir.write("speed.ini", std::string("text=") + speed + "\n")))
                                        .textSpeed),
@@ -145,6 +147,7 @@ TEST_F(SettingsFileTest, HandReorderedFileReadsTheSameAndIsRewrittenCanonically)
     EXPECT_EQ(read.width, 640);
     EXPECT_EQ(read.height, 360);
     EXPECT_TRUE(read.fullscreen);
+    EXPECT_TRUE(read.hints) << "a file from before the hints could be switched off shows them";
     ASSERT_TRUE(SettingsFile::save(read, path));
     EXPECT_EQ(readWholeFile(path).substr(0, 22), "[key-bindings]\n[sound]");
 }

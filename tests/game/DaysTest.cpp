@@ -62,9 +62,11 @@ TEST_F(Days, TheMerchantsDiscoveryOpensTheBoxSaleNextMorning) {
 
 TEST_F(Days, GoingToBedShowsTheComingDayAndWakesAtSix) {
     startNewGame();
+    EXPECT_EQ(L"day 1/13", visual().getHud().dayLine());
     trigger(Lumo::SetTimeEvent(22, 0));
     recorder->clear();
     sleep();
+    EXPECT_EQ(L"day 2/13", visual().getHud().dayLine());
     ASSERT_EQ(1u, recorder->count(TovarWorks::ShowOverlayTextEventType));
     for (const HeardEvent& event : recorder->heard)
         if (event.type == TovarWorks::ShowOverlayTextEventType.getHash())
@@ -89,10 +91,12 @@ TEST_F(Days, TheBakerCannotWalkOrGoToBedTwiceWhileSheSleeps) {
     EXPECT_EQ(before, Lumo::gGameData->heroPosition);
 }
 
-TEST_F(Days, GoingToBedOnTheLastDayLeavesThePlayerWithoutControl) {
+TEST_F(Days, TheLastNightAnnouncesNoNewDayAndLeavesThePlayerWithoutControl) {
     startNewGame();
     world().day = 13;
+    recorder->clear();
     sleep();
     EXPECT_FALSE(logic().hasPlayerControl());
     EXPECT_EQ(13, world().day);
+    EXPECT_EQ(0u, recorder->count(TovarWorks::ShowOverlayTextEventType)) << "a day 14 was announced";
 }

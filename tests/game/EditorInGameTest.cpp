@@ -5,11 +5,13 @@
 #include "src_lumo/Editor/WorldEditor.h"
 #include "src_lumo/World/CollisionGrid.h"
 
+#include <cmath>
+
 namespace {
-irr::SEvent mouseDown(const irr::core::position2di& at) {
+irr::SEvent mouseEvent(irr::EMOUSE_INPUT_EVENT kind, const irr::core::position2di& at) {
     irr::SEvent event;
     event.EventType = irr::EET_MOUSE_INPUT_EVENT;
-    event.MouseInput.Event = irr::EMIE_LMOUSE_PRESSED_DOWN;
+    event.MouseInput.Event = kind;
     event.MouseInput.X = at.X;
     event.MouseInput.Y = at.Y;
     event.MouseInput.Wheel = 0;
@@ -17,6 +19,22 @@ irr::SEvent mouseDown(const irr::core::position2di& at) {
     event.MouseInput.Shift = event.MouseInput.Control = false;
     return event;
 }
+irr::SEvent mouseDown(const irr::core::position2di& at) { return mouseEvent(irr::EMIE_LMOUSE_PRESSED_DOWN, at); }
+
+// Where the picture shows a point: the camera's projection into the scene's viewport, as the
+// video card maps it, not Irrlicht's helper (which assumes the whole window).
+irr::core::position2di pixelOf(const irr::core::vector3df& world, const irr::scene::ICameraSceneNode& camera) {
+    irr::core::matrix4 transform = camera.getProjectionMatrix();
+    transform *= camera.getViewMatrix();
+    irr::f32 point[4] = {world.X, world.Y, world.Z, 1.0f};
+    transform.multiplyWith1x4Matrix(point);
+    const irr::core::recti& viewport = Lumo::gGameData->interfaceView.viewport;
+    const float x = (point[0] / point[3] + 1.0f) * 0.5f * viewport.getWidth();
+    const float y = (1.0f - point[1] / point[3]) * 0.5f * viewport.getHeight();
+    return {viewport.UpperLeftCorner.X + irr::core::round32(x), viewport.UpperLeftCorner.Y + irr::core::round32(y)};
+}
+
+int cellOf(float coordinate) { return static_cast<int>(coordinate / Lumo::CollisionGrid::kCellSize); }
 } // namespace
 
 class EditorInGame : public GamePlayFixture {
@@ -41,9 +59,7 @@ TEST_F(EditorInGame, WhileOnItTakesTheMouseAndKeysBeforeTheGame) {
     play->runFrames(2);
     // The cell just in front of the baker, seen through the game camera.
     const irr::core::vector3df spot = Lumo::gGameData->heroPosition + irr::core::vector3df(0, 0, 20);
-    const irr::core::position2di pixel =
-        TovarWorks::gDevice->getSceneManager()->getSceneCollisionManager()->getScreenCoordinatesFrom3DPosition(
-            spot, visual().getCamera());
+    const irr::core::position2di pixel = pixelOf(spot, *visual().getCamera());
     EXPECT_TRUE(TovarWorks::gDevice->OnEvent(mouseDown(pixel)));
     const int column = static_cast<int>(editor().groundPoint().X / Lumo::CollisionGrid::kCellSize);
     const int row = static_cast<int>(editor().groundPoint().Z / Lumo::CollisionGrid::kCellSize);
@@ -55,3 +71,47 @@ TEST_F(EditorInGame, WhileOnItTakesTheMouseAndKeysBeforeTheGame) {
     play->tap(irr::KEY_ESCAPE);
     EXPECT_EQ(editor().getMode(), Lumo::WorldEditor::PATH_MODE);
 }
+
+class EditorInAnyWindow : public EditorInGame, public ::testing::WithParamInterface<irr::core::dimension2du> {
+protected:
+    void SetUp() override {
+        Lumo::ScriptedPlayOptions options;
+        options.width = GetParam().Width;
+        options.height = GetParam().Height;
+        start(options);
+        startNewGame();
+        TovarWorks::gDevice->executeConsoleLine(L"tovar editor");
+        play->runFrames(2);
+    }
+};
+
+TEST_P(EditorInAnyWindow, TheCursorCubeSitsUnderThePointerAndTheClickTakesThatCell) {
+    const irr::core::vector3df hero = Lumo::gGameData->heroPosition;
+    // Near the middle of the picture and out towards its corners, where an offset shows most.
+    for (const irr::core::vector3df& offset :
+         {irr::core::vector3df(3, 0, 22), irr::core::vector3df(-90, 0, 60), irr::core::vector3df(95, 0, -40)}) {
+        // The middle of a cell: a point on a cell's edge belongs to either cell after rounding.
+        const irr::core::vector3df near = hero + offset;
+        const float cell = Lumo::CollisionGrid::kCellSize;
+        const irr::core::vector3df spot(std::floor(near.X / cell) * cell + cell / 2, 0,
+                                        std::floor(near.Z / cell) * cell + cell / 2);
+        const irr::core::position2di pixel = pixelOf(spot, *visual().getCamera());
+        TovarWorks::gDevice->OnEvent(mouseEvent(irr::EMIE_MOUSE_MOVED, pixel));
+        play->runFrames(1);
+        const irr::core::vector3df cursor = editor().cursorPosition();
+        EXPECT_EQ(cellOf(cursor.X), cellOf(spot.X)) << "hovering at " << offset.X << ", " << offset.Z;
+        EXPECT_EQ(cellOf(cursor.Z), cellOf(spot.Z)) << "hovering at " << offset.X << ", " << offset.Z;
+
+        TovarWorks::gDevice->OnEvent(mouseDown(pixel));
+        EXPECT_NEAR(editor().groundPoint().X, spot.X, 1.0f) << "clicking at " << offset.X << ", " << offset.Z;
+        EXPECT_NEAR(editor().groundPoint().Z, spot.Z, 1.0f) << "clicking at " << offset.X << ", " << offset.Z;
+        EXPECT_TRUE(visual().getCollisionGrid().isBlocked(cellOf(spot.X), cellOf(spot.Z)))
+            << "clicking at " << offset.X << ", " << offset.Z;
+        EXPECT_EQ(editor().cursorPosition(), cursor) << "hover and click pick the same cell";
+    }
+}
+
+// The default window is letter-boxed (1024 x 576 picture at y = 72), a wide one pillar-boxed.
+INSTANTIATE_TEST_SUITE_P(LetterAndPillarBoxed, EditorInAnyWindow,
+                         ::testing::Values(irr::core::dimension2du(1024, 720), irr::core::dimension2du(1280, 600),
+                                           irr::core::dimension2du(800, 800)));

@@ -3,7 +3,10 @@
 
 #include "src_lumo/Events/ChangeGameStateEvent.h"
 #include "src_lumo/Game/StoryScripts.h"
+#include "src_lumo/Customers/CustomerManager.h"
 #include "src_lumo/Menus/GameMenue.h"
+
+#include <algorithm>
 
 using irr::core::vector3df;
 
@@ -32,13 +35,24 @@ protected:
     size_t actions() const { return recorder->count(TovarWorks::CallActionEventType); }
 };
 
-TEST_F(Keyboard, EscapeOpensThePauseMenuOnlyWithPlayerControl) {
+TEST_F(Keyboard, EscapeOpensThePauseMenuOnlyWithPlayerControlAndClosesIt) {
     trigger(Lumo::ChangeGameStateEvent(true, false));
     play->tap(irr::KEY_ESCAPE);
     EXPECT_FALSE(logic().getMenu().isOpen());
     trigger(Lumo::ChangeGameStateEvent(true, true));
     play->tap(irr::KEY_ESCAPE);
-    EXPECT_TRUE(logic().getMenu().isOpen());
+    ASSERT_TRUE(logic().getMenu().isOpen());
+    EXPECT_EQ(Lumo::GameMenue::ENTRY_CONTINUE, logic().getMenu().getSelection());
+
+    // Held as a player holds it: its release must not open the menu again.
+    play->press(irr::KEY_ESCAPE);
+    play->runFrames(5);
+    play->release(irr::KEY_ESCAPE);
+    play->runFrames(1);
+    EXPECT_FALSE(logic().getMenu().isOpen());
+    const int minute = world().minuteOfDay;
+    play->runFrames(40);
+    EXPECT_GT(world().minuteOfDay, minute) << "the game did not resume";
 }
 
 TEST_F(Keyboard, SpaceAtExactlyTwentyFiveFromTheMerchantSendsNoAction) {
@@ -89,6 +103,32 @@ TEST_F(Keyboard, SpaceAtTheCalendarOpensItAndXClosesIt) {
     EXPECT_EQ(1, visual().getCalendar().getCursorRow());
     play->tap(irr::KEY_KEY_X);
     EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode());
+}
+
+TEST_F(Keyboard, TheBedWarnsOnlyWhileCustomersAreStillDue) {
+    const auto question = [this] {
+        placeHero(Lumo::LumoVisual::kBedSpot + vector3df(0, 0, -10));
+        play->tap(irr::KEY_SPACE);
+        const auto choice = visual().getTextBoxes().getChoice();
+        const std::wstring asked = choice ? choice->getQuestion() : L"no question";
+        play->tap(irr::KEY_KEY_X);
+        play->runFrames(2);
+        return asked;
+    };
+    const std::wstring warned = L"go to bed?\n" + Lumo::gGameData->texts.getGameText("BED_CUSTOMERS_DUE");
+    const std::vector<Lumo::DailyCustomer> visits = world().customers->schedule();
+    ASSERT_FALSE(visits.empty());
+    EXPECT_EQ(warned, question()) << "the morning's customers are still to come";
+
+    // Past the last visit of the day nobody else comes...
+    int last = 0;
+    for (const Lumo::DailyCustomer& visit : visits)
+        last = std::max(last, visit.minute);
+    world().minuteOfDay = last;
+    EXPECT_EQ(L"go to bed?", question());
+    // ...but one still waiting at the counter would be lost.
+    ASSERT_TRUE(visual().spawnCustomer(visits.front(), last));
+    EXPECT_EQ(warned, question());
 }
 
 TEST_F(Keyboard, SpaceAtTheBedAsksAndXDeclines) {

@@ -3,6 +3,7 @@
 #include "GamePlayFixture.h"
 
 #include "src_lumo/Events/AddCharacterEvent.h"
+#include "src_lumo/Events/ChangeVisualNodeEvent.h"
 #include "src_lumo/Events/RemoveCharacterEvent.h"
 #include "src_lumo/Events/SetAmbientColorSchemeEvent.h"
 #include "src_lumo/Events/SetTimeEvent.h"
@@ -10,6 +11,8 @@
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Sprites/SpriteAnimation.h"
+#include "src_lumo/Sprites/SpriteDefinition.h"
+#include "src_lumo/Sprites/VisualCharacterFrame.h"
 #include "src_lumo/Visual/AmbientColour.h"
 #include "src_lumo/World/WalkingCollision.h"
 
@@ -130,6 +133,21 @@ TEST_F(Scene, TheBakerWalksUnderTheArrowKeysAndStandsWhenReleased) {
     EXPECT_EQ(L"iddle_left", visual().getHero()->getNode()->getCurrentAnimation()->name);
 }
 
+TEST_F(Scene, AtFifteenFramesASecondSheWalksAsFarAsAtSixty) {
+    const auto walkLeft = [this](uint32_t frames, uint32_t frameMillis) {
+        const vector3df start = Lumo::gGameData->heroPosition;
+        play->press(irr::KEY_LEFT);
+        play->runFrames(frames, frameMillis);
+        play->release(irr::KEY_LEFT);
+        play->runFrames(1);
+        return start.X - Lumo::gGameData->heroPosition.X;
+    };
+    const float fast = walkLeft(30, 16);
+    const float slow = walkLeft(8, 60);
+    EXPECT_GT(fast, 5.0f);
+    EXPECT_NEAR(fast, slow, 0.5f);
+}
+
 TEST_F(Scene, WallsStopTheBaker) {
     play->press(irr::KEY_RIGHT);
     float last = -1.0f;
@@ -160,4 +178,21 @@ TEST_F(Scene, CharacterEventsPutTurnMoveAndTakeAwayCharacters) {
     EXPECT_EQ(nullptr, visual().findCharacter("f_node"));
     EXPECT_FALSE(friendNode->getNode()->isVisible());
     trigger(Lumo::TeleportCharacterEvent("nobody", vector3df(1, 2, 3)));
+}
+
+TEST_F(Scene, ChangingTheVisualDressesTheSameNodeInTheSameFrame) {
+    // What a walk in progress holds on to.
+    const std::shared_ptr<Lumo::CharNode> walker = visual().getHero();
+    Lumo::CharacterNode* node = walker->getNode();
+    node->setFrame(L"iddle_left");
+    trigger(Lumo::ChangeVisualNodeEvent(L"baeckerin_child", "hero"));
+    EXPECT_EQ(walker, visual().findCharacter("hero"));
+    EXPECT_EQ(node, visual().findCharacter("hero")->getNode());
+    EXPECT_TRUE(node->isVisible());
+    EXPECT_EQ(L"baeckerin_child", node->getDefinition().getName());
+    ASSERT_NE(nullptr, node->getCurrentFrame());
+    EXPECT_EQ(node->getDefinition().findFrame(L"iddle_left"), node->getCurrentFrame());
+
+    trigger(Lumo::ChangeVisualNodeEvent(L"nobody", "hero"));
+    EXPECT_EQ(L"baeckerin_child", node->getDefinition().getName()) << "an unknown definition changes nothing";
 }

@@ -1,6 +1,7 @@
 // Pictures of the running game under OpenGL, compared with kept references: a new game's first
-// controllable frame, and the same bakery at night. Needs an X server (the suite runs under
-// xvfb-run); without one the cases are skipped.
+// controllable frame, the same bakery at night, the oven's dust and smoke at each baking stage,
+// and a morning played at 60 frames a second, where the first customer greets. Needs an X server
+// (the suite runs under xvfb-run); without one the cases are skipped.
 #include "GoldenImage.h"
 
 #include "TovarWorks/TovarDevice.h"
@@ -8,12 +9,18 @@
 #include "src_lumo/Events/SetTimerEvent.h"
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/LumoGameLogic.h"
+#include "src_lumo/Items/ShopItemWorld.h"
+#include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Sprites/CharacterNode.h"
+#include "src_lumo/Visual/LumoVisual.h"
 #include "src_lumo/Play/ScriptedPlay.h"
+#include "src_lumo/Customers/CustomerManager.h"
 
 #include "TovarWorks/Events/EventManager.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -30,9 +37,11 @@ GoldenTolerance gameTolerance() {
 
 class GameScreenshot : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { start(16); }
+    void start(double frameMillis) {
         Lumo::ScriptedPlayOptions options;
         options.driver = irr::video::EDT_OPENGL;
+        options.frameMillis = frameMillis;
         play = std::make_unique<Lumo::ScriptedPlay>(options);
         if (!play->isReady())
             GTEST_SKIP() << "no OpenGL display";
@@ -63,4 +72,62 @@ TEST_F(GameScreenshot, TheBakeryAtNight) {
     play->runFrames(2);
     EXPECT_EQ(0xFF363256u, Lumo::gGameData->ambientColor);
     expectLike("bakery_at_night");
+}
+
+// Flour dust over raw and golden goods, then smoke that thickens as they darken and burn: the
+// tray must stay in sight through all of it.
+TEST_F(GameScreenshot, TheOvenAtEachBakingStage) {
+    TovarWorks::IEventManager& events = *TovarWorks::gDevice->getEventManager();
+    events.Trigger(Lumo::SetTimerEvent(false));
+    events.Trigger(Lumo::SetTimeEvent(9, 0));
+    // The particles' scatter comes from Irrlicht's own random numbers.
+    TovarWorks::gDevice->getIrrlichtDevice()->getRandomizer()->reset(7);
+    Lumo::LumoVisual& visual = *play->getLogic().getVisual();
+    visual.getHero()->getNode()->setPosition(irr::core::vector3df(800, 0, 630));
+    auto* shop = dynamic_cast<Lumo::ShopItemWorld*>(visual.getItemWorld());
+    ASSERT_NE(nullptr, shop);
+    Lumo::Dough dough;
+    dough.kind = 1;
+    dough.batches = 4;
+    dough.bakeMinutes = 20;
+    const Lumo::VisualItemMultiPtr tray = shop->bakery().putGoodsOnNewTray(Lumo::Tray::fromDough(dough));
+    ASSERT_TRUE(shop->bakery().pickUp(irr::core::vector3df(792.5f, 0, 610)));
+    ASSERT_EQ(shop->bakery().drop(irr::core::vector3df(825, 0, 627), Lumo::FACE_UP, Lumo::gGameData->world.tableStock),
+              Lumo::DropResult::PLACED);
+    play->runFrames(3, 100);
+
+    struct Stage {
+        int minute;
+        int stage;
+        const char* picture;
+    };
+    for (const Stage& stage : {Stage{1, 1, "oven_raw"}, Stage{19, 2, "oven_baked"}, Stage{23, 3, "oven_dark"},
+                               Stage{40, 4, "oven_burnt"}}) {
+        events.Trigger(Lumo::SetTimeEvent(9, stage.minute));
+        play->runFrames(25, 100);
+        ASSERT_EQ(stage.stage, shop->bakery().getOven().getEffects().getStage()) << stage.picture;
+        expectLike(stage.picture);
+    }
+}
+
+class SixtyFramesASecond : public GameScreenshot {
+protected:
+    void SetUp() override { start(1000.0 / 60.0); }
+};
+
+TEST_F(SixtyFramesASecond, TheFirstCustomerOfTheMorningGreetsTheBakerAtWork) {
+    Lumo::LumoVisual& visual = *play->getLogic().getVisual();
+    // At the work table, out of hearing: the greeting stays up over the customer's head.
+    visual.getHero()->getNode()->setPosition(irr::core::vector3df(792.5f, 0.f, 610.f));
+    const std::vector<Lumo::DailyCustomer>& visits = Lumo::gGameData->world.customers->schedule();
+    ASSERT_FALSE(visits.empty());
+    const int first = std::min_element(visits.begin(), visits.end(), [](const auto& a, const auto& b) {
+                          return a.minute < b.minute;
+                      })->minute;
+    TovarWorks::gDevice->getEventManager()->Trigger(Lumo::SetTimeEvent((first - 1) / 60, (first - 1) % 60));
+    ASSERT_TRUE(play->runUntil([&] { return !visual.getCustomerQueue().empty(); }, 120));
+    const std::shared_ptr<Lumo::CharNode> customer = visual.getCustomerQueue().front().character;
+    // Four seconds after coming in; ten are plenty.
+    EXPECT_TRUE(play->runUntil([&] { return customer->hasSpeechBubble(); }, 600))
+        << "no greeting at 60 frames a second: " << play->describeState();
 }

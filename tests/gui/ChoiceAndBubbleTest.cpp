@@ -102,21 +102,26 @@ protected:
     }
 };
 
-TEST_F(BubbleTest, HangsAboveItsPointAndStaysInsideTheInterface) {
+TEST_F(BubbleTest, HangsAboveItsPointAndStaysInsideTheInterfaceTailAndAll) {
     VisualTextBoxBubble bubble(irr::core::vector3df(0, 0, 0), fixedPoint(320, 200));
     bubble.addPage(L"hello there");
-    const irr::core::rectf middle = bubble.boardArea(irr::core::vector2df(320, 200));
-    EXPECT_LT(middle.LowerRightCorner.Y, 200.0f);
-    EXPECT_FLOAT_EQ(middle.getCenter().X, 320.0f);
-    EXPECT_FLOAT_EQ(middle.getWidth(), 32.0f + 11 * 16.0f);
+    const VisualTextBoxBubble::Layout middle = bubble.layout(irr::core::vector2df(320, 200));
+    EXPECT_LT(middle.board.LowerRightCorner.Y, 200.0f);
+    EXPECT_FLOAT_EQ(middle.board.getCenter().X, 320.0f);
+    EXPECT_FLOAT_EQ(middle.board.getWidth(), 32.0f + 11 * 16.0f);
+    EXPECT_FLOAT_EQ(middle.tail.LowerRightCorner.Y, 200.0f) << "the tail points at the speaker";
 
+    // A customer at the bottom edge of the picture, or beyond any other edge.
     for (const irr::core::vector2df& edge : {irr::core::vector2df(-50, 10), irr::core::vector2df(700, 400),
-                                             irr::core::vector2df(630, -40)}) {
-        const irr::core::rectf board = bubble.boardArea(edge);
-        EXPECT_GE(board.UpperLeftCorner.X, 0.0f);
-        EXPECT_GE(board.UpperLeftCorner.Y, 0.0f);
-        EXPECT_LE(board.LowerRightCorner.X, 640.0f);
-        EXPECT_LE(board.LowerRightCorner.Y, 360.0f);
+                                             irr::core::vector2df(630, -40), irr::core::vector2df(320, 355)}) {
+        const VisualTextBoxBubble::Layout placed = bubble.layout(edge);
+        for (const irr::core::rectf& part : {placed.board, placed.tail}) {
+            EXPECT_GE(part.UpperLeftCorner.X, 0.0f);
+            EXPECT_GE(part.UpperLeftCorner.Y, 0.0f);
+            EXPECT_LE(part.LowerRightCorner.X, 640.0f);
+            EXPECT_LE(part.LowerRightCorner.Y, 360.0f) << edge.X << ", " << edge.Y;
+        }
+        EXPECT_GE(placed.tail.UpperLeftCorner.Y, placed.board.UpperLeftCorner.Y) << "the tail stays under the board";
     }
 }
 

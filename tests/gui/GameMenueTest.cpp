@@ -65,10 +65,13 @@ protected:
     bool lastAnswer = false;
 };
 
-TEST_F(GameMenueTest, ContinueIsGreyAtFirstStartAndDoesNothing) {
+TEST_F(GameMenueTest, AtFirstStartTheArrowIsOnNewAndTheGreyContinueDoesNothing) {
+    EXPECT_EQ(menu->getSelection(), GameMenue::ENTRY_NEW);
     EXPECT_EQ(menu->getEntryColour(GameMenue::ENTRY_CONTINUE), irr::video::SColor(0xFF646464));
     EXPECT_EQ(menu->getEntryColour(GameMenue::ENTRY_NEW), irr::video::SColor(0xFFFFFFFF));
+    press(irr::KEY_UP);
     press(irr::KEY_SPACE);
+    press(irr::KEY_ESCAPE);
     EXPECT_TRUE(menu->isOpen());
     frames(30);
     EXPECT_EQ(menu->getFadeTime(), 0);
@@ -81,7 +84,6 @@ TEST_F(GameMenueTest, TitleMusicStartsSilentOnChannelOneAndFadesIn) {
 }
 
 TEST_F(GameMenueTest, NewStartsTheGameAfterTheFadeAndEscapeReopensWithContinue) {
-    press(irr::KEY_DOWN);
     press(irr::KEY_SPACE);
     EXPECT_FALSE(menu->isOpen());
     EXPECT_TRUE(menu->isNewDisabled());
@@ -100,7 +102,7 @@ TEST_F(GameMenueTest, NewStartsTheGameAfterTheFadeAndEscapeReopensWithContinue) 
     frames(25);
     EXPECT_EQ(menu->getFadeTime(), 0);
 
-    press(irr::KEY_UP);
+    EXPECT_EQ(menu->getSelection(), GameMenue::ENTRY_CONTINUE);
     press(irr::KEY_SPACE);
     EXPECT_FALSE(menu->isOpen()) << "continue resumes at once";
     frames(12, 20);
@@ -112,6 +114,9 @@ TEST_F(GameMenueTest, NewStartsTheGameAfterTheFadeAndEscapeReopensWithContinue) 
     press(irr::KEY_DOWN);
     press(irr::KEY_SPACE);
     EXPECT_TRUE(menu->isOpen()) << "a second new game cannot be started";
+    press(irr::KEY_ESCAPE);
+    EXPECT_FALSE(menu->isOpen()) << "escape resumes the game as continue does";
+    EXPECT_EQ(heard(TovarWorks::StartNewGameEventType), 1);
 }
 
 TEST_F(GameMenueTest, DownFiveTimesStopsAtEndWhichQuits) {
@@ -126,7 +131,7 @@ class OptionsTest : public GameMenueTest {
 protected:
     void SetUp() override {
         GameMenueTest::SetUp();
-        press(irr::KEY_DOWN, 2);
+        press(irr::KEY_DOWN); // from "new"
         press(irr::KEY_SPACE);
         ASSERT_TRUE(menu->isOptionsOpen());
     }
@@ -168,7 +173,7 @@ TEST_F(OptionsTest, VolumesMoveInTensWithinZeroToHundred) {
     EXPECT_EQ(settings().musicVolume, 0);
 }
 
-TEST_F(OptionsTest, ScreenAndRenderSwitchWithLeftAndRight) {
+TEST_F(OptionsTest, ScreenRenderAndHintsSwitchWithLeftAndRight) {
     selectOption(GameMenue::OPTION_SCREEN);
     press(irr::KEY_RIGHT);
     EXPECT_TRUE(settings().fullscreen);
@@ -179,6 +184,11 @@ TEST_F(OptionsTest, ScreenAndRenderSwitchWithLeftAndRight) {
     press(irr::KEY_LEFT);
     EXPECT_FALSE(settings().pixelPrecise);
     EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_RENDER), L"stretched");
+    selectOption(GameMenue::OPTION_HINTS);
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_HINTS), L"on");
+    press(irr::KEY_LEFT);
+    EXPECT_FALSE(settings().hints);
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_HINTS), L"off");
 }
 
 TEST_F(OptionsTest, TextSpeedStepsFromSlowToInstantAndStopsAtBothEnds) {
@@ -206,15 +216,17 @@ TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
     ASSERT_TRUE(std::filesystem::exists(settingsFile));
     EXPECT_EQ(readWholeFile(settingsFile),
               "[key-bindings]\n[sound]\nmusic=100\nsound=100\n[graphics]\nfullscreen=false\nresx=1024\n"
-              "resy=720\npixelprec=true\nmaxfps=60\nvsync=false\ntext=normal\n");
+              "resy=720\npixelprec=true\nmaxfps=60\nvsync=false\n[interface]\nhints=true\ntext=normal\n");
 
     std::filesystem::remove(settingsFile);
     press(irr::KEY_SPACE); // "options" again
     EXPECT_FALSE(lastAnswer);
     selectOption(GameMenue::OPTION_SOUND);
     press(irr::KEY_LEFT);
-    press(irr::KEY_SPACE);
-    EXPECT_TRUE(lastAnswer);
+    press(irr::KEY_ESCAPE);
+    EXPECT_TRUE(lastAnswer) << "escape leaves the options as space does";
+    EXPECT_FALSE(menu->isOptionsOpen());
+    EXPECT_TRUE(menu->isOpen());
     EXPECT_NE(readWholeFile(settingsFile).find("sound=90\n"), std::string::npos);
 }
 

@@ -88,6 +88,27 @@ TEST_F(DigitCounterTest, DroppingBelowZeroBorrowsFromTheNextDigit) {
     EXPECT_EQ(tens().getDigit(), 0);
 }
 
+TEST(DigitCounterBox, BelowFullSizeTheBoxMovesDownAndTheDigitsStayWholeInsideIt) {
+    const irr::core::rectf interfaceBox(8, 14, 110, 40);
+    for (const irr::core::dimension2du screen : {irr::core::dimension2du(512, 288), irr::core::dimension2du(600, 400),
+                                                 irr::core::dimension2du(640, 360), irr::core::dimension2du(1024, 720)}) {
+        const InterfaceView view = InterfaceView::forScreen(screen);
+        const bool small = view.scaleX < 1.0f;
+        const irr::core::recti scaled = view.toPixels(interfaceBox);
+        const irr::core::recti box = DigitCounter::box(view);
+        EXPECT_EQ(box.UpperLeftCorner, scaled.UpperLeftCorner + irr::core::position2di(0, small ? 14 : 0))
+            << screen.Width << " x " << screen.Height;
+        EXPECT_EQ(box.LowerRightCorner, scaled.LowerRightCorner + irr::core::position2di(200, small ? 40 : 0))
+            << screen.Width << " x " << screen.Height;
+        // The five digits and the sign are never cut by the box.
+        for (int column = 1; column <= 6; ++column) {
+            const irr::core::recti cell = view.toPixels(DigitCounter::cell(view, column));
+            EXPECT_TRUE(box.isPointInside(cell.UpperLeftCorner) && box.isPointInside(cell.LowerRightCorner))
+                << screen.Width << " x " << screen.Height << ", column " << column;
+        }
+    }
+}
+
 TEST(VisualDigitRoll, TheLastPendingStepRollsTenTimesSlower) {
     const auto framesToFirstStep = [](int steps) {
         VisualDigit digit(0, nullptr);

@@ -7,6 +7,7 @@
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/TextBoxList.h"
 #include "src_lumo/Gui/TextOverlay.h"
+#include "src_lumo/Gui/VisualTextBoxBubble.h"
 #include "src_lumo/Gui/VisualTextBoxStatic.h"
 #include "src_lumo/Processes/HandleTextBoxProcess.h"
 
@@ -90,8 +91,11 @@ class TextSpeedTest : public NullDeviceFixture {
 protected:
     // Milliseconds until a 20-character page is typed out, in 5 ms frames.
     uint32_t millisToType(TextSpeed speed) {
-        gGameData->settings.textSpeed = speed;
         VisualTextBoxStatic box(L"twenty characters!!!");
+        return millisToType(speed, box);
+    }
+    uint32_t millisToType(TextSpeed speed, VisualTextBox& box) {
+        gGameData->settings.textSpeed = speed;
         box.show();
         uint32_t millis = 0;
         do {
@@ -110,6 +114,19 @@ TEST_F(TextSpeedTest, EachSpeedTypesAtItsOwnPaceAndNormalIsTheGamesOld15Millisec
     EXPECT_LT(fast, normal / 2);
     EXPECT_GT(fast, 5u) << "fast still types";
     EXPECT_EQ(millisToType(TextSpeed::Instant), 5u) << "the whole page in the first frame";
+}
+
+TEST_F(TextSpeedTest, SpeechBubblesKeepTheirSlowerPaceScaledByTheSpeed) {
+    const auto bubbleMillis = [this](TextSpeed speed) {
+        VisualTextBoxBubble bubble(irr::core::vector3df(0, 0, 0), nullptr);
+        bubble.addPage(L"twenty characters!!!");
+        return millisToType(speed, bubble);
+    };
+    const uint32_t normal = bubbleMillis(TextSpeed::Normal);
+    EXPECT_EQ(normal, 2 * millisToType(TextSpeed::Normal));
+    EXPECT_EQ(bubbleMillis(TextSpeed::Slow), 2 * normal);
+    EXPECT_LT(bubbleMillis(TextSpeed::Fast), normal / 2);
+    EXPECT_EQ(bubbleMillis(TextSpeed::Instant), 5u);
 }
 
 TEST(BitmapFontAtlas, UpperCaseLeavesABlankCellButTheWordKeepsItsWidth) {

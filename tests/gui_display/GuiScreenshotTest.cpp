@@ -4,6 +4,7 @@
 
 #include "src_lumo/Gui/BedChoice.h"
 #include "src_lumo/Gui/Calendar.h"
+#include "src_lumo/Gui/HintLine.h"
 #include "src_lumo/Gui/HudElement.h"
 #include "src_lumo/Gui/VisualTextBoxStatic.h"
 #include "src_lumo/Menus/GameMenue.h"
@@ -32,6 +33,7 @@ protected:
         InterfaceScreenshotFixture::SetUp();
         if (HasFatalFailure())
             return;
+        gGameData->texts.loadGameTexts("lumodata/lang/en.txt");
         gGameData->fontTexture = keyed("lumodata/fontbakery.png");
         gGameData->guiTexture = keyed("lumodata/2d/gui.png");
         gGameData->gui2Texture = keyed("lumodata/2d/gui2.png");
@@ -53,8 +55,7 @@ TEST_F(GuiScreenshotTest, OptionsScreen) {
     key.EventType = irr::EET_KEY_INPUT_EVENT;
     key.KeyInput.PressedDown = true;
     key.KeyInput.Key = irr::KEY_DOWN;
-    menu.handleKey(key);
-    menu.handleKey(key);
+    menu.handleKey(key); // from "new" to "options"
     key.KeyInput.Key = irr::KEY_SPACE;
     menu.handleKey(key);
     ASSERT_TRUE(menu.isOptionsOpen());
@@ -76,6 +77,17 @@ TEST_F(GuiScreenshotTest, DialogueBoxWhileTypingAndComplete) {
 TEST_F(GuiScreenshotTest, ChoiceBoard) {
     const auto choice = createBedChoice();
     expectPicture("choice_board", [&] { choice->draw(); });
+}
+
+TEST_F(GuiScreenshotTest, HintLineAtTheBottom) {
+    const std::vector<std::wstring> hints = {gGameData->texts.getGameText("HINT_STOREROOM"),
+                                             gGameData->texts.getGameText("HINT_PICK_TRAY")};
+    expectPicture("hint_line", [&] { HintLine::draw(hints); });
+}
+
+TEST_F(GuiScreenshotTest, BedQuestionWhileCustomersAreDue) {
+    const auto choice = createBedChoice(true);
+    expectPicture("bed_warning", [&] { choice->draw(); });
 }
 
 TEST_F(GuiScreenshotTest, HudAtNoon) {

@@ -114,3 +114,35 @@ TEST(GameFolderTest, AnInstalledGameWorksInThePlayersFolderAndABuildInItsOwn) {
     temp.write(Lumo::GameFolder::kInstalledMarker, "installed\n");
     EXPECT_TRUE(Lumo::GameFolder::needsUserFolder(temp.path()));
 }
+
+// The build's runtime folder is assembled again by every build, over what the game wrote there.
+TEST(RuntimeAssemblyTest, ARebuildKeepsWhatThePlayerAndTheEditorWroteAndRestoresTheRest) {
+    TempDir temp;
+    const fs::path runtime = temp.path() / "runtime";
+    const auto assemble = [&] {
+        const std::string command = std::string(KORNELO_CMAKE_COMMAND) + " -DSOURCE_DIR=" + KORNELO_SOURCE_DIR +
+                                    " -DRUNTIME_DIR=" + runtime.string() + " -P " + KORNELO_SOURCE_DIR +
+                                    "/cmake/AssembleRuntime.cmake > " + temp.file("assemble.log") + " 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << readWholeFile(temp.file("assemble.log"));
+    };
+    const std::string source = KORNELO_SOURCE_DIR;
+    const char* const written[] = {"settings.ini", "lumodata/worldp.txt", "lumodata/worldc.txt"};
+    assemble();
+    for (const char* file : written)
+        EXPECT_EQ(readWholeFile((runtime / file).string()), readWholeFile(source + "/" + file)) << file;
+
+    for (const char* file : written)
+        temp.write((fs::path("runtime") / file).string(), std::string("saved by the game: ") + file);
+    temp.write("runtime/lumodata/lang/en.txt", "damaged");
+    fs::remove(runtime / "data/shader/solidmaterial.frag");
+    assemble();
+    for (const char* file : written)
+        EXPECT_EQ(readWholeFile((runtime / file).string()), std::string("saved by the game: ") + file) << file;
+    EXPECT_EQ(readWholeFile((runtime / "lumodata/lang/en.txt").string()), readWholeFile(source + "/lumodata/lang/en.txt"));
+    EXPECT_TRUE(fs::exists(runtime / "data/shader/solidmaterial.frag"));
+
+    // A developer who wants the repository's world back deletes the saved one.
+    fs::remove(runtime / "lumodata/worldp.txt");
+    assemble();
+    EXPECT_EQ(readWholeFile((runtime / "lumodata/worldp.txt").string()), readWholeFile(source + "/lumodata/worldp.txt"));
+}

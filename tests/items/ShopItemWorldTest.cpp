@@ -62,10 +62,40 @@ TEST_F(ShopItemWorldTest, TableWithDoughIsReadyForKneading)
 TEST_F(ShopItemWorldTest, LetterIsTakenOnlyWithinReach)
 {
     world->spawnLetter();
-    const vector3df behindCounter(835.f, 0.f, 578.f);
-    EXPECT_FALSE(world->takeLetterNear(behindCounter + vector3df(0.f, 0.f, 5.f), 15.f));
-    EXPECT_TRUE(world->takeLetterNear(behindCounter, 15.f));
-    EXPECT_FALSE(world->takeLetterNear(behindCounter, 15.f)); // read once
+    const vector3df inFrontOfIt = ShopItemWorld::kLetterSpot + vector3df(0.f, 0.f, -8.f);
+    EXPECT_FALSE(world->takeLetterNear(inFrontOfIt + vector3df(0.f, 0.f, -10.f), 15.f));
+    EXPECT_TRUE(world->takeLetterNear(inFrontOfIt, 15.f));
+    EXPECT_FALSE(world->takeLetterNear(inFrontOfIt, 15.f)); // read once
+}
+
+TEST_F(ShopItemWorldTest, TheLetterHasAPlaceOfItsOwnThatNoTrayCovers)
+{
+    world->spawnLetter();
+    BakeryItems& bakery = world->bakery();
+    VisualItemPtr letter;
+    for (const VisualItemPtr& item : bakery.getItems())
+        if (item->getKind() == ITEM_LETTER)
+            letter = item;
+    ASSERT_NE(letter, nullptr);
+    letter->getNode()->updateAbsolutePosition();
+    const irr::core::aabbox3df envelope = letter->getNode()->getTransformedBoundingBox();
+    for (const ItemDropFieldPtr& field : bakery.getFields())
+        EXPECT_FALSE(field->covers(letter->getPosition())) << "the baker could put things down on the letter";
+
+    // Trays on every display spot of the counter, as the day's baking fills it.
+    for (const ShopField counter : {FIELD_COUNTER_LEFT, FIELD_COUNTER_RIGHT}) {
+        while (true) {
+            const VisualItemMultiPtr tray = bakery.getFactory().tray(vector3df());
+            bakery.add(tray);
+            if (!bakery.place(tray, counter)) {
+                bakery.remove(tray);
+                break;
+            }
+            tray->getNode()->updateAbsolutePosition();
+            EXPECT_FALSE(tray->getNode()->getTransformedBoundingBox().intersectsWithBox(envelope))
+                << "a tray at " << tray->getPosition().X << " lies over the letter";
+        }
+    }
 }
 
 TEST_F(ShopItemWorldTest, ClearDayTakesTheLetter)

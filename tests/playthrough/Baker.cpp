@@ -11,14 +11,17 @@
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Visual/BakeryShopScreens.h"
 
+#include <cmath>
+
 using irr::core::vector3df;
 using namespace Lumo;
 
 namespace {
 
 const vector3df kCounterFront(815, 0, 550);
-constexpr uint32_t kWalkFrames = 200;
-constexpr uint32_t kWorkFrames = 1000;
+constexpr uint32_t kWalkMillis = 8000;
+constexpr uint32_t kWorkMillis = 40000;
+constexpr uint32_t kLongWaitMillis = 1600000; // most of a day
 
 } // namespace
 
@@ -42,18 +45,22 @@ VisualItemMultiPtr Baker::trayInOven() const {
     return std::dynamic_pointer_cast<VisualItemMulti>(bakery().getField(FIELD_OVEN).firstItem());
 }
 
-bool Baker::settle(uint32_t maxFrames) {
+uint32_t Baker::frames(uint32_t millis) const {
+    return static_cast<uint32_t>(std::ceil(millis / play.getFrameMillis()));
+}
+
+bool Baker::settle(uint32_t maxMillis) {
     const auto free = [this] {
         return !reader.anyBoxOnScreen() && play.getLogic().hasPlayerControl() && play.getLogic().isLogicActive() &&
                visual().getMode() == MODE_WALKING;
     };
-    for (uint32_t frame = 0; frame < maxFrames && !free(); ++frame)
+    for (uint32_t frame = 0, last = frames(maxMillis); frame < last && !free(); ++frame)
         reader.readAlongOneFrame();
     return free() || fail("the baker never came back to the player");
 }
 
-bool Baker::waitFor(const std::function<bool()>& condition, uint32_t maxFrames) {
-    for (uint32_t frame = 0; frame < maxFrames; ++frame) {
+bool Baker::waitFor(const std::function<bool()>& condition, uint32_t maxMillis) {
+    for (uint32_t frame = 0, last = frames(maxMillis); frame < last; ++frame) {
         if (condition())
             return true;
         reader.readAlongOneFrame();
@@ -62,7 +69,7 @@ bool Baker::waitFor(const std::function<bool()>& condition, uint32_t maxFrames) 
 }
 
 bool Baker::waitUntilMinute(int minuteOfDay) {
-    return waitFor([&] { return world().minuteOfDay >= minuteOfDay; }, 40000) ||
+    return waitFor([&] { return world().minuteOfDay >= minuteOfDay; }, kLongWaitMillis) ||
            fail("the clock never reached " + ScriptedPlay::clockText(minuteOfDay));
 }
 
@@ -73,7 +80,7 @@ void Baker::teleport(const vector3df& spot) {
 
 bool Baker::walk(irr::EKEY_CODE arrow, const std::function<bool(const vector3df&)>& arrived) {
     play.press(arrow);
-    const bool there = play.runUntil([&] { return arrived(hero()); }, kWalkFrames);
+    const bool there = play.runUntil([&] { return arrived(hero()); }, frames(kWalkMillis));
     play.release(arrow);
     play.runFrames(1);
     return there;
@@ -126,7 +133,7 @@ bool Baker::bringToTable(int flour, int butter, int milk) {
 
 bool Baker::finishWork() {
     return play.runUntil([this] { return visual().getMode() != MODE_MIXING && visual().getMode() != MODE_KNEADING; },
-                         kWorkFrames) ||
+                         frames(kWorkMillis)) ||
            fail("the work at the table never ended");
 }
 
@@ -200,11 +207,11 @@ bool Baker::bakeTrayFromTable() {
     if (!walk(irr::KEY_UP, [](const vector3df& p) { return p.Z >= 625; }))
         return fail("could not reach the oven");
     hold(irr::KEY_KEY_C);
-    if (!play.runUntil([this] { return trayInOven() != nullptr; }, 100))
+    if (!play.runUntil([this] { return trayInOven() != nullptr; }, frames(4000)))
         return fail("the oven did not take the tray");
     const VisualItemMultiPtr tray = trayInOven();
     // Out as soon as the first good is baked, long before any burns.
-    if (!waitFor([&] { return tray->getGoods().front()->getGood().stage >= 2; }, 40000))
+    if (!waitFor([&] { return tray->getGoods().front()->getGood().stage >= 2; }, kLongWaitMillis))
         return fail("the tray never baked");
     hold(irr::KEY_KEY_C);
     return visual().getItemWorld()->isCarrying() || fail("the tray stayed in the oven");
@@ -220,12 +227,9 @@ bool Baker::putOnCounter() {
 }
 
 bool Baker::readLetter(std::vector<std::string>& pages) {
-    if (!waitFor([this] { return letterWaiting(); }, 40000))
+    if (!waitFor([this] { return letterWaiting(); }, kLongWaitMillis))
         return fail("the postman brought no letter");
-    if (!goBehindCounter())
-        return false;
-    if (!walk(irr::KEY_RIGHT, [](const vector3df& p) { return p.X >= 828; }))
-        return fail("could not reach the letter");
+    teleport(ShopItemWorld::kLetterSpot + vector3df(0, 0, -8));
     reader.forgetPages();
     hold(irr::KEY_SPACE);
     if (letterWaiting())
@@ -238,7 +242,8 @@ bool Baker::readLetter(std::vector<std::string>& pages) {
 
 bool Baker::customerAtCounter() const {
     const auto& queue = visual().getCustomerQueue();
-    return !queue.empty() && queue.front().character->getNode()->getPosition().getDistanceFrom(kCounterFront) < 1.0f;
+    // Arrived, not just arriving: a step away she may still be out of the baker's reach.
+    return !queue.empty() && queue.front().character->getNode()->getPosition().getDistanceFrom(kCounterFront) < 0.2f;
 }
 
 bool Baker::goBehindCounter() {
@@ -270,12 +275,12 @@ bool Baker::serveCustomer(bool askDouble, int& paid) {
 
 bool Baker::openMerchant() {
     // A talk within a second of the last one is refused.
-    play.runFrames(1000 / kFrameMillis + 1);
+    play.runFrames(frames(1000) + 1);
     teleport(LumoVisual::kMerchantSpot + vector3df(0, 0, -10));
     hold(irr::KEY_SPACE);
     return waitFor([this] {
         return visual().getMode() == MODE_MERCHANT && !reader.anyBoxOnScreen() && play.getLogic().hasPlayerControl();
-    }, 20000) || fail("the merchant's menu did not open");
+    }, 800000) || fail("the merchant's menu did not open");
 }
 
 bool Baker::buyIngredients(const MerchantOrder& order) {
@@ -314,6 +319,6 @@ bool Baker::goToBed() {
     hold(irr::KEY_SPACE);
     if (day == WorldState::kLastDay)
         return true;
-    return waitFor([&] { return world().day == day + 1 && play.getLogic().hasPlayerControl(); }, 2000) ||
+    return waitFor([&] { return world().day == day + 1 && play.getLogic().hasPlayerControl(); }, 80000) ||
            fail("no new day after going to bed");
 }

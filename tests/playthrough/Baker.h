@@ -2,7 +2,8 @@
 // A player's hands for whole days of the real game on the null driver. Every action is the key a
 // player would press; only the trips between the rooms are shortened: the baker is teleported a
 // few steps from where she works and walks the rest. Each action returns false (and says why)
-// when the game did not answer as a player would expect.
+// when the game did not answer as a player would expect. Waits are limited in game time, so the
+// same hands play at any frame length.
 #include "DialogueReader.h"
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/LumoGameLogic.h"
@@ -21,14 +22,14 @@ struct MerchantOrder {
 
 class Baker {
 public:
-    static constexpr uint32_t kFrameMillis = 40;
-
     Baker(Lumo::ScriptedPlay& play, DialogueReader& reader) : play(play), reader(reader) {}
 
+    // How many frames last that many milliseconds of game time.
+    uint32_t frames(uint32_t millis) const;
     // Runs frames, reading every page, until the baker is hers to move again.
-    bool settle(uint32_t maxFrames = 20000);
+    bool settle(uint32_t maxMillis = 800000);
     // Runs frames, reading pages along, until the condition holds.
-    bool waitFor(const std::function<bool()>& condition, uint32_t maxFrames);
+    bool waitFor(const std::function<bool()>& condition, uint32_t maxMillis);
     bool waitUntilMinute(int minuteOfDay);
 
     // The storeroom shelf: hundreds of flour, butter and milk in a box, carried to the work table

@@ -5,8 +5,10 @@
 
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Events/OpenBarMenueEvent.h"
 #include "src_lumo/Events/OpenMerchantMenueEvent.h"
 #include "src_lumo/Customers/Townsfolk.h"
+#include "src_lumo/Menus/GameMenue.h"
 #include "src_lumo/ShopView/WaitingIcon.h"
 
 #include <algorithm>
@@ -17,16 +19,12 @@ using irr::KEY_LEFT;
 using irr::KEY_RIGHT;
 using irr::KEY_SPACE;
 using irr::KEY_UP;
+using irr::KEY_KEY_C;
 using irr::KEY_KEY_X;
 
 namespace {
 
 void triggerEvent(const TovarWorks::IEventData& event) { TovarWorks::gDevice->getEventManager()->Trigger(event); }
-
-class OpenBarMenueEvent : public TovarWorks::BaseEventData {
-public:
-    const TovarWorks::EventType& GetEventType() const override { return TovarWorks::OpenBarMenueEventType; }
-};
 
 } // namespace
 
@@ -198,7 +196,7 @@ protected:
     }
 };
 
-TEST_F(CounterSales, NothingOnDisplayPlaysTheRefusalOncePerPressAndTheCustomerWaits) {
+TEST_F(CounterSales, NothingOnDisplayPlaysTheRefusalOnceForAHeldSpace) {
     customerArrives(0, world().minuteOfDay);
     play->press(KEY_SPACE);
     play->runFrames(10);
@@ -358,4 +356,116 @@ TEST_F(MerchantAndBar, ClosingTheMerchantWithSpaceStartsNoNewTalkAtHisStall) {
     EXPECT_EQ(500, world().money);
     EXPECT_TRUE(actions->hashes.empty());
     EXPECT_TRUE(sequences->played.empty());
+}
+
+// The hint line names what SPACE and C would do, and the keys then do just that.
+class KeyHints : public ShopPlayFixture {
+protected:
+    std::vector<std::string> hintsAt(const irr::core::vector3df& position, int facing = FACE_UP) {
+        placeHero(position, facing);
+        return visual().keyHints();
+    }
+    using Hints = std::vector<std::string>;
+};
+
+TEST_F(KeyHints, EachSpotNamesTheActionSpaceThenTakes) {
+    struct Spot {
+        const char* what;
+        irr::core::vector3df position;
+        const char* hint;
+        int mode;
+    };
+    // Each at the far edge of the floor in front, beyond the old spot's reach.
+    const Spot spots[] = {
+        {"right half of the storeroom shelf", {882, 0, 678}, "HINT_STOREROOM", MODE_STORAGE},
+        {"table, from the oven's side", {806, 0, 629}, "HINT_DOUGH", MODE_DOUGH_MENU},
+    };
+    for (const Spot& spot : spots) {
+        EXPECT_EQ(Hints{spot.hint}, hintsAt(spot.position)) << spot.what;
+        hold(KEY_SPACE);
+        EXPECT_EQ(spot.mode, mode()) << spot.what;
+        hold(KEY_KEY_X);
+        ASSERT_EQ(MODE_WALKING, mode()) << spot.what;
+    }
+
+    EXPECT_EQ(Hints{"HINT_BED"}, hintsAt({918, 0, 670}));
+    hold(KEY_SPACE);
+    EXPECT_NE(nullptr, visual().getTextBoxes().getChoice());
+    EXPECT_EQ(Hints{}, visual().keyHints()) << "the question is on the screen";
+    hold(KEY_KEY_X);
+
+    EXPECT_EQ(Hints{"HINT_CALENDAR"}, hintsAt(LumoVisual::kCalendarSpot));
+    hold(KEY_SPACE);
+    ASSERT_EQ(MODE_CALENDAR, mode());
+    EXPECT_EQ(Hints{"HINT_CLOSE"}, visual().keyHints());
+    hold(KEY_KEY_X);
+
+    EXPECT_EQ(Hints{"HINT_TALK"}, hintsAt(LumoVisual::kMerchantSpot + irr::core::vector3df(0, 0, -23)));
+}
+
+TEST_F(KeyHints, KneadingServingAndCarryingAreNamedToo) {
+    bakery().putDoughOnTable(Dough::fromRecipe(world().goods, kBun, world().goods.entry(kBun).amounts, 1));
+    EXPECT_EQ(Hints{"HINT_KNEAD"}, hintsAt({764, 0, 603}));
+
+    // A tray of raw buns on the counter; from its far end she reaches the customer too.
+    trayOnCounter(kBun, 2, 0);
+    EXPECT_EQ(Hints{"HINT_PICK_TRAY"}, hintsAt({780, 0, 574}, FACE_DOWN));
+    customerArrives(0, world().minuteOfDay);
+    EXPECT_EQ((Hints{"HINT_SERVE", "HINT_PICK_TRAY"}), hintsAt({768, 0, 575}, FACE_DOWN));
+
+    hold(KEY_KEY_C);
+    ASSERT_TRUE(visual().getItemWorld()->isCarrying());
+    EXPECT_EQ(Hints{"HINT_PUT_DOWN"}, hintsAt({780, 0, 574}, FACE_DOWN));
+    // Anywhere in front of the oven.
+    for (const float x : {807.f, 825.f, 843.f})
+        EXPECT_EQ(Hints{"HINT_OVEN"}, hintsAt({x, 0, 627})) << x;
+    hold(KEY_KEY_C);
+    EXPECT_FALSE(visual().getItemWorld()->isCarrying());
+    EXPECT_NE(nullptr, bakery().getField(FIELD_OVEN).firstItem());
+}
+
+TEST_F(KeyHints, NoneWhereTheKeysDoNothing) {
+    const irr::core::vector3df nowhere[] = {{815, 0, 545}, {830, 0, 610}, {870, 0, 610}, {910, 0, 690}, {760, 0, 510}};
+    for (const irr::core::vector3df& position : nowhere)
+        EXPECT_EQ(Hints{}, hintsAt(position)) << position.X << ", " << position.Z;
+}
+
+class PauseMenu : public ShopPlayFixture {
+protected:
+    // Escape, then "continue" chosen with SPACE held down for a few frames, as players do.
+    void pauseAndContinue() {
+        hold(irr::KEY_ESCAPE);
+        ASSERT_TRUE(play->getLogic().getMenu().isOpen());
+        hold(KEY_UP); // "continue" is the top entry
+        hold(KEY_SPACE);
+        ASSERT_FALSE(play->getLogic().getMenu().isOpen());
+        play->runFrames(2);
+    }
+};
+
+TEST_F(PauseMenu, TheSpaceOfContinueOpensNeitherTheStoreroomNorTheRecipeBook) {
+    placeHero(kAtShelf, FACE_UP);
+    ASSERT_NO_FATAL_FAILURE(pauseAndContinue());
+    EXPECT_EQ(MODE_WALKING, mode()) << "the storeroom menu opened";
+
+    placeHero(kAtTable, FACE_UP);
+    hold(KEY_SPACE);
+    ASSERT_EQ(MODE_DOUGH_MENU, mode());
+    ASSERT_NO_FATAL_FAILURE(pauseAndContinue());
+    EXPECT_FALSE(screens().getDoughMenu().bookOpen());
+    hold(KEY_SPACE);
+    EXPECT_TRUE(screens().getDoughMenu().bookOpen()) << "the next SPACE is the game's again";
+}
+
+TEST_F(PauseMenu, TheSpaceOfContinueSellsNothing) {
+    placeHero(kAtCounter, FACE_DOWN);
+    trayOnCounter(kBun, 1, 30);
+    customerArrives(0, world().minuteOfDay);
+    hold(KEY_SPACE);
+    ASSERT_EQ(MODE_SELLING, mode());
+    const int money = world().money;
+    ASSERT_NO_FATAL_FAILURE(pauseAndContinue());
+    EXPECT_EQ(MODE_SELLING, mode());
+    EXPECT_EQ(money, world().money);
+    EXPECT_EQ(1u, visual().getCustomerQueue().size());
 }

@@ -49,7 +49,7 @@ protected:
     WorldState& world() { return gGameData->world; }
 };
 
-TEST_F(ShopScreenshotTest, DoughMenuWithBunsChosen) {
+TEST_F(ShopScreenshotTest, DoughMenuSaysWhyFourBunBatchesCannotBeMade) {
     world().tableStock = {150, 0, 0, 0, 2, 0};
     DoughMenue menu(world());
     menu.open();
@@ -60,6 +60,7 @@ TEST_F(ShopScreenshotTest, DoughMenuWithBunsChosen) {
     press(menu, keys(0, -1), DoughMenue::kCreateRow);
     press(menu, keys(1, 0), 3);
     ASSERT_EQ(4, menu.batches());
+    ASSERT_STREQ("DOUGH_NO_FLOUR", menu.createRefusalId());
     expectPicture("dough_menu", [&] { DoughMenueView::draw(menu, world().goods); });
 }
 
@@ -74,18 +75,22 @@ TEST_F(ShopScreenshotTest, RecipeBookWithALockedRecipeUnderThePointer) {
     expectPicture("recipe_book", [&] { DoughMenueView::draw(menu, world().goods); });
 }
 
-TEST_F(ShopScreenshotTest, SellMenuWithThreeGoods) {
+TEST_F(ShopScreenshotTest, SellMenuWithABurntGoodAndTheFairPriceBesideTheAskedOne) {
     BakedGood bun;
     bun.kind = kBun;
     bun.bake(30);
-    BakedGood dark = bun;
-    dark.bake(5);
+    BakedGood burnt = bun;
+    burnt.bake(30);
     BakedGood boule;
     boule.kind = kBoule;
     boule.targetMinutes = 45;
     boule.bake(45);
     SellMenue menu;
-    menu.open({bun, dark, boule});
+    menu.open({bun, burnt, boule});
+    menu.input(InputRecord());
+    press(menu, keys(1, 0), 3);
+    ASSERT_TRUE(menu.isBurnt(1));
+    ASSERT_EQ(340, menu.askedPrice());
     expectPicture("sell_menu", [&] { SellMenueView::draw(menu, world().goods); });
 }
 

@@ -189,28 +189,57 @@ TEST_F(FileLoaderTest, RectOutsideTheBitmapIsCutToIt)
     EXPECT_TRUE(definition.findFrame(L"b")->getFrontMesh().empty());
 }
 
-TEST_F(FileLoaderTest, FileCutAfterATagKeepsWhatWasComplete)
+TEST_F(FileLoaderTest, EachKindOfDamageIsRefusedWithAMessageNamingTheFile)
 {
-    load(R"(<character name="test"><frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame>
-        <animation name="iddle"><add id="a"/></animation>
-        <frame name="b"><rect>4,0,7,3</rect>)");
-    const SpriteDefinition* definition = loader.getDefinition(L"test");
-    ASSERT_TRUE(definition);
-    EXPECT_NE(definition->findFrame(L"a"), nullptr);
-    EXPECT_EQ(definition->findFrame(L"b"), nullptr);
-    EXPECT_EQ(definition->findAnimation(L"iddle")->frames.size(), 1u);
+    const std::string good =
+        R"(<character name="test"><frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>)";
+    const std::vector<std::pair<std::string, std::wstring>> damaged = {
+        {R"(<character name="test"><frame name="a"><rect>0,0,2,3</re)", L"ends inside an element"},
+        {R"(<character name="test"><frame name="a"><rect>0,0,2,3</rect>)", L"ends inside an element"},
+        {"<charac\xFF\xFEter name=\"test\"></charac\xFF\xFEter>", L"not well-formed"},
+        {"<character na\xC3me=\"test\"></character>", L"not well-formed"},
+        {R"(<character name="test"><frame name="a"></rect></character>)", L"mismatched tag"},
+        {R"(<character n"aw=mael k"></character>)", L"not well-formed"},
+        {R"(<character name="test"><!-- a < b --></character>)", L"angle bracket in a comment"},
+        {R"(<?xml version="1.0"?><!DOCTYPE x [<!ENTITY e "e">]><character name="&e;"/>)", L"not well-formed"},
+        {R"(<?pi a > b?><character name="test"/>)", L"processing instruction"},
+        {std::string(100, '<') , L"not well-formed"},
+        {[] {
+             std::string deep;
+             for (int i = 0; i < 100; ++i)
+                 deep += "<a>";
+             return deep;
+         }(),
+         L"nested too deeply"},
+        {std::string("\xFF\xFE\0\xD8<\0", 6), L"not valid UTF-16"},
+        {std::string("\xFF\xFE\0\0<\0\0\0a", 9), L"cut inside a character"},
+    };
+    for (std::size_t i = 0; i < damaged.size(); ++i) {
+        const std::string name = "damaged" + std::to_string(i) + ".xml";
+        folder.write(name, damaged[i].first);
+        loader.loadFile(folder.file(name).c_str());
+        const std::string file = folder.file(name);
+        const std::wstring path(file.begin(), file.end());
+        EXPECT_TRUE(consoleShows(L"Could not load file: " + path + L" (broken XML: ")) << name;
+        EXPECT_TRUE(consoleShows(damaged[i].second)) << name;
+        EXPECT_TRUE(loader.getDefinitions().empty()) << name;
+    }
+    // As after a missing file, the loader goes on with the next.
+    load(good);
+    EXPECT_NE(loader.getDefinition(L"test")->findFrame(L"a"), nullptr);
 }
 
-TEST_F(FileLoaderTest, FileCutInsideATagIsRefusedWithAMessage)
+TEST_F(FileLoaderTest, WideTextIsReadByItsByteOrderMark)
 {
-    for (const std::string cut : {"<character name=\"test\"><frame name=\"a\"><rect>0,0,2,3</re",
-                                  "<character name=\"te", "<character name=\"test\"><!-- note",
-                                  "<character name=\"test\"><frame <rect>0,0,1,1</rect>"}) {
-        folder.write("cut.xml", cut);
-        loader.loadFile(folder.file("cut.xml").c_str());
+    const std::string text = R"(<character name="test"><frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>)";
+    for (const std::size_t width : {2u, 4u}) {
+        std::string wide = width == 2 ? std::string("\xFF\xFE", 2) : std::string("\xFF\xFE\0\0", 4);
+        for (const char c : text) {
+            wide += c;
+            wide.append(width - 1, '\0');
+        }
+        EXPECT_NE(load(wide).findFrame(L"a"), nullptr) << width;
     }
-    EXPECT_TRUE(loader.getDefinitions().empty());
-    EXPECT_TRUE(consoleShows(L"(broken XML)"));
 }
 
 TEST_F(FileLoaderTest, GarbageFilesLoadNothingAndDoNotCrash)
@@ -222,14 +251,14 @@ TEST_F(FileLoaderTest, GarbageFilesLoadNothingAndDoNotCrash)
         noise.push_back(static_cast<char>((state >> 16) & 0xFF));
     }
     const std::vector<std::string> inputs = {
-        noise, "", "<", "<character", "<character name=\"x\"><frame name=\"a\"><rect>", "</frame></animation>",
+        noise, "", "<", "<character", "<character name=\"y\"><frame name=\"a\"><rect>", "</frame></animation>",
         "<rect>0,0,2,3</rect><frameSpeed>10</frameSpeed>", std::string(20000, '<'),
         "<character name=\"x\">" + std::string(5000, '>') + "<frame name=\"\"/></character>"};
     for (const std::string& input : inputs) {
         folder.write("bad.xml", input);
         loader.loadFile(folder.file("bad.xml").c_str());
     }
-    // Only the well-formed start of two inputs made a definition, and no frame was ever finished.
+    // Only the one well-formed input made a definition, and it finished no frame.
     ASSERT_EQ(loader.getDefinitions().size(), 1u);
     ASSERT_NE(loader.getDefinition(L"x"), nullptr);
     EXPECT_TRUE(loader.getDefinition(L"x")->getFrames().empty());

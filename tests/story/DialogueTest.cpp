@@ -10,6 +10,8 @@
 #include "src_lumo/Events/SpawnLetterEvent.h"
 #include "src_lumo/Items/ShopItemWorld.h"
 #include "src_lumo/Shop/IShopSequences.h"
+#include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Sprites/CharacterNode.h"
 
 #include <functional>
 
@@ -118,12 +120,23 @@ TEST_F(Dialogues, TheClockStaysStoppedUntilTheLastPageIsClosed) {
     EXPECT_GT(world().minuteOfDay, minute) << "the clock did not come back";
 }
 
-TEST_F(Dialogues, TheBarmanAsksForSomethingRoundWithAHole) {
+TEST_F(Dialogues, TheBarmansTalkEndsByOpeningHisMenu) {
     talkAt(LumoVisual::kBarSpot);
+    everyFrame = [this] {
+        if (anyBoxOnScreen())
+            EXPECT_NE(Lumo::MODE_BAR, visual().getMode()) << "the menu opened under the talk";
+    };
     EXPECT_EQ(Strings({"BAR_H_1"}), readAll());
+    EXPECT_EQ(Strings({"N_BARMAN"}), speakers);
+    ASSERT_EQ(Lumo::MODE_BAR, visual().getMode());
+    play->press(irr::KEY_KEY_X); // the menu reads held keys each frame
+    play->runFrames(3);
+    play->release(irr::KEY_KEY_X);
+    play->runFrames(2);
+    EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode());
 }
 
-TEST_F(Dialogues, EachGoodsRemarkPlaysOnlyOnce) {
+TEST_F(Dialogues, EachGoodsRemarkIsSophiesOwn) {
     Strings remarks;
     for (int32_t kind : {Lumo::kBoule, Lumo::kBread, Lumo::kCrossaint, Lumo::kBaiser, Lumo::kDonut}) {
         shop().goodDiscovered(kind);
@@ -133,12 +146,24 @@ TEST_F(Dialogues, EachGoodsRemarkPlaysOnlyOnce) {
     }
     EXPECT_EQ(Strings({"DIS_BB_1", "DIS_B_1", "DIS_B_2", "DIS_CR_1", "DIS_CR_2", "DIS_BA_1", "DIS_DO_1", "DIS_DO_2"}),
               remarks);
+}
 
-    for (int32_t kind : {Lumo::kBoule, Lumo::kBread, Lumo::kCrossaint, Lumo::kBaiser, Lumo::kDonut, Lumo::kBun}) {
-        shop().goodDiscovered(kind);
-        EXPECT_FALSE(anyBoxOnScreen()) << "kind " << kind << " talked again";
-        EXPECT_TRUE(logic().hasPlayerControl()) << "kind " << kind << " froze the game for nothing";
+TEST_F(Dialogues, AGoodFoundAtTheTableIsRemarkedOnTheFirstTimeOnly) {
+    Lumo::BakeryItems& bakery = static_cast<Lumo::ShopItemWorld&>(*visual().getItemWorld()).bakery();
+    for (int time = 0; time < 2; ++time) {
+        Lumo::Dough free;
+        free.perBatch = {250, 0, 0, 0, 0, 0};
+        bakery.putDoughOnTable(free);
+        placeHero(irr::core::vector3df(792.5f, 0.f, 610.f));
+        play->press(irr::KEY_SPACE);
+        play->runFrames(3);
+        play->release(irr::KEY_SPACE);
+        ASSERT_EQ(Lumo::MODE_KNEADING, visual().getMode());
+        ASSERT_TRUE(play->runUntil([this] { return visual().getMode() != Lumo::MODE_KNEADING; }, 1000));
+        bakery.remove(bakery.getField(Lumo::FIELD_TABLE).firstItem());
+        EXPECT_EQ(time == 0 ? Strings({"DIS_BB_1"}) : Strings(), readAll()) << "kneading number " << time + 1;
     }
+    EXPECT_TRUE(world().goods.isUnlocked(Lumo::kBoule));
 }
 
 TEST_F(Dialogues, ARefusingCustomerSaysSoAndLeaves) {
@@ -148,6 +173,28 @@ TEST_F(Dialogues, ARefusingCustomerSaysSoAndLeaves) {
     EXPECT_EQ(Strings({"CUS_NO_1"}), readAll());
     EXPECT_EQ(Strings({"N_CUSTOMER"}), speakers);
     EXPECT_TRUE(visual().getCustomerQueue().empty());
+}
+
+TEST_F(Dialogues, ARefusedCustomerWhosePatienceEndsInThatFrameLeavesAlone) {
+    const int minute = world().minuteOfDay;
+    const auto& town = world().customers->townsfolk();
+    ASSERT_TRUE(visual().spawnCustomer({town.at(3), minute - 30}, minute - 30));
+    const std::shared_ptr<Lumo::CharNode> next = visual().spawnCustomer({town.at(4), minute}, minute);
+    ASSERT_TRUE(next);
+    visual().getCustomerQueue().front().character->getNode()->setPosition(irr::core::vector3df(815, 0, 550));
+    placeHero(irr::core::vector3df(812, 0, 574));
+    world().clockMs = 0;
+    play->runFrames(1);
+    // The frame of the SPACE at the empty counter also ends the first customer's thirty minutes.
+    world().clockMs = 500;
+    play->press(irr::KEY_SPACE);
+    play->runFrames(1);
+    play->release(irr::KEY_SPACE);
+    EXPECT_EQ(minute + 1, world().minuteOfDay);
+    EXPECT_EQ(Strings({"CUS_NO_1"}), readAll());
+    play->runFrames(2);
+    ASSERT_EQ(1u, visual().getCustomerQueue().size()) << "the next customer was sent out too";
+    EXPECT_EQ(next, visual().getCustomerQueue().front().character);
 }
 
 struct ShopMoment {

@@ -4,7 +4,10 @@
 
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Bakery/GoodKind.h"
 #include "src_lumo/Events/SetNewDayEvent.h"
+#include "src_lumo/Items/ShopItemWorld.h"
+#include "src_lumo/Menus/GameMenue.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Sprites/SpriteDefinition.h"
@@ -19,37 +22,109 @@ class Ending : public StoryPlayFixture {
 protected:
     void SetUp() override { startAtCounter(); }
 
+    // Bed on the last day, and the ending read to its end, when the title menu opens.
     void endWithMoney(int32_t money) {
         world().day = Lumo::WorldState::kLastDay;
         world().money = money;
+        lastMinute = world().minuteOfDay;
         TovarWorks::gDevice->getEventManager()->Trigger(Lumo::SetNewDayEvent());
-        ASSERT_FALSE(logic().hasPlayerControl()) << "the player could walk through the final scene";
-        ASSERT_TRUE(runUntilControl(6000)) << "the ending never finished";
+        everyFrame = [this] {
+            if (logic().getMenu().isOpen())
+                return;
+            controlInTheDark |= logic().hasPlayerControl();
+            clockMoved |= world().minuteOfDay != lastMinute;
+            customerCame |= !visual().getCustomerQueue().empty();
+        };
+        const bool over = runUntilControl(6000);
+        everyFrame = nullptr;
+        ASSERT_TRUE(over) << "the ending never finished";
+        EXPECT_FALSE(controlInTheDark) << "the player could walk through the final scene";
+        EXPECT_FALSE(clockMoved);
+        EXPECT_FALSE(customerCame);
     }
+
+    int lastMinute = 0;
+    bool controlInTheDark = false;
+    bool clockMoved = false;
+    bool customerCame = false;
 };
 
 TEST_F(Ending, ExactlyTheGoalIsAWin) {
-    endWithMoney(10000);
+    ASSERT_NO_FATAL_FAILURE(endWithMoney(10000));
     EXPECT_EQ(Strings({"ED_1_W_1", "ED_1_W2"}), pagesSeen());
     EXPECT_EQ(Strings({"N_FRIEND", "N_FRIEND"}), speakersSeen());
     EXPECT_EQ(L"you win!", visual().getTextOverlay().getText());
 }
 
 TEST_F(Ending, OneShortOfTheGoalIsGameOver) {
-    endWithMoney(9999);
+    ASSERT_NO_FATAL_FAILURE(endWithMoney(9999));
     EXPECT_EQ(Strings({"ED_1_L_1", "ED_1_L_2"}), pagesSeen());
     EXPECT_EQ(L"game over", visual().getTextOverlay().getText());
 }
 
-TEST_F(Ending, LeavesTheClockOffTheHudHiddenAndTheDayAsItWas) {
-    const int minute = world().minuteOfDay;
-    endWithMoney(12345);
-    play->runFrames(200);
-    EXPECT_FALSE(logic().isClockRunning());
-    EXPECT_EQ(minute, world().minuteOfDay);
-    EXPECT_FALSE(visual().getHud().visible);
-    EXPECT_EQ(Lumo::WorldState::kLastDay, world().day);
+TEST_F(Ending, EndsInTheTitleMenuFromWhichANewGameStartsAfresh) {
+    // A game that has bought, found and baked things.
+    world().flagsAndPopularity.setFlag("MERC_HEUREKA", 1.0f);
+    world().flagsAndPopularity.popularity = 9.0f;
+    world().storeroomStock[Lumo::kFlour] = 20;
+    world().tableStock[Lumo::kSugar] = 7;
+    world().goods.unlock(Lumo::kBoule);
+    Lumo::gGameData->discovered[Lumo::kBoule] = true;
+    Lumo::BakeryItems& bakery = static_cast<Lumo::ShopItemWorld&>(*visual().getItemWorld()).bakery();
+    const size_t freshItems = bakery.getItems().size();
+    bakery.addIngredientBox({100, 0, 0, 0, 0, 0}, Lumo::LumoVisual::kStoreroomShelf);
+    play->runFrames(1);
+    ASSERT_NE(nullptr, visual().getHero());
+
+    ASSERT_NO_FATAL_FAILURE(endWithMoney(12345));
+    const Lumo::GameMenue& menu = logic().getMenu();
+    ASSERT_TRUE(menu.isOpen()) << "the game did not end";
+    EXPECT_EQ(0u, visual().getTextOverlay().alpha()) << "the last words had not faded";
     EXPECT_EQ(0xFF000000u, Lumo::gGameData->screenFadeColor) << "the story ends in the dark";
+    EXPECT_FALSE(menu.isNewDisabled());
+    EXPECT_TRUE(menu.isContinueDisabled());
+    EXPECT_EQ(Lumo::GameMenue::ENTRY_NEW, menu.getSelection());
+    EXPECT_EQ(nullptr, visual().findCharacter("f_node"));
+
+    // The keys are the menu's: nobody walks in the dark and no clock runs.
+    const irr::core::vector3df standing = visual().getHero()->getNode()->getPosition();
+    const int minute = world().minuteOfDay;
+    play->press(irr::KEY_LEFT);
+    play->runFrames(40);
+    play->release(irr::KEY_LEFT);
+    EXPECT_EQ(standing, visual().getHero()->getNode()->getPosition());
+    EXPECT_EQ(minute, world().minuteOfDay);
+
+    forgetPages();
+    ASSERT_TRUE(play->startNewGame()) << "no second game";
+    EXPECT_EQ(1, world().day);
+    EXPECT_EQ(0, world().weekday);
+    EXPECT_EQ(500, world().money);
+    EXPECT_FALSE(world().flagsAndPopularity.isSet("MERC_HEUREKA"));
+    EXPECT_FALSE(world().flagsAndPopularity.isSet("MERC_SELL_BOX"));
+    EXPECT_FLOAT_EQ(4.0f, world().flagsAndPopularity.popularity);
+    EXPECT_EQ(Lumo::WorldState().storeroomStock, world().storeroomStock);
+    EXPECT_EQ(Lumo::WorldState().tableStock, world().tableStock);
+    EXPECT_FALSE(world().goods.isUnlocked(Lumo::kBoule));
+    EXPECT_TRUE(world().goods.isUnlocked(Lumo::kBun));
+    EXPECT_FALSE(Lumo::gGameData->discovered[Lumo::kBoule]);
+    Lumo::BakeryItems& newBakery = static_cast<Lumo::ShopItemWorld&>(*visual().getItemWorld()).bakery();
+    EXPECT_EQ(freshItems, newBakery.getItems().size()) << "the bought box stayed in the shop";
+    EXPECT_TRUE(menu.isNewDisabled());
+    EXPECT_FALSE(menu.isContinueDisabled());
+
+    // And it plays: the clock runs, the day's visitors are due, the baker walks and talks.
+    EXPECT_TRUE(visual().getHud().visible);
+    EXPECT_FALSE(world().customers->schedule().empty());
+    const int morning = world().minuteOfDay;
+    const irr::core::vector3df start = visual().getHero()->getNode()->getPosition();
+    play->press(irr::KEY_LEFT);
+    play->runFrames(40);
+    play->release(irr::KEY_LEFT);
+    EXPECT_LT(visual().getHero()->getNode()->getPosition().X, start.X - 5.0f);
+    EXPECT_GT(world().minuteOfDay, morning);
+    talkAt(Lumo::LumoVisual::kMerchantSpot);
+    EXPECT_EQ(1u, heard(TovarWorks::CallActionEventType));
 }
 
 class Intro : public StoryPlayFixture {

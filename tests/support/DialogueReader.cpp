@@ -3,7 +3,43 @@
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Gui/VisualTextBoxStatic.h"
+#include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Visual/LumoVisual.h"
+#include "src_lumo/Visual/VisualSpeechBubble.h"
+
+namespace {
+
+// The game's bubble, with every line it is given written down.
+class NotedBubble : public Lumo::SpeechBubble {
+public:
+    NotedBubble(std::shared_ptr<Lumo::SpeechBubble> shown, std::shared_ptr<std::vector<std::wstring>> lines)
+        : shown(std::move(shown)), lines(std::move(lines)) {}
+    void setHearingRange(float range) override { shown->setHearingRange(range); }
+    void addPage(const irr::core::stringw& text) override {
+        lines->emplace_back(text.c_str());
+        shown->addPage(text);
+    }
+    void show() override { shown->show(); }
+    bool isHeardAt(const irr::core::vector3df& heroPosition) const override { return shown->isHeardAt(heroPosition); }
+    void setPosition(const irr::core::vector3df& position) override { shown->setPosition(position); }
+    void draw() override { shown->draw(); }
+
+private:
+    std::shared_ptr<Lumo::SpeechBubble> shown;
+    std::shared_ptr<std::vector<std::wstring>> lines;
+};
+
+} // namespace
+
+DialogueReader::DialogueReader(Lumo::ScriptedPlay& play)
+    : play(play), bubbleLines(std::make_shared<std::vector<std::wstring>>()) {
+    Lumo::CharNode::setSpeechBubbleFactory(
+        [lines = bubbleLines, make = Lumo::VisualSpeechBubble::factory()](const irr::core::vector3df& at) {
+            return std::make_shared<NotedBubble>(make(at), lines);
+        });
+}
+
+DialogueReader::~DialogueReader() { Lumo::CharNode::setSpeechBubbleFactory(Lumo::VisualSpeechBubble::factory()); }
 
 std::string DialogueReader::idOf(const std::wstring& text) {
     for (const auto& [id, words] : Lumo::gGameData->texts.all())
@@ -49,5 +85,12 @@ std::vector<std::string> DialogueReader::speakersSeen() const {
     std::vector<std::string> ids;
     for (const SeenPage& page : seen)
         ids.push_back(page.speakerId);
+    return ids;
+}
+
+std::vector<std::string> DialogueReader::bubblesSeen() const {
+    std::vector<std::string> ids;
+    for (const std::wstring& line : *bubbleLines)
+        ids.push_back(idOf(line));
     return ids;
 }

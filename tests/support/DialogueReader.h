@@ -1,6 +1,7 @@
 #pragma once
 // Reads the game's dialogue boxes along like a player: every page that appears is noted (speaker
 // and text ids, found back from the shown words) and turned with SPACE once it is typed out.
+// What characters say in speech bubbles is noted too, even a line the baker hears at once.
 #include "src_lumo/Play/ScriptedPlay.h"
 
 #include <memory>
@@ -13,7 +14,10 @@ class VisualTextBox;
 
 class DialogueReader {
 public:
-    explicit DialogueReader(Lumo::ScriptedPlay& play) : play(play) {}
+    explicit DialogueReader(Lumo::ScriptedPlay& play);
+    ~DialogueReader();
+    DialogueReader(const DialogueReader&) = delete;
+    DialogueReader& operator=(const DialogueReader&) = delete;
 
     // Notes the page on screen if it is new, turns it when typed, then runs one frame.
     void readAlongOneFrame();
@@ -23,6 +27,8 @@ public:
     std::vector<std::string> pagesSeen() const;
     std::vector<std::string> speakersSeen() const;
     void forgetPages();
+    // Text ids of every line said in a speech bubble so far, in order.
+    std::vector<std::string> bubblesSeen() const;
 
 private:
     struct SeenPage {
@@ -35,4 +41,5 @@ private:
     std::vector<SeenPage> seen;
     std::weak_ptr<Lumo::VisualTextBox> lastBox;
     int32_t lastPage = -1;
+    std::shared_ptr<std::vector<std::wstring>> bubbleLines;
 };

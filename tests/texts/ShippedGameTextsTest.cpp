@@ -4,6 +4,7 @@
 #include "src_lumo/Customers/CustomerManager.h"
 #include "src_lumo/Game/WorldState.h"
 #include "src_lumo/Gui/BitmapFont.h"
+#include "src_lumo/Gui/HintLine.h"
 #include "src_lumo/Gui/VisualTextBoxStatic.h"
 #include "src_lumo/Story/DialogueTable.h"
 
@@ -46,6 +47,14 @@ std::vector<std::string> storyPageIds() {
     return ids;
 }
 
+const std::vector<std::string> kSpaceHints = {"HINT_STOREROOM", "HINT_DOUGH", "HINT_KNEAD", "HINT_LETTER",
+                                              "HINT_SERVE",     "HINT_TALK",  "HINT_CALENDAR", "HINT_BED"};
+const std::vector<std::string> kCarryHints = {"HINT_PICK_DOUGH", "HINT_PICK_TRAY", "HINT_PICK_BOX", "HINT_PUT_DOWN",
+                                              "HINT_OVEN",       "HINT_UNPACK",    "HINT_BIN"};
+const std::vector<std::string> kDoughRefusals = {"DOUGH_NO_RECIPE", "DOUGH_NO_FLOUR",    "DOUGH_NO_BUTTER",
+                                                 "DOUGH_NO_SUGAR",  "DOUGH_NO_MILK",     "DOUGH_NO_EGG",
+                                                 "DOUGH_NO_LOAF_PAN", "DOUGH_NO_PIPING_BAG"};
+
 std::vector<std::string> requiredIds() {
     std::vector<std::string> ids = speakerIds();
     const std::vector<std::string> story = storyPageIds();
@@ -56,6 +65,8 @@ std::vector<std::string> requiredIds() {
          "MENU_SUPPLY", "MENU_FLOUR", "MENU_BUTTER", "MENU_SUGAR", "MENU_MILK", "MENU_EGG", "MENU_TAKE",
          "MENU_LEFTOVER", "MENU_INGREDIENTS", "MENU_STUFF", "MENU_PRICE", "MENU_ITEM", "MENU_LOAF_PAN",
          "MENU_LOAF_PAN_PRICE", "MENU_PIPING_BAG", "MENU_PIPING_BAG_PRICE", "MENU_PRICING", "MENU_NOT_FOUND"},
+        kSpaceHints, kCarryHints, kDoughRefusals,
+        {"HINT_CLOSE", "SELL_FAIR", "SELL_BURNT", "SELL_KEYS", "BED_CUSTOMERS_DUE", "HUD_DAY"},
     };
     for (const auto& group : groups)
         ids.insert(ids.end(), group.begin(), group.end());
@@ -155,6 +166,25 @@ TEST_F(ShippedGameTextsTest, EveryPageFitsTheDialogueBox) {
         EXPECT_LE(size.Width, area.getWidth()) << id << " runs into the page marker: \"" << printable(text) << "\"";
         EXPECT_LE(size.Height, area.getHeight()) << id << " has more lines than the box: \"" << printable(text) << "\"";
     }
+}
+
+TEST_F(ShippedGameTextsTest, HintsRefusalsAndNotesFitWhereTheyAreShown) {
+    const auto width = [&](const std::string& id) { return Lumo::BitmapFont::measure(texts.getGameText(id)).Width; };
+    // A SPACE hint and a C hint side by side on the hint line, well inside the screen.
+    for (const std::string& space : kSpaceHints)
+        for (const std::string& carry : kCarryHints)
+            EXPECT_LE(Lumo::HintLine::width(Lumo::HintLine::join({texts.getGameText(space), texts.getGameText(carry)})),
+                      600)
+                << space << " with " << carry;
+    // The dough menu's note stays within the menu's 480 units, its 16-unit margins included.
+    for (const std::string& id : kDoughRefusals)
+        EXPECT_LE(width(id) + 32, 480) << id;
+    // The pricing keys under the sell menu's 512 units; the bed question's board beside x = 8.
+    EXPECT_LE(width("SELL_KEYS") + 32, 512);
+    EXPECT_LE(width("SELL_BURNT"), 320) << "the burnt note spans the name and price columns";
+    EXPECT_LE(width("BED_CUSTOMERS_DUE") + 32, 632);
+    // "day 13/13" on the HUD's inset: nine letters twelve units apart.
+    EXPECT_LE(texts.getGameText("HUD_DAY").size() + 6, 9u);
 }
 
 TEST_F(ShippedGameTextsTest, SpeakerNamesFitTheNamePlate) {

@@ -1,5 +1,6 @@
 // Checks the shipped world files against every place the game sends somebody. Runs from the
 // runtime folder, where the build has put lumodata/.
+#include "src_lumo/Visual/LumoVisual.h"
 #include "src_lumo/World/CollisionGrid.h"
 #include "src_lumo/World/PathFinder.h"
 #include "src_lumo/World/WalkingCollision.h"
@@ -38,6 +39,45 @@ const DropField kDropFields[] = {
     {"field 4", 770, 560, 830, 570}, {"field 5", 840, 560, 860, 570}, {"work table field", 770, 600, 800, 630},
     {"waste bin", 770, 630, 785, 640}, {"oven", 810, 630, 840, 650},
 };
+
+// The three doors of the bakery, each an opening in a wall across z.
+struct Door {
+    const char* what;
+    float x0, x1, wallNear, wallFar;
+};
+
+const Door kDoors[] = {
+    {"front door", 805, 825, 530, 535}, {"kitchen door", 805, 825, 595, 600}, {"back-room door", 875, 895, 620, 625}};
+
+// Furniture the baker works at, as the level lays it out, and the sides she works it from.
+enum Side { SOUTH, NORTH, WEST, EAST };
+struct Furniture {
+    const char* what;
+    const Lumo::InteractionArea& area;
+    float x0, z0, x1, z1;
+    std::vector<Side> sides;
+};
+
+const Furniture kFurniture[] = {
+    {"storeroom shelf", Lumo::LumoVisual::kShelfArea, 860, 680, 885, 700, {SOUTH}},
+    {"work table", Lumo::LumoVisual::kTableArea, 775, 605, 800, 625, {SOUTH, NORTH, EAST}},
+    {"counter", Lumo::LumoVisual::kCounterArea, 770, 560, 860, 570, {NORTH}},
+    {"bed", Lumo::LumoVisual::kBedArea, 925, 645, 958, 668, {SOUTH, WEST}},
+};
+
+// Whether the baker at (x, z) stands on that side of the box, facing it, no more than six units
+// off: her nine units across (x - 4 to x + 5) or two deep (z - 1 to z + 1) overlap its edge.
+bool inFrontOf(const Furniture& f, Side side, float x, float z) {
+    constexpr float kDepth = 6;
+    const bool acrossX = x + 5 > f.x0 && x - 4 < f.x1;
+    const bool acrossZ = z + 1 > f.z0 && z - 1 < f.z1;
+    switch (side) {
+    case SOUTH: return acrossX && z + 1 <= f.z0 && z + 1 > f.z0 - kDepth;
+    case NORTH: return acrossX && z - 1 >= f.z1 && z - 1 < f.z1 + kDepth;
+    case WEST: return acrossZ && x + 5 <= f.x0 && x + 5 > f.x0 - kDepth;
+    default: return acrossZ && x - 4 >= f.x1 && x - 4 < f.x1 + kDepth;
+    }
+}
 
 const char* const kNodeNames[] = {"park", "out",    "sh_1",   "sh_2",   "la_1", "bar_1", "bs_1",
                                   "bs_e", "bs_tab", "bs_mid", "bs_of", "st_e", "st_e2"};
@@ -154,6 +194,60 @@ TEST_F(ShippedLevel, BakerReachesEverySpotFromHerStart) {
                     return true;
             return false;
         })) << field.what;
+}
+
+// Straight ahead at the baker's own speed, one 25 ms frame at a time; false when she ever stood
+// in a blocked cell on the way.
+bool walkStraight(const WalkingCollision& walker, vector3df& position, int moveY) {
+    for (int frame = 0; frame < 120; ++frame) {
+        position = walker.step(position, 0, moveY, 25, Lumo::LumoVisual::kHeroWalkingSpeed);
+        if (walker.blocks(position.X, position.Z))
+            return false;
+    }
+    return true;
+}
+
+TEST_F(ShippedLevel, BakerWalkingIntoADoorFrameSlipsThroughButNotThroughTheWall) {
+    const WalkingCollision walker(grid);
+    for (const Door& door : kDoors) {
+        for (const int moveY : {1, -1}) {
+            const float before = moveY > 0 ? door.wallNear - 6 : door.wallFar + 6;
+            // A little beside the opening, so the frame blocks a few units of her on either side.
+            for (const float x : {door.x0 + 1, door.x1 - 1}) {
+                vector3df position(x, 0, before);
+                ASSERT_FALSE(walker.blocks(position.X, position.Z)) << door.what;
+                EXPECT_TRUE(walkStraight(walker, position, moveY)) << door.what;
+                EXPECT_TRUE(moveY > 0 ? position.Z > door.wallFar : position.Z < door.wallNear)
+                    << door.what << " from x " << x << (moveY > 0 ? " going up" : " going down");
+            }
+            // Well beside the opening there is only wall.
+            vector3df position(door.x1 + 12, 0, before);
+            ASSERT_FALSE(walker.blocks(position.X, position.Z)) << door.what;
+            walkStraight(walker, position, moveY);
+            EXPECT_TRUE(moveY > 0 ? position.Z < door.wallNear : position.Z > door.wallFar)
+                << "through the wall beside the " << door.what;
+        }
+    }
+}
+
+TEST_F(ShippedLevel, BakerActsFromAnywhereInFrontOfTheFurnitureSheWorksAt) {
+    const std::vector<bool> reachable = reachableFrom(815, 545);
+    const int width = CollisionGrid::kColumns * 5;
+    for (const Furniture& furniture : kFurniture) {
+        for (const Side side : furniture.sides) {
+            int places = 0;
+            for (int z = static_cast<int>(furniture.z0) - 12; z <= furniture.z1 + 12; ++z) {
+                for (int x = static_cast<int>(furniture.x0) - 14; x <= furniture.x1 + 14; ++x) {
+                    if (!reachable[z * width + x] || !inFrontOf(furniture, side, x, z))
+                        continue;
+                    ++places;
+                    EXPECT_TRUE(furniture.area.contains(vector3df(x, 0, z)))
+                        << furniture.what << " does nothing for the baker at " << x << ", " << z;
+                }
+            }
+            EXPECT_GT(places, 0) << furniture.what << ": no side " << side << " to stand at";
+        }
+    }
 }
 
 TEST_F(ShippedLevel, BakerStaysOutOfFurnitureAndInsideTheVillage) {

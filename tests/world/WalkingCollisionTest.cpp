@@ -19,9 +19,25 @@ TEST_F(Walking, FreeFloorMovesByFrameTimeAndSpeed) {
     EXPECT_FLOAT_EQ(98.0f, moved.Z);
 }
 
-TEST_F(Walking, FramesLongerThanFiftyMillisecondsDoNotMove) {
-    EXPECT_EQ(vector3df(100, 0, 100), walker.step({100, 0, 100}, 1, 1, 51, kSpeed));
-    EXPECT_NE(vector3df(100, 0, 100), walker.step({100, 0, 100}, 1, 1, 50, kSpeed));
+TEST_F(Walking, ASlowFrameIsWalkedInStepsThatStillStopAtWalls) {
+    vector3df fast(100, 0, 100);
+    for (int frame = 0; frame < 4; ++frame)
+        fast = walker.step(fast, 1, 1, 50, kSpeed);
+    const vector3df slow = walker.step({100, 0, 100}, 1, 1, 200, kSpeed);
+    EXPECT_FLOAT_EQ(fast.X, slow.X) << "five frames a second walk as far as twenty";
+    EXPECT_FLOAT_EQ(fast.Z, slow.Z);
+
+    for (int r = 0; r < CollisionGrid::kRows; ++r)
+        grid.setCell(22, r, 1); // a wall along z at x in [110, 115)
+    const vector3df stopped = walker.step({100, 0, 100}, 1, 0, 1000, kSpeed);
+    EXPECT_GT(stopped.X, 100.0f);
+    EXPECT_LT(stopped.X, 110.0f) << "a second's hitch carried her through the wall";
+
+    // A hitch of a minute walks no further than one of a few seconds.
+    grid.clear();
+    const vector3df hitch = walker.step({100, 0, 100}, 1, 0, 60000, kSpeed);
+    EXPECT_GT(hitch.X, 100.0f);
+    EXPECT_LT(hitch.X, 300.0f);
 }
 
 TEST_F(Walking, SquareTouchingOnlyAtAnEdgeDoesNotBlock) {
@@ -65,4 +81,41 @@ TEST_F(Walking, EdgesOfTheGridBlock) {
         position = walker.step(position, 1, 1, 25, kSpeed);
     EXPECT_LE(position.X, 1195.0f);
     EXPECT_LE(position.Z, 999.0f);
+}
+
+TEST_F(Walking, PushedIntoTheEdgeOfAnOpeningSheIsNudgedThroughIt) {
+    for (int c = 0; c < CollisionGrid::kColumns; ++c)
+        if (c < 20 || c >= 24)
+            grid.setCell(c, 40, 1); // a wall at z [200, 205) with an opening at x [100, 120)
+    // The frame covers three units of her left side: she slides right, then walks on.
+    vector3df position(101, 0, 195);
+    for (int frame = 0; frame < 40; ++frame) {
+        position = walker.step(position, 0, 1, 25, kSpeed);
+        ASSERT_FALSE(walker.blocks(position.X, position.Z)) << "frame " << frame;
+    }
+    EXPECT_GT(position.Z, 206.0f);
+    EXPECT_GE(position.X, 104.0f);
+
+    // Six units into the frame is more than a nudge: she stays before the wall.
+    position = vector3df(98, 0, 195);
+    for (int frame = 0; frame < 40; ++frame)
+        position = walker.step(position, 0, 1, 25, kSpeed);
+    EXPECT_LT(position.Z, 200.0f);
+    EXPECT_FLOAT_EQ(98.0f, position.X);
+}
+
+TEST_F(Walking, APostDeadAheadOrTwoArrowsHeldGetNoNudge) {
+    grid.setCell(20, 40, 1); // a post at x [100, 105), z [200, 205)
+    vector3df position(102, 0, 195);
+    for (int frame = 0; frame < 40; ++frame)
+        position = walker.step(position, 0, 1, 25, kSpeed);
+    EXPECT_FLOAT_EQ(102.0f, position.X);
+    EXPECT_LT(position.Z, 200.0f);
+
+    for (int c = 0; c < CollisionGrid::kColumns; ++c)
+        if (c < 20 || c >= 24)
+            grid.setCell(c, 50, 1); // a wall at z [250, 255), opening at x [100, 120)
+    const vector3df moved = walker.step({121, 0, 249}, -1, 1, 25, kSpeed);
+    EXPECT_FLOAT_EQ(120.0f, moved.X);
+    EXPECT_FLOAT_EQ(249.0f, moved.Z);
 }

@@ -44,15 +44,22 @@ bool parse(int argc, char** argv, Arguments& arguments) {
             arguments.newGame = true;
         } else if (word == "--opengl") {
             arguments.options.driver = irr::video::EDT_OPENGL;
-        } else if ((word == "--frames" || word == "--frame-ms" || word == "--seed" || word == "--every") && hasValue) {
+        } else if (word == "--frame-ms" && hasValue) {
+            // Decimals allowed: 16.7 plays at 60 frames a second.
+            char* end = nullptr;
+            const double millis = std::strtod(argv[++i], &end);
+            if (*argv[i] == '\0' || *end != '\0' || !(millis > 0.0 && millis <= 10000.0)) {
+                std::cerr << "not a frame length: " << argv[i] << '\n';
+                return false;
+            }
+            arguments.options.frameMillis = millis;
+        } else if ((word == "--frames" || word == "--seed" || word == "--every") && hasValue) {
             if (!readNumber(argv[++i], number)) {
                 std::cerr << "not a number: " << argv[i] << '\n';
                 return false;
             }
             if (word == "--frames")
                 arguments.frames = number;
-            else if (word == "--frame-ms")
-                arguments.options.frameMillis = number;
             else if (word == "--seed")
                 arguments.options.seed = number;
             else
