@@ -7,6 +7,7 @@
 #include "TovarWorks/GameLogic.h"
 #include "TovarWorks/Language/SimpleLanguageSystem.h"
 #include "TovarWorks/Platform/NativePath.h"
+#include "TovarWorks/Platform/Utf8.h"
 #include "TovarWorks/Processes/ProcessManager.h"
 #include "TovarWorks/Shaders/ShaderManager.h"
 #include "TovarWorks/SoundSystem/SoundManager.h"
@@ -60,14 +61,6 @@ const DriverFeature kDriverFeatures[] = {
     {L"NVIDIA_CG_SHADER", 35},
 };
 
-// Console lines are mirrored to standard output, so a developer (or a test) can read them.
-void mirrorToStdout(const stringw& text) {
-    std::string narrow;
-    for (irr::u32 i = 0; i < text.size(); ++i)
-        narrow += text[i] < 128 ? static_cast<char>(text[i]) : '?';
-    std::printf("%s\n", narrow.c_str());
-    std::fflush(stdout);
-}
 } // namespace
 
 TovarDevice::TovarDevice()
@@ -123,7 +116,7 @@ bool TovarDevice::init(uint32_t width, uint32_t height, bool fullscreen, irr::vi
     params.ZBufferBits = 16;
     params.Fullscreen = fullscreen;
     params.Stencilbuffer = false;
-    params.Vsync = false;
+    params.Vsync = vsync;
     params.AntiAlias = 0;
     params.Doublebuffer = true;
     params.LoggingLevel = irr::ELL_INFORMATION;
@@ -179,9 +172,22 @@ bool TovarDevice::setGameLogic(const std::shared_ptr<GameLogic>& logic) {
     return true;
 }
 
+bool TovarDevice::openLogFile(const std::filesystem::path& file, const std::filesystem::path& previous) {
+    return logFile.open(file, previous);
+}
+
+void TovarDevice::echo(const stringw& text) {
+    // Console lines are mirrored to standard output, so a developer (or a test) can read them.
+    const std::string utf8 = toUtf8(text.c_str());
+    std::printf("%s\n", utf8.c_str());
+    std::fflush(stdout);
+    logFile.write(text.c_str());
+}
+
 void TovarDevice::print(const stringw& text, int level) {
     if (!console) {
         messageOutput->show(kEngineName, text.c_str());
+        logFile.write(text.c_str());
         return;
     }
     if (level == MSG_SEPARATOR) {
@@ -189,7 +195,7 @@ void TovarDevice::print(const stringw& text, int level) {
         return;
     }
     console->addLine(colourOfLevel(level), level, text);
-    mirrorToStdout(text);
+    echo(text);
 }
 
 void TovarDevice::printError(const stringw& format, const stringw& argument) {
@@ -206,7 +212,7 @@ void TovarDevice::printSeparator() {
     if (!console)
         return;
     console->addLine(0xFFC8C8FF, MSG_SEPARATOR, L"");
-    mirrorToStdout(L"----");
+    echo(L"----");
 }
 
 bool TovarDevice::loadConsoleFont(const irr::io::path& path) {
@@ -386,6 +392,21 @@ void TovarDevice::registerConsoleCommand(const stringw& name, const stringw& hel
     gameCommands[name] = ConsoleCommand{helpLine, std::move(handler)};
 }
 
+void TovarDevice::setFramePacing(bool withVsync, uint32_t maxFps) {
+    vsync = withVsync;
+    pacer.setMaxFps(maxFps);
+}
+
+void TovarDevice::setInBackground(bool background) {
+    // Keys held when the window went away would never see their release.
+    if (background && !paused)
+        std::fill(std::begin(keyDown), std::end(keyDown), false);
+    // The game goes on from the moment it is back: the time away is not handed to the next frame.
+    if (!background && paused)
+        restartFrameClock();
+    paused = background;
+}
+
 void TovarDevice::restartFrameClock() {
     previousTime = getTime();
     frameDelta = 0;
@@ -394,14 +415,17 @@ void TovarDevice::restartFrameClock() {
 void TovarDevice::runMainLoop() {
     restartFrameClock();
     screenSize = driver->getScreenSize();
-    while (!quit && irrDevice->run())
+    while (!quit && irrDevice->run()) {
+        setInBackground(windowWatch.inBackground(irrDevice->isWindowFocused(), irrDevice->isWindowMinimized()));
+        pacer.waitForNextFrame(paused);
         runFrame();
+    }
 }
 
 void TovarDevice::runFrame() {
     const uint32_t now = getTime();
-    frameDelta = now - previousTime;
-    previousTime = getTime();
+    frameDelta = paused ? 0 : now - previousTime;
+    previousTime = now;
     timeRecord->totalTime += frameDelta;
     timeRecord->lastDelta = frameDelta;
 
@@ -426,6 +450,8 @@ void TovarDevice::runFrame() {
             console->drawLines(driver, getTime());
         }
     }
+    if (paused)
+        drawPausedOverlay();
     console->drawDebugVariables(driver);
     if (console->open)
         console->drawInputLine(driver);
@@ -435,6 +461,15 @@ void TovarDevice::runFrame() {
 
     if (gameLogic)
         gameLogic->postFrame();
+}
+
+void TovarDevice::drawPausedOverlay() {
+    const irr::core::dimension2du size = driver->getScreenSize();
+    driver->draw2DRectangle(irr::video::SColor(0xA0000000), irr::core::recti(0, 0, size.Width, size.Height));
+    irr::gui::IGUIFont* font = console->font;
+    if (font)
+        font->draw(L"paused - the game goes on when its window is in front again",
+                   irr::core::recti(0, 0, size.Width, size.Height), irr::video::SColor(0xFFFFFFFF), true, true);
 }
 
 void TovarDevice::drawFps() {

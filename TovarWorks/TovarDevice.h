@@ -1,6 +1,8 @@
 #pragma once
 // The engine's one device: wraps Irrlicht, owns the engine services, runs the main loop and is
 // the message output of the whole program. Reached through gDevice.
+#include "TovarWorks/Console/LogFile.h"
+#include "TovarWorks/FramePacer.h"
 #include "TovarWorks/Platform/MessageOutput.h"
 
 #include <irrlicht.h>
@@ -55,9 +57,16 @@ public:
     void printError(const irr::core::stringw& format, const irr::core::stringw& argument);
     void printSeparator();
     bool loadConsoleFont(const irr::io::path& path);
+    // Vsync is asked of the driver at init (it may not have it); the cap holds either way, 0 = none.
+    void setFramePacing(bool vsync, uint32_t maxFps);
+    // Runs paced frames until the window closes or quit is asked.
     void runMainLoop();
     // One pass of the main loop; runMainLoop repeats it. Drivers of scripted play call it directly.
     void runFrame();
+    // With the window in the background the game is paused: its frames get no time and an overlay
+    // says so. The main loop sets it from the window; time paused is neither lost nor made up.
+    void setInBackground(bool background);
+    bool isPaused() const { return paused; }
     // The next frame lasts from now; for a driver that has just set the timer.
     void restartFrameClock();
     void executeConsoleLine(const irr::core::stringw& line);
@@ -68,6 +77,9 @@ public:
     using ConsoleHandler = std::function<void(const std::vector<irr::core::stringw>& words)>;
     void registerConsoleCommand(const irr::core::stringw& name, const irr::core::stringw& helpLine,
                                 ConsoleHandler handler);
+
+    // Every message from now on also goes to this file; an earlier one is moved to `previous`.
+    bool openLogFile(const std::filesystem::path& file, const std::filesystem::path& previous);
 
     // Where messages go before the console exists (a dialog by default).
     void setMessageOutput(std::shared_ptr<MessageOutput> output) { messageOutput = std::move(output); }
@@ -98,7 +110,10 @@ public:
 private:
     void handleConsoleKey(const irr::SEvent::SKeyInput& key, bool& handled);
     void drawFps();
+    void drawPausedOverlay();
     void runConsoleCommand(const std::vector<irr::core::stringw>& words);
+    // Standard output and the log file get every line the console gets.
+    void echo(const irr::core::stringw& text);
 
     irr::IrrlichtDevice* irrDevice = nullptr;
     irr::video::IVideoDriver* driver = nullptr;
@@ -120,6 +135,7 @@ private:
     std::shared_ptr<SoundManager> soundManager;
 
     std::shared_ptr<MessageOutput> messageOutput;
+    LogFile logFile;
     struct ConsoleCommand {
         irr::core::stringw helpLine;
         ConsoleHandler handler;
@@ -128,6 +144,10 @@ private:
     // Main-loop state kept between runFrame calls.
     uint32_t previousTime = 0;
     irr::core::dimension2du screenSize;
+    bool vsync = false;
+    FramePacer pacer = FramePacer::realTime();
+    WindowWatch windowWatch;
+    bool paused = false;
 };
 
 extern TovarDevice* gDevice;

@@ -56,6 +56,11 @@ bool IniReader::tryGetInt(const std::wstring& key, int& out) const {
     return true;
 }
 
+std::wstring IniReader::getString(const std::wstring& key) const {
+    auto it = values.find(key);
+    return it != values.end() ? it->second : std::wstring();
+}
+
 bool IniReader::getBool(const std::wstring& key) const {
     auto it = values.find(key);
     return it != values.end() && (it->second == L"true" || it->second == L"TRUE" || it->second == L"1");

@@ -13,6 +13,8 @@ public:
     int getInt(const std::wstring& key) const;  // -1 when absent
     bool getBool(const std::wstring& key) const; // "true", "TRUE" or "1"
     bool has(const std::wstring& key) const { return values.count(key) != 0; }
+    // The value as written; empty when absent.
+    std::wstring getString(const std::wstring& key) const;
     // Like getInt, but false (and out untouched) when the key is absent or holds no number.
     bool tryGetInt(const std::wstring& key, int& out) const;
 

@@ -5,6 +5,7 @@
 #include "TovarWorks/Language/GameTexts.h"
 #include "src_lumo/Game/WorldState.h"
 #include "src_lumo/Gui/InterfaceView.h"
+#include "src_lumo/Gui/TextSpeed.h"
 
 #include <irrlicht.h>
 
@@ -20,7 +21,12 @@ struct GameSettings {
     int width = 1024;
     int height = 720;
     bool pixelPrecise = true;
+    int maxFps = 60; // 0 = no cap
+    // Off unless asked for: Irrlicht 1.8 asking an X server whose GLX cannot swap on vblank (Xvfb)
+    // ends the program with an X error.
+    bool vsync = false;
     bool hints = true; // the key hints at the bottom of the picture
+    TextSpeed textSpeed = TextSpeed::Normal;
 };
 
 struct GameData {

@@ -12,6 +12,8 @@ namespace fs = std::filesystem;
 
 const char* const GameFolder::kInstalledMarker = "installed";
 const char* const GameFolder::kGameName = "kornelo";
+const char* const GameFolder::kLogFile = "kornelo.log";
+const char* const GameFolder::kPreviousLogFile = "kornelo-previous.log";
 const std::vector<std::string> GameFolder::kWritableFiles = {"settings.ini", kWorldGraphFile, kCollisionGridFile};
 
 fs::path GameFolder::executableFolder() {

@@ -13,6 +13,9 @@ public:
     // Written into the game's folder by "cmake --install".
     static const char* const kInstalledMarker; // "installed"
     static const char* const kGameName;        // "kornelo"
+    // The console's lines of this run and of the run before, for bug reports.
+    static const char* const kLogFile;         // "kornelo.log"
+    static const char* const kPreviousLogFile; // "kornelo-previous.log"
     // The files the game writes over: the settings and the world files of the editor.
     static const std::vector<std::string> kWritableFiles;
 

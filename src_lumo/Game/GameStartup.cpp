@@ -76,19 +76,26 @@ void GameStartup::registerEvents(const std::shared_ptr<LumoGameLogic>& logic) {
         events.AddListener(visualListener, *type);
 }
 
-std::shared_ptr<LumoGameLogic> GameStartup::start(const GameSettings& settings, irr::video::E_DRIVER_TYPE driver) {
+std::shared_ptr<LumoGameLogic> GameStartup::start(const GameSettings& settings, const GameSettings& window,
+                                                  irr::video::E_DRIVER_TYPE driver) {
     gGameData = new GameData();
     gGameData->texts.loadGameTexts("lumodata/lang/en.txt");
     gGameData->settings = settings;
-    if (!gDevice->init(static_cast<uint32_t>(settings.width), static_cast<uint32_t>(settings.height),
-                       settings.fullscreen, driver))
+    gDevice->setFramePacing(settings.vsync, static_cast<uint32_t>(settings.maxFps));
+    if (!gDevice->init(static_cast<uint32_t>(window.width), static_cast<uint32_t>(window.height), window.fullscreen,
+                       driver))
         return nullptr;
+    // The window as it came out, for a player's bug report.
+    const irr::core::dimension2du size = gDevice->getVideoDriver()->getScreenSize();
+    gDevice->print(irr::core::stringw(L"Window: ") + irr::core::stringw(size.Width) + L"x" +
+                       irr::core::stringw(size.Height) + (window.fullscreen ? L", fullscreen" : L", windowed"),
+                   TovarWorks::MSG_INFO);
     setSoundVolume();
     gDevice->hideConsoleLog = true;
     gDevice->loadConsoleFont("TovarWorks/systemFont.bmp");
-    irr::IrrlichtDevice* window = gDevice->getIrrlichtDevice();
-    window->setResizable(true);
-    window->setWindowCaption(L"Kornelo Beta");
+    irr::IrrlichtDevice* irrDevice = gDevice->getIrrlichtDevice();
+    irrDevice->setResizable(true);
+    irrDevice->setWindowCaption(L"Kornelo Beta");
     std::shared_ptr<LumoGameLogic> logic = build();
     gDevice->setGameLogic(logic);
     return logic;

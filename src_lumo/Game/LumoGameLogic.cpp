@@ -23,11 +23,14 @@
 #include "src_lumo/Processes/FadeScreenProcess.h"
 #include "src_lumo/Processes/MoveCharacterPathProcess.h"
 #include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Story/DialogueTable.h"
+#include "src_lumo/Story/DialogueTemplate.h"
 #include "src_lumo/Story/StorySequences.h"
 #include "src_lumo/Visual/ItemWorld.h"
 #include "src_lumo/Visual/LumoVisual.h"
 #include "src_lumo/Visual/ShopScreens.h"
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -106,6 +109,14 @@ void LumoGameLogic::readInput() {
     if (tick.postmanDue)
         postman->start();
     spawnDueCustomers();
+}
+
+bool LumoGameLogic::readLetterAgain(int day) {
+    if (day == 0)
+        return false;
+    visual->setMode(MODE_WALKING);
+    DialogueTemplate::play(visual, DialogueTable::letter(day));
+    return true;
 }
 
 void LumoGameLogic::spawnDueCustomers() {
@@ -202,12 +213,20 @@ bool LumoGameLogic::handleKey(const irr::SEvent::SKeyInput& key) {
     if (released(key, irr::KEY_SPACE)) {
         if (visual->confirmText())
             return true;
+        if (playerControl && calendarOpen)
+            return readLetterAgain(visual->getCalendar().letterDayAtCursor());
         if (playerControl)
             visual->bedAndCalendarCheck();
         return false;
     }
+    if (pressed(key, irr::KEY_BACK))
+        return visual->getTextBoxes().previousPage();
     if (!playerControl)
         return false;
+    if (released(key, irr::KEY_KEY_L) && visual->getMode() == MODE_WALKING) {
+        visual->setMode(MODE_CALENDAR);
+        return true;
+    }
     if (pressed(key, irr::KEY_UP) || pressed(key, irr::KEY_DOWN)) {
         const int step = key.Key == irr::KEY_UP ? -1 : 1;
         visual->getTextBoxes().moveSelection(step);
@@ -242,6 +261,9 @@ bool LumoGameLogic::HandleEvent(const TovarWorks::IEventData& event) {
             gDevice->getProcessManager()->Attach(
                 std::make_shared<MoveCharacterPathProcess>("sh_2", "park", true, leaving->character));
     } else if (type == TovarWorks::SpawnLetterEventType) {
+        std::vector<int32_t>& letterDays = gGameData->world.letterDays;
+        if (std::find(letterDays.begin(), letterDays.end(), gGameData->world.day) == letterDays.end())
+            letterDays.push_back(gGameData->world.day);
         if (ItemWorld* items = visual->getItemWorld())
             items->spawnLetter();
     } else if (type == TovarWorks::StartNewGameEventType) {

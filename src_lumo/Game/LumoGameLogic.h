@@ -59,6 +59,8 @@ private:
     void endGame();
     void closeChoice();
     void spawnDueCustomers();
+    // Shows the day's letter again; false when there is none to show.
+    bool readLetterAgain(int day);
 
     static constexpr irr::EKEY_CODE kNoKey = irr::KEY_KEY_CODES_COUNT;
 

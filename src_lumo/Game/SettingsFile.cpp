@@ -1,6 +1,7 @@
 #include "src_lumo/Game/SettingsFile.h"
 
 #include "TovarWorks/Console/IniReader.h"
+#include "TovarWorks/Platform/Utf8.h"
 #include "TovarWorks/TovarDevice.h"
 
 #include <algorithm>
@@ -10,7 +11,8 @@
 namespace Lumo {
 
 namespace {
-constexpr int kMaxWindowSide = 16384;
+// Beyond this a cap means nothing to any screen.
+constexpr int kMaxFps = 1000;
 
 void readVolume(const TovarWorks::IniReader& ini, const wchar_t* key, int& volume) {
     int value = 0;
@@ -20,7 +22,7 @@ void readVolume(const TovarWorks::IniReader& ini, const wchar_t* key, int& volum
 
 void readSide(const TovarWorks::IniReader& ini, const wchar_t* key, int& side) {
     int value = 0;
-    if (ini.tryGetInt(key, value) && value > 0 && value <= kMaxWindowSide)
+    if (ini.tryGetInt(key, value) && value > 0 && value <= SettingsFile::kMaxWindowSide)
         side = value;
 }
 
@@ -48,7 +50,12 @@ GameSettings SettingsFile::read(const std::wstring& fileName) {
     readSide(ini, L"resx", settings.width);
     readSide(ini, L"resy", settings.height);
     readFlag(ini, L"pixelprec", settings.pixelPrecise);
+    int maxFps = 0;
+    if (ini.tryGetInt(L"maxfps", maxFps) && maxFps >= 0)
+        settings.maxFps = std::min(maxFps, kMaxFps);
+    readFlag(ini, L"vsync", settings.vsync);
     readFlag(ini, L"hints", settings.hints);
+    TextSpeeds::byName(ini.getString(L"text"), settings.textSpeed);
     return settings;
 }
 
@@ -66,8 +73,11 @@ bool SettingsFile::save(const GameSettings& settings, const std::string& fileNam
                  << "resx=" << settings.width << "\n"
                  << "resy=" << settings.height << "\n"
                  << "pixelprec=" << flag(settings.pixelPrecise) << "\n"
+                 << "maxfps=" << settings.maxFps << "\n"
+                 << "vsync=" << flag(settings.vsync) << "\n"
                  << "[interface]\n"
-                 << "hints=" << flag(settings.hints) << "\n";
+                 << "hints=" << flag(settings.hints) << "\n"
+                 << "text=" << TovarWorks::toUtf8(TextSpeeds::name(settings.textSpeed)) << "\n";
             file.close();
         }
         if (!file || std::rename(temporary.c_str(), fileName.c_str()) != 0) {

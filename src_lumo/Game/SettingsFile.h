@@ -8,6 +8,8 @@ namespace Lumo {
 
 class SettingsFile {
 public:
+    static constexpr int kMaxWindowSide = 16384;
+
     // Defaults for a missing file, key or unusable value; volumes clamped to 0-100.
     static GameSettings read(const std::wstring& fileName = L"settings.ini");
     // Writes the canonical lines through a temporary file, so a failed write loses nothing.

@@ -7,6 +7,7 @@
 #include "src_lumo/Game/FlagsAndPopularity.h"
 
 #include <memory>
+#include <vector>
 
 namespace Lumo {
 
@@ -25,6 +26,8 @@ struct WorldState {
     int32_t minuteOfDay = 300;
     int32_t clockMs = 0;
     IngredientRow tableStock = {};
+    // The days whose letter the postman has brought, in order: the player may read them again.
+    std::vector<int32_t> letterDays;
 };
 
 } // namespace Lumo

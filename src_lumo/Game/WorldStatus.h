@@ -10,6 +10,7 @@ public:
     int weekDay() const override;
     int day() const override;
     int money() const override;
+    bool hasLetter(int day) const override;
 };
 
 } // namespace Lumo

@@ -12,6 +12,7 @@
 namespace Lumo {
 
 namespace {
+const irr::video::SColor kLetterDay(0xFFFFD060);
 constexpr float kCellWidth = 55.0f, kCellHeight = 40.0f;
 constexpr float kGridLeft = 120.0f, kGridTop = 110.0f;
 constexpr float kHeaderLeft = 125.0f, kHeaderEnd = 510.0f;
@@ -20,6 +21,11 @@ constexpr float kHeaderLeft = 125.0f, kHeaderEnd = 510.0f;
 void Calendar::moveCursor(int columns, int rows) {
     cursorColumn = std::clamp(cursorColumn + columns, 0, kColumns - 1);
     cursorRow = std::clamp(cursorRow + rows, 0, kRows - 1);
+}
+
+int Calendar::letterDayAtCursor() const {
+    const int day = dayOfCell(cursorColumn, cursorRow);
+    return status->hasLetter(day) ? day : 0;
 }
 
 irr::core::rectf Calendar::cellArea(int column, int row) {
@@ -51,9 +57,14 @@ void Calendar::draw() {
             const std::wstring number = std::to_wstring(dayOfCell(column, row));
             const float textX = area.UpperLeftCorner.X + (kCellWidth - BitmapFont::kCell * number.size()) / 2;
             const float textY = area.UpperLeftCorner.Y + (area.getHeight() - BitmapFont::kCell) / 2;
-            font.drawText(painter, number, std::floor(textX), std::floor(textY), irr::video::SColor(0xFFFFFFFF));
+            const bool letter = status->hasLetter(dayOfCell(column, row));
+            font.drawText(painter, number, std::floor(textX), std::floor(textY),
+                          letter ? kLetterDay : irr::video::SColor(0xFFFFFFFF));
         }
     }
+    if (letterDayAtCursor() != 0)
+        font.drawText(painter, L"space: read it again", kGridLeft, kGridTop + kCellHeight * kRows + 8,
+                      kLetterDay);
 
     const float x = kGridLeft + kCellWidth * cursorColumn;
     const float y = kGridTop + kCellHeight * cursorRow;

@@ -1,6 +1,7 @@
 #pragma once
 // The month on the bakery wall: a header of week days, four weeks of cells with today
-// highlighted, and a bobbing pointer the player moves over the days.
+// highlighted, and a bobbing pointer the player moves over the days. Days whose letter has come
+// are marked: the calendar is where the player reads old letters again.
 #include "src_lumo/Gui/GameStatus.h"
 #include "src_lumo/Gui/GuiElement.h"
 
@@ -25,6 +26,8 @@ public:
     // Where a cell's picture lies, in interface units.
     static irr::core::rectf cellArea(int column, int row);
     bool isToday(int column, int row) const { return dayOfCell(column, row) == status->day(); }
+    // The day under the pointer when its letter has come, else 0.
+    int letterDayAtCursor() const;
 
 private:
     const GameStatus* status;

@@ -10,6 +10,8 @@ public:
     virtual int weekDay() const = 0;     // 0 = first box of the strip
     virtual int day() const = 0;         // 1-28
     virtual int money() const = 0;
+    // Whether that day's letter has come, so it can be read again.
+    virtual bool hasLetter(int) const { return false; }
 };
 
 } // namespace Lumo

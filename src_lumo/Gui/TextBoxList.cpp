@@ -16,6 +16,13 @@ bool TextBoxList::confirm() {
         choice->confirm();
         return true;
     }
+    // A page still typing comes out whole first; only the next confirm turns it.
+    bool completed = false;
+    for (const BoxPtr& box : boxes)
+        if (box->visible && box->completePage())
+            completed = true;
+    if (completed)
+        return true;
     bool used = false;
     for (const BoxPtr& box : std::vector<BoxPtr>(boxes)) {
         if (!box->visible || !box->isPageComplete())
@@ -28,6 +35,14 @@ bool TextBoxList::confirm() {
         }
         box->nextPage();
     }
+    return used;
+}
+
+bool TextBoxList::previousPage() {
+    bool used = false;
+    for (const BoxPtr& box : boxes)
+        if (box->visible && box->previousPage())
+            used = true;
     return used;
 }
 

@@ -21,10 +21,13 @@ public:
     void closeChoice() { choice.reset(); }
     const std::shared_ptr<VisualTextBoxChoice>& getChoice() const { return choice; }
 
-    // With a choice board open, its selected entry's event is queued. Otherwise every visible box
-    // whose page is typed out turns its page, or, on its last page, is finished and leaves the
-    // list; the first box finished ends the walk. True when anything happened: the key is used.
+    // With a choice board open, its selected entry's event is queued. Otherwise pages still typing
+    // are completed at once; when none is, every visible box whose page is typed out turns its
+    // page, or, on its last page, is finished and leaves the list; the first box finished ends the
+    // walk. True when anything happened: the key is used.
     bool confirm();
+    // Every visible box goes back a page; true when one did.
+    bool previousPage();
     // The open board's cancel entry; true when a board was open.
     bool cancel();
     // Moves the open board's selection; true when a board was open.

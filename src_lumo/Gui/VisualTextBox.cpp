@@ -1,7 +1,10 @@
 #include "src_lumo/Gui/VisualTextBox.h"
 
+#include "src_lumo/Game/GameData.h"
+
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace Lumo {
 
@@ -11,6 +14,19 @@ void VisualTextBox::nextPage() {
     ++pageIndex;
     typingTime = 0;
     pageComplete = false;
+    if (pageIndex <= furthestPage)
+        completePage();
+    furthestPage = std::max(furthestPage, pageIndex);
+}
+
+bool VisualTextBox::previousPage() {
+    if (!shown || pageIndex <= 0)
+        return false;
+    --pageIndex;
+    typingTime = 0;
+    pageComplete = false;
+    completePage();
+    return true;
 }
 
 void VisualTextBox::update(uint32_t deltaMillis) {
@@ -23,6 +39,25 @@ void VisualTextBox::update(uint32_t deltaMillis) {
         pageComplete = true;
 }
 
+uint32_t VisualTextBox::msPerCharacter() const {
+    const TextSpeed speed = gGameData ? gGameData->settings.textSpeed : TextSpeed::Normal;
+    return pace.msPerCharacter * TextSpeeds::msPerCharacter(speed) / TextSpeeds::msPerCharacter(TextSpeed::Normal);
+}
+
+size_t VisualTextBox::visibleCount() const {
+    const uint32_t perCharacter = msPerCharacter();
+    return perCharacter == 0 ? std::numeric_limits<size_t>::max() : typingTime / perCharacter;
+}
+
+bool VisualTextBox::completePage() {
+    const std::wstring* page = currentPage();
+    if (!shown || pageComplete || !page || page->empty())
+        return false;
+    typingTime = std::max<uint32_t>(typingTime, msPerCharacter() * page->size() + pace.dropMs);
+    pageComplete = true;
+    return true;
+}
+
 const std::wstring* VisualTextBox::currentPage() const {
     if (pageIndex < 0 || pageIndex >= static_cast<int32_t>(pages.size()))
         return nullptr;
@@ -30,7 +65,7 @@ const std::wstring* VisualTextBox::currentPage() const {
 }
 
 int VisualTextBox::dropOffsetPixels(size_t index) const {
-    const float sinceAppeared = static_cast<float>(typingTime) - static_cast<float>(pace.msPerCharacter * index);
+    const float sinceAppeared = static_cast<float>(typingTime) - static_cast<float>(msPerCharacter() * index);
     const float settled = std::min(sinceAppeared / static_cast<float>(pace.dropMs), 1.0f);
     return static_cast<int>(-16.0f * std::sin(2.0f * (1.0f - settled)));
 }

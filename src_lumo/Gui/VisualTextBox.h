@@ -3,6 +3,7 @@
 // can be drawn any number of times a frame. Dialogue boxes have always typed one character every
 // 15 ms with a 50 ms drop per letter and a 150 ms blink step; those observed speeds are their pace.
 // Speech bubbles were only ever drawn once a frame and keep the slower pace of 30 ms and 100 ms.
+// The player's text speed scales a box's pace: normal keeps it.
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/GuiElement.h"
 
@@ -27,7 +28,10 @@ public:
     explicit VisualTextBox(TypingPace pace = kDialoguePace) : pace(pace) {}
 
     virtual bool isInRange(const irr::core::vector3df& heroPosition) const;
+    // A page read before comes back whole.
     virtual void nextPage();
+    // Back to the page before, shown whole; false on the first page.
+    bool previousPage();
     virtual void show() = 0;
     virtual void update(uint32_t deltaMillis);
 
@@ -36,8 +40,12 @@ public:
     const std::wstring* currentPage() const;
     bool isLastPage() const { return pageIndex + 1 >= static_cast<int32_t>(pages.size()); }
     // Characters of the current page that have appeared so far (may exceed the page length).
-    size_t visibleCount() const { return typingTime / pace.msPerCharacter; }
+    size_t visibleCount() const;
+    // The rest of the page appears at once, settled; false when there was nothing left to type.
+    bool completePage();
     void finish() { finished = true; }
+    // This box's pace at the text speed of the settings (normal without them); 0 types at once.
+    uint32_t msPerCharacter() const;
 
     bool isShown() const { return shown; }
     bool isPageComplete() const { return pageComplete; }
@@ -54,6 +62,7 @@ protected:
 
     std::vector<std::wstring> pages;
     int32_t pageIndex = 0;
+    int32_t furthestPage = 0;
     bool shown = false;
     bool pageComplete = false;
     bool finished = false;

@@ -32,8 +32,10 @@ const irr::video::SColor kGrey(0xFF646464);
 const wchar_t* const kEntryNames[GameMenue::ENTRY_COUNT] = {L"continue", L"new", L"options", L"end"};
 
 constexpr float kEntriesX = 272.0f, kEntriesY = 180.0f;
-constexpr float kOptionsX = 144.0f, kOptionValuesX = 256.0f, kOptionsY = 156.0f;
+constexpr float kOptionsX = 144.0f, kOptionValuesX = 256.0f, kOptionsY = 164.0f;
 constexpr float kLineSpacing = 30.0f;
+// Closer than the entries, so every option stays on the panel of the background.
+constexpr float kOptionSpacing = 20.0f;
 constexpr float kSlideDistance = 250.0f;
 constexpr float kFallOutY = -300.0f;
 
@@ -99,6 +101,8 @@ const OptionRow kOptions[GameMenue::OPTION_COUNT] = {
      [](GameSettings& s, int d) { s.pixelPrecise = d > 0; }},
     {L"hints", [](const GameSettings& s) -> std::wstring { return s.hints ? L"on" : L"off"; },
      [](GameSettings& s, int d) { s.hints = d > 0; }},
+    {L"text", [](const GameSettings& s) -> std::wstring { return TextSpeeds::name(s.textSpeed); },
+     [](GameSettings& s, int d) { s.textSpeed = TextSpeeds::step(s.textSpeed, d); }},
 };
 
 } // namespace
@@ -344,12 +348,12 @@ void GameMenue::drawEntries(float hidden) const {
     float pointerY = kEntriesY + kLineSpacing * selection;
     if (optionsOpen) {
         for (int option = 0; option < OPTION_COUNT; ++option) {
-            const float y = kOptionsY + kLineSpacing * option;
+            const float y = kOptionsY + kOptionSpacing * option;
             font.drawText(painter, optionLabel(option), kOptionsX, y, withAlpha(kWhite, hidden));
             font.drawText(painter, optionValue(option), kOptionValuesX, y, withAlpha(kWhite, hidden));
         }
         pointerX = kOptionsX;
-        pointerY = kOptionsY + kLineSpacing * optionSelection;
+        pointerY = kOptionsY + kOptionSpacing * optionSelection;
     } else {
         for (int entry = 0; entry < ENTRY_COUNT; ++entry)
             font.drawText(painter, kEntryNames[entry], kEntriesX, kEntriesY + kLineSpacing * entry,

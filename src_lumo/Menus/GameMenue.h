@@ -28,6 +28,7 @@ public:
         OPTION_SIZE,
         OPTION_RENDER,
         OPTION_HINTS,
+        OPTION_TEXT,
         OPTION_COUNT
     };
     static constexpr int kFadeMillis = 500;

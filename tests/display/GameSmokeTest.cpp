@@ -1,5 +1,6 @@
 // Starts the real game under the X server (Xvfb in CI) with OpenGL, lets it run, ends it.
 #include "RunningProgram.h"
+#include "RuntimeCopy.h"
 
 #include <gtest/gtest.h>
 
@@ -24,4 +25,25 @@ TEST(GameSmokeTest, StartsWithOpenGLShowsItsStartUpLinesAndEndsCleanly) {
     EXPECT_EQ(game.stop(), 0) << game.output();
     EXPECT_EQ(game.output().find("Either no upper or lower corner pixels"), std::string::npos)
         << "the console font must load";
+}
+
+TEST(GameSmokeTest, TheLogFileHoldsTheStartUpLinesAndThePreviousRunsLogSurvivesARestart) {
+    if (!std::getenv("DISPLAY"))
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    const RuntimeCopy runtime({"kornelo"});
+    const auto play = [&](const char* size) {
+        RunningProgram game({(runtime.path() / "kornelo").string(), {"--size", size}, "/", {}});
+        ASSERT_TRUE(game.started());
+        ASSERT_TRUE(game.waitFor("Window: ", 30s)) << game.output();
+        EXPECT_EQ(game.stop(), 0) << game.output();
+    };
+    play("800x600");
+    const std::string first = readWholeFile(runtime.folder().file("kornelo.log"));
+    for (const char* line : {"TovarWorks engine is up and running.", "Engine version: 0.3 Pre-Alpha",
+                             "Language: 1 (English)", "Window: 800x600, windowed"})
+        EXPECT_NE(first.find(line), std::string::npos) << line << " in\n" << first;
+
+    play("640x480");
+    EXPECT_EQ(readWholeFile(runtime.folder().file("kornelo-previous.log")), first);
+    EXPECT_NE(readWholeFile(runtime.folder().file("kornelo.log")).find("Window: 640x480"), std::string::npos);
 }

@@ -335,3 +335,33 @@ TEST_F(ConsoleTest, GameCommandsRunAfterThePrefixAndListTheirHelp) {
     EXPECT_EQ(console().lines[before + 5].text, L"tovar editor - switch the world editor on or off");
     EXPECT_EQ(console().lines.back().level, TovarWorks::MSG_SEPARATOR);
 }
+
+TEST(DeviceLogFile, EveryMessageGoesToTheLogAndTheEarlierRunsLogIsKept) {
+    const TempDir temp;
+    const std::string log = temp.file("game.log");
+    const std::string previous = temp.file("game-previous.log");
+    {
+        TovarWorks::TovarDevice device;
+        device.setMessageOutput(std::make_shared<TovarWorks::RecordingMessageOutput>());
+        ASSERT_TRUE(device.openLogFile(log, previous));
+        device.printError(L"Could not load INI file %p!", L"settings.ini");
+        EXPECT_EQ(readWholeFile(log), "Could not load INI file settings.ini!\n") << "written through at once";
+    }
+    TovarWorks::TovarDevice device;
+    device.setMessageOutput(std::make_shared<TovarWorks::RecordingMessageOutput>());
+    ASSERT_TRUE(device.openLogFile(log, previous));
+    device.print(L"zweiter Lauf: Br\u00f6tchen");
+    EXPECT_EQ(readWholeFile(previous), "Could not load INI file settings.ini!\n");
+    EXPECT_EQ(readWholeFile(log), "zweiter Lauf: Br\xc3\xb6tchen\n");
+}
+
+TEST(DeviceLogFile, AFolderThatCannotBeWrittenLeavesTheGameWithoutALog) {
+    const TempDir temp;
+    temp.write("folder", "a file where a folder should be");
+    TovarWorks::TovarDevice device;
+    auto output = std::make_shared<TovarWorks::RecordingMessageOutput>();
+    device.setMessageOutput(output);
+    EXPECT_FALSE(device.openLogFile(temp.file("folder/game.log"), temp.file("folder/old.log")));
+    device.print(L"still shown");
+    EXPECT_EQ(output->messages.size(), 1u);
+}

@@ -11,6 +11,8 @@
 using TovarWorks::IniReader;
 using Lumo::GameSettings;
 using Lumo::SettingsFile;
+using Lumo::TextSpeed;
+using Lumo::TextSpeeds;
 
 namespace {
 std::wstring wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
@@ -78,12 +80,15 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     written.width = 1920;
     written.height = 1080;
     written.pixelPrecise = false;
+    written.textSpeed = TextSpeed::Instant;
+    written.maxFps = 0;
+    written.vsync = true;
     written.hints = false;
     const std::string path = dir.file("settings.ini");
     ASSERT_TRUE(SettingsFile::save(written, path));
     EXPECT_EQ(readWholeFile(path),
               "[key-bindings]\n[sound]\nmusic=30\nsound=0\n[graphics]\nfullscreen=true\nresx=1920\nresy=1080\n"
-              "pixelprec=false\n[interface]\nhints=false\n");
+              "pixelprec=false\nmaxfps=0\nvsync=true\n[interface]\nhints=false\ntext=instant\n");
     const GameSettings read = SettingsFile::read(wide(path));
     EXPECT_EQ(read.musicVolume, 30);
     EXPECT_EQ(read.soundVolume, 0);
@@ -91,7 +96,14 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     EXPECT_EQ(read.width, 1920);
     EXPECT_EQ(read.height, 1080);
     EXPECT_FALSE(read.pixelPrecise);
+    EXPECT_EQ(read.textSpeed, TextSpeed::Instant);
+    EXPECT_EQ(read.maxFps, 0) << "no cap";
+    EXPECT_TRUE(read.vsync);
     EXPECT_FALSE(read.hints);
+    for (const char* speed : {"slow", "fast"})
+        EXPECT_EQ(TextSpeeds::name(SettingsFile::read(wide(dir.write("speed.ini", std::string("text=") + speed + "\n")))
+                                       .textSpeed),
+                  wide(speed));
 }
 
 TEST_F(SettingsFileTest, MissingFileGivesDefaultsAfterTwoMessages) {
@@ -111,7 +123,7 @@ TEST_F(SettingsFileTest, MissingFileGivesDefaultsAfterTwoMessages) {
 
 TEST_F(SettingsFileTest, MissingOrUnusableValuesKeepTheirDefaultsAndVolumesAreClamped) {
     const std::string path =
-        dir.write("settings.ini", "music = 10\nsound=250\nresx=-1\nresy=abc\nfullscreen=maybe\n");
+        dir.write("settings.ini", "music = 10\nsound=250\nresx=-1\nresy=abc\nfullscreen=maybe\ntext=ludicrous\nmaxfps=-30\n");
     const GameSettings read = SettingsFile::read(wide(path));
     EXPECT_EQ(read.musicVolume, 100) << "a key written with blanks is not the key";
     EXPECT_EQ(read.soundVolume, 100);
@@ -119,6 +131,9 @@ TEST_F(SettingsFileTest, MissingOrUnusableValuesKeepTheirDefaultsAndVolumesAreCl
     EXPECT_EQ(read.height, 720);
     EXPECT_FALSE(read.fullscreen);
     EXPECT_TRUE(read.pixelPrecise);
+    EXPECT_EQ(read.textSpeed, TextSpeed::Normal);
+    EXPECT_EQ(read.maxFps, 60);
+    EXPECT_FALSE(read.vsync);
 
     const GameSettings low = SettingsFile::read(wide(dir.write("low.ini", "music=-40\nsound=0\n")));
     EXPECT_EQ(low.musicVolume, 0);

@@ -2,6 +2,7 @@
 // modes and menus that hold it.
 #include "GamePlayFixture.h"
 
+#include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Events/SetTimeEvent.h"
 #include "src_lumo/Events/SetTimerEvent.h"
 #include "src_lumo/Game/GameClock.h"
@@ -109,4 +110,20 @@ TEST_F(ClockInPlay, TheTitleSceneClockRunsBeforeAnyGame) {
     play->runFrames(100);
     EXPECT_EQ(minute, world().minuteOfDay);
     EXPECT_FALSE(logic().isGameStarted());
+}
+
+TEST_F(ClockInPlay, LosingTheWindowPausesTheClockAndGettingItBackResumesIt) {
+    startNewGame();
+    world().clockMs = 0;
+    const int minute = world().minuteOfDay;
+    TovarWorks::gDevice->setInBackground(true);
+    play->runFrames(100, 250); // 25 s away
+    EXPECT_EQ(minute, world().minuteOfDay);
+    EXPECT_EQ(0, world().clockMs) << "no time gathered while away";
+
+    TovarWorks::gDevice->setInBackground(false);
+    play->runFrames(1, 501);
+    EXPECT_EQ(minute + 1, world().minuteOfDay);
+    play->runFrames(32, 16);
+    EXPECT_EQ(minute + 2, world().minuteOfDay) << "the clock runs on at its pace, nothing made up";
 }

@@ -4,8 +4,11 @@
 #include "src_lumo/Events/SetTimeEvent.h"
 #include "src_lumo/Events/StartNewDayEvent.h"
 #include "src_lumo/Game/PostmanController.h"
+#include "src_lumo/Game/WorldStatus.h"
+#include "src_lumo/Gui/Calendar.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
+#include "src_lumo/Story/DialogueTable.h"
 #include "src_lumo/World/PathFinder.h"
 
 class Postman : public GamePlayFixture {
@@ -64,4 +67,53 @@ TEST_F(Postman, GoingToBedSendsHimHomeAndHeComesAgainNextMorning) {
     world().clockMs = 0;
     play->runFrames(1, 501);
     EXPECT_TRUE(postman().isActive());
+}
+
+class Letters : public Postman {
+protected:
+    bool hasLetter(int day) { return Lumo::WorldStatus().hasLetter(day); }
+    // L opens the calendar; the pointer goes to the day and SPACE asks for its letter.
+    void askForLetterOf(int day) {
+        play->tap(irr::KEY_KEY_L);
+        ASSERT_EQ(Lumo::MODE_CALENDAR, visual().getMode());
+        Lumo::Calendar& calendar = visual().getCalendar();
+        calendar.moveCursor(-Lumo::Calendar::kColumns, -Lumo::Calendar::kRows);
+        calendar.moveCursor((day - 1) % Lumo::Calendar::kColumns, (day - 1) / Lumo::Calendar::kColumns);
+        play->tap(irr::KEY_SPACE);
+        play->runFrames(2);
+    }
+    std::wstring shownPage() {
+        const auto& boxes = visual().getTextBoxes().getBoxes();
+        return boxes.empty() ? L"" : *boxes.front()->currentPage();
+    }
+    std::wstring letterPage(int day) {
+        return Lumo::gGameData->texts.getGameText(Lumo::DialogueTable::letter(day).pageIds.front());
+    }
+};
+
+TEST_F(Letters, ADaysLetterCanBeReadAgainOnceItHasComeAndNotBefore) {
+    askForLetterOf(1);
+    EXPECT_EQ(L"", shownPage()) << "no letter yet this morning";
+    EXPECT_EQ(Lumo::MODE_CALENDAR, visual().getMode());
+    play->tap(irr::KEY_KEY_X);
+
+    play->runFrames(1, 501);
+    ASSERT_TRUE(play->runUntil([this] { return recorder->count(TovarWorks::SpawnLetterEventType) > 0; }, 5000));
+    EXPECT_TRUE(hasLetter(1));
+    EXPECT_FALSE(hasLetter(2));
+    ASSERT_TRUE(play->runUntil([this] { return logic().hasPlayerControl(); }, 100));
+    askForLetterOf(1);
+    EXPECT_EQ(letterPage(1), shownPage());
+    EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode()) << "the letter is read in the shop, not on the wall";
+    EXPECT_FALSE(logic().hasPlayerControl());
+    ASSERT_TRUE(play->runUntil(
+        [this] {
+            play->readPage();
+            return logic().hasPlayerControl();
+        },
+        2000));
+
+    askForLetterOf(2);
+    EXPECT_EQ(L"", shownPage()) << "tomorrow's letter has not come";
+    EXPECT_EQ(std::vector<int32_t>{1}, world().letterDays);
 }

@@ -189,8 +189,24 @@ TEST_F(OptionsTest, ScreenRenderAndHintsSwitchWithLeftAndRight) {
     press(irr::KEY_LEFT);
     EXPECT_FALSE(settings().hints);
     EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_HINTS), L"off");
+}
+
+TEST_F(OptionsTest, TextSpeedStepsFromSlowToInstantAndStopsAtBothEnds) {
+    selectOption(GameMenue::OPTION_TEXT);
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_TEXT), L"normal");
+    press(irr::KEY_LEFT, 2);
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_TEXT), L"slow");
+    std::vector<std::wstring> shown;
+    for (int step = 0; step < 4; ++step) {
+        press(irr::KEY_RIGHT);
+        shown.push_back(GameMenue::optionValue(GameMenue::OPTION_TEXT));
+    }
+    EXPECT_EQ(shown, (std::vector<std::wstring>{L"normal", L"fast", L"instant", L"instant"}));
+    EXPECT_EQ(settings().textSpeed, TextSpeed::Instant);
     press(irr::KEY_DOWN, 3);
-    EXPECT_EQ(menu->getOptionSelection(), GameMenue::OPTION_COUNT - 1);
+    EXPECT_EQ(menu->getOptionSelection(), GameMenue::OPTION_TEXT) << "the last option";
+    press(irr::KEY_SPACE);
+    EXPECT_NE(readWholeFile(settingsFile).find("text=instant\n"), std::string::npos);
 }
 
 TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
@@ -200,7 +216,7 @@ TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
     ASSERT_TRUE(std::filesystem::exists(settingsFile));
     EXPECT_EQ(readWholeFile(settingsFile),
               "[key-bindings]\n[sound]\nmusic=100\nsound=100\n[graphics]\nfullscreen=false\nresx=1024\n"
-              "resy=720\npixelprec=true\n[interface]\nhints=true\n");
+              "resy=720\npixelprec=true\nmaxfps=60\nvsync=false\n[interface]\nhints=true\ntext=normal\n");
 
     std::filesystem::remove(settingsFile);
     press(irr::KEY_SPACE); // "options" again

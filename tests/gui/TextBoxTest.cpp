@@ -7,6 +7,7 @@
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/TextBoxList.h"
 #include "src_lumo/Gui/TextOverlay.h"
+#include "src_lumo/Gui/VisualTextBoxBubble.h"
 #include "src_lumo/Gui/VisualTextBoxStatic.h"
 #include "src_lumo/Processes/HandleTextBoxProcess.h"
 
@@ -86,6 +87,48 @@ TEST(TextBoxTyping, EmptyPageNeverCompletes) {
     EXPECT_FALSE(box.isPageComplete());
 }
 
+class TextSpeedTest : public NullDeviceFixture {
+protected:
+    // Milliseconds until a 20-character page is typed out, in 5 ms frames.
+    uint32_t millisToType(TextSpeed speed) {
+        VisualTextBoxStatic box(L"twenty characters!!!");
+        return millisToType(speed, box);
+    }
+    uint32_t millisToType(TextSpeed speed, VisualTextBox& box) {
+        gGameData->settings.textSpeed = speed;
+        box.show();
+        uint32_t millis = 0;
+        do {
+            box.update(5);
+            millis += 5;
+        } while (!box.isPageComplete() && millis < 10000);
+        return millis;
+    }
+};
+
+TEST_F(TextSpeedTest, EachSpeedTypesAtItsOwnPaceAndNormalIsTheGamesOld15Milliseconds) {
+    const uint32_t normal = millisToType(TextSpeed::Normal);
+    EXPECT_EQ(normal, 300u);
+    EXPECT_EQ(millisToType(TextSpeed::Slow), 2 * normal);
+    const uint32_t fast = millisToType(TextSpeed::Fast);
+    EXPECT_LT(fast, normal / 2);
+    EXPECT_GT(fast, 5u) << "fast still types";
+    EXPECT_EQ(millisToType(TextSpeed::Instant), 5u) << "the whole page in the first frame";
+}
+
+TEST_F(TextSpeedTest, SpeechBubblesKeepTheirSlowerPaceScaledByTheSpeed) {
+    const auto bubbleMillis = [this](TextSpeed speed) {
+        VisualTextBoxBubble bubble(irr::core::vector3df(0, 0, 0), nullptr);
+        bubble.addPage(L"twenty characters!!!");
+        return millisToType(speed, bubble);
+    };
+    const uint32_t normal = bubbleMillis(TextSpeed::Normal);
+    EXPECT_EQ(normal, 2 * millisToType(TextSpeed::Normal));
+    EXPECT_EQ(bubbleMillis(TextSpeed::Slow), 2 * normal);
+    EXPECT_LT(bubbleMillis(TextSpeed::Fast), normal / 2);
+    EXPECT_EQ(bubbleMillis(TextSpeed::Instant), 5u);
+}
+
 TEST(BitmapFontAtlas, UpperCaseLeavesABlankCellButTheWordKeepsItsWidth) {
     irr::core::recti source;
     EXPECT_FALSE(BitmapFont::glyphSource(L'H', source));
@@ -121,25 +164,65 @@ protected:
 TEST_F(ConfirmTest, ConfirmTurnsPagesAndFinishesTheFirstBoxOnItsLastPage) {
     auto twoPages = typedBox(L"first", L"second");
     auto lastPage = typedBox(L"only");
-    auto stillTyping = std::make_shared<VisualTextBoxStatic>(L"not yet typed");
-    stillTyping->show();
+    auto hidden = typedBox(L"hidden");
+    hidden->visible = false;
     list.add(twoPages);
-    list.add(stillTyping);
+    list.add(hidden);
     list.add(lastPage);
 
     EXPECT_TRUE(list.confirm());
     EXPECT_EQ(twoPages->getPageIndex(), 1);
     EXPECT_FALSE(twoPages->isPageComplete()) << "the new page starts typing";
-    EXPECT_EQ(stillTyping->getPageIndex(), 0) << "a page still typing is not turned";
+    EXPECT_EQ(hidden->getPageIndex(), 0) << "a hidden box is not turned";
     EXPECT_TRUE(lastPage->isFinished());
     EXPECT_EQ(list.getBoxes().size(), 2u);
 
     typeFor(*twoPages, 15 * 6);
     EXPECT_TRUE(list.confirm());
     EXPECT_TRUE(twoPages->isFinished());
-    EXPECT_FALSE(stillTyping->isFinished());
+    EXPECT_FALSE(hidden->isFinished());
     ASSERT_EQ(list.getBoxes().size(), 1u);
-    EXPECT_EQ(list.getBoxes().front(), stillTyping);
+    EXPECT_EQ(list.getBoxes().front(), hidden);
+}
+
+TEST_F(ConfirmTest, ConfirmWhileAPageTypesCompletesItAndTheNextTurnsIt) {
+    const std::wstring text = L"still typing";
+    auto typing = std::make_shared<VisualTextBoxStatic>(text, L"baker");
+    typing->addPage(L"second page");
+    typing->show();
+    typeFor(*typing, 30);
+    list.add(typing);
+
+    EXPECT_TRUE(list.confirm());
+    EXPECT_TRUE(typing->isPageComplete());
+    EXPECT_EQ(typing->getPageIndex(), 0);
+    EXPECT_GE(typing->visibleCount(), text.size());
+    EXPECT_EQ(typing->dropOffsetPixels(text.size() - 1), 0) << "the last letter is in place at once";
+    EXPECT_GE(typing->markerCell(), 0) << "the continue marker shows";
+
+    EXPECT_TRUE(list.confirm());
+    EXPECT_EQ(typing->getPageIndex(), 1);
+    EXPECT_FALSE(typing->isPageComplete());
+}
+
+TEST_F(ConfirmTest, PagesReadBeforeComeBackWholeAndOnlyNewOnesAreTyped) {
+    auto talk = typedBox(L"one", L"two");
+    talk->addPage(L"three");
+    list.add(talk);
+    EXPECT_FALSE(list.previousPage()) << "nothing before the first page";
+    ASSERT_TRUE(list.confirm());
+    typeFor(*talk, 15 * 3);
+    ASSERT_TRUE(talk->isPageComplete());
+
+    EXPECT_TRUE(list.previousPage());
+    EXPECT_EQ(talk->getPageIndex(), 0);
+    EXPECT_TRUE(talk->isPageComplete()) << "shown whole at once";
+    ASSERT_TRUE(list.confirm());
+    EXPECT_EQ(talk->getPageIndex(), 1);
+    EXPECT_TRUE(talk->isPageComplete()) << "read before: whole again";
+    ASSERT_TRUE(list.confirm());
+    EXPECT_EQ(talk->getPageIndex(), 2);
+    EXPECT_FALSE(talk->isPageComplete()) << "a new page is typed";
 }
 
 TEST_F(ConfirmTest, TheFirstFinishedBoxEndsTheWalk) {
@@ -157,10 +240,13 @@ TEST_F(ConfirmTest, TheFirstFinishedBoxEndsTheWalk) {
 
 TEST_F(ConfirmTest, NothingToConfirmLeavesTheKeyUnused) {
     EXPECT_FALSE(list.confirm());
-    auto typing = std::make_shared<VisualTextBoxStatic>(L"still typing");
-    typing->show();
-    list.add(typing);
+    auto notShown = std::make_shared<VisualTextBoxStatic>(L"not shown yet");
+    auto empty = std::make_shared<VisualTextBoxStatic>(L"");
+    empty->show();
+    list.add(notShown);
+    list.add(empty);
     EXPECT_FALSE(list.confirm());
+    EXPECT_FALSE(notShown->isPageComplete());
 }
 
 class TextBoxProcessTest : public NullDeviceFixture {};

@@ -1,11 +1,7 @@
 #include "DamagedRuntime.h"
 
-#include "TovarWorks/Platform/UserFolder.h"
-#include "src_lumo/Game/GameFolder.h"
-
 #include <algorithm>
 #include <random>
-#include <stdexcept>
 
 namespace fs = std::filesystem;
 
@@ -32,15 +28,16 @@ std::string garbage(size_t size) {
     return bytes;
 }
 
+std::vector<std::string> withFile(std::vector<std::string> files, const std::string& file) {
+    files.push_back(file);
+    return files;
+}
+
 } // namespace
 
-DamagedRuntime::DamagedRuntime(const std::string& damagedFile, Damage damage, const std::vector<std::string>& copies) {
-    std::vector<std::string> ownFiles = Lumo::GameFolder::kWritableFiles;
-    ownFiles.push_back(damagedFile);
-    ownFiles.insert(ownFiles.end(), copies.begin(), copies.end());
-    std::string error;
-    if (!TovarWorks::UserFolder::prepare(KORNELO_RUNTIME_DIR, temp.path(), ownFiles, error))
-        throw std::runtime_error(error);
+DamagedRuntime::DamagedRuntime(const std::string& damagedFile, Damage damage, const std::vector<std::string>& copies)
+    : runtime(withFile(copies, damagedFile)) {
+    const TempDir& temp = runtime.folder();
     const fs::path target = temp.path() / damagedFile;
     const std::string original = readWholeFile(target.string());
     switch (damage) {

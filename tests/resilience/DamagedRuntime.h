@@ -1,7 +1,7 @@
 #pragma once
 // A private copy of the runtime folder with one data file missing, replaced by garbage or cut in
 // half. Only what must differ is a real file; the rest of the shipped data is linked.
-#include "TempDir.h"
+#include "RuntimeCopy.h"
 
 #include <filesystem>
 #include <ostream>
@@ -18,13 +18,13 @@ public:
     // `copies` are further files made real copies (the game's executable, to run it from here).
     DamagedRuntime(const std::string& damagedFile, Damage damage, const std::vector<std::string>& copies = {});
 
-    const std::filesystem::path& path() const { return temp.path(); }
+    const std::filesystem::path& path() const { return runtime.path(); }
 
     // Every data file of the runtime folder, relative to it, in a fixed order.
     static std::vector<std::string> shippedDataFiles();
 
 private:
-    TempDir temp;
+    RuntimeCopy runtime;
 };
 
 // Enters a folder for the lifetime of the object.
