@@ -10,6 +10,7 @@ PACKAGES=(
   libirrlicht-dev                           # the 3D engine
   libboost-serialization-dev                # the event log's archives
   libsdl2-mixer-dev                         # sound: MP3 decoding and a mixer with many channels
+  libgl-dev libx11-dev                      # asks GLX for vsync where the driver offers it
   libexpat1-dev                             # checks every XML file before Irrlicht's unsafe reader sees it
   libgtest-dev                              # tests
   xvfb xauth libgl1-mesa-dri                # OpenGL tests without a screen (Mesa's software renderer)

@@ -8,6 +8,7 @@
 #include "TovarWorks/Language/SimpleLanguageSystem.h"
 #include "TovarWorks/Platform/NativePath.h"
 #include "TovarWorks/Platform/Utf8.h"
+#include "TovarWorks/Platform/Vsync.h"
 #include "TovarWorks/Processes/ProcessManager.h"
 #include "TovarWorks/Shaders/ShaderManager.h"
 #include "TovarWorks/SoundSystem/SoundManager.h"
@@ -116,7 +117,7 @@ bool TovarDevice::init(uint32_t width, uint32_t height, bool fullscreen, irr::vi
     params.ZBufferBits = 16;
     params.Fullscreen = fullscreen;
     params.Stencilbuffer = false;
-    params.Vsync = vsync;
+    params.Vsync = false; // asked for below, where a refusal cannot end the game
     params.AntiAlias = 0;
     params.Doublebuffer = true;
     params.LoggingLevel = irr::ELL_INFORMATION;
@@ -129,6 +130,7 @@ bool TovarDevice::init(uint32_t width, uint32_t height, bool fullscreen, irr::vi
 
     irrDevice->setEventReceiver(this);
     irrDevice->setWindowCaption(kEngineName);
+    const bool vsyncOn = vsync && driverType == irr::video::EDT_OPENGL && askForVsync();
     driver = irrDevice->getVideoDriver();
     sceneManager = irrDevice->getSceneManager();
     guiEnvironment = irrDevice->getGUIEnvironment();
@@ -156,6 +158,8 @@ bool TovarDevice::init(uint32_t width, uint32_t height, bool fullscreen, irr::vi
     printSeparator();
     print(texts.getText(11), MSG_INFO);
     printSeparator();
+    if (vsync)
+        print(vsyncOn ? L"vsync: on" : L"vsync: not offered by the driver; the frame cap paces the game", MSG_INFO);
 
     shaderManager = std::make_shared<ShaderManager>(driver);
     previousTime = getTime();

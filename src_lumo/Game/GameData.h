@@ -24,7 +24,7 @@ struct GameSettings {
     int maxFps = 60; // 0 = no cap
     // Off unless asked for: Irrlicht 1.8 asking an X server whose GLX cannot swap on vblank (Xvfb)
     // ends the program with an X error.
-    bool vsync = false;
+    bool vsync = true;
     bool hints = true; // the key hints at the bottom of the picture
     TextSpeed textSpeed = TextSpeed::Normal;
 };

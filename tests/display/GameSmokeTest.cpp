@@ -47,3 +47,16 @@ TEST(GameSmokeTest, TheLogFileHoldsTheStartUpLinesAndThePreviousRunsLogSurvivesA
     EXPECT_EQ(readWholeFile(runtime.folder().file("kornelo-previous.log")), first);
     EXPECT_NE(readWholeFile(runtime.folder().file("kornelo.log")).find("Window: 640x480"), std::string::npos);
 }
+
+// Irrlicht's own vsync request ended the game with an X error on servers without swap control.
+TEST(GameSmokeTest, AskingForVsyncNeverEndsTheGame) {
+    if (!std::getenv("DISPLAY"))
+        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    const RuntimeCopy runtime({"kornelo"});
+    runtime.folder().write("settings.ini", "[graphics]\nvsync=true\nmaxfps=0\n");
+    RunningProgram game({(runtime.path() / "kornelo").string(), {}, "/", {}});
+    ASSERT_TRUE(game.started());
+    ASSERT_TRUE(game.waitFor("vsync: ", 30s)) << game.output();
+    std::this_thread::sleep_for(1500ms);
+    EXPECT_EQ(game.stop(), 0) << game.output();
+}

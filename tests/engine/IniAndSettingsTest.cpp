@@ -133,7 +133,7 @@ TEST_F(SettingsFileTest, MissingOrUnusableValuesKeepTheirDefaultsAndVolumesAreCl
     EXPECT_TRUE(read.pixelPrecise);
     EXPECT_EQ(read.textSpeed, TextSpeed::Normal);
     EXPECT_EQ(read.maxFps, 60);
-    EXPECT_FALSE(read.vsync);
+    EXPECT_TRUE(read.vsync) << "vsync stays asked for unless the player turns it off";
 
     const GameSettings low = SettingsFile::read(wide(dir.write("low.ini", "music=-40\nsound=0\n")));
     EXPECT_EQ(low.musicVolume, 0);

@@ -216,7 +216,7 @@ TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
     ASSERT_TRUE(std::filesystem::exists(settingsFile));
     EXPECT_EQ(readWholeFile(settingsFile),
               "[key-bindings]\n[sound]\nmusic=100\nsound=100\n[graphics]\nfullscreen=false\nresx=1024\n"
-              "resy=720\npixelprec=true\nmaxfps=60\nvsync=false\n[interface]\nhints=true\ntext=normal\n");
+              "resy=720\npixelprec=true\nmaxfps=60\nvsync=true\n[interface]\nhints=true\ntext=normal\n");
 
     std::filesystem::remove(settingsFile);
     press(irr::KEY_SPACE); // "options" again

@@ -1,0 +1,13 @@
+#pragma once
+// Asking the driver to wait for the screen. Irrlicht 1.8's own request calls GLX before it may, and
+// an X server whose GLX cannot swap on a timer (Xvfb, for one) then ends the program with an X error;
+// so the game asks itself, once the OpenGL context is current, and only through an extension the
+// server names.
+
+namespace TovarWorks {
+
+// True when the current OpenGL context now swaps once per screen refresh; false when there is no
+// GLX context or the driver does not offer it (nothing is changed then).
+bool askForVsync();
+
+} // namespace TovarWorks
