@@ -41,8 +41,10 @@ constexpr int kGui3Width = 112, kGui3Height = 40;
 constexpr Region kCalendarCell{0, 0, 55, 40};
 constexpr Region kCalendarCellToday{55, 0, 110, 40};
 
-// "lumodata/fontbakery.png"
-constexpr int kFontWidth = 512, kFontHeight = 128;
+// "lumodata/fontbakery.png": four ASCII rows, then a row of the letters German needs, in this order.
+constexpr int kFontWidth = 512, kFontHeight = 256;
+constexpr int kFontExtraRow = 4;
+constexpr const wchar_t* kFontExtraLetters = L"\u00e4\u00f6\u00fc\u00df\u00c4\u00d6\u00dc";
 
 // Title menu pictures.
 constexpr int kMenuBackgroundWidth = 640, kMenuBackgroundHeight = 360; // "lumodata/2d/mm_b.png"
