@@ -33,6 +33,15 @@ const std::string& GameLanguages::step(const std::string& code, int direction) {
     return languages[index].code;
 }
 
+std::string GameLanguages::loadTexts(const std::string& code, TovarWorks::GameTexts& texts) {
+    const GameLanguage& language = byCode(code);
+    texts.loadGameTexts(language.textFile);
+    if (!texts.all().empty() || language.code == all().front().code)
+        return language.code;
+    texts.loadGameTexts(all().front().textFile);
+    return all().front().code;
+}
+
 bool GameLanguages::apply(const std::string& code) {
     if (!gGameData)
         return false;

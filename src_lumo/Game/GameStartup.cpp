@@ -81,8 +81,8 @@ void GameStartup::registerEvents(const std::shared_ptr<LumoGameLogic>& logic) {
 std::shared_ptr<LumoGameLogic> GameStartup::start(const GameSettings& settings, const GameSettings& window,
                                                   irr::video::E_DRIVER_TYPE driver) {
     gGameData = new GameData();
-    gGameData->texts.loadGameTexts(GameLanguages::byCode(settings.language).textFile);
     gGameData->settings = settings;
+    gGameData->settings.language = GameLanguages::loadTexts(settings.language, gGameData->texts);
     gDevice->setFramePacing(settings.vsync, static_cast<uint32_t>(settings.maxFps));
     if (!gDevice->init(static_cast<uint32_t>(window.width), static_cast<uint32_t>(window.height), window.fullscreen,
                        driver))
@@ -93,8 +93,9 @@ std::shared_ptr<LumoGameLogic> GameStartup::start(const GameSettings& settings, 
                        irr::core::stringw(size.Height) + (window.fullscreen ? L", fullscreen" : L", windowed"),
                    TovarWorks::MSG_INFO);
     // The device starts in English; the player's language replaces it once the device exists.
-    if (settings.language != GameLanguages::all().front().code)
-        gDevice->getLanguageSystem()->loadLanguage(GameLanguages::byCode(settings.language).engineName.c_str());
+    const std::string& language = gGameData->settings.language;
+    if (language != GameLanguages::all().front().code)
+        gDevice->getLanguageSystem()->loadLanguage(GameLanguages::byCode(language).engineName.c_str());
     setSoundVolume();
     gDevice->hideConsoleLog = true;
     gDevice->loadConsoleFont("TovarWorks/systemFont.bmp");

@@ -1,5 +1,7 @@
 // The shipped game texts of every language: every id the story and the menus ask for is there,
 // and every page can be drawn by the bakery font inside the dialogue box.
+#include "TempDir.h"
+
 #include "TovarWorks/Language/GameTexts.h"
 #include "TovarWorks/Language/SimpleLanguageSystem.h"
 #include "src_lumo/Game/GameLanguages.h"
@@ -14,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
@@ -240,3 +243,15 @@ TEST_P(ShippedGameTextsTest, EachMorningBringsADifferentLetter) {
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, ShippedGameTextsTest, ::testing::ValuesIn(Lumo::GameLanguages::all()),
                          [](const ::testing::TestParamInfo<Lumo::GameLanguage>& info) { return info.param.code; });
+
+TEST(GameLanguagesTest, AChosenLanguageWhoseTextsAreMissingFallsBackToEnglish) {
+    TempDir dir;
+    dir.write("lumodata/lang/en.txt", "HELLO=hello\n");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    TovarWorks::GameTexts texts;
+    const std::string loaded = Lumo::GameLanguages::loadTexts("de", texts);
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(loaded, "en");
+    EXPECT_EQ(texts.getGameText("HELLO"), L"hello");
+}
