@@ -107,6 +107,10 @@ bool isComment(const std::string& line) { return !line.empty() && line[0] == '#'
 
 } // namespace
 
+namespace Lumo {
+void PrintTo(const GameLanguage& language, std::ostream* out) { *out << language.code; }
+} // namespace Lumo
+
 class ShippedGameTextsTest : public ::testing::TestWithParam<Lumo::GameLanguage> {
 protected:
     void SetUp() override {
