@@ -23,6 +23,16 @@ const GameLanguage& GameLanguages::byCode(const std::string& code) {
     return all().front();
 }
 
+int GameLanguages::currentIndex() {
+    if (!gGameData)
+        return 0;
+    const std::vector<GameLanguage>& languages = all();
+    for (size_t i = 0; i < languages.size(); ++i)
+        if (languages[i].code == gGameData->settings.language)
+            return static_cast<int>(i);
+    return 0;
+}
+
 const std::string& GameLanguages::step(const std::string& code, int direction) {
     const std::vector<GameLanguage>& languages = all();
     int index = 0;

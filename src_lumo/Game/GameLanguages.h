@@ -20,6 +20,8 @@ public:
     static const std::vector<GameLanguage>& all();
     // An unknown code gives the first language, English.
     static const GameLanguage& byCode(const std::string& code);
+    // The place of the game's current language in all(); 0 without game data.
+    static int currentIndex();
     // The next language in the direction (-1, +1), stopping at either end.
     static const std::string& step(const std::string& code, int direction);
     // Loads the game texts of the language into `texts`; when they cannot be read, English ones

@@ -18,8 +18,11 @@ constexpr Region kTopStrip{0, 0, 640, 52};
 constexpr Region kDayBox{0, 52, 38, 74};
 constexpr Region kDayBoxToday{40, 52, 76, 74};
 constexpr int kDayLabelY = 76, kDayLabelWidth = 38, kDayLabelHeight = 22;
-constexpr Region dayLabel(int weekDay) {
-    return {kDayLabelWidth * weekDay, kDayLabelY, kDayLabelWidth * weekDay + kDayLabelWidth, kDayLabelY + kDayLabelHeight};
+// One row of weekday labels per language, in the order of GameLanguages.
+constexpr int kDayLabelLanguages = 2;
+constexpr Region dayLabel(int weekDay, int language = 0) {
+    const int y = kDayLabelY + kDayLabelHeight * language;
+    return {kDayLabelWidth * weekDay, y, kDayLabelWidth * weekDay + kDayLabelWidth, y + kDayLabelHeight};
 }
 constexpr Region kPointer{0, 204, 32, 236};
 constexpr int kWaitingFrames = 4;

@@ -116,9 +116,12 @@ TEST_F(GuiScreenshotTest, HudAtNoon) {
     expectPicture("hud_noon", [&] { hud.draw(); });
 }
 
-TEST_F(GuiScreenshotTest, Calendar) {
+TEST_F(GuiScreenshotTest, CalendarInEveryLanguage) {
     const FixedStatus status;
-    Lumo::Calendar calendar(status);
-    calendar.moveCursor(3, 1);
-    expectPicture("calendar", [&] { calendar.draw(); });
+    for (const char* language : {"en", "de"}) {
+        gGameData->settings.language = language;
+        Lumo::Calendar calendar(status);
+        calendar.moveCursor(3, 1);
+        expectPicture(language == std::string("en") ? "calendar" : "calendar_de", [&] { calendar.draw(); });
+    }
 }

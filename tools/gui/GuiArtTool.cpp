@@ -114,11 +114,13 @@ void paintGuiSheet(irr::video::IVideoDriver* driver, const std::string& file) {
 
     paintDayBox(sheet, Layout::kDayBox, kCream, kWoodDark);
     paintDayBox(sheet, Layout::kDayBoxToday, kApricot, kInk);
-    const char* const names[7] = {"mo", "tu", "we", "th", "fr", "sa", "su"};
-    for (int day = 0; day < 7; ++day) {
-        const Layout::Region label = Layout::dayLabel(day);
-        letter(sheet, names[day], label.x0 + 8, label.y0 + 2, 2, kInk);
-    }
+    const char* const names[Layout::kDayLabelLanguages][7] = {{"mo", "tu", "we", "th", "fr", "sa", "su"},
+                                                              {"mo", "di", "mi", "do", "fr", "sa", "so"}};
+    for (int language = 0; language < Layout::kDayLabelLanguages; ++language)
+        for (int day = 0; day < 7; ++day) {
+            const Layout::Region label = Layout::dayLabel(day, language);
+            letter(sheet, names[language][day], label.x0 + 8, label.y0 + 2, 2, kInk);
+        }
     paintPointer(sheet);
     paintWaitingIcon(sheet);
     sheet.write(driver, file.c_str());
