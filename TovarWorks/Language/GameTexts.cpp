@@ -1,6 +1,7 @@
 #include "TovarWorks/Language/GameTexts.h"
 
 #include "TovarWorks/Platform/NativePath.h"
+#include "TovarWorks/Platform/Utf8.h"
 #include "TovarWorks/TovarDevice.h"
 
 #include <fstream>
@@ -46,12 +47,7 @@ void GameTexts::loadGameTexts(const std::string& path) {
                                     irr::core::stringw(identifier.c_str()));
             continue;
         }
-        const std::string text = expandNewlines(line.substr(equals + 1));
-        std::wstring wide;
-        wide.reserve(text.size());
-        for (unsigned char c : text)
-            wide.push_back(static_cast<wchar_t>(c));
-        table.emplace(identifier, std::move(wide));
+        table.emplace(identifier, fromUtf8(expandNewlines(line.substr(equals + 1))));
     }
 }
 

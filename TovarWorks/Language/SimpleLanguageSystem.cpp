@@ -1,6 +1,7 @@
 #include "TovarWorks/Language/SimpleLanguageSystem.h"
 
 #include "TovarWorks/Platform/NativePath.h"
+#include "TovarWorks/Platform/Utf8.h"
 #include "TovarWorks/TovarDevice.h"
 
 #include <fstream>
@@ -9,7 +10,7 @@
 namespace TovarWorks {
 
 namespace {
-// Each byte becomes one character; CR LF and LF both end a line.
+// UTF-8 (or Latin-1, byte by byte); CR LF and LF both end a line.
 bool readLines(const irr::core::stringw& path, std::vector<irr::core::stringw>& lines) {
     std::ifstream file(nativePath(std::wstring(path.c_str())), std::ios::binary);
     if (!file)
@@ -18,11 +19,7 @@ bool readLines(const irr::core::stringw& path, std::vector<irr::core::stringw>& 
     while (std::getline(file, raw)) {
         if (!raw.empty() && raw.back() == '\r')
             raw.pop_back();
-        irr::core::stringw line;
-        line.reserve(raw.size());
-        for (unsigned char c : raw)
-            line.append(static_cast<wchar_t>(c));
-        lines.push_back(line);
+        lines.emplace_back(fromUtf8(raw).c_str());
     }
     return true;
 }
@@ -60,11 +57,15 @@ bool SimpleLanguageSystem::loadLanguage(const irr::core::stringw& name) {
         return false;
     }
     const irr::core::stringw definitions = chosen->folder + L"\\defs.tsf";
-    if (!readLines(definitions, texts)) {
+    // A later language replaces the texts, so numbers keep starting at the new file's first line;
+    // a file that cannot be read keeps the language there was.
+    std::vector<irr::core::stringw> loaded;
+    if (!readLines(definitions, loaded)) {
         if (gDevice)
             gDevice->printError(L"MAP-LANGUAGE: .tsf '%p' konnte nicht geladen werden", definitions);
         return false;
     }
+    texts = std::move(loaded);
     currentLanguage = name;
     return true;
 }

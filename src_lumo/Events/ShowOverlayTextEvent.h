@@ -1,5 +1,5 @@
 #pragma once
-// Shows a line of text over the scene.
+// Shows a line of text over the scene; the text is UTF-8.
 #include "TovarWorks/Events/EventTypes.h"
 #include "TovarWorks/Events/IEventData.h"
 

@@ -4,6 +4,10 @@ namespace Lumo {
 
 GameData* gGameData = nullptr;
 
+std::wstring gameText(const std::string& identifier) {
+    return gGameData ? gGameData->texts.getGameText(identifier) : std::wstring(identifier.begin(), identifier.end());
+}
+
 void GameData::startOver() {
     // The town, its paths and the goods it knows at start-up stay; the player's game goes.
     WorldState fresh;

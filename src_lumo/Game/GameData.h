@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace Lumo {
 
@@ -27,6 +28,7 @@ struct GameSettings {
     bool vsync = true;
     bool hints = true; // the key hints at the bottom of the picture
     TextSpeed textSpeed = TextSpeed::Normal;
+    std::string language = "en"; // a code of GameLanguages
 };
 
 struct GameData {
@@ -57,5 +59,8 @@ struct GameData {
 };
 
 extern GameData* gGameData;
+
+// The game text in the current language; the identifier itself while there is no game data.
+std::wstring gameText(const std::string& identifier);
 
 } // namespace Lumo

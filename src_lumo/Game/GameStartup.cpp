@@ -2,9 +2,11 @@
 
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/Events/EventTypes.h"
+#include "TovarWorks/Language/SimpleLanguageSystem.h"
 #include "TovarWorks/SoundSystem/SoundManager.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameData.h"
+#include "src_lumo/Game/GameLanguages.h"
 #include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Shaders/ShaderMaterials.h"
 #include "src_lumo/Sprites/CharNode.h"
@@ -79,8 +81,8 @@ void GameStartup::registerEvents(const std::shared_ptr<LumoGameLogic>& logic) {
 std::shared_ptr<LumoGameLogic> GameStartup::start(const GameSettings& settings, const GameSettings& window,
                                                   irr::video::E_DRIVER_TYPE driver) {
     gGameData = new GameData();
-    gGameData->texts.loadGameTexts("lumodata/lang/en.txt");
     gGameData->settings = settings;
+    gGameData->settings.language = GameLanguages::loadTexts(settings.language, gGameData->texts);
     gDevice->setFramePacing(settings.vsync, static_cast<uint32_t>(settings.maxFps));
     if (!gDevice->init(static_cast<uint32_t>(window.width), static_cast<uint32_t>(window.height), window.fullscreen,
                        driver))
@@ -90,6 +92,10 @@ std::shared_ptr<LumoGameLogic> GameStartup::start(const GameSettings& settings, 
     gDevice->print(irr::core::stringw(L"Window: ") + irr::core::stringw(size.Width) + L"x" +
                        irr::core::stringw(size.Height) + (window.fullscreen ? L", fullscreen" : L", windowed"),
                    TovarWorks::MSG_INFO);
+    // The device starts in English; the player's language replaces it once the device exists.
+    const std::string& language = gGameData->settings.language;
+    if (language != GameLanguages::all().front().code)
+        gDevice->getLanguageSystem()->loadLanguage(GameLanguages::byCode(language).engineName.c_str());
     setSoundVolume();
     gDevice->hideConsoleLog = true;
     gDevice->loadConsoleFont("TovarWorks/systemFont.bmp");

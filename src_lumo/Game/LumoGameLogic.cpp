@@ -335,7 +335,8 @@ void LumoGameLogic::goToBed() {
     TovarWorks::ProcessChain chain;
     chain.AddProcess(std::make_shared<FadeScreenProcess>(false, kBedFadeMillis));
     if (morningComes)
-        chain.AddEvent(std::make_shared<ShowOverlayTextEvent>("day " + std::to_string(day + 1)), 0);
+        chain.AddEvent(std::make_shared<ShowOverlayTextEvent>(
+            DialogueTable::overlayText("HUD_DAY") + " " + std::to_string(day + 1)), 0);
     chain.AddWait(kDayTitleMillis);
     if (morningComes)
         chain.AddEvent(std::make_shared<FadeOverlayTextEvent>(), 0);

@@ -3,6 +3,7 @@
 #include "TovarWorks/Console/IniReader.h"
 #include "TovarWorks/Platform/Utf8.h"
 #include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Game/GameLanguages.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -56,6 +57,9 @@ GameSettings SettingsFile::read(const std::wstring& fileName) {
     readFlag(ini, L"vsync", settings.vsync);
     readFlag(ini, L"hints", settings.hints);
     TextSpeeds::byName(ini.getString(L"text"), settings.textSpeed);
+    const std::string language = TovarWorks::toUtf8(ini.getString(L"language"));
+    if (GameLanguages::byCode(language).code == language)
+        settings.language = language;
     return settings;
 }
 
@@ -77,7 +81,8 @@ bool SettingsFile::save(const GameSettings& settings, const std::string& fileNam
                  << "vsync=" << flag(settings.vsync) << "\n"
                  << "[interface]\n"
                  << "hints=" << flag(settings.hints) << "\n"
-                 << "text=" << TovarWorks::toUtf8(TextSpeeds::name(settings.textSpeed)) << "\n";
+                 << "text=" << TovarWorks::toUtf8(TextSpeeds::name(settings.textSpeed)) << "\n"
+                 << "language=" << settings.language << "\n";
             file.close();
         }
         if (!file || std::rename(temporary.c_str(), fileName.c_str()) != 0) {

@@ -7,12 +7,12 @@
 namespace Lumo {
 
 std::shared_ptr<VisualTextBoxChoice> createBedChoice(bool customersDue) {
-    std::wstring question = L"go to bed?";
-    if (customersDue && gGameData)
-        question += L"\n" + gGameData->texts.getGameText("BED_CUSTOMERS_DUE");
+    std::wstring question = gameText("BED_QUESTION");
+    if (customersDue)
+        question += L"\n" + gameText("BED_CUSTOMERS_DUE");
     auto choice = std::make_shared<VisualTextBoxChoice>(question);
-    choice->addEntry(L"yes", std::make_shared<StartNewDayEvent>());
-    choice->addEntry(L"no", std::make_shared<CloseChoiceEvent>());
+    choice->addEntry(gameText("BED_YES"), std::make_shared<StartNewDayEvent>());
+    choice->addEntry(gameText("BED_NO"), std::make_shared<CloseChoiceEvent>());
     choice->setSelection(1);
     choice->setCancelIndex(1);
     return choice;

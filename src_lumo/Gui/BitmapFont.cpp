@@ -1,6 +1,7 @@
 #include "src_lumo/Gui/BitmapFont.h"
 
 #include "src_lumo/Game/GameData.h"
+#include "src_lumo/Gui/GuiSheetLayout.h"
 
 #include <algorithm>
 
@@ -11,14 +12,27 @@ namespace {
 constexpr int kGrid = 32;
 constexpr int kMargin = 2;
 
-// The atlas has four rows: 0x20-0x2F, 0x30-0x3F, 0x60-0x6F, 0x70-0x7F.
-int atlasRow(wchar_t character) {
+// Index in the row of extra letters, or -1.
+int extraColumn(wchar_t character) {
+    const std::wstring extras = GuiSheetLayout::kFontExtraLetters;
+    const size_t found = extras.find(character);
+    return found == std::wstring::npos ? -1 : static_cast<int>(found);
+}
+
+// The ASCII rows are 0x20-0x2F, 0x30-0x3F, 0x60-0x6F, 0x70-0x7F; the extra letters follow.
+bool atlasCell(wchar_t character, int& row, int& column) {
+    column = extraColumn(character);
+    if (column >= 0) {
+        row = GuiSheetLayout::kFontExtraRow;
+        return true;
+    }
+    column = character % 16;
     switch (character >> 4) {
-    case 0x2: return 0;
-    case 0x3: return 1;
-    case 0x6: return 2;
-    case 0x7: return 3;
-    default: return -1;
+    case 0x2: row = 0; return true;
+    case 0x3: row = 1; return true;
+    case 0x6: row = 2; return true;
+    case 0x7: row = 3; return true;
+    default: return false;
     }
 }
 
@@ -30,14 +44,14 @@ bool BitmapFont::hasGlyph(wchar_t character) {
     if ((character >= L'a' && character <= L'z') || (character >= L'0' && character <= L'9'))
         return true;
     static const std::wstring punctuation = L"!$',-./:?";
-    return punctuation.find(character) != std::wstring::npos;
+    return punctuation.find(character) != std::wstring::npos || extraColumn(character) >= 0;
 }
 
 bool BitmapFont::glyphSource(wchar_t character, irr::core::recti& source) {
-    if (!hasGlyph(character))
+    int row = 0;
+    int column = 0;
+    if (!hasGlyph(character) || !atlasCell(character, row, column))
         return false;
-    const int row = atlasRow(character);
-    const int column = character % 16;
     const int x = kMargin + kGrid * column;
     const int y = kMargin + kGrid * row;
     source = irr::core::recti(x, y, x + kCell, y + kCell);

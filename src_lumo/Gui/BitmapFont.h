@@ -1,7 +1,8 @@
 #pragma once
 // The game's own font, "lumodata/fontbakery.png": one 16 x 16 glyph per character on a 32-pixel
-// grid, laid out by ASCII code without the upper-case rows. Characters without a glyph (space,
-// capitals, most symbols) draw nothing but still take their cell.
+// grid, laid out by ASCII code without the upper-case rows, then a row of German letters
+// (GuiSheetLayout). Characters without a glyph (space, capitals, most symbols) draw nothing but
+// still take their cell.
 #include "src_lumo/Gui/GuiPainter.h"
 
 #include <irrlicht.h>

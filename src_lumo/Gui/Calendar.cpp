@@ -2,6 +2,7 @@
 
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameData.h"
+#include "src_lumo/Game/GameLanguages.h"
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/GuiSheetLayout.h"
 
@@ -42,10 +43,11 @@ void Calendar::draw() {
     irr::video::ITexture* sheet = gGameData ? gGameData->guiTexture : nullptr;
     irr::video::ITexture* cells = gGameData ? gGameData->gui3Texture : nullptr;
 
+    const int language = GameLanguages::currentIndex();
     for (int column = 0; kHeaderLeft + kCellWidth * column < kHeaderEnd; ++column) {
         const float x = kHeaderLeft + kCellWidth * column;
         painter.drawImage(sheet, GuiSheetLayout::kDayBox.rect(), irr::core::rectf(x, 86, x + 38, 108));
-        painter.drawImage(sheet, GuiSheetLayout::dayLabel(column).rect(), irr::core::rectf(x, 88, x + 38, 110));
+        painter.drawImage(sheet, GuiSheetLayout::dayLabel(column, language).rect(), irr::core::rectf(x, 88, x + 38, 110));
     }
 
     for (int row = 0; row < kRows; ++row) {

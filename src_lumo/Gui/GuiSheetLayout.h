@@ -18,8 +18,11 @@ constexpr Region kTopStrip{0, 0, 640, 52};
 constexpr Region kDayBox{0, 52, 38, 74};
 constexpr Region kDayBoxToday{40, 52, 76, 74};
 constexpr int kDayLabelY = 76, kDayLabelWidth = 38, kDayLabelHeight = 22;
-constexpr Region dayLabel(int weekDay) {
-    return {kDayLabelWidth * weekDay, kDayLabelY, kDayLabelWidth * weekDay + kDayLabelWidth, kDayLabelY + kDayLabelHeight};
+// One row of weekday labels per language, in the order of GameLanguages.
+constexpr int kDayLabelLanguages = 2;
+constexpr Region dayLabel(int weekDay, int language = 0) {
+    const int y = kDayLabelY + kDayLabelHeight * language;
+    return {kDayLabelWidth * weekDay, y, kDayLabelWidth * weekDay + kDayLabelWidth, y + kDayLabelHeight};
 }
 constexpr Region kPointer{0, 204, 32, 236};
 constexpr int kWaitingFrames = 4;
@@ -41,8 +44,10 @@ constexpr int kGui3Width = 112, kGui3Height = 40;
 constexpr Region kCalendarCell{0, 0, 55, 40};
 constexpr Region kCalendarCellToday{55, 0, 110, 40};
 
-// "lumodata/fontbakery.png"
-constexpr int kFontWidth = 512, kFontHeight = 128;
+// "lumodata/fontbakery.png": four ASCII rows, then a row of the letters German needs, in this order.
+constexpr int kFontWidth = 512, kFontHeight = 256;
+constexpr int kFontExtraRow = 4;
+constexpr const wchar_t* kFontExtraLetters = L"\u00e4\u00f6\u00fc\u00df\u00c4\u00d6\u00dc";
 
 // Title menu pictures.
 constexpr int kMenuBackgroundWidth = 640, kMenuBackgroundHeight = 360; // "lumodata/2d/mm_b.png"

@@ -1,6 +1,7 @@
 #include "src_lumo/Gui/HudElement.h"
 
 #include "src_lumo/Game/GameData.h"
+#include "src_lumo/Game/GameLanguages.h"
 #include "src_lumo/Gui/GuiSheetLayout.h"
 
 #include <algorithm>
@@ -62,7 +63,7 @@ void HudElement::draw() {
         const irr::core::rectf box = dayBoxArea(day);
         const GuiSheetLayout::Region boxImage = day == today ? GuiSheetLayout::kDayBoxToday : GuiSheetLayout::kDayBox;
         painter.drawImage(sheet, boxImage.rect(), box);
-        painter.drawImage(sheet, GuiSheetLayout::dayLabel(day).rect(),
+        painter.drawImage(sheet, GuiSheetLayout::dayLabel(day, GameLanguages::currentIndex()).rect(),
                           irr::core::rectf(box.UpperLeftCorner.X, 18, box.LowerRightCorner.X, 40));
     }
 

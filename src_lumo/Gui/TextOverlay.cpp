@@ -1,6 +1,7 @@
 #include "src_lumo/Gui/TextOverlay.h"
 
 #include "TovarWorks/Events/EventTypes.h"
+#include "TovarWorks/Platform/Utf8.h"
 #include "src_lumo/Events/ShowOverlayTextEvent.h"
 #include "src_lumo/Gui/BitmapFont.h"
 
@@ -42,8 +43,7 @@ void TextOverlay::draw() {
 
 bool TextOverlay::handleEvent(const TovarWorks::IEventData& event) {
     if (event.GetEventType() == TovarWorks::ShowOverlayTextEventType) {
-        const std::string& narrow = static_cast<const ShowOverlayTextEvent&>(event).text;
-        show(std::wstring(narrow.begin(), narrow.end()));
+        show(TovarWorks::fromUtf8(static_cast<const ShowOverlayTextEvent&>(event).text));
         return true;
     }
     if (event.GetEventType() == TovarWorks::FadeOverlayTextEventType) {

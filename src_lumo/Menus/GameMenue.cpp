@@ -8,6 +8,7 @@
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Events/StartNewGameEvent.h"
 #include "src_lumo/Game/GameData.h"
+#include "src_lumo/Game/GameLanguages.h"
 #include "src_lumo/Game/SettingsFile.h"
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/GuiSheetLayout.h"
@@ -29,10 +30,13 @@ namespace {
 
 const irr::video::SColor kWhite(0xFFFFFFFF);
 const irr::video::SColor kGrey(0xFF646464);
-const wchar_t* const kEntryNames[GameMenue::ENTRY_COUNT] = {L"continue", L"new", L"options", L"end"};
+const char* const kEntryIds[GameMenue::ENTRY_COUNT] = {"TITLE_CONTINUE", "TITLE_NEW", "TITLE_OPTIONS", "TITLE_END"};
+const char* const kTextSpeedIds[TextSpeeds::kCount] = {"OPTION_SLOW", "OPTION_NORMAL", "OPTION_FAST",
+                                                       "OPTION_INSTANT"};
 
 constexpr float kEntriesX = 272.0f, kEntriesY = 180.0f;
-constexpr float kOptionsX = 144.0f, kOptionValuesX = 256.0f, kOptionsY = 164.0f;
+// Names of up to eight letters ("language") and a space before the values.
+constexpr float kOptionsX = 144.0f, kOptionValuesX = 288.0f, kOptionsY = 164.0f;
 constexpr float kLineSpacing = 30.0f;
 // Closer than the entries, so every option stays on the panel of the background.
 constexpr float kOptionSpacing = 20.0f;
@@ -81,28 +85,39 @@ void stepMusic(GameSettings& settings, int direction) {
         gDevice->getSoundManager()->setSoundVolume(settings.musicVolume / 100.0f);
 }
 
-// One row of the options screen: its name, its value as shown, and what left (-1) and right (+1)
-// do to the settings.
+// Applied at once, so the options screen itself turns to the new language.
+void stepLanguage(GameSettings& settings, int direction) {
+    const std::string next = GameLanguages::step(settings.language, direction);
+    if (next != settings.language && GameLanguages::apply(next))
+        settings.language = next;
+}
+
+// One row of the options screen: the text id of its name, its value as shown, and what left (-1)
+// and right (+1) do to the settings.
 struct OptionRow {
-    const wchar_t* name;
+    const char* nameId;
     std::wstring (*value)(const GameSettings& settings);
     void (*change)(GameSettings& settings, int direction);
 };
 
 const OptionRow kOptions[GameMenue::OPTION_COUNT] = {
-    {L"music", [](const GameSettings& s) { return std::to_wstring(s.musicVolume); }, stepMusic},
-    {L"sound", [](const GameSettings& s) { return std::to_wstring(s.soundVolume); },
+    {"OPTION_MUSIC", [](const GameSettings& s) { return std::to_wstring(s.musicVolume); }, stepMusic},
+    {"OPTION_SOUND", [](const GameSettings& s) { return std::to_wstring(s.soundVolume); },
      [](GameSettings& s, int d) { s.soundVolume = std::clamp(s.soundVolume + 10 * d, 0, 100); }},
-    {L"screen", [](const GameSettings& s) -> std::wstring { return s.fullscreen ? L"fullscreen" : L"window"; },
+    {"OPTION_SCREEN",
+     [](const GameSettings& s) { return gameText(s.fullscreen ? "OPTION_FULLSCREEN" : "OPTION_WINDOW"); },
      [](GameSettings& s, int d) { s.fullscreen = d > 0; }},
-    {L"size", [](const GameSettings& s) { return std::to_wstring(s.width) + L"x" + std::to_wstring(s.height); },
+    {"OPTION_SIZE", [](const GameSettings& s) { return std::to_wstring(s.width) + L"x" + std::to_wstring(s.height); },
      stepSize},
-    {L"render", [](const GameSettings& s) -> std::wstring { return s.pixelPrecise ? L"pixel precise" : L"stretched"; },
+    {"OPTION_RENDER",
+     [](const GameSettings& s) { return gameText(s.pixelPrecise ? "OPTION_PIXEL_PRECISE" : "OPTION_STRETCHED"); },
      [](GameSettings& s, int d) { s.pixelPrecise = d > 0; }},
-    {L"hints", [](const GameSettings& s) -> std::wstring { return s.hints ? L"on" : L"off"; },
+    {"OPTION_HINTS", [](const GameSettings& s) { return gameText(s.hints ? "OPTION_ON" : "OPTION_OFF"); },
      [](GameSettings& s, int d) { s.hints = d > 0; }},
-    {L"text", [](const GameSettings& s) -> std::wstring { return TextSpeeds::name(s.textSpeed); },
+    {"OPTION_TEXT", [](const GameSettings& s) { return gameText(kTextSpeedIds[static_cast<int>(s.textSpeed)]); },
      [](GameSettings& s, int d) { s.textSpeed = TextSpeeds::step(s.textSpeed, d); }},
+    {"OPTION_LANGUAGE", [](const GameSettings& s) { return GameLanguages::byCode(s.language).ownName; },
+     stepLanguage},
 };
 
 } // namespace
@@ -293,7 +308,7 @@ void GameMenue::spawnGood() {
 }
 
 std::wstring GameMenue::optionLabel(int option) {
-    return option >= 0 && option < OPTION_COUNT ? kOptions[option].name : L"";
+    return option >= 0 && option < OPTION_COUNT ? gameText(kOptions[option].nameId) : L"";
 }
 
 std::wstring GameMenue::optionValue(int option) {
@@ -356,7 +371,7 @@ void GameMenue::drawEntries(float hidden) const {
         pointerY = kOptionsY + kOptionSpacing * optionSelection;
     } else {
         for (int entry = 0; entry < ENTRY_COUNT; ++entry)
-            font.drawText(painter, kEntryNames[entry], kEntriesX, kEntriesY + kLineSpacing * entry,
+            font.drawText(painter, gameText(kEntryIds[entry]), kEntriesX, kEntriesY + kLineSpacing * entry,
                           withAlpha(entryColour[entry], hidden));
     }
     const float bob = 5.0f * std::sin(gDevice->getTime() / 100.0f);

@@ -29,6 +29,7 @@ public:
         OPTION_RENDER,
         OPTION_HINTS,
         OPTION_TEXT,
+        OPTION_LANGUAGE,
         OPTION_COUNT
     };
     static constexpr int kFadeMillis = 500;
@@ -61,7 +62,7 @@ public:
     int getOptionSelection() const { return optionSelection; }
     int getFadeTime() const { return fadeTime; }
     irr::video::SColor getEntryColour(int entry) const { return entryColour[entry]; }
-    // "music 100", "size 1280x720" ... as the options screen shows them.
+    // "music 100", "size 1280x720" ... as the options screen shows them, in the game's language.
     static std::wstring optionLabel(int option);
     static std::wstring optionValue(int option);
     size_t fallingGoodCount() const { return fallingGoods.size(); }

@@ -1,6 +1,8 @@
 #include "src_lumo/Story/DialogueTable.h"
 
+#include "TovarWorks/Platform/Utf8.h"
 #include "src_lumo/Bakery/GoodKind.h"
+#include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/WorldState.h"
 
 #include <string>
@@ -30,9 +32,9 @@ const StoryBox DialogueTable::kMerchantLoafPanOffer{"N_MERCHANT", {"MERC_TB_1", 
 const StoryBox DialogueTable::kEndingLost{"N_FRIEND", {"ED_1_L_1", "ED_1_L_2"}};
 const StoryBox DialogueTable::kEndingWon{"N_FRIEND", {"ED_1_W_1", "ED_1_W2"}};
 
-const char* const DialogueTable::kYearsLater = "10 years later...";
-const char* const DialogueTable::kGameOver = "game over";
-const char* const DialogueTable::kYouWin = "you win!";
+const char* const DialogueTable::kYearsLater = "OVERLAY_YEARS_LATER";
+const char* const DialogueTable::kGameOver = "OVERLAY_GAME_OVER";
+const char* const DialogueTable::kYouWin = "OVERLAY_YOU_WIN";
 
 StoryBox DialogueTable::letter(int32_t day) { return {"N_LETTER", {"L_1_" + std::to_string(day)}}; }
 
@@ -91,9 +93,11 @@ std::vector<StoryBox> DialogueTable::all() {
     return boxes;
 }
 
-const std::vector<std::string>& DialogueTable::overlayTexts() {
-    static const std::vector<std::string> texts = {kYearsLater, kGameOver, kYouWin};
-    return texts;
+const std::vector<std::string>& DialogueTable::overlayTextIds() {
+    static const std::vector<std::string> ids = {kYearsLater, kGameOver, kYouWin};
+    return ids;
 }
+
+std::string DialogueTable::overlayText(const std::string& id) { return TovarWorks::toUtf8(gameText(id)); }
 
 } // namespace Lumo

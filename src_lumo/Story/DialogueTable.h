@@ -31,8 +31,10 @@ public:
 
     // Every box the story can show, the letters of all days included.
     static std::vector<StoryBox> all();
-    // Texts drawn over the whole screen rather than in a box.
-    static const std::vector<std::string>& overlayTexts();
+    // Ids of the texts drawn over the whole screen rather than in a box.
+    static const std::vector<std::string>& overlayTextIds();
+    // The overlay text with that id in the game's language, as ShowOverlayTextEvent carries it.
+    static std::string overlayText(const std::string& id);
 
     static const char* const kYearsLater;
     static const char* const kGameOver;

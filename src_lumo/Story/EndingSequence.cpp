@@ -35,7 +35,8 @@ void EndingSequence::play(const std::shared_ptr<LumoVisual>& visual) {
     chain.box(won ? DialogueTable::kEndingWon : DialogueTable::kEndingLost);
     chain.fadeOut(2500);
     chain.wait(2000);
-    chain.event(std::make_shared<ShowOverlayTextEvent>(won ? DialogueTable::kYouWin : DialogueTable::kGameOver));
+    chain.event(std::make_shared<ShowOverlayTextEvent>(
+        DialogueTable::overlayText(won ? DialogueTable::kYouWin : DialogueTable::kGameOver)));
     chain.wait(3000);
     chain.event(std::make_shared<FadeOverlayTextEvent>());
     chain.event(std::make_shared<RemoveCharacterEvent>("f_node"));

@@ -108,7 +108,7 @@ void IntroSequence::play(const std::shared_ptr<LumoVisual>& visual) {
     chain.wait(3000);
     chain.box(boxes.next());
     chain.wait(2000);
-    chain.event(std::make_shared<ShowOverlayTextEvent>(DialogueTable::kYearsLater));
+    chain.event(std::make_shared<ShowOverlayTextEvent>(DialogueTable::overlayText(DialogueTable::kYearsLater)));
     chain.wait(3000);
     chain.event(std::make_shared<FadeOverlayTextEvent>());
 

@@ -84,11 +84,12 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     written.maxFps = 0;
     written.vsync = true;
     written.hints = false;
+    written.language = "de";
     const std::string path = dir.file("settings.ini");
     ASSERT_TRUE(SettingsFile::save(written, path));
     EXPECT_EQ(readWholeFile(path),
               "[key-bindings]\n[sound]\nmusic=30\nsound=0\n[graphics]\nfullscreen=true\nresx=1920\nresy=1080\n"
-              "pixelprec=false\nmaxfps=0\nvsync=true\n[interface]\nhints=false\ntext=instant\n");
+              "pixelprec=false\nmaxfps=0\nvsync=true\n[interface]\nhints=false\ntext=instant\nlanguage=de\n");
     const GameSettings read = SettingsFile::read(wide(path));
     EXPECT_EQ(read.musicVolume, 30);
     EXPECT_EQ(read.soundVolume, 0);
@@ -100,6 +101,7 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     EXPECT_EQ(read.maxFps, 0) << "no cap";
     EXPECT_TRUE(read.vsync);
     EXPECT_FALSE(read.hints);
+    EXPECT_EQ(read.language, "de");
     for (const char* speed : {"slow", "fast"})
         EXPECT_EQ(TextSpeeds::name(SettingsFile::read(wide(dir.write("speed.ini", std::string("text=") + speed + "\n")))
                                        .textSpeed),
@@ -123,7 +125,8 @@ TEST_F(SettingsFileTest, MissingFileGivesDefaultsAfterTwoMessages) {
 
 TEST_F(SettingsFileTest, MissingOrUnusableValuesKeepTheirDefaultsAndVolumesAreClamped) {
     const std::string path =
-        dir.write("settings.ini", "music = 10\nsound=250\nresx=-1\nresy=abc\nfullscreen=maybe\ntext=ludicrous\nmaxfps=-30\n");
+        dir.write("settings.ini", "music = 10\nsound=250\nresx=-1\nresy=abc\nfullscreen=maybe\ntext=ludicrous\nmaxfps=-30\n"
+                              "language=klingon\n");
     const GameSettings read = SettingsFile::read(wide(path));
     EXPECT_EQ(read.musicVolume, 100) << "a key written with blanks is not the key";
     EXPECT_EQ(read.soundVolume, 100);
@@ -134,6 +137,7 @@ TEST_F(SettingsFileTest, MissingOrUnusableValuesKeepTheirDefaultsAndVolumesAreCl
     EXPECT_EQ(read.textSpeed, TextSpeed::Normal);
     EXPECT_EQ(read.maxFps, 60);
     EXPECT_TRUE(read.vsync) << "vsync stays asked for unless the player turns it off";
+    EXPECT_EQ(read.language, "en");
 
     const GameSettings low = SettingsFile::read(wide(dir.write("low.ini", "music=-40\nsound=0\n")));
     EXPECT_EQ(low.musicVolume, 0);

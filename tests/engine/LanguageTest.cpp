@@ -118,6 +118,38 @@ TEST_F(GameTextsTest, BytesAboveAsciiAndGarbageNeverBreakLoading) {
     EXPECT_EQ(texts.getGameText("OK"), std::wstring(L"\u00e4t"));
 }
 
+TEST_F(GameTextsTest, UtfEightLettersAreOneCharacterAndStrayBytesReadAsLatinOne) {
+    const struct {
+        const char* bytes;
+        const wchar_t* text;
+    } cases[] = {
+        {"gr\xc3\xbc\xc3\x9f", L"gr\u00fc\u00df"},          // two-byte letters
+        {"\xe2\x82\xac!", L"\u20ac!"},                       // a three-byte sign
+        {"a\xc3", L"a\u00c3"},                                // cut at the end
+        {"\xc0\xaf", L"\u00c0\u00af"},                        // an overlong slash is no slash
+        {"\xed\xa0\x80", L"\u00ed\u00a0\u0080"},              // a surrogate is no character
+        {"\xbf\xe4t", L"\u00bf\u00e4t"},                      // Latin-1 as older files had it
+    };
+    for (const auto& c : cases) {
+        const GameTexts texts = load(std::string("T=") + c.bytes + "\n");
+        EXPECT_EQ(texts.getGameText("T"), c.text) << c.bytes;
+    }
+}
+
+TEST_F(LanguageTest, ASecondLanguageReplacesTheFirstFromNumberZero) {
+    dir.write("lang/lang.txt", "lang=English,en\nlang=Deutsch,de\nlang=Broken,nowhere\n");
+    dir.write("lang/en/defs.tsf", "zero\none\n");
+    dir.write("lang/de/defs.tsf", "null \xc3\xa4\n");
+    SimpleLanguageSystem language;
+    language.setFolder(folderOf("lang"));
+    ASSERT_TRUE(language.loadLanguage(L"English"));
+    ASSERT_TRUE(language.loadLanguage(L"Deutsch"));
+    EXPECT_EQ(language.textCount(), 1u);
+    EXPECT_EQ(language.getText(0), L"null \u00e4");
+    EXPECT_FALSE(language.loadLanguage(L"Broken"));
+    EXPECT_EQ(language.getText(0), L"null \u00e4") << "a language that cannot be read keeps the one there was";
+}
+
 TEST(NativePathTest, BackslashesAndCaseOfTheDesignAreFound) {
     TempDir dir;
     dir.write("TovarWorks/lang/english/defs.tsf", "x");

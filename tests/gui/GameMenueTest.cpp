@@ -6,6 +6,7 @@
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/Events/EventTypes.h"
 #include "TovarWorks/Events/FadeSoundEvent.h"
+#include "TovarWorks/Language/SimpleLanguageSystem.h"
 #include "src_lumo/Menus/GameMenue.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +25,7 @@ protected:
         device().getEventManager()->AddListener(listener, TovarWorks::StartNewGameEventType);
         device().getEventManager()->AddListener(listener, TovarWorks::FadeSoundEventType);
         device().getEventManager()->AddListener(listener, TovarWorks::PlaySoundEventType);
+        gGameData->texts.loadGameTexts("lumodata/lang/en.txt");
         menu = std::make_unique<GameMenue>(FallingGoodFactory(), settingsFile);
     }
     void TearDown() override {
@@ -203,10 +205,33 @@ TEST_F(OptionsTest, TextSpeedStepsFromSlowToInstantAndStopsAtBothEnds) {
     }
     EXPECT_EQ(shown, (std::vector<std::wstring>{L"normal", L"fast", L"instant", L"instant"}));
     EXPECT_EQ(settings().textSpeed, TextSpeed::Instant);
-    press(irr::KEY_DOWN, 3);
-    EXPECT_EQ(menu->getOptionSelection(), GameMenue::OPTION_TEXT) << "the last option";
+    press(irr::KEY_DOWN, GameMenue::OPTION_COUNT);
+    EXPECT_EQ(menu->getOptionSelection(), GameMenue::OPTION_COUNT - 1) << "the last option";
     press(irr::KEY_SPACE);
     EXPECT_NE(readWholeFile(settingsFile).find("text=instant\n"), std::string::npos);
+}
+
+TEST_F(OptionsTest, LanguageSwitchesMenusAndEngineTextsAtOnceAndIsSaved) {
+    selectOption(GameMenue::OPTION_LANGUAGE);
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_LANGUAGE), L"english");
+    press(irr::KEY_LEFT);
+    EXPECT_EQ(settings().language, "en") << "english is the first language";
+    press(irr::KEY_RIGHT);
+    EXPECT_EQ(settings().language, "de");
+    EXPECT_EQ(GameMenue::optionLabel(GameMenue::OPTION_LANGUAGE), L"sprache");
+    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_SCREEN), L"fenster");
+    EXPECT_EQ(gGameData->texts.getGameText("TITLE_CONTINUE"), L"weiter");
+    EXPECT_EQ(device().getLanguageSystem()->getText(7), L"Deutsch");
+    press(irr::KEY_RIGHT);
+    EXPECT_EQ(settings().language, "de") << "deutsch is the last language";
+    press(irr::KEY_SPACE);
+    EXPECT_NE(readWholeFile(settingsFile).find("language=de\n"), std::string::npos);
+
+    press(irr::KEY_SPACE); // "optionen" again
+    selectOption(GameMenue::OPTION_LANGUAGE);
+    press(irr::KEY_LEFT);
+    EXPECT_EQ(GameMenue::optionLabel(GameMenue::OPTION_MUSIC), L"music");
+    EXPECT_EQ(device().getLanguageSystem()->getText(7), L"English");
 }
 
 TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
@@ -216,7 +241,7 @@ TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
     ASSERT_TRUE(std::filesystem::exists(settingsFile));
     EXPECT_EQ(readWholeFile(settingsFile),
               "[key-bindings]\n[sound]\nmusic=100\nsound=100\n[graphics]\nfullscreen=false\nresx=1024\n"
-              "resy=720\npixelprec=true\nmaxfps=60\nvsync=true\n[interface]\nhints=true\ntext=normal\n");
+              "resy=720\npixelprec=true\nmaxfps=60\nvsync=true\n[interface]\nhints=true\ntext=normal\nlanguage=en\n");
 
     std::filesystem::remove(settingsFile);
     press(irr::KEY_SPACE); // "options" again

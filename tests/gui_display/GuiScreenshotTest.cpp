@@ -2,6 +2,7 @@
 #include "InterfaceScreenshotFixture.h"
 #include "TempDir.h"
 
+#include "src_lumo/Game/GameLanguages.h"
 #include "src_lumo/Gui/BedChoice.h"
 #include "src_lumo/Gui/Calendar.h"
 #include "src_lumo/Gui/HintLine.h"
@@ -49,19 +50,27 @@ TEST_F(GuiScreenshotTest, TitleMenu) {
     expectPicture("title_menu", [&] { menu.draw(); });
 }
 
-TEST_F(GuiScreenshotTest, OptionsScreen) {
-    GameMenue menu(FallingGoodFactory(), folder.file("settings.ini"));
-    irr::SEvent key{};
-    key.EventType = irr::EET_KEY_INPUT_EVENT;
-    key.KeyInput.PressedDown = true;
-    key.KeyInput.Key = irr::KEY_DOWN;
-    menu.handleKey(key); // from "new" to "options"
-    key.KeyInput.Key = irr::KEY_SPACE;
-    menu.handleKey(key);
-    ASSERT_TRUE(menu.isOptionsOpen());
-    key.KeyInput.Key = irr::KEY_DOWN;
-    menu.handleKey(key);
-    expectPicture("options_screen", [&] { menu.draw(); });
+TEST_F(GuiScreenshotTest, OptionsScreenInEveryLanguage) {
+    const struct {
+        const char* language;
+        const char* picture;
+    } languages[] = {{"en", "options_screen"}, {"de", "options_screen_de"}};
+    for (const auto& language : languages) {
+        ASSERT_TRUE(GameLanguages::apply(language.language));
+        gGameData->settings.language = language.language;
+        GameMenue menu(FallingGoodFactory(), folder.file("settings.ini"));
+        irr::SEvent key{};
+        key.EventType = irr::EET_KEY_INPUT_EVENT;
+        key.KeyInput.PressedDown = true;
+        key.KeyInput.Key = irr::KEY_DOWN;
+        menu.handleKey(key); // from "new" to "options"
+        key.KeyInput.Key = irr::KEY_SPACE;
+        menu.handleKey(key);
+        ASSERT_TRUE(menu.isOptionsOpen());
+        key.KeyInput.Key = irr::KEY_DOWN;
+        menu.handleKey(key);
+        expectPicture(language.picture, [&] { menu.draw(); });
+    }
 }
 
 TEST_F(GuiScreenshotTest, DialogueBoxWhileTypingAndComplete) {
@@ -72,6 +81,15 @@ TEST_F(GuiScreenshotTest, DialogueBoxWhileTypingAndComplete) {
     box.update(1000);
     ASSERT_TRUE(box.isPageComplete());
     expectPicture("dialogue_complete", [&] { box.draw(); });
+}
+
+TEST_F(GuiScreenshotTest, GermanLetterWithUmlauts) {
+    ASSERT_TRUE(GameLanguages::apply("de"));
+    VisualTextBoxStatic box(gameText("L_1_2"), gameText("N_LETTER"));
+    box.show();
+    box.update(5000);
+    ASSERT_TRUE(box.isPageComplete());
+    expectPicture("dialogue_german", [&] { box.draw(); });
 }
 
 TEST_F(GuiScreenshotTest, ChoiceBoard) {
@@ -98,9 +116,12 @@ TEST_F(GuiScreenshotTest, HudAtNoon) {
     expectPicture("hud_noon", [&] { hud.draw(); });
 }
 
-TEST_F(GuiScreenshotTest, Calendar) {
+TEST_F(GuiScreenshotTest, CalendarInEveryLanguage) {
     const FixedStatus status;
-    Lumo::Calendar calendar(status);
-    calendar.moveCursor(3, 1);
-    expectPicture("calendar", [&] { calendar.draw(); });
+    for (const char* language : {"en", "de"}) {
+        gGameData->settings.language = language;
+        Lumo::Calendar calendar(status);
+        calendar.moveCursor(3, 1);
+        expectPicture(language == std::string("en") ? "calendar" : "calendar_de", [&] { calendar.draw(); });
+    }
 }

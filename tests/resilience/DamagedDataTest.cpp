@@ -60,8 +60,10 @@ std::vector<Lumo::ScriptedKey> aScriptedMinute(uint32_t frame) {
 
 constexpr uint32_t kMinuteOfFrames = 3600;
 
-// The oven's, its smoke's and the trays' pictures and meshes are opened when the baking starts.
-const char* const kNotOpenedInTheMinute = R"(lumodata/(3d/(blech|oven_).*|2d/k_[12]\.png))";
+// The oven's, its smoke's and the trays' pictures and meshes are opened when the baking starts;
+// the German texts only when German is chosen.
+const char* const kNotOpenedInTheMinute =
+    R"(lumodata/(3d/(blech|oven_).*|2d/k_[12]\.png|lang/de\.txt)|TovarWorks/lang/german/.*)";
 
 } // namespace
 

@@ -1,8 +1,13 @@
-// The shipped game texts: every id the story and the menus ask for is there, and every page
-// can be drawn by the bakery font inside the dialogue box.
+// The shipped game texts of every language: every id the story and the menus ask for is there,
+// and every page can be drawn by the bakery font inside the dialogue box.
+#include "TempDir.h"
+
 #include "TovarWorks/Language/GameTexts.h"
+#include "TovarWorks/Language/SimpleLanguageSystem.h"
+#include "src_lumo/Game/GameLanguages.h"
 #include "src_lumo/Customers/CustomerManager.h"
 #include "src_lumo/Game/WorldState.h"
+#include "TovarWorks/Platform/Utf8.h"
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/HintLine.h"
 #include "src_lumo/Gui/VisualTextBoxStatic.h"
@@ -11,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
@@ -19,10 +25,10 @@
 
 namespace {
 
-const char* const kTextFile = "lumodata/lang/en.txt";
-
 // The name plate is 110 units wide.
 const size_t kMaxSpeakerNameLength = 7;
+// The options screen sets its values 144 units right of the option names: eight letters and a space.
+const size_t kMaxOptionNameLength = 8;
 
 std::vector<std::string> letterIds() {
     std::vector<std::string> ids;
@@ -51,6 +57,8 @@ const std::vector<std::string> kSpaceHints = {"HINT_STOREROOM", "HINT_DOUGH", "H
                                               "HINT_SERVE",     "HINT_TALK",  "HINT_CALENDAR", "HINT_BED"};
 const std::vector<std::string> kCarryHints = {"HINT_PICK_DOUGH", "HINT_PICK_TRAY", "HINT_PICK_BOX", "HINT_PUT_DOWN",
                                               "HINT_OVEN",       "HINT_UNPACK",    "HINT_BIN"};
+const std::vector<std::string> kOptionNames = {"OPTION_MUSIC", "OPTION_SOUND", "OPTION_SCREEN", "OPTION_SIZE",
+                                               "OPTION_RENDER", "OPTION_HINTS", "OPTION_TEXT", "OPTION_LANGUAGE"};
 const std::vector<std::string> kDoughRefusals = {"DOUGH_NO_RECIPE", "DOUGH_NO_FLOUR",    "DOUGH_NO_BUTTER",
                                                  "DOUGH_NO_SUGAR",  "DOUGH_NO_MILK",     "DOUGH_NO_EGG",
                                                  "DOUGH_NO_LOAF_PAN", "DOUGH_NO_PIPING_BAG"};
@@ -60,6 +68,8 @@ std::vector<std::string> requiredIds() {
     const std::vector<std::string> story = storyPageIds();
     ids.insert(ids.end(), story.begin(), story.end());
     ids.insert(ids.end(), std::begin(Lumo::CustomerManager::kGreetingIds), std::end(Lumo::CustomerManager::kGreetingIds));
+    const std::vector<std::string>& overlays = Lumo::DialogueTable::overlayTextIds();
+    ids.insert(ids.end(), overlays.begin(), overlays.end());
     const std::vector<std::vector<std::string>> groups = {
         {"MENU_RECIPE", "MENU_CREATE", "MENU_ADDITIONAL", "MENU_MAX", "MENU_BAKING", "MENU_MIN", "MENU_USE",
          "MENU_SUPPLY", "MENU_FLOUR", "MENU_BUTTER", "MENU_SUGAR", "MENU_MILK", "MENU_EGG", "MENU_TAKE",
@@ -67,6 +77,10 @@ std::vector<std::string> requiredIds() {
          "MENU_LOAF_PAN_PRICE", "MENU_PIPING_BAG", "MENU_PIPING_BAG_PRICE", "MENU_PRICING", "MENU_NOT_FOUND"},
         kSpaceHints, kCarryHints, kDoughRefusals,
         {"HINT_CLOSE", "SELL_FAIR", "SELL_BURNT", "SELL_KEYS", "BED_CUSTOMERS_DUE", "HUD_DAY"},
+        {"BED_QUESTION", "BED_YES", "BED_NO", "TITLE_CONTINUE", "TITLE_NEW", "TITLE_OPTIONS", "TITLE_END"},
+        kOptionNames,
+        {"OPTION_FULLSCREEN", "OPTION_WINDOW", "OPTION_PIXEL_PRECISE", "OPTION_STRETCHED", "OPTION_ON", "OPTION_OFF",
+         "OPTION_SLOW", "OPTION_NORMAL", "OPTION_FAST", "OPTION_INSTANT"},
     };
     for (const auto& group : groups)
         ids.insert(ids.end(), group.begin(), group.end());
@@ -87,18 +101,23 @@ std::vector<std::wstring> linesOf(const std::wstring& page) {
     return lines;
 }
 
-std::string printable(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+std::string printable(const std::wstring& text) { return TovarWorks::toUtf8(text); }
 
 bool isComment(const std::string& line) { return !line.empty() && line[0] == '#'; }
 
 } // namespace
 
-class ShippedGameTextsTest : public ::testing::Test {
+namespace Lumo {
+void PrintTo(const GameLanguage& language, std::ostream* out) { *out << language.code; }
+} // namespace Lumo
+
+class ShippedGameTextsTest : public ::testing::TestWithParam<Lumo::GameLanguage> {
 protected:
     void SetUp() override {
-        texts.loadGameTexts(kTextFile);
-        ASSERT_FALSE(texts.all().empty()) << kTextFile << " is missing or holds no texts";
-        std::ifstream file(kTextFile, std::ios::binary);
+        const std::string& textFile = GetParam().textFile;
+        texts.loadGameTexts(textFile);
+        ASSERT_FALSE(texts.all().empty()) << textFile << " is missing or holds no texts";
+        std::ifstream file(textFile, std::ios::binary);
         for (std::string line; std::getline(file, line);) {
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
@@ -110,12 +129,12 @@ protected:
     std::vector<std::string> rawLines;
 };
 
-TEST_F(ShippedGameTextsTest, EveryTextTheGameAsksForExists) {
+TEST_P(ShippedGameTextsTest, EveryTextTheGameAsksForExists) {
     for (const std::string& id : requiredIds())
         EXPECT_TRUE(texts.has(id)) << id << " would show MISSINGNO";
 }
 
-TEST_F(ShippedGameTextsTest, NoTextLineIsSilentlyIgnored) {
+TEST_P(ShippedGameTextsTest, NoTextLineIsSilentlyIgnored) {
     // The loader skips lines with no or several "=": a text with a stray "=" would vanish,
     // and a comment with one would become a text.
     for (size_t n = 0; n < rawLines.size(); ++n) {
@@ -130,7 +149,7 @@ TEST_F(ShippedGameTextsTest, NoTextLineIsSilentlyIgnored) {
     }
 }
 
-TEST_F(ShippedGameTextsTest, NoIdentifierIsDefinedTwice) {
+TEST_P(ShippedGameTextsTest, NoIdentifierIsDefinedTwice) {
     std::map<std::string, size_t> firstLine;
     for (size_t n = 0; n < rawLines.size(); ++n) {
         const std::string& line = rawLines[n];
@@ -142,7 +161,7 @@ TEST_F(ShippedGameTextsTest, NoIdentifierIsDefinedTwice) {
     }
 }
 
-TEST_F(ShippedGameTextsTest, ShownTextsUseOnlyCharactersTheFontDraws) {
+TEST_P(ShippedGameTextsTest, ShownTextsUseOnlyCharactersTheFontDraws) {
     for (const auto& [id, text] : texts.all()) {
         for (wchar_t c : text)
             EXPECT_TRUE(c == L'\n' || fontCanDraw(c))
@@ -150,13 +169,17 @@ TEST_F(ShippedGameTextsTest, ShownTextsUseOnlyCharactersTheFontDraws) {
     }
 }
 
-TEST_F(ShippedGameTextsTest, OverlayTextsUseOnlyCharactersTheFontDraws) {
-    for (const std::string& text : Lumo::DialogueTable::overlayTexts())
-        for (char c : text)
-            EXPECT_TRUE(fontCanDraw(static_cast<wchar_t>(c))) << "\"" << text << "\" cannot be drawn";
+TEST_P(ShippedGameTextsTest, DefinesExactlyTheIdentifiersOfTheEnglishTexts) {
+    // An id only English has shows MISSINGNO in the other language; one only it has is stale.
+    TovarWorks::GameTexts english;
+    english.loadGameTexts(Lumo::GameLanguages::all().front().textFile);
+    for (const auto& entry : english.all())
+        EXPECT_TRUE(texts.has(entry.first)) << entry.first << " is not translated";
+    for (const auto& entry : texts.all())
+        EXPECT_TRUE(english.has(entry.first)) << entry.first << " is not an English id";
 }
 
-TEST_F(ShippedGameTextsTest, EveryPageFitsTheDialogueBox) {
+TEST_P(ShippedGameTextsTest, EveryPageFitsTheDialogueBox) {
     const irr::core::rectf& area = Lumo::VisualTextBoxStatic::kTextArea;
     for (const auto& [id, text] : texts.all()) {
         EXPECT_FALSE(text.empty()) << id << ": an empty page never completes";
@@ -168,7 +191,7 @@ TEST_F(ShippedGameTextsTest, EveryPageFitsTheDialogueBox) {
     }
 }
 
-TEST_F(ShippedGameTextsTest, HintsRefusalsAndNotesFitWhereTheyAreShown) {
+TEST_P(ShippedGameTextsTest, HintsRefusalsAndNotesFitWhereTheyAreShown) {
     const auto width = [&](const std::string& id) { return Lumo::BitmapFont::measure(texts.getGameText(id)).Width; };
     // A SPACE hint and a C hint side by side on the hint line, well inside the screen.
     for (const std::string& space : kSpaceHints)
@@ -187,7 +210,26 @@ TEST_F(ShippedGameTextsTest, HintsRefusalsAndNotesFitWhereTheyAreShown) {
     EXPECT_LE(texts.getGameText("HUD_DAY").size() + 6, 9u);
 }
 
-TEST_F(ShippedGameTextsTest, SpeakerNamesFitTheNamePlate) {
+TEST_P(ShippedGameTextsTest, EngineTextsAreCompleteAndInTheConsoleFont) {
+    TovarWorks::SimpleLanguageSystem engine;
+    engine.setFolder(L"tovarworks\\lang");
+    ASSERT_TRUE(engine.loadLanguage(GetParam().engineName.c_str()));
+    EXPECT_EQ(engine.textCount(), 16u);
+    for (int number = 0; number < 16; ++number) {
+        const std::wstring text = engine.getText(number).c_str();
+        EXPECT_FALSE(text.empty()) << "engine text " << number;
+        // The console's font has the printable ASCII characters only.
+        for (wchar_t c : text)
+            EXPECT_TRUE(c >= 32 && c <= 126) << "engine text " << number << ": \"" << printable(text) << "\"";
+    }
+}
+
+TEST_P(ShippedGameTextsTest, OptionNamesStopBeforeTheirValues) {
+    for (const std::string& id : kOptionNames)
+        EXPECT_LE(texts.getGameText(id).size(), kMaxOptionNameLength) << id;
+}
+
+TEST_P(ShippedGameTextsTest, SpeakerNamesFitTheNamePlate) {
     for (const std::string& id : speakerIds()) {
         const std::wstring name = texts.getGameText(id);
         EXPECT_EQ(linesOf(name).size(), 1u) << id;
@@ -195,10 +237,25 @@ TEST_F(ShippedGameTextsTest, SpeakerNamesFitTheNamePlate) {
     }
 }
 
-TEST_F(ShippedGameTextsTest, EachMorningBringsADifferentLetter) {
+TEST_P(ShippedGameTextsTest, EachMorningBringsADifferentLetter) {
     std::set<std::wstring> seen;
     for (const std::string& id : letterIds()) {
         ASSERT_TRUE(texts.has(id)) << id;
         EXPECT_TRUE(seen.insert(texts.getGameText(id)).second) << id << " repeats an earlier letter";
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, ShippedGameTextsTest, ::testing::ValuesIn(Lumo::GameLanguages::all()),
+                         [](const ::testing::TestParamInfo<Lumo::GameLanguage>& info) { return info.param.code; });
+
+TEST(GameLanguagesTest, AChosenLanguageWhoseTextsAreMissingFallsBackToEnglish) {
+    TempDir dir;
+    dir.write("lumodata/lang/en.txt", "HELLO=hello\n");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    TovarWorks::GameTexts texts;
+    const std::string loaded = Lumo::GameLanguages::loadTexts("de", texts);
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(loaded, "en");
+    EXPECT_EQ(texts.getGameText("HELLO"), L"hello");
 }

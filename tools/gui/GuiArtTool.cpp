@@ -46,18 +46,21 @@ int letter(PixelCanvas& canvas, const std::string& text, int x, int y, int scale
 void paintFont(irr::video::IVideoDriver* driver, const std::string& file) {
     PixelCanvas font(driver, Layout::kFontWidth, Layout::kFontHeight, kKey);
     const SColor shade(255, 96, 80, 72);
+    const auto paintCell = [&](wchar_t character, int row, int column) {
+        const char* const* rows = pixelGlyph(character);
+        if (!rows)
+            return;
+        const int x = 2 + 32 * column, y = 2 + 32 * row;
+        font.glyph(rows, x + 3, y, 2, kWhite);
+        font.shadow(x, y, x + 16, y + 16, kWhite, shade, 1);
+    };
     const int rowCodes[4] = {0x20, 0x30, 0x60, 0x70};
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 16; ++column) {
-            const char character = static_cast<char>(rowCodes[row] + column);
-            const char* const* rows = pixelGlyph(character);
-            if (!rows)
-                continue;
-            const int x = 2 + 32 * column, y = 2 + 32 * row;
-            font.glyph(rows, x + 3, y, 2, kWhite);
-            font.shadow(x, y, x + 16, y + 16, kWhite, shade, 1);
-        }
-    }
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 16; ++column)
+            paintCell(static_cast<wchar_t>(rowCodes[row] + column), row, column);
+    const std::wstring extras = Layout::kFontExtraLetters;
+    for (size_t column = 0; column < extras.size(); ++column)
+        paintCell(extras[column], Layout::kFontExtraRow, static_cast<int>(column));
     font.write(driver, file.c_str());
 }
 
@@ -111,11 +114,13 @@ void paintGuiSheet(irr::video::IVideoDriver* driver, const std::string& file) {
 
     paintDayBox(sheet, Layout::kDayBox, kCream, kWoodDark);
     paintDayBox(sheet, Layout::kDayBoxToday, kApricot, kInk);
-    const char* const names[7] = {"mo", "tu", "we", "th", "fr", "sa", "su"};
-    for (int day = 0; day < 7; ++day) {
-        const Layout::Region label = Layout::dayLabel(day);
-        letter(sheet, names[day], label.x0 + 8, label.y0 + 2, 2, kInk);
-    }
+    const char* const names[Layout::kDayLabelLanguages][7] = {{"mo", "tu", "we", "th", "fr", "sa", "su"},
+                                                              {"mo", "di", "mi", "do", "fr", "sa", "so"}};
+    for (int language = 0; language < Layout::kDayLabelLanguages; ++language)
+        for (int day = 0; day < 7; ++day) {
+            const Layout::Region label = Layout::dayLabel(day, language);
+            letter(sheet, names[language][day], label.x0 + 8, label.y0 + 2, 2, kInk);
+        }
     paintPointer(sheet);
     paintWaitingIcon(sheet);
     sheet.write(driver, file.c_str());
