@@ -30,6 +30,8 @@ TovarDevice* gDevice = nullptr;
 namespace {
 // Beyond this a single frame would jump minutes of game time.
 constexpr double kMaxSpeedFactor = 1000.0;
+// How often the device looks for a game pad while it has none.
+constexpr uint32_t kPadSearchMillis = 2000;
 
 uint32_t colourOfLevel(int level) {
     switch (level) {
@@ -158,6 +160,9 @@ bool TovarDevice::init(uint32_t width, uint32_t height, bool fullscreen, irr::vi
     printSeparator();
 
     shaderManager = std::make_shared<ShaderManager>(driver);
+    joystickInfo.clear();
+    lastPadSearch = irrDevice->getTimer()->getRealTime() - kPadSearchMillis;
+    lookForGamePads();
     previousTime = getTime();
     screenSize = driver->getScreenSize();
     return true;
@@ -422,7 +427,20 @@ void TovarDevice::runMainLoop() {
     }
 }
 
+void TovarDevice::lookForGamePads() {
+    // Irrlicht 1.8 finds pads only when asked, and every asking adds what it finds to its own list
+    // of open pads without emptying it: asked again with a pad open, it would open that pad twice.
+    // So it is asked again, now and then, only while no pad has been found.
+    const uint32_t now = irrDevice->getTimer()->getRealTime();
+    if (!joystickInfo.empty() || now - lastPadSearch < kPadSearchMillis)
+        return;
+    lastPadSearch = now;
+    if (irrDevice->activateJoysticks(joystickInfo) && !joystickInfo.empty())
+        print(stringw(L"game pad: ") + stringw(joystickInfo[0].Name.c_str()), MSG_INFO);
+}
+
 void TovarDevice::runFrame() {
+    lookForGamePads();
     const uint32_t now = getTime();
     frameDelta = paused ? 0 : now - previousTime;
     previousTime = now;

@@ -6,6 +6,7 @@
 #include "src_lumo/Game/WorldState.h"
 #include "src_lumo/Gui/InterfaceView.h"
 #include "src_lumo/Gui/TextSpeed.h"
+#include "src_lumo/Input/KeyBindings.h"
 
 #include <irrlicht.h>
 
@@ -27,6 +28,7 @@ struct GameSettings {
     bool vsync = false;
     bool hints = true; // the key hints at the bottom of the picture
     TextSpeed textSpeed = TextSpeed::Normal;
+    KeyBindings keys;
 };
 
 struct GameData {

@@ -56,6 +56,7 @@ GameSettings SettingsFile::read(const std::wstring& fileName) {
     readFlag(ini, L"vsync", settings.vsync);
     readFlag(ini, L"hints", settings.hints);
     TextSpeeds::byName(ini.getString(L"text"), settings.textSpeed);
+    settings.keys.read(ini);
     return settings;
 }
 
@@ -65,7 +66,9 @@ bool SettingsFile::save(const GameSettings& settings, const std::string& fileNam
         std::ofstream file(temporary, std::ios::trunc);
         if (file) {
             const auto flag = [](bool value) { return value ? "true" : "false"; };
-            file << "[key-bindings]\n[sound]\n"
+            file << "[key-bindings]\n";
+            settings.keys.write(file);
+            file << "[sound]\n"
                  << "music=" << settings.musicVolume << "\n"
                  << "sound=" << settings.soundVolume << "\n"
                  << "[graphics]\n"

@@ -33,6 +33,7 @@ const wchar_t* const kEntryNames[GameMenue::ENTRY_COUNT] = {L"continue", L"new",
 
 constexpr float kEntriesX = 272.0f, kEntriesY = 180.0f;
 constexpr float kOptionsX = 144.0f, kOptionValuesX = 256.0f, kOptionsY = 164.0f;
+constexpr float kOptionButtonsX = 448.0f;
 constexpr float kLineSpacing = 30.0f;
 // Closer than the entries, so every option stays on the panel of the background.
 constexpr float kOptionSpacing = 20.0f;
@@ -103,6 +104,8 @@ const OptionRow kOptions[GameMenue::OPTION_COUNT] = {
      [](GameSettings& s, int d) { s.hints = d > 0; }},
     {L"text", [](const GameSettings& s) -> std::wstring { return TextSpeeds::name(s.textSpeed); },
      [](GameSettings& s, int d) { s.textSpeed = TextSpeeds::step(s.textSpeed, d); }},
+    // Opened with act; its page lists the keys.
+    {L"keys", [](const GameSettings&) { return std::wstring(); }, [](GameSettings&, int) {}},
 };
 
 } // namespace
@@ -160,6 +163,10 @@ void GameMenue::startHiding() {
 bool GameMenue::handleKey(const irr::SEvent& event) {
     if (event.EventType != irr::EET_KEY_INPUT_EVENT || !event.KeyInput.PressedDown)
         return false;
+    if (keysScreen.isOpen()) {
+        keysScreen.handleKey(event.KeyInput.Key);
+        return false;
+    }
     switch (event.KeyInput.Key) {
     case irr::KEY_UP:
         if (optionsOpen)
@@ -186,6 +193,10 @@ bool GameMenue::handleKey(const irr::SEvent& event) {
             choose(selection);
             return false;
         }
+        if (optionSelection == OPTION_KEYS) {
+            keysScreen.open();
+            return false;
+        }
         closeOptions();
         return true;
     case irr::KEY_ESCAPE:
@@ -199,6 +210,11 @@ bool GameMenue::handleKey(const irr::SEvent& event) {
     default:
         return false;
     }
+}
+
+void GameMenue::bindPressed(const PressedInput& pressed) {
+    if (gGameData)
+        keysScreen.bind(pressed, gGameData->settings.keys);
 }
 
 void GameMenue::closeOptions() {
@@ -346,7 +362,11 @@ void GameMenue::drawEntries(float hidden) const {
     const BitmapFont font = BitmapFont::forGame();
     float pointerX = kEntriesX;
     float pointerY = kEntriesY + kLineSpacing * selection;
-    if (optionsOpen) {
+    if (keysScreen.isOpen()) {
+        drawKeys(hidden);
+        pointerX = kOptionsX;
+        pointerY = kOptionsY + kOptionSpacing * keysScreen.getSelection();
+    } else if (optionsOpen) {
         for (int option = 0; option < OPTION_COUNT; ++option) {
             const float y = kOptionsY + kOptionSpacing * option;
             font.drawText(painter, optionLabel(option), kOptionsX, y, withAlpha(kWhite, hidden));
@@ -364,6 +384,20 @@ void GameMenue::drawEntries(float hidden) const {
     painter.drawImage(sheet, GuiSheetLayout::kPointer.rect(),
                       irr::core::rectf(pointerX - 36 + bob, pointerY - 8, pointerX - 4 + bob, pointerY + 24),
                       withAlpha(kWhite, hidden));
+}
+
+void GameMenue::drawKeys(float hidden) const {
+    if (!gGameData)
+        return;
+    const GuiPainter painter = GuiPainter::forGame();
+    const BitmapFont font = BitmapFont::forGame();
+    const KeyBindings& keys = gGameData->settings.keys;
+    for (int row = 0; row < KeyBindings::kActionCount; ++row) {
+        const float y = kOptionsY + kOptionSpacing * row;
+        font.drawText(painter, KeysScreen::label(row), kOptionsX, y, withAlpha(kWhite, hidden));
+        font.drawText(painter, keysScreen.keyText(row, keys), kOptionValuesX, y, withAlpha(kWhite, hidden));
+        font.drawText(painter, keysScreen.buttonText(row, keys), kOptionButtonsX, y, withAlpha(kWhite, hidden));
+    }
 }
 
 } // namespace Lumo
