@@ -240,6 +240,8 @@ bool TovarDevice::OnEvent(const irr::SEvent& event) {
                 joystick.axes[i] = event.JoystickEvent.Axis[i];
             joystick.pov = event.JoystickEvent.POV;
         }
+        if (console && console->open)
+            return true; // the pad, like the keys, is not the game's while the console is open
         break;
     case irr::EET_LOG_TEXT_EVENT:
         if (event.LogEvent.Level == irr::ELL_WARNING || event.LogEvent.Level == irr::ELL_ERROR)
@@ -251,8 +253,10 @@ bool TovarDevice::OnEvent(const irr::SEvent& event) {
             if (console) {
                 console->open = !console->open;
                 // The game must not go on walking or acting on keys held when the console opened.
-                if (console->open)
+                if (console->open) {
                     std::fill(std::begin(keyDown), std::end(keyDown), false);
+                    letGoOfPad();
+                }
             }
             return true;
         }
@@ -273,6 +277,16 @@ bool TovarDevice::OnEvent(const irr::SEvent& event) {
         break;
     }
     return gameLogic ? gameLogic->OnEvent(event) : false;
+}
+
+void TovarDevice::letGoOfPad() {
+    if (!gameLogic)
+        return;
+    irr::SEvent resting{};
+    resting.EventType = irr::EET_JOYSTICK_INPUT_EVENT;
+    resting.JoystickEvent.Joystick = 0;
+    resting.JoystickEvent.POV = 65535; // centred
+    gameLogic->OnEvent(resting);
 }
 
 void TovarDevice::handleConsoleKey(const irr::SEvent::SKeyInput& key, bool& handled) {

@@ -114,6 +114,8 @@ private:
     void drawFps();
     void drawPausedOverlay();
     void lookForGamePads();
+    // Tells the game the pad is at rest, as a pad let go would.
+    void letGoOfPad();
     void runConsoleCommand(const std::vector<irr::core::stringw>& words);
     // Standard output and the log file get every line the console gets.
     void echo(const irr::core::stringw& text);

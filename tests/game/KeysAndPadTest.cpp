@@ -283,3 +283,18 @@ TEST_F(KeysAndPad, TheKeysPageBindsKeysAndButtonsSwappingAndSavesThem) {
     ASSERT_FALSE(menu().isOptionsOpen());
     EXPECT_TRUE(chosen == Lumo::SettingsFile::read().keys) << "saved and read back";
 }
+
+TEST_F(KeysAndPad, ThePadIsNotTheGamesWhileTheConsoleIsOpen) {
+    ASSERT_TRUE(play->startNewGame());
+    const irr::SEvent stickLeft = padEvent(0, -32767, 0);
+    sendPad(stickLeft);
+    play->tap(irr::KEY_F1);
+    const float atOpening = heroX();
+    for (int frame = 0; frame < 10; ++frame)
+        sendPad(stickLeft);
+    EXPECT_EQ(atOpening, heroX()) << "walked on with the console open";
+    play->tap(irr::KEY_F1);
+    for (int frame = 0; frame < 10; ++frame)
+        sendPad(stickLeft);
+    EXPECT_LT(heroX(), atOpening);
+}
