@@ -33,7 +33,9 @@ const wchar_t* const kEntryNames[GameMenue::ENTRY_COUNT] = {L"continue", L"new",
 
 constexpr float kEntriesX = 272.0f, kEntriesY = 180.0f;
 constexpr float kOptionsX = 144.0f, kOptionValuesX = 256.0f, kOptionsY = 164.0f;
-constexpr float kOptionButtonsX = 448.0f;
+// The keys page sets its values as tight as the hints, so the longest key name and the pad
+// button both fit between the labels and the right shelf.
+constexpr float kKeyValuesX = 272.0f, kKeyButtonsX = 420.0f, kKeyPitch = 12.0f;
 constexpr float kLineSpacing = 30.0f;
 // Closer than the entries, so every option stays on the panel of the background.
 constexpr float kOptionSpacing = 20.0f;
@@ -395,8 +397,9 @@ void GameMenue::drawKeys(float hidden) const {
     for (int row = 0; row < KeyBindings::kActionCount; ++row) {
         const float y = kOptionsY + kOptionSpacing * row;
         font.drawText(painter, KeysScreen::label(row), kOptionsX, y, withAlpha(kWhite, hidden));
-        font.drawText(painter, keysScreen.keyText(row, keys), kOptionValuesX, y, withAlpha(kWhite, hidden));
-        font.drawText(painter, keysScreen.buttonText(row, keys), kOptionButtonsX, y, withAlpha(kWhite, hidden));
+        font.drawTight(painter, keysScreen.keyText(row, keys), kKeyValuesX, y, withAlpha(kWhite, hidden), kKeyPitch);
+        font.drawTight(painter, keysScreen.buttonText(row, keys), kKeyButtonsX, y, withAlpha(kWhite, hidden),
+                       kKeyPitch);
     }
 }
 
