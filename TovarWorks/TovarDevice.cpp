@@ -31,6 +31,8 @@ TovarDevice* gDevice = nullptr;
 namespace {
 // Beyond this a single frame would jump minutes of game time.
 constexpr double kMaxSpeedFactor = 1000.0;
+// How often the device looks for a game pad while it has none.
+constexpr uint32_t kPadSearchMillis = 2000;
 
 uint32_t colourOfLevel(int level) {
     switch (level) {
@@ -162,6 +164,9 @@ bool TovarDevice::init(uint32_t width, uint32_t height, bool fullscreen, irr::vi
         print(vsyncOn ? L"vsync: on" : L"vsync: not offered by the driver; the frame cap paces the game", MSG_INFO);
 
     shaderManager = std::make_shared<ShaderManager>(driver);
+    joystickInfo.clear();
+    lastPadSearch = irrDevice->getTimer()->getRealTime() - kPadSearchMillis;
+    lookForGamePads();
     previousTime = getTime();
     screenSize = driver->getScreenSize();
     return true;
@@ -239,6 +244,8 @@ bool TovarDevice::OnEvent(const irr::SEvent& event) {
                 joystick.axes[i] = event.JoystickEvent.Axis[i];
             joystick.pov = event.JoystickEvent.POV;
         }
+        if (console && console->open)
+            return true; // the pad, like the keys, is not the game's while the console is open
         break;
     case irr::EET_LOG_TEXT_EVENT:
         if (event.LogEvent.Level == irr::ELL_WARNING || event.LogEvent.Level == irr::ELL_ERROR)
@@ -250,8 +257,10 @@ bool TovarDevice::OnEvent(const irr::SEvent& event) {
             if (console) {
                 console->open = !console->open;
                 // The game must not go on walking or acting on keys held when the console opened.
-                if (console->open)
+                if (console->open) {
                     std::fill(std::begin(keyDown), std::end(keyDown), false);
+                    letGoOfPad();
+                }
             }
             return true;
         }
@@ -272,6 +281,16 @@ bool TovarDevice::OnEvent(const irr::SEvent& event) {
         break;
     }
     return gameLogic ? gameLogic->OnEvent(event) : false;
+}
+
+void TovarDevice::letGoOfPad() {
+    if (!gameLogic)
+        return;
+    irr::SEvent resting{};
+    resting.EventType = irr::EET_JOYSTICK_INPUT_EVENT;
+    resting.JoystickEvent.Joystick = 0;
+    resting.JoystickEvent.POV = 65535; // centred
+    gameLogic->OnEvent(resting);
 }
 
 void TovarDevice::handleConsoleKey(const irr::SEvent::SKeyInput& key, bool& handled) {
@@ -426,7 +445,20 @@ void TovarDevice::runMainLoop() {
     }
 }
 
+void TovarDevice::lookForGamePads() {
+    // Irrlicht 1.8 finds pads only when asked, and every asking adds what it finds to its own list
+    // of open pads without emptying it: asked again with a pad open, it would open that pad twice.
+    // So it is asked again, now and then, only while no pad has been found.
+    const uint32_t now = irrDevice->getTimer()->getRealTime();
+    if (!joystickInfo.empty() || now - lastPadSearch < kPadSearchMillis)
+        return;
+    lastPadSearch = now;
+    if (irrDevice->activateJoysticks(joystickInfo) && !joystickInfo.empty())
+        print(stringw(L"game pad: ") + stringw(joystickInfo[0].Name.c_str()), MSG_INFO);
+}
+
 void TovarDevice::runFrame() {
+    lookForGamePads();
     const uint32_t now = getTime();
     frameDelta = paused ? 0 : now - previousTime;
     previousTime = now;

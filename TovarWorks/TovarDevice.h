@@ -93,6 +93,8 @@ public:
     const TimeRecord& getTimeRecord() const { return *timeRecord; }
     bool isKeyDown(irr::EKEY_CODE key) const { return key >= 0 && key < 256 && keyDown[key]; }
     const JoystickState& getJoystick() const { return joystick; }
+    // The pads found so far; a pad plugged in later is found within a few seconds.
+    const irr::core::array<irr::SJoystickInfo>& getJoystickInfo() const { return joystickInfo; }
     std::shared_ptr<EventManager> getEventManager() const { return eventManager; }
     std::shared_ptr<ProcessManager> getProcessManager() const { return processManager; }
     std::shared_ptr<ShaderManager> getShaderManager() const { return shaderManager; }
@@ -111,6 +113,9 @@ private:
     void handleConsoleKey(const irr::SEvent::SKeyInput& key, bool& handled);
     void drawFps();
     void drawPausedOverlay();
+    void lookForGamePads();
+    // Tells the game the pad is at rest, as a pad let go would.
+    void letGoOfPad();
     void runConsoleCommand(const std::vector<irr::core::stringw>& words);
     // Standard output and the log file get every line the console gets.
     void echo(const irr::core::stringw& text);
@@ -132,6 +137,7 @@ private:
     std::atomic<bool> quit{false}; // also set from a signal handler
     JoystickState joystick;
     irr::core::array<irr::SJoystickInfo> joystickInfo;
+    uint32_t lastPadSearch = 0; // real time, ms
     std::shared_ptr<SoundManager> soundManager;
 
     std::shared_ptr<MessageOutput> messageOutput;

@@ -6,6 +6,7 @@
 #include "src_lumo/Game/WorldState.h"
 #include "src_lumo/Gui/InterfaceView.h"
 #include "src_lumo/Gui/TextSpeed.h"
+#include "src_lumo/Input/KeyBindings.h"
 
 #include <irrlicht.h>
 
@@ -23,12 +24,12 @@ struct GameSettings {
     int height = 720;
     bool pixelPrecise = true;
     int maxFps = 60; // 0 = no cap
-    // Off unless asked for: Irrlicht 1.8 asking an X server whose GLX cannot swap on vblank (Xvfb)
-    // ends the program with an X error.
+    // Asked of GLX by the device, where a server without swap control cannot end the game.
     bool vsync = true;
     bool hints = true; // the key hints at the bottom of the picture
     TextSpeed textSpeed = TextSpeed::Normal;
     std::string language = "en"; // a code of GameLanguages
+    KeyBindings keys;
 };
 
 struct GameData {

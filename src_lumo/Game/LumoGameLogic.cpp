@@ -53,7 +53,8 @@ bool pressed(const irr::SEvent::SKeyInput& key, irr::EKEY_CODE code) { return ke
 } // namespace
 
 LumoGameLogic::LumoGameLogic()
-    : visual(std::make_shared<LumoVisual>()), menu(std::make_shared<GameMenue>(titleGoodsFactory(gGameData->spriteDefinitions))),
+    : actions(gGameData->settings.keys), visual(std::make_shared<LumoVisual>()),
+      menu(std::make_shared<GameMenue>(titleGoodsFactory(gGameData->spriteDefinitions))),
       sequences(std::make_shared<StorySequences>(visual)), story(sequences) {
     visual->setShopSequences(sequences);
     postman = std::make_unique<PostmanController>(visual);
@@ -86,11 +87,15 @@ std::shared_ptr<IShopSequences> LumoGameLogic::getShopSequences() const { return
 
 void LumoGameLogic::onResize() { visual->onResize(); }
 
-bool LumoGameLogic::held(irr::EKEY_CODE key) const { return key != menuKey && gDevice->isKeyDown(key); }
+bool LumoGameLogic::held(irr::EKEY_CODE key) const {
+    const std::optional<GameAction> action = KeyBindings::actionOfCanonicalKey(key);
+    return key != menuKey && action && actions.held(*action);
+}
 
 void LumoGameLogic::readInput() {
     // A release the logic never heard (the console took it) must not keep the key from the game.
-    if (menuKey != kNoKey && !gDevice->isKeyDown(menuKey))
+    const std::optional<GameAction> menuAction = KeyBindings::actionOfCanonicalKey(menuKey);
+    if (menuKey != kNoKey && !(menuAction && actions.held(*menuAction)))
         menuKey = kNoKey;
     input.moveX = held(irr::KEY_LEFT) ? -1 : held(irr::KEY_RIGHT) ? 1 : 0;
     input.moveY = held(irr::KEY_UP) ? 1 : held(irr::KEY_DOWN) ? -1 : 0;
@@ -185,6 +190,15 @@ void LumoGameLogic::carryOut(int action) {
 bool LumoGameLogic::OnEvent(const irr::SEvent& event) {
     if (visual->editorInput(event))
         return true;
+    if (menu->isOpen() && menu->isWaitingForInput()) {
+        if (const std::optional<PressedInput> pressed = actions.takePress(event))
+            menu->bindPressed(*pressed);
+        return true;
+    }
+    return actions.translate(event, [this](const irr::SEvent& gameEvent) { return handleGameEvent(gameEvent); });
+}
+
+bool LumoGameLogic::handleGameEvent(const irr::SEvent& event) {
     const bool isKey = event.EventType == irr::EET_KEY_INPUT_EVENT;
     if (menu->isOpen()) {
         const bool used = menu->handleKey(event);

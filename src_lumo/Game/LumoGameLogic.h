@@ -4,6 +4,7 @@
 // consequences. Owns the visual, the in-game menu and the postman.
 #include "TovarWorks/GameLogic.h"
 #include "src_lumo/Gui/InputRecord.h"
+#include "src_lumo/Input/ActionInput.h"
 
 #include <memory>
 
@@ -48,6 +49,8 @@ public:
 
 private:
     void registerEditorCommand();
+    // Every event after the keys and the pad have become the game's actions.
+    bool handleGameEvent(const irr::SEvent& event);
     bool handleKey(const irr::SEvent::SKeyInput& key);
     bool held(irr::EKEY_CODE key) const;
     void chooseMusic();
@@ -64,6 +67,7 @@ private:
 
     static constexpr irr::EKEY_CODE kNoKey = irr::KEY_KEY_CODES_COUNT;
 
+    ActionInput actions;
     InputRecord input;
     // The key that closed the in-game menu, kept from the game until it is let go.
     irr::EKEY_CODE menuKey = kNoKey;

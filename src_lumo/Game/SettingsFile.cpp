@@ -60,6 +60,7 @@ GameSettings SettingsFile::read(const std::wstring& fileName) {
     const std::string language = TovarWorks::toUtf8(ini.getString(L"language"));
     if (GameLanguages::byCode(language).code == language)
         settings.language = language;
+    settings.keys.read(ini);
     return settings;
 }
 
@@ -69,7 +70,9 @@ bool SettingsFile::save(const GameSettings& settings, const std::string& fileNam
         std::ofstream file(temporary, std::ios::trunc);
         if (file) {
             const auto flag = [](bool value) { return value ? "true" : "false"; };
-            file << "[key-bindings]\n[sound]\n"
+            file << "[key-bindings]\n";
+            settings.keys.write(file);
+            file << "[sound]\n"
                  << "music=" << settings.musicVolume << "\n"
                  << "sound=" << settings.soundVolume << "\n"
                  << "[graphics]\n"

@@ -64,9 +64,11 @@ void Calendar::draw() {
                           letter ? kLetterDay : irr::video::SColor(0xFFFFFFFF));
         }
     }
-    if (letterDayAtCursor() != 0)
-        font.drawText(painter, L"space: read it again", kGridLeft, kGridTop + kCellHeight * kRows + 8,
-                      kLetterDay);
+    if (letterDayAtCursor() != 0) {
+        const std::wstring readAgain = L"space: read it again";
+        font.drawText(painter, gGameData ? gGameData->settings.keys.withBoundKey(readAgain) : readAgain, kGridLeft,
+                      kGridTop + kCellHeight * kRows + 8, kLetterDay);
+    }
 
     const float x = kGridLeft + kCellWidth * cursorColumn;
     const float y = kGridTop + kCellHeight * cursorRow;

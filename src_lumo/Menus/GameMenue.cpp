@@ -37,6 +37,9 @@ const char* const kTextSpeedIds[TextSpeeds::kCount] = {"OPTION_SLOW", "OPTION_NO
 constexpr float kEntriesX = 272.0f, kEntriesY = 180.0f;
 // Names of up to eight letters ("language") and a space before the values.
 constexpr float kOptionsX = 144.0f, kOptionValuesX = 288.0f, kOptionsY = 164.0f;
+// The keys page sets its values as tight as the hints, so the longest key name and the pad
+// button both fit between the labels and the right shelf.
+constexpr float kKeyValuesX = 272.0f, kKeyButtonsX = 420.0f, kKeyPitch = 12.0f;
 constexpr float kLineSpacing = 30.0f;
 // Closer than the entries, so every option stays on the panel of the background.
 constexpr float kOptionSpacing = 20.0f;
@@ -118,6 +121,8 @@ const OptionRow kOptions[GameMenue::OPTION_COUNT] = {
      [](GameSettings& s, int d) { s.textSpeed = TextSpeeds::step(s.textSpeed, d); }},
     {"OPTION_LANGUAGE", [](const GameSettings& s) { return GameLanguages::byCode(s.language).ownName; },
      stepLanguage},
+    // Opened with act; its page lists the keys.
+    {"OPTION_KEYS", [](const GameSettings&) { return std::wstring(); }, [](GameSettings&, int) {}},
 };
 
 } // namespace
@@ -175,6 +180,10 @@ void GameMenue::startHiding() {
 bool GameMenue::handleKey(const irr::SEvent& event) {
     if (event.EventType != irr::EET_KEY_INPUT_EVENT || !event.KeyInput.PressedDown)
         return false;
+    if (keysScreen.isOpen()) {
+        keysScreen.handleKey(event.KeyInput.Key);
+        return false;
+    }
     switch (event.KeyInput.Key) {
     case irr::KEY_UP:
         if (optionsOpen)
@@ -201,6 +210,10 @@ bool GameMenue::handleKey(const irr::SEvent& event) {
             choose(selection);
             return false;
         }
+        if (optionSelection == OPTION_KEYS) {
+            keysScreen.open();
+            return false;
+        }
         closeOptions();
         return true;
     case irr::KEY_ESCAPE:
@@ -214,6 +227,11 @@ bool GameMenue::handleKey(const irr::SEvent& event) {
     default:
         return false;
     }
+}
+
+void GameMenue::bindPressed(const PressedInput& pressed) {
+    if (gGameData)
+        keysScreen.bind(pressed, gGameData->settings.keys);
 }
 
 void GameMenue::closeOptions() {
@@ -361,7 +379,11 @@ void GameMenue::drawEntries(float hidden) const {
     const BitmapFont font = BitmapFont::forGame();
     float pointerX = kEntriesX;
     float pointerY = kEntriesY + kLineSpacing * selection;
-    if (optionsOpen) {
+    if (keysScreen.isOpen()) {
+        drawKeys(hidden);
+        pointerX = kOptionsX;
+        pointerY = kOptionsY + kOptionSpacing * keysScreen.getSelection();
+    } else if (optionsOpen) {
         for (int option = 0; option < OPTION_COUNT; ++option) {
             const float y = kOptionsY + kOptionSpacing * option;
             font.drawText(painter, optionLabel(option), kOptionsX, y, withAlpha(kWhite, hidden));
@@ -379,6 +401,21 @@ void GameMenue::drawEntries(float hidden) const {
     painter.drawImage(sheet, GuiSheetLayout::kPointer.rect(),
                       irr::core::rectf(pointerX - 36 + bob, pointerY - 8, pointerX - 4 + bob, pointerY + 24),
                       withAlpha(kWhite, hidden));
+}
+
+void GameMenue::drawKeys(float hidden) const {
+    if (!gGameData)
+        return;
+    const GuiPainter painter = GuiPainter::forGame();
+    const BitmapFont font = BitmapFont::forGame();
+    const KeyBindings& keys = gGameData->settings.keys;
+    for (int row = 0; row < KeyBindings::kActionCount; ++row) {
+        const float y = kOptionsY + kOptionSpacing * row;
+        font.drawText(painter, KeysScreen::label(row), kOptionsX, y, withAlpha(kWhite, hidden));
+        font.drawTight(painter, keysScreen.keyText(row, keys), kKeyValuesX, y, withAlpha(kWhite, hidden), kKeyPitch);
+        font.drawTight(painter, keysScreen.buttonText(row, keys), kKeyButtonsX, y, withAlpha(kWhite, hidden),
+                       kKeyPitch);
+    }
 }
 
 } // namespace Lumo

@@ -3,6 +3,7 @@
 // in a scene of its own. It starts the first game, resumes a running one, saves the settings when
 // the options screen is left and ends the program. The title music plays on channel 1.
 #include "src_lumo/Gui/GuiElement.h"
+#include "src_lumo/Menus/KeysScreen.h"
 
 #include <irrlicht.h>
 
@@ -30,6 +31,7 @@ public:
         OPTION_HINTS,
         OPTION_TEXT,
         OPTION_LANGUAGE,
+        OPTION_KEYS,
         OPTION_COUNT
     };
     static constexpr int kFadeMillis = 500;
@@ -49,6 +51,9 @@ public:
     void openTitle();
     // Every input event while the menu is open; true only when it has just closed the options.
     bool handleKey(const irr::SEvent& event);
+    // The keys page waits for the key or pad button to bind; the logic hands it on untranslated.
+    bool isWaitingForInput() const { return keysScreen.isWaiting(); }
+    void bindPressed(const PressedInput& pressed);
     // Fades, lets the goods fall and spawns new ones.
     void update(uint32_t deltaMillis);
     void draw() override;
@@ -60,6 +65,7 @@ public:
     bool isNewDisabled() const { return newDisabled; }
     int getSelection() const { return selection; }
     int getOptionSelection() const { return optionSelection; }
+    const KeysScreen& getKeysScreen() const { return keysScreen; }
     int getFadeTime() const { return fadeTime; }
     irr::video::SColor getEntryColour(int entry) const { return entryColour[entry]; }
     // "music 100", "size 1280x720" ... as the options screen shows them, in the game's language.
@@ -77,6 +83,7 @@ private:
     void spawnGood();
     void drawPictures(float hidden) const;
     void drawEntries(float hidden) const;
+    void drawKeys(float hidden) const;
 
     irr::scene::ISceneManager* menuScene = nullptr;
     FallingGoodFactory goodsFactory;
@@ -92,6 +99,7 @@ private:
     bool newDisabled = false;
     bool continueDisabled = true;
     bool optionsOpen = false;
+    KeysScreen keysScreen;
     std::array<irr::video::SColor, ENTRY_COUNT> entryColour;
 };
 

@@ -424,7 +424,7 @@ void LumoVisual::drawHints() const {
         return;
     std::vector<std::wstring> texts;
     for (const std::string& id : keyHints())
-        texts.push_back(gGameData->texts.getGameText(id));
+        texts.push_back(gGameData->settings.keys.withBoundKey(gGameData->texts.getGameText(id)));
     HintLine::draw(texts);
 }
 

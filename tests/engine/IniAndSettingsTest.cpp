@@ -85,10 +85,15 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     written.vsync = true;
     written.hints = false;
     written.language = "de";
+    ASSERT_TRUE(written.keys.bindKey(Lumo::GameAction::WalkUp, irr::KEY_KEY_W));
+    ASSERT_TRUE(written.keys.bindButton(Lumo::GameAction::Menu, 9));
     const std::string path = dir.file("settings.ini");
     ASSERT_TRUE(SettingsFile::save(written, path));
     EXPECT_EQ(readWholeFile(path),
-              "[key-bindings]\n[sound]\nmusic=30\nsound=0\n[graphics]\nfullscreen=true\nresx=1920\nresy=1080\n"
+              "[key-bindings]\nkey_up=w\nkey_down=down\nkey_left=left\nkey_right=right\nkey_act=space\n"
+              "key_cancel=x\nkey_pickup=c\nkey_menu=escape\npad_up=none\npad_down=none\npad_left=none\n"
+              "pad_right=none\npad_act=0\npad_cancel=1\npad_pickup=2\npad_menu=9\n"
+              "[sound]\nmusic=30\nsound=0\n[graphics]\nfullscreen=true\nresx=1920\nresy=1080\n"
               "pixelprec=false\nmaxfps=0\nvsync=true\n[interface]\nhints=false\ntext=instant\nlanguage=de\n");
     const GameSettings read = SettingsFile::read(wide(path));
     EXPECT_EQ(read.musicVolume, 30);
@@ -102,6 +107,7 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     EXPECT_TRUE(read.vsync);
     EXPECT_FALSE(read.hints);
     EXPECT_EQ(read.language, "de");
+    EXPECT_TRUE(read.keys == written.keys);
     for (const char* speed : {"slow", "fast"})
         EXPECT_EQ(TextSpeeds::name(SettingsFile::read(wide(dir.write("speed.ini", std::string("text=") + speed + "\n")))
                                        .textSpeed),
@@ -153,7 +159,7 @@ TEST_F(SettingsFileTest, HandReorderedFileReadsTheSameAndIsRewrittenCanonically)
     EXPECT_TRUE(read.fullscreen);
     EXPECT_TRUE(read.hints) << "a file from before the hints could be switched off shows them";
     ASSERT_TRUE(SettingsFile::save(read, path));
-    EXPECT_EQ(readWholeFile(path).substr(0, 22), "[key-bindings]\n[sound]");
+    EXPECT_EQ(readWholeFile(path).substr(0, 25), "[key-bindings]\nkey_up=up\n");
 }
 
 TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
@@ -164,3 +170,26 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(readWholeFile(path), "music=55\n");
     EXPECT_EQ(consoleTexts().back(), L"could not write to settings.ini!");
 }
+
+// Each line spoils one entry of the keys section; the entry keeps its default, and the good entry
+// next to it is still read.
+class BrokenKeysSection : public SettingsFileTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(BrokenKeysSection, KeepsTheDefault) {
+    const GameSettings read =
+        SettingsFile::read(wide(dir.write("settings.ini", std::string("key_up=w\n") + GetParam() + "\n")));
+    Lumo::KeyBindings expected;
+    ASSERT_TRUE(expected.bindKey(Lumo::GameAction::WalkUp, irr::KEY_KEY_W));
+    EXPECT_TRUE(read.keys == expected) << GetParam();
+}
+
+TEST_F(SettingsFileTest, KeyNamesReadInAnyCase) {
+    const GameSettings read = SettingsFile::read(wide(dir.write("settings.ini", "key_act=E\nkey_menu=Tab\n")));
+    EXPECT_EQ(read.keys.key(Lumo::GameAction::Act), irr::KEY_KEY_E);
+    EXPECT_EQ(read.keys.key(Lumo::GameAction::Menu), irr::KEY_TAB);
+}
+
+INSTANTIATE_TEST_SUITE_P(SettingsFileTest, BrokenKeysSection,
+                         ::testing::Values("key_act=", "key_act=banana", "key_act= e",
+                                           "key_act=1", "key_act=l", "key_act=backspace", "pad_act=32", "pad_act=-1",
+                                           "pad_act=2x", "pad_act=", "key_menu=\xff\xfe", "key_cancel=w"));

@@ -206,8 +206,8 @@ TEST_F(OptionsTest, TextSpeedStepsFromSlowToInstantAndStopsAtBothEnds) {
     EXPECT_EQ(shown, (std::vector<std::wstring>{L"normal", L"fast", L"instant", L"instant"}));
     EXPECT_EQ(settings().textSpeed, TextSpeed::Instant);
     press(irr::KEY_DOWN, GameMenue::OPTION_COUNT);
-    EXPECT_EQ(menu->getOptionSelection(), GameMenue::OPTION_COUNT - 1) << "the last option";
-    press(irr::KEY_SPACE);
+    EXPECT_EQ(menu->getOptionSelection(), GameMenue::OPTION_KEYS) << "the last option";
+    press(irr::KEY_ESCAPE);
     EXPECT_NE(readWholeFile(settingsFile).find("text=instant\n"), std::string::npos);
 }
 
@@ -240,7 +240,10 @@ TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
     EXPECT_FALSE(menu->isOptionsOpen());
     ASSERT_TRUE(std::filesystem::exists(settingsFile));
     EXPECT_EQ(readWholeFile(settingsFile),
-              "[key-bindings]\n[sound]\nmusic=100\nsound=100\n[graphics]\nfullscreen=false\nresx=1024\n"
+              "[key-bindings]\nkey_up=up\nkey_down=down\nkey_left=left\nkey_right=right\nkey_act=space\n"
+              "key_cancel=x\nkey_pickup=c\nkey_menu=escape\npad_up=none\npad_down=none\npad_left=none\n"
+              "pad_right=none\npad_act=0\npad_cancel=1\npad_pickup=2\npad_menu=7\n"
+              "[sound]\nmusic=100\nsound=100\n[graphics]\nfullscreen=false\nresx=1024\n"
               "resy=720\npixelprec=true\nmaxfps=60\nvsync=true\n[interface]\nhints=true\ntext=normal\nlanguage=en\n");
 
     std::filesystem::remove(settingsFile);

@@ -73,6 +73,26 @@ TEST_F(GuiScreenshotTest, OptionsScreenInEveryLanguage) {
     }
 }
 
+TEST_F(GuiScreenshotTest, KeysPageWaitingForTheKeyToAct) {
+    GameMenue menu(FallingGoodFactory(), folder.file("settings.ini"));
+    irr::SEvent key{};
+    key.EventType = irr::EET_KEY_INPUT_EVENT;
+    key.KeyInput.PressedDown = true;
+    const auto press = [&](irr::EKEY_CODE code, int times) {
+        key.KeyInput.Key = code;
+        for (int i = 0; i < times; ++i)
+            menu.handleKey(key);
+    };
+    press(irr::KEY_DOWN, 1); // "options"
+    press(irr::KEY_SPACE, 1);
+    press(irr::KEY_DOWN, GameMenue::OPTION_KEYS);
+    press(irr::KEY_SPACE, 1);
+    press(irr::KEY_DOWN, static_cast<int>(GameAction::Act));
+    press(irr::KEY_SPACE, 1);
+    ASSERT_TRUE(menu.isWaitingForInput());
+    expectPicture("keys_page", [&] { menu.draw(); });
+}
+
 TEST_F(GuiScreenshotTest, DialogueBoxWhileTypingAndComplete) {
     VisualTextBoxStatic box(L"Good morning, baker!\nthe oven is warm: let's bake.", L"merchant");
     box.show();

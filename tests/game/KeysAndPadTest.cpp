@@ -1,0 +1,300 @@
+// Rebound keys and the game pad: both become the game's actions in one place, so every menu,
+// box and board hears the pad exactly as it hears the keys. Run in a copy of the runtime folder,
+// since leaving the options writes settings.ini.
+#include "GamePlayFixture.h"
+#include "RuntimeCopy.h"
+
+#include "TovarWorks/Events/EventTypes.h"
+#include "TovarWorks/TovarDevice.h"
+#include "src_lumo/Game/SettingsFile.h"
+#include "src_lumo/Gui/VisualTextBoxChoice.h"
+#include "src_lumo/Visual/ItemWorld.h"
+#include "src_lumo/Menus/GameMenue.h"
+#include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Sprites/CharacterNode.h"
+
+#include <filesystem>
+
+using irr::core::vector3df;
+using Lumo::GameAction;
+using Lumo::GameMenue;
+
+namespace {
+
+enum class Hands { Keyboard, Pad };
+
+constexpr irr::u16 kPovCentred = 65535;
+
+irr::SEvent padEvent(uint32_t buttons, irr::s16 x = 0, irr::s16 y = 0, irr::u16 pov = kPovCentred) {
+    irr::SEvent event{};
+    event.EventType = irr::EET_JOYSTICK_INPUT_EVENT;
+    event.JoystickEvent.Joystick = 0;
+    event.JoystickEvent.ButtonStates = buttons;
+    event.JoystickEvent.Axis[irr::SEvent::SJoystickEvent::AXIS_X] = x;
+    event.JoystickEvent.Axis[irr::SEvent::SJoystickEvent::AXIS_Y] = y;
+    event.JoystickEvent.POV = pov;
+    return event;
+}
+
+} // namespace
+
+class KeysAndPad : public GamePlayFixture {
+protected:
+    void SetUp() override {
+        previousFolder = std::filesystem::current_path();
+        std::filesystem::current_path(runtime.path());
+        GamePlayFixture::SetUp();
+    }
+    void TearDown() override {
+        GamePlayFixture::TearDown();
+        std::filesystem::current_path(previousFolder);
+    }
+
+    Lumo::KeyBindings& keys() { return Lumo::gGameData->settings.keys; }
+    const GameMenue& menu() { return logic().getMenu(); }
+    float heroX() { return visual().getHero()->getNode()->getPosition().X; }
+    // Irrlicht sends the pad's whole state once every frame, changed or not.
+    void sendPad(const irr::SEvent& event) {
+        TovarWorks::gDevice->OnEvent(event);
+        play->runFrames(1);
+    }
+    void pressButton(int button) {
+        sendPad(padEvent(1u << button));
+        sendPad(padEvent(0));
+    }
+    void placeHero(const vector3df& position, int facing) {
+        GamePlayFixture::placeHero(position);
+        visual().getHero()->setFacing(facing);
+        play->runFrames(1);
+    }
+
+    RuntimeCopy runtime;
+    std::filesystem::path previousFolder;
+};
+
+// The same scenes played with either hands.
+class EitherHands : public KeysAndPad, public ::testing::WithParamInterface<Hands> {
+protected:
+    // Down for a few frames, then up, then a frame for the release to settle.
+    void hold(GameAction action, uint32_t frames = 3) {
+        down(action);
+        play->runFrames(frames);
+        up(action);
+        play->runFrames(1);
+    }
+    void hold(GameAction action, int times) {
+        for (int i = 0; i < times; ++i)
+            hold(action);
+    }
+    void down(GameAction action) {
+        if (GetParam() == Hands::Keyboard) {
+            play->press(keys().key(action));
+            return;
+        }
+        // Walking by the stick at full tilt, everything else by the action's button.
+        const irr::s16 full = 32767;
+        switch (action) {
+        case GameAction::WalkUp:
+            TovarWorks::gDevice->OnEvent(padEvent(0, 0, -full));
+            break;
+        case GameAction::WalkDown:
+            TovarWorks::gDevice->OnEvent(padEvent(0, 0, full));
+            break;
+        case GameAction::WalkLeft:
+            TovarWorks::gDevice->OnEvent(padEvent(0, -full, 0));
+            break;
+        case GameAction::WalkRight:
+            TovarWorks::gDevice->OnEvent(padEvent(0, full, 0));
+            break;
+        default:
+            TovarWorks::gDevice->OnEvent(padEvent(1u << keys().button(action)));
+        }
+    }
+    void up(GameAction action) {
+        if (GetParam() == Hands::Keyboard)
+            play->release(keys().key(action));
+        else
+            TovarWorks::gDevice->OnEvent(padEvent(0));
+    }
+    bool startNewGame() {
+        hold(GameAction::Act);
+        return play->runUntil(
+            [this] {
+                return logic().isGameStarted() && logic().hasPlayerControl() && logic().isClockRunning() &&
+                       Lumo::gGameData->screenFadeColor == 0;
+            },
+            2000);
+    }
+};
+
+TEST_P(EitherHands, DriveTheTitleMenuTheOptionsAndTheKeysPage) {
+    hold(GameAction::WalkDown);
+    EXPECT_EQ(GameMenue::ENTRY_OPTIONS, menu().getSelection());
+    hold(GameAction::Act);
+    ASSERT_TRUE(menu().isOptionsOpen());
+    hold(GameAction::WalkLeft);
+    EXPECT_EQ(90, Lumo::gGameData->settings.musicVolume);
+    hold(GameAction::WalkDown, GameMenue::OPTION_KEYS);
+    hold(GameAction::Act);
+    ASSERT_TRUE(menu().getKeysScreen().isOpen());
+    hold(GameAction::WalkDown, 4);
+    EXPECT_EQ(static_cast<int>(GameAction::Act), menu().getKeysScreen().getSelection());
+    hold(GameAction::Cancel);
+    EXPECT_FALSE(menu().getKeysScreen().isOpen());
+    hold(GameAction::Menu);
+    EXPECT_FALSE(menu().isOptionsOpen());
+    EXPECT_EQ(90, Lumo::SettingsFile::read().musicVolume) << "leaving the options saved them";
+}
+
+TEST_P(EitherHands, StartTheGameWalkPauseAndResume) {
+    ASSERT_TRUE(startNewGame());
+    const float before = heroX();
+    hold(GameAction::WalkLeft, 10);
+    EXPECT_LT(heroX(), before);
+    hold(GameAction::Menu);
+    ASSERT_TRUE(menu().isOpen());
+    hold(GameAction::Act);
+    EXPECT_FALSE(menu().isOpen()) << "continue";
+}
+
+TEST_P(EitherHands, TurnDialoguePagesAndCloseTheMerchantsMenu) {
+    ASSERT_TRUE(startNewGame());
+    placeHero(Lumo::LumoVisual::kMerchantSpot + vector3df(10, 0, 0), Lumo::FACE_UP);
+    hold(GameAction::Act);
+    ASSERT_TRUE(play->runUntil([this] { return !visual().getTextBoxes().getBoxes().empty(); }, 200));
+    // The talk's pages, each typed out and then turned, up to the merchant's menu.
+    for (int page = 0; page < 50 && visual().getMode() != Lumo::MODE_MERCHANT; ++page) {
+        play->runFrames(60);
+        hold(GameAction::Act);
+    }
+    ASSERT_EQ(Lumo::MODE_MERCHANT, visual().getMode());
+    hold(GameAction::Cancel);
+    EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode());
+}
+
+TEST_P(EitherHands, MoveAndCancelTheChoiceBoard) {
+    ASSERT_TRUE(startNewGame());
+    placeHero(Lumo::LumoVisual::kBedSpot + vector3df(0, 0, -10), Lumo::FACE_UP);
+    hold(GameAction::Act);
+    const auto choice = visual().getTextBoxes().getChoice();
+    ASSERT_NE(nullptr, choice);
+    hold(GameAction::WalkDown);
+    EXPECT_EQ(1, choice->getSelection());
+    hold(GameAction::Cancel);
+    play->runFrames(2);
+    EXPECT_EQ(nullptr, visual().getTextBoxes().getChoice());
+    EXPECT_EQ(0u, recorder->count(TovarWorks::StartNewDayEventType));
+}
+
+TEST_P(EitherHands, TakeFlourFromTheStoreroomAndPutItOnTheTable) {
+    ASSERT_TRUE(startNewGame());
+    placeHero(vector3df(865.f, 0.f, 655.f), Lumo::FACE_UP); // before the storeroom shelf
+    hold(GameAction::Act);
+    ASSERT_EQ(Lumo::MODE_STORAGE, visual().getMode());
+    hold(GameAction::WalkRight, 2);
+    hold(GameAction::WalkDown, 5);
+    hold(GameAction::Act);
+    EXPECT_EQ(300, world().storeroomStock[0]);
+    ASSERT_TRUE(visual().getItemWorld()->isCarrying());
+    placeHero(vector3df(792.5f, 0.f, 610.f), Lumo::FACE_UP); // before the work table
+    hold(GameAction::PickUp);
+    EXPECT_FALSE(visual().getItemWorld()->isCarrying());
+}
+
+INSTANTIATE_TEST_SUITE_P(KeysAndPad, EitherHands, ::testing::Values(Hands::Keyboard, Hands::Pad),
+                         [](const ::testing::TestParamInfo<Hands>& info) {
+                             return info.param == Hands::Keyboard ? "Keyboard" : "Pad";
+                         });
+
+TEST_F(KeysAndPad, TheStickWalksOnlyPastItsDeadZoneAndTheHatWalksToo) {
+    ASSERT_TRUE(play->startNewGame());
+    struct Case {
+        irr::s16 x;
+        irr::u16 pov;
+        bool walks;
+    };
+    const Case cases[] = {{5000, kPovCentred, false}, {-5000, kPovCentred, false}, {-20000, kPovCentred, true},
+                          {0, 27000, true}, {0, 22500, true}, {0, 9000, false}};
+    const vector3df start = visual().getHero()->getNode()->getPosition();
+    for (const Case& c : cases) {
+        placeHero(start, Lumo::FACE_UP);
+        const float before = heroX();
+        for (int frame = 0; frame < 10; ++frame)
+            sendPad(padEvent(0, c.x, 0, c.pov));
+        sendPad(padEvent(0));
+        EXPECT_EQ(c.walks, heroX() < before) << "stick " << c.x << " hat " << c.pov;
+    }
+}
+
+TEST_F(KeysAndPad, AReboundKeyActsAndTheOldOneDoesNot) {
+    ASSERT_TRUE(play->startNewGame());
+    ASSERT_TRUE(keys().bindKey(GameAction::WalkLeft, irr::KEY_KEY_A));
+    ASSERT_TRUE(keys().bindKey(GameAction::Act, irr::KEY_KEY_E));
+    const auto walkedBy = [this](irr::EKEY_CODE key) {
+        const float before = heroX();
+        play->press(key);
+        play->runFrames(10);
+        play->release(key);
+        play->runFrames(1);
+        return before - heroX();
+    };
+    EXPECT_EQ(0.0f, walkedBy(irr::KEY_LEFT));
+    EXPECT_GT(walkedBy(irr::KEY_KEY_A), 0.0f);
+
+    placeHero(Lumo::LumoVisual::kBarSpot, Lumo::FACE_UP);
+    play->tap(irr::KEY_SPACE);
+    EXPECT_EQ(0u, recorder->count(TovarWorks::CallActionEventType));
+    play->tap(irr::KEY_KEY_E);
+    EXPECT_EQ(1u, recorder->count(TovarWorks::CallActionEventType));
+    EXPECT_EQ(L"e: talk", keys().withBoundKey(L"space: talk")) << "the hints name the new key";
+    EXPECT_EQ(L"x: close", keys().withBoundKey(L"x: close"));
+}
+
+TEST_F(KeysAndPad, TheKeysPageBindsKeysAndButtonsSwappingAndSavesThem) {
+    play->tap(irr::KEY_DOWN);
+    play->tap(irr::KEY_SPACE);
+    for (int row = 0; row < GameMenue::OPTION_KEYS; ++row)
+        play->tap(irr::KEY_DOWN);
+    play->tap(irr::KEY_SPACE);
+    ASSERT_TRUE(menu().getKeysScreen().isOpen());
+    for (int row = 0; row < static_cast<int>(GameAction::Act); ++row)
+        play->tap(irr::KEY_DOWN);
+
+    play->tap(irr::KEY_SPACE);
+    ASSERT_TRUE(menu().isWaitingForInput());
+    play->tap(irr::KEY_KEY_L);
+    play->tap(irr::KEY_KEY_1);
+    EXPECT_TRUE(menu().isWaitingForInput()) << "the calendar's and the prices' keys are not given away";
+    play->tap(irr::KEY_KEY_X);
+    EXPECT_FALSE(menu().isWaitingForInput());
+    EXPECT_EQ(irr::KEY_KEY_X, keys().key(GameAction::Act));
+    EXPECT_EQ(irr::KEY_SPACE, keys().key(GameAction::Cancel)) << "swapped";
+
+    play->tap(irr::KEY_KEY_X); // act now: wait for a button
+    sendPad(padEvent(1u << 2));
+    sendPad(padEvent(0));
+    EXPECT_EQ(2, keys().button(GameAction::Act));
+    EXPECT_EQ(0, keys().button(GameAction::PickUp)) << "swapped";
+
+    const Lumo::KeyBindings chosen = keys();
+    pressButton(7); // the menu's button leaves the page...
+    EXPECT_FALSE(menu().getKeysScreen().isOpen());
+    play->tap(irr::KEY_ESCAPE); // ...and its key the options
+    ASSERT_FALSE(menu().isOptionsOpen());
+    EXPECT_TRUE(chosen == Lumo::SettingsFile::read().keys) << "saved and read back";
+}
+
+TEST_F(KeysAndPad, ThePadIsNotTheGamesWhileTheConsoleIsOpen) {
+    ASSERT_TRUE(play->startNewGame());
+    const irr::SEvent stickLeft = padEvent(0, -32767, 0);
+    sendPad(stickLeft);
+    play->tap(irr::KEY_F1);
+    const float atOpening = heroX();
+    for (int frame = 0; frame < 10; ++frame)
+        sendPad(stickLeft);
+    EXPECT_EQ(atOpening, heroX()) << "walked on with the console open";
+    play->tap(irr::KEY_F1);
+    for (int frame = 0; frame < 10; ++frame)
+        sendPad(stickLeft);
+    EXPECT_LT(heroX(), atOpening);
+}
