@@ -4,8 +4,11 @@
 // consequences. Owns the visual, the in-game menu and the postman.
 #include "TovarWorks/GameLogic.h"
 #include "src_lumo/Gui/InputRecord.h"
+#include "src_lumo/Save/SavedGame.h"
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 
 namespace Lumo {
 
@@ -13,6 +16,7 @@ class GameMenue;
 class LumoVisual;
 class IShopSequences;
 class PostmanController;
+class SaveSlot;
 class StoryScripts;
 class StorySequences;
 
@@ -43,6 +47,10 @@ public:
     const std::shared_ptr<StoryScripts>& getStory() const { return story; }
     // Replaces the scripts the logic starts (scripted play may skip the intro); null is refused.
     void setStory(std::shared_ptr<StoryScripts> scripts);
+    // Keeps the game in that file every morning and offers it on the title. Without one (scripted
+    // play) nothing is saved. Damaged saves are reported and moved aside here.
+    void useSaveFile(const std::filesystem::path& file);
+    const SaveSlot* getSaveSlot() const { return saveSlot.get(); }
     // The story moments the shop's rules start, played on this logic's visual.
     std::shared_ptr<IShopSequences> getShopSequences() const;
 
@@ -55,6 +63,8 @@ private:
     void carryOut(int action);
     void newGame();
     void newDay();
+    void saveMorning();
+    void continueSavedGame();
     void goToBed();
     void endGame();
     void closeChoice();
@@ -79,6 +89,9 @@ private:
     std::shared_ptr<GameMenue> menu;
     std::shared_ptr<StorySequences> sequences;
     std::shared_ptr<StoryScripts> story;
+    std::unique_ptr<SaveSlot> saveSlot;
+    // The morning the title's "continue" opens.
+    std::optional<SavedGame> savedGame;
 };
 
 } // namespace Lumo
