@@ -72,6 +72,9 @@ void LumoGameLogic::useSaveFile(const std::filesystem::path& file) {
     for (const std::string& message : loaded.messages)
         gDevice->print(irr::core::stringw(message.c_str()), TovarWorks::MSG_ERROR);
     savedGame = std::move(loaded.game);
+    if (savedGame)
+        gDevice->print(irr::core::stringw(L"Saved game: day ") + irr::core::stringw(savedGame->day),
+                       TovarWorks::MSG_INFO);
     menu->setSavedDay(savedGame ? savedGame->day : 0);
 }
 
