@@ -7,6 +7,7 @@
 #include "src_lumo/Events/CallActionEvent.h"
 #include "src_lumo/Events/ChangeGameStateEvent.h"
 #include "src_lumo/Events/FadeOverlayTextEvent.h"
+#include "src_lumo/Events/SetHudEvent.h"
 #include "src_lumo/Events/SetNewDayEvent.h"
 #include "src_lumo/Events/SetTimeEvent.h"
 #include "src_lumo/Events/SetTimerEvent.h"
@@ -22,6 +23,8 @@
 #include "src_lumo/Menus/GameMenue.h"
 #include "src_lumo/Processes/FadeScreenProcess.h"
 #include "src_lumo/Processes/MoveCharacterPathProcess.h"
+#include "src_lumo/Save/MorningSave.h"
+#include "src_lumo/Save/SaveSlot.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Story/DialogueTable.h"
 #include "src_lumo/Story/DialogueTemplate.h"
@@ -31,6 +34,7 @@
 #include "src_lumo/Visual/ShopScreens.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -60,6 +64,19 @@ LumoGameLogic::LumoGameLogic()
     postman = std::make_unique<PostmanController>(visual);
     MusicSchedule::startSilentChannels();
     registerEditorCommand();
+    menu->setContinueSaved([this] { continueSavedGame(); });
+}
+
+void LumoGameLogic::useSaveFile(const std::filesystem::path& file) {
+    saveSlot = std::make_unique<SaveSlot>(file);
+    SaveSlot::Loaded loaded = saveSlot->load();
+    for (const std::string& message : loaded.messages)
+        gDevice->print(irr::core::stringw(message.c_str()), TovarWorks::MSG_ERROR);
+    savedGame = std::move(loaded.game);
+    if (savedGame)
+        gDevice->print(irr::core::stringw(L"Saved game: day ") + irr::core::stringw(savedGame->day),
+                       TovarWorks::MSG_INFO);
+    menu->setSavedDay(savedGame ? savedGame->day : 0);
 }
 
 void LumoGameLogic::registerEditorCommand() {
@@ -293,6 +310,7 @@ bool LumoGameLogic::HandleEvent(const TovarWorks::IEventData& event) {
         playerControl = state.playerControl;
     } else if (type == TovarWorks::SetNewDayEventType) {
         newDay();
+        saveMorning();
     } else if (type == TovarWorks::SetTimeEventType) {
         const auto& time = static_cast<const SetTimeEvent&>(event);
         gGameData->world.minuteOfDay = time.hour * 60 + time.minute;
@@ -334,7 +352,37 @@ void LumoGameLogic::newDay() {
     world.minuteOfDay = kNewDayMinute;
     world.weekday = world.weekday + 1 > 6 ? 0 : world.weekday + 1;
     world.day += 1;
+    world.daySeed = static_cast<uint32_t>(std::rand());
+    std::srand(world.daySeed);
     world.customers->buildDailySchedule(world.flagsAndPopularity.popularity, world.day);
+}
+
+void LumoGameLogic::saveMorning() {
+    if (!saveSlot || endingPlays)
+        return;
+    std::string error;
+    if (!saveSlot->write(MorningSave::capture(*gGameData, *visual), error))
+        gDevice->print(irr::core::stringw(("could not save the game: " + error).c_str()), TovarWorks::MSG_ERROR);
+}
+
+void LumoGameLogic::continueSavedGame() {
+    if (!savedGame)
+        return;
+    gameStarted = true;
+    clockRunning = true;
+    postman->reset();
+    visual->setWorldActive(true);
+    gGameData->ambientColor = 0xFF000000;
+    MorningSave::restore(*savedGame, *gGameData, *visual);
+    savedGame.reset();
+    // The rest of the morning as after a night: light comes back, then the baker is the player's.
+    logicActive = true;
+    playerControl = false;
+    TovarWorks::ProcessChain chain;
+    chain.AddEvent(std::make_shared<SetHudEvent>(true), 0);
+    chain.AddProcess(std::make_shared<FadeScreenProcess>(true, kBedFadeMillis));
+    chain.AddEvent(std::make_shared<ChangeGameStateEvent>(true, true), 0);
+    chain.Launch();
 }
 
 void LumoGameLogic::goToBed() {
@@ -374,6 +422,10 @@ void LumoGameLogic::endGame() {
     visual->startOver();
     gGameData->startOver();
     silenceDayMusic();
+    // The story is over: nothing is left to continue.
+    if (saveSlot)
+        saveSlot->remove();
+    savedGame.reset();
     menu->openTitle();
 }
 

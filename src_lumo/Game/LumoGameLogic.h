@@ -5,8 +5,11 @@
 #include "TovarWorks/GameLogic.h"
 #include "src_lumo/Gui/InputRecord.h"
 #include "src_lumo/Input/ActionInput.h"
+#include "src_lumo/Save/SavedGame.h"
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 
 namespace Lumo {
 
@@ -14,6 +17,7 @@ class GameMenue;
 class LumoVisual;
 class IShopSequences;
 class PostmanController;
+class SaveSlot;
 class StoryScripts;
 class StorySequences;
 
@@ -44,6 +48,10 @@ public:
     const std::shared_ptr<StoryScripts>& getStory() const { return story; }
     // Replaces the scripts the logic starts (scripted play may skip the intro); null is refused.
     void setStory(std::shared_ptr<StoryScripts> scripts);
+    // Keeps the game in that file every morning and offers it on the title. Without one (scripted
+    // play) nothing is saved. Damaged saves are reported and moved aside here.
+    void useSaveFile(const std::filesystem::path& file);
+    const SaveSlot* getSaveSlot() const { return saveSlot.get(); }
     // The story moments the shop's rules start, played on this logic's visual.
     std::shared_ptr<IShopSequences> getShopSequences() const;
 
@@ -58,6 +66,8 @@ private:
     void carryOut(int action);
     void newGame();
     void newDay();
+    void saveMorning();
+    void continueSavedGame();
     void goToBed();
     void endGame();
     void closeChoice();
@@ -83,6 +93,9 @@ private:
     std::shared_ptr<GameMenue> menu;
     std::shared_ptr<StorySequences> sequences;
     std::shared_ptr<StoryScripts> story;
+    std::unique_ptr<SaveSlot> saveSlot;
+    // The morning the title's "continue" opens.
+    std::optional<SavedGame> savedGame;
 };
 
 } // namespace Lumo

@@ -28,6 +28,9 @@ struct WorldState {
     IngredientRow tableStock = {};
     // The days whose letter the postman has brought, in order: the player may read them again.
     std::vector<int32_t> letterDays;
+    // The random generator is seeded with it each morning before the day's visits are drawn, so a
+    // saved morning replays the same day.
+    uint32_t daySeed = 0;
 };
 
 } // namespace Lumo

@@ -143,6 +143,20 @@ VisualItemBoxPtr BakeryItems::handIngredientBox(const IngredientRow& contents, c
     return box;
 }
 
+VisualItemBoxPtr BakeryItems::putBoxBack(const IngredientRow& contents, const vector3df& position)
+{
+    constexpr float kSameSpot = 0.01f;
+    VisualItemBoxPtr box = addIngredientBox(contents, position);
+    for (const ItemDropFieldPtr& field : fields) {
+        DropPoint* point = field->freePointNearest(position);
+        if (point && point->position.getDistanceFrom(position) < kSameSpot) {
+            point->item = box;
+            break;
+        }
+    }
+    return box;
+}
+
 void BakeryItems::showDoughOnTable(const Dough* dough)
 {
     if (!dough) {

@@ -52,6 +52,8 @@ public:
     // A box taken from the storeroom goes straight into the baker's hands; when they are full it
     // is put down at her feet instead, so the taken ingredients are never lost.
     VisualItemBoxPtr handIngredientBox(const IngredientRow& contents, const irr::core::vector3df& heroPosition);
+    // A box as a saved morning left it: back on the free spot it lay on, or where it stood.
+    VisualItemBoxPtr putBoxBack(const IngredientRow& contents, const irr::core::vector3df& position);
     // The lump on the work table while the dough menu is open, following the dough being mixed;
     // null takes it away. It is only a picture: the baker cannot carry it off.
     void showDoughOnTable(const Dough* dough);

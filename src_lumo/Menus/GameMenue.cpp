@@ -12,6 +12,8 @@
 #include "src_lumo/Game/SettingsFile.h"
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/GuiSheetLayout.h"
+#include "src_lumo/Gui/VisualTextBoxChoice.h"
+#include "src_lumo/Processes/CallFunctionProcess.h"
 #include "src_lumo/Processes/FadeScreenProcess.h"
 
 #include <algorithm>
@@ -167,8 +169,19 @@ void GameMenue::openMenu() {
 void GameMenue::openTitle() {
     newDisabled = false;
     continueDisabled = true;
+    savedDay = 0;
     optionsOpen = false;
     openMenu();
+}
+
+void GameMenue::setSavedDay(int day) {
+    savedDay = day;
+    // Only the title offers a saved morning; a running game continues itself.
+    if (newDisabled)
+        return;
+    continueDisabled = savedDay == 0;
+    refreshColours();
+    selection = continueDisabled ? ENTRY_NEW : ENTRY_CONTINUE;
 }
 
 void GameMenue::startHiding() {
@@ -182,6 +195,10 @@ bool GameMenue::handleKey(const irr::SEvent& event) {
         return false;
     if (keysScreen.isOpen()) {
         keysScreen.handleKey(event.KeyInput.Key);
+        return false;
+    }
+    if (newGameQuestion) {
+        answerQuestion(event.KeyInput.Key);
         return false;
     }
     switch (event.KeyInput.Key) {
@@ -257,24 +274,82 @@ void GameMenue::choose(int entry) {
     case ENTRY_CONTINUE:
         if (continueDisabled)
             break;
+        if (savedDay != 0 && !newDisabled) {
+            continueSavedGame();
+            break;
+        }
         startHiding();
         fadeTitleMusic(0.0f);
         break;
-    case ENTRY_NEW: {
+    case ENTRY_NEW:
         if (newDisabled)
             break;
-        fadeTitleMusic(0.0f);
-        TovarWorks::ProcessChain chain;
-        chain.AddProcess(std::make_shared<FadeScreenProcess>(false, 1000));
-        chain.AddWait(750);
-        chain.AddEvent(std::make_shared<StartNewGameEvent>(), 0);
-        chain.Launch();
-        startHiding();
-        newDisabled = true;
-        continueDisabled = false;
-        refreshColours();
+        if (savedDay != 0)
+            askBeforeNewGame();
+        else
+            startNewGame();
+        break;
+    default:
         break;
     }
+}
+
+void GameMenue::startNewGame() {
+    fadeTitleMusic(0.0f);
+    TovarWorks::ProcessChain chain;
+    chain.AddProcess(std::make_shared<FadeScreenProcess>(false, 1000));
+    chain.AddWait(750);
+    chain.AddEvent(std::make_shared<StartNewGameEvent>(), 0);
+    chain.Launch();
+    startHiding();
+    newDisabled = true;
+    continueDisabled = false;
+    refreshColours();
+}
+
+void GameMenue::continueSavedGame() {
+    // The saved morning comes as a new game does: out of the dark.
+    fadeTitleMusic(0.0f);
+    TovarWorks::ProcessChain chain;
+    chain.AddProcess(std::make_shared<FadeScreenProcess>(false, 1000));
+    chain.AddWait(750);
+    chain.AddProcess(std::make_shared<CallFunctionProcess>(continueSaved));
+    chain.Launch();
+    startHiding();
+    newDisabled = true;
+    savedDay = 0;
+    refreshColours();
+}
+
+void GameMenue::askBeforeNewGame() {
+    newGameQuestion = std::make_shared<VisualTextBoxChoice>(gameText("NEW_GAME_QUESTION") + L"\n" +
+                                                            gameText("NEW_GAME_LOST_DAY") + L" " +
+                                                            std::to_wstring(savedDay) + L"\n" +
+                                                            gameText("NEW_GAME_LOST"));
+    newGameQuestion->addEntry(gameText("NEW_GAME_YES"), nullptr);
+    newGameQuestion->addEntry(gameText("NEW_GAME_NO"), nullptr);
+    // A stray SPACE keeps the bakery.
+    newGameQuestion->setSelection(1);
+    newGameQuestion->setCancelIndex(1);
+}
+
+void GameMenue::answerQuestion(irr::EKEY_CODE key) {
+    switch (key) {
+    case irr::KEY_UP:
+    case irr::KEY_DOWN:
+        newGameQuestion->moveSelection(key == irr::KEY_UP ? -1 : 1);
+        break;
+    case irr::KEY_SPACE: {
+        const bool yes = newGameQuestion->getSelection() != newGameQuestion->getCancelIndex();
+        newGameQuestion.reset();
+        if (yes)
+            startNewGame();
+        break;
+    }
+    case irr::KEY_KEY_X:
+    case irr::KEY_ESCAPE:
+        newGameQuestion.reset();
+        break;
     default:
         break;
     }
@@ -351,6 +426,8 @@ void GameMenue::draw() {
         return;
     drawPictures(hidden);
     drawEntries(hidden);
+    if (newGameQuestion)
+        newGameQuestion->draw();
 }
 
 void GameMenue::drawPictures(float hidden) const {

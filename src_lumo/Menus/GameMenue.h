@@ -8,11 +8,14 @@
 #include <irrlicht.h>
 
 #include <array>
+#include <memory>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace Lumo {
+
+class VisualTextBoxChoice;
 
 // Puts one good with the named sprite frame into the menu's scene; null when it cannot.
 using FallingGoodFactory =
@@ -49,6 +52,10 @@ public:
     void openMenu();
     // The game has ended: the title as at the program's start, "new" open and nothing to continue.
     void openTitle();
+    // A saved morning of that day waits (0: none): "continue" opens it, "new" asks first.
+    void setSavedDay(int day);
+    // What "continue" runs for the saved morning, once the screen has gone black.
+    void setContinueSaved(std::function<void()> load) { continueSaved = std::move(load); }
     // Every input event while the menu is open; true only when it has just closed the options.
     bool handleKey(const irr::SEvent& event);
     // The keys page waits for the key or pad button to bind; the logic hands it on untranslated.
@@ -63,6 +70,9 @@ public:
     bool isHidden() const { return fadeTime >= kFadeMillis; }
     bool isContinueDisabled() const { return continueDisabled; }
     bool isNewDisabled() const { return newDisabled; }
+    int getSavedDay() const { return savedDay; }
+    // The question before a new game overwrites the saved one; null when none is asked.
+    const VisualTextBoxChoice* getNewGameQuestion() const { return newGameQuestion.get(); }
     int getSelection() const { return selection; }
     int getOptionSelection() const { return optionSelection; }
     const KeysScreen& getKeysScreen() const { return keysScreen; }
@@ -80,6 +90,11 @@ private:
     void choose(int entry);
     void changeOption(int direction);
     void startHiding();
+    void startNewGame();
+    void continueSavedGame();
+    void askBeforeNewGame();
+    // The open question takes the keys: up and down choose, SPACE answers, X and Escape say no.
+    void answerQuestion(irr::EKEY_CODE key);
     void spawnGood();
     void drawPictures(float hidden) const;
     void drawEntries(float hidden) const;
@@ -100,6 +115,9 @@ private:
     bool continueDisabled = true;
     bool optionsOpen = false;
     KeysScreen keysScreen;
+    int savedDay = 0;
+    std::function<void()> continueSaved;
+    std::shared_ptr<VisualTextBoxChoice> newGameQuestion;
     std::array<irr::video::SColor, ENTRY_COUNT> entryColour;
 };
 

@@ -53,6 +53,8 @@ ScriptedPlay::ScriptedPlay(const ScriptedPlayOptions& options) : frameMillis(opt
     std::srand(options.seed);
     if (options.skipIntro)
         logic->setStory(std::make_shared<SkippedIntroStory>(logic->getStory()));
+    if (!options.saveFile.empty())
+        logic->useSaveFile(options.saveFile);
 }
 
 ScriptedPlay::~ScriptedPlay() {

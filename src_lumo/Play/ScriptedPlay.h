@@ -35,6 +35,8 @@ struct ScriptedPlayOptions {
     // Most plays are about the bakery, not the story's opening: they start at the counter. The game
     // itself always plays the intro.
     bool skipIntro = true;
+    // The save file of this play, as the game keeps one in the player's folder; empty: no saving.
+    std::string saveFile;
 };
 
 class ScriptedPlay {

@@ -5,6 +5,7 @@
 #include "src_lumo/Game/GameStartup.h"
 #include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Game/SettingsFile.h"
+#include "src_lumo/Save/SaveSlot.h"
 
 #include <csignal>
 #include <iostream>
@@ -55,6 +56,8 @@ int main(int argc, char* argv[]) {
         delete gDevice;
         return 1;
     }
+    // The save lives beside settings.ini, in the folder the game runs in.
+    logic->useSaveFile(Lumo::SaveSlot::kFileName);
 
     gDevice->runMainLoop();
     // The scene goes with the device: the logic's own hold on it must go first.

@@ -58,7 +58,7 @@ const std::vector<std::string> kSpaceHints = {"HINT_STOREROOM", "HINT_DOUGH", "H
 const std::vector<std::string> kCarryHints = {"HINT_PICK_DOUGH", "HINT_PICK_TRAY", "HINT_PICK_BOX", "HINT_PUT_DOWN",
                                               "HINT_OVEN",       "HINT_UNPACK",    "HINT_BIN"};
 const std::vector<std::string> kOptionNames = {"OPTION_MUSIC", "OPTION_SOUND", "OPTION_SCREEN", "OPTION_SIZE",
-                                               "OPTION_RENDER", "OPTION_HINTS", "OPTION_TEXT", "OPTION_LANGUAGE"};
+                                               "OPTION_RENDER", "OPTION_HINTS", "OPTION_TEXT", "OPTION_LANGUAGE", "OPTION_KEYS"};
 const std::vector<std::string> kDoughRefusals = {"DOUGH_NO_RECIPE", "DOUGH_NO_FLOUR",    "DOUGH_NO_BUTTER",
                                                  "DOUGH_NO_SUGAR",  "DOUGH_NO_MILK",     "DOUGH_NO_EGG",
                                                  "DOUGH_NO_LOAF_PAN", "DOUGH_NO_PIPING_BAG"};
@@ -77,7 +77,8 @@ std::vector<std::string> requiredIds() {
          "MENU_LOAF_PAN_PRICE", "MENU_PIPING_BAG", "MENU_PIPING_BAG_PRICE", "MENU_PRICING", "MENU_NOT_FOUND"},
         kSpaceHints, kCarryHints, kDoughRefusals,
         {"HINT_CLOSE", "SELL_FAIR", "SELL_BURNT", "SELL_KEYS", "BED_CUSTOMERS_DUE", "HUD_DAY"},
-        {"BED_QUESTION", "BED_YES", "BED_NO", "TITLE_CONTINUE", "TITLE_NEW", "TITLE_OPTIONS", "TITLE_END"},
+        {"BED_QUESTION", "BED_YES", "BED_NO", "NEW_GAME_QUESTION", "NEW_GAME_LOST_DAY", "NEW_GAME_LOST", "NEW_GAME_YES",
+         "NEW_GAME_NO", "TITLE_CONTINUE", "TITLE_NEW", "TITLE_OPTIONS", "TITLE_END"},
         kOptionNames,
         {"OPTION_FULLSCREEN", "OPTION_WINDOW", "OPTION_PIXEL_PRECISE", "OPTION_STRETCHED", "OPTION_ON", "OPTION_OFF",
          "OPTION_SLOW", "OPTION_NORMAL", "OPTION_FAST", "OPTION_INSTANT"},
