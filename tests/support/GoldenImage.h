@@ -2,7 +2,8 @@
 // Compares a rendered picture with a reference PNG: counts the pixels whose colour differs by
 // more than a channel tolerance and fails above a pixel budget. A missing reference fails. On a
 // failure the actual picture and a difference map are written next to the test output.
-// KORNELO_UPDATE_REFERENCES=1 rewrites the reference instead (look at it before committing).
+// KORNELO_UPDATE_REFERENCES=1 rewrites the reference instead and fails, so an update run is never
+// mistaken for a passing one (look at the pictures before committing them).
 #include <irrlicht.h>
 
 #include <string>
