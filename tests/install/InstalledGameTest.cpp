@@ -1,12 +1,12 @@
 // "cmake --install" into a fresh prefix, made read-only like a system folder; the installed game
 // starts from its launcher and keeps its files in the player's folder under the XDG data home.
+#include "NeedsDisplay.h"
 #include "RunningProgram.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <thread>
@@ -84,8 +84,7 @@ TEST_F(InstalledGameTest, PutsTheGameItsDataALauncherADesktopEntryAndAnIconOnThe
 }
 
 TEST_F(InstalledGameTest, RunsFromTheReadOnlyPrefixAndKeepsItsFilesInThePlayersFolder) {
-    if (!std::getenv("DISPLAY"))
-        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    SKIP_WITHOUT_DISPLAY();
     const fs::path home = temp->path() / "home";
     const fs::path dataHome = temp->path() / "data-home";
     fs::create_directories(home);

@@ -1,7 +1,8 @@
 // A page of the intro under OpenGL, compared with a kept reference: the dialogue box, the name
 // plate and the typed text over the warm light of the memory. Needs an X server (the suite runs
-// under xvfb-run); without one the case is skipped.
+// under xvfb-run); without DISPLAY the case is skipped.
 #include "GoldenImage.h"
+#include "NeedsDisplay.h"
 
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/LumoGameLogic.h"
@@ -15,12 +16,12 @@
 class StoryScreenshot : public ::testing::Test {
 protected:
     void SetUp() override {
+        SKIP_WITHOUT_DISPLAY();
         Lumo::ScriptedPlayOptions options;
         options.driver = irr::video::EDT_OPENGL;
         options.skipIntro = false;
         play = std::make_unique<Lumo::ScriptedPlay>(options);
-        if (!play->isReady())
-            GTEST_SKIP() << "no OpenGL display";
+        ASSERT_TRUE(play->isReady()) << "OpenGL did not start on the X display";
     }
     void TearDown() override { play.reset(); }
 

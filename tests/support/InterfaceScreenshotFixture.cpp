@@ -1,10 +1,12 @@
 #include "InterfaceScreenshotFixture.h"
 
 #include "GoldenImage.h"
+#include "NeedsDisplay.h"
 
 #include <filesystem>
 
 void InterfaceScreenshotFixture::SetUp() {
+    SKIP_WITHOUT_DISPLAY();
     // A busy X server now and then refuses a window; a second try gets one.
     bool ready = false;
     for (int attempt = 0; attempt < 3 && !ready; ++attempt) {
@@ -13,7 +15,7 @@ void InterfaceScreenshotFixture::SetUp() {
         TovarWorks::gDevice->setMessageOutput(std::make_shared<TovarWorks::RecordingMessageOutput>());
         ready = TovarWorks::gDevice->init(kPictureSize.Width, kPictureSize.Height, false, irr::video::EDT_OPENGL);
     }
-    ASSERT_TRUE(ready) << "needs an X display with OpenGL";
+    ASSERT_TRUE(ready) << "OpenGL did not start on the X display";
     irr::ITimer* timer = TovarWorks::gDevice->getIrrlichtDevice()->getTimer();
     timer->stop();
     timer->setTime(0);

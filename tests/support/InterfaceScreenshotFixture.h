@@ -1,5 +1,5 @@
 #pragma once
-// An OpenGL device (the suite runs under xvfb-run) and a fresh GameData for drawing the interface
+// An OpenGL device (skipped without DISPLAY; the suite runs under xvfb-run) and a fresh GameData for drawing the interface
 // at 1280 x 720, with pictures compared with the references in tests/data/<area>: at most 40
 // pixels may differ by more than 8 in a colour channel.
 #include "TovarWorks/TovarDevice.h"
