@@ -6,11 +6,6 @@
 
 namespace {
 
-bool updatingReferences() {
-    const char* flag = std::getenv("KORNELO_UPDATE_REFERENCES");
-    return flag && std::string(flag) == "1";
-}
-
 int channelDifference(irr::video::SColor a, irr::video::SColor b) {
     const int red = std::abs(static_cast<int>(a.getRed()) - static_cast<int>(b.getRed()));
     const int green = std::abs(static_cast<int>(a.getGreen()) - static_cast<int>(b.getGreen()));
@@ -30,6 +25,11 @@ void makeOpaque(irr::video::IImage* image) {
 }
 
 } // namespace
+
+bool GoldenImage::updatingReferences() {
+    const char* flag = std::getenv("KORNELO_UPDATE_REFERENCES");
+    return flag && std::string(flag) == "1";
+}
 
 GoldenImage::GoldenImage(irr::video::IVideoDriver* driver, std::string referenceFolder, std::string outputFolder)
     : driver(driver), referenceFolder(std::move(referenceFolder)), outputFolder(std::move(outputFolder)) {}

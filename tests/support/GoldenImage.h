@@ -27,6 +27,8 @@ public:
     // Sets the picture's alpha to opaque: only colours are compared.
     GoldenResult compare(irr::video::IImage* actual, const std::string& name,
                          const GoldenTolerance& tolerance = GoldenTolerance()) const;
+    // KORNELO_UPDATE_REFERENCES=1: compare() writes references instead of reading them.
+    static bool updatingReferences();
 
 private:
     bool write(irr::video::IImage* image, const std::string& path) const;

@@ -1,6 +1,5 @@
 #include "InterfaceScreenshotFixture.h"
 
-#include "GoldenImage.h"
 #include "NeedsDisplay.h"
 
 #include <filesystem>
@@ -41,8 +40,14 @@ irr::video::ITexture* InterfaceScreenshotFixture::keyed(const char* path) {
 }
 
 void InterfaceScreenshotFixture::expectPicture(const std::string& name, const std::function<void()>& draw) {
+    const GoldenResult result = comparePicture(name, draw);
+    EXPECT_TRUE(result.passed) << result.message;
+}
+
+GoldenResult InterfaceScreenshotFixture::comparePicture(const std::string& name, const std::function<void()>& draw) {
     irr::video::ITexture* target = driver->addRenderTargetTexture(kPictureSize, (area + "-picture").c_str());
-    ASSERT_NE(target, nullptr);
+    if (!target)
+        return GoldenResult{false, 0, "no render target for " + name};
     driver->beginScene(true, true, irr::video::SColor(255, 0, 0, 0));
     driver->setRenderTarget(target, true, true, background);
     draw();
@@ -59,5 +64,5 @@ void InterfaceScreenshotFixture::expectPicture(const std::string& name, const st
     const GoldenResult result = golden.compare(shot, name);
     if (shot)
         shot->drop();
-    EXPECT_TRUE(result.passed) << result.message;
+    return result;
 }

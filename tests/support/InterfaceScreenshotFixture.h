@@ -2,6 +2,7 @@
 // An OpenGL device (skipped without DISPLAY; the suite runs under xvfb-run) and a fresh GameData for drawing the interface
 // at 1280 x 720, with pictures compared with the references in tests/data/<area>: at most 40
 // pixels may differ by more than 8 in a colour channel.
+#include "GoldenImage.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameData.h"
 
@@ -23,6 +24,7 @@ protected:
     // Draws into a texture and reads that back: the window's buffers cannot be read reliably
     // under a virtual X server.
     void expectPicture(const std::string& name, const std::function<void()>& draw);
+    GoldenResult comparePicture(const std::string& name, const std::function<void()>& draw);
 
     const irr::core::dimension2du kPictureSize{1280, 720};
     irr::video::IVideoDriver* driver = nullptr;
