@@ -1,4 +1,5 @@
 // The title and pause menu's rules: entries, options, saving, starting and resuming a game.
+#include "InputEvents.h"
 #include "NullDeviceFixture.h"
 #include "RecordingListener.h"
 #include "TempDir.h"
@@ -32,13 +33,8 @@ protected:
     }
 
     void press(irr::EKEY_CODE key) {
-        irr::SEvent event{};
-        event.EventType = irr::EET_KEY_INPUT_EVENT;
-        event.KeyInput.Key = key;
-        event.KeyInput.PressedDown = true;
-        lastAnswer = menu->handleKey(event);
-        event.KeyInput.PressedDown = false;
-        EXPECT_FALSE(menu->handleKey(event)) << "releases are ignored";
+        lastAnswer = menu->handleKey(keyEvent(key, true));
+        EXPECT_FALSE(menu->handleKey(keyEvent(key, false))) << "releases are ignored";
     }
     void press(irr::EKEY_CODE key, int times) {
         for (int i = 0; i < times; ++i)
