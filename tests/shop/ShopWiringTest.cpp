@@ -39,12 +39,6 @@ TEST_F(ShopItemsInTheScene, TheOvenAndTheShelfThingsStandInTheBakery) {
     EXPECT_EQ(7, count(ITEM_SHELF_THING));
 }
 
-TEST_F(ShopItemsInTheScene, TheMenusFindTheStartingGoods) {
-    EXPECT_TRUE(world().goods.isUnlocked(kBun));
-    EXPECT_EQ(4, world().goods.entry(kBun).maxBatches);
-    EXPECT_FALSE(world().goods.isUnlocked(kBoule));
-}
-
 class DoughAtTheTable : public ShopPlayFixture {
 protected:
     // Opens the dough menu, chooses the bun from the book and sets the batches.
@@ -62,15 +56,6 @@ protected:
     }
 };
 
-TEST_F(DoughAtTheTable, SpaceAtAnEmptyTableOpensTheMenuWithoutOpeningTheBook) {
-    placeHero(kAtTable, FACE_UP);
-    hold(KEY_SPACE);
-    EXPECT_EQ(MODE_DOUGH_MENU, mode());
-    EXPECT_FALSE(screens().getDoughMenu().bookOpen());
-    hold(KEY_KEY_X);
-    EXPECT_EQ(MODE_WALKING, mode());
-}
-
 TEST_F(DoughAtTheTable, FourBunBatchesTakeTwoHundredFlourAndLeaveALumpAfterMixing) {
     world().tableStock = {250, 0, 0, 0, 0, 0};
     chooseBuns(4);
@@ -85,14 +70,6 @@ TEST_F(DoughAtTheTable, FourBunBatchesTakeTwoHundredFlourAndLeaveALumpAfterMixin
     const auto lump = std::static_pointer_cast<VisualItemSingle>(bakery().getField(FIELD_TABLE).firstItem());
     EXPECT_EQ(kBun, lump->getDough().kind);
     EXPECT_EQ(4, lump->getDough().batches);
-}
-
-TEST_F(DoughAtTheTable, TooLittleFlourMakesNoDough) {
-    world().tableStock = {150, 0, 0, 0, 0, 0};
-    chooseBuns(4);
-    hold(KEY_SPACE);
-    EXPECT_EQ(MODE_DOUGH_MENU, mode());
-    EXPECT_EQ(150, world().tableStock[kFlour]);
 }
 
 TEST_F(DoughAtTheTable, KneadingTurnsTheLumpIntoATrayOfRawGoods) {
@@ -207,24 +184,6 @@ TEST_F(CounterSales, NothingOnDisplayPlaysTheRefusalOnceForAHeldSpace) {
     EXPECT_EQ(1u, visual().getCustomerQueue().size());
 }
 
-TEST_F(CounterSales, ASaleAtTheReferencePricePaysRaisesThePopularityAndSendsTheCustomerOut) {
-    trayOnCounter(kBun, 1, 30);
-    customerArrives(0, world().minuteOfDay);
-    const int money = world().money;
-    const float popularity = world().flagsAndPopularity.popularity;
-    hold(KEY_SPACE);
-    ASSERT_EQ(MODE_SELLING, mode());
-    ASSERT_EQ(1u, screens().getSellMenu().offeredGoods().size());
-    EXPECT_EQ(basePrice(kBun), screens().getSellMenu().askedPrice());
-    hold(KEY_SPACE);
-    EXPECT_EQ(MODE_WALKING, mode());
-    EXPECT_EQ(money + basePrice(kBun), world().money);
-    EXPECT_GT(world().flagsAndPopularity.popularity, popularity);
-    EXPECT_TRUE(bakery().readyGoodsOnDisplay().empty());
-    play->runFrames(2);
-    EXPECT_TRUE(visual().getCustomerQueue().empty());
-}
-
 TEST_F(CounterSales, TypedDigitsSetThePriceUpToTwiceTheReference) {
     trayOnCounter(kBun, 1, 30);
     customerArrives(0, world().minuteOfDay);
@@ -297,18 +256,6 @@ TEST_F(MerchantAndBar, AnOrderIsPaidAndDeliveredIntoTheStoreroom) {
     EXPECT_EQ(700, world().storeroomStock[kFlour]);
     EXPECT_EQ(1, world().storeroomStock[kEgg]);
     EXPECT_EQ(std::vector<std::string>{"merchant thanks"}, sequences->played);
-}
-
-TEST_F(MerchantAndBar, AnOrderAboveTheMoneyLeavesTheMenuOpenAndNothingChanged) {
-    world().money = 100;
-    openMerchant();
-    hold(KEY_SPACE);
-    hold(KEY_RIGHT, 5, 3); // 500 flour for 125
-    hold(KEY_DOWN, 5, 3);
-    hold(KEY_SPACE);
-    EXPECT_EQ(MODE_MERCHANT, mode());
-    EXPECT_EQ(100, world().money);
-    EXPECT_EQ(500, world().storeroomStock[kFlour]);
 }
 
 TEST_F(MerchantAndBar, TheLoafPanWaitsForTheMerchantsTrust) {
