@@ -20,11 +20,8 @@ class GameMenueTest : public NullDeviceFixture {
 protected:
     void SetUp() override {
         NullDeviceFixture::SetUp();
-        for (const TovarWorks::EventType* type : TovarWorks::kGameEventTypes)
-            device().getEventManager()->RegisterEventType(*type);
-        device().getEventManager()->AddListener(listener, TovarWorks::StartNewGameEventType);
-        device().getEventManager()->AddListener(listener, TovarWorks::FadeSoundEventType);
-        device().getEventManager()->AddListener(listener, TovarWorks::PlaySoundEventType);
+        listener = recordEvents({&TovarWorks::StartNewGameEventType, &TovarWorks::FadeSoundEventType,
+                                 &TovarWorks::PlaySoundEventType});
         menu = std::make_unique<GameMenue>(FallingGoodFactory(), settingsFile);
     }
     void TearDown() override {
@@ -56,7 +53,7 @@ protected:
 
     TempDir folder;
     const std::string settingsFile = folder.file("settings.ini");
-    std::shared_ptr<RecordingListener> listener = std::make_shared<RecordingListener>();
+    std::shared_ptr<RecordingListener> listener;
     std::unique_ptr<GameMenue> menu;
     bool lastAnswer = false;
 };
