@@ -53,9 +53,8 @@ protected:
     void expectLike(const char* name) {
         irr::video::IImage* shot = play->screenshot();
         ASSERT_NE(nullptr, shot);
-        const GoldenImage golden(TovarWorks::gDevice->getVideoDriver(), KORNELO_SOURCE_DIR "/tests/data/game",
-                                 KORNELO_RUNTIME_DIR "/../test-output/game");
-        const GoldenResult result = golden.compare(shot, name, gameTolerance());
+        const GoldenResult result =
+            GoldenImage::forArea(TovarWorks::gDevice->getVideoDriver(), "game").compare(shot, name, gameTolerance());
         shot->drop();
         EXPECT_TRUE(result.passed) << result.message;
     }

@@ -77,14 +77,16 @@ TEST_F(GuiScreenshotTest, DialogueBoxWhileTypingAndComplete) {
 }
 
 // The tolerance must not hide a letter: the finished box without its smallest one, the last full
-// stop, is rejected against the same reference.
+// stop, is rejected against the same reference. A letter without a glyph takes its place, so that
+// the rest is typed and drawn as before.
 TEST_F(GuiScreenshotTest, ADialogueBoxMissingOneLetterIsRejected) {
     if (GoldenImage::updatingReferences())
         GTEST_SKIP() << "would write the wrong picture as the reference";
     std::wstring text = kGreeting;
-    text.back() = L' ';
+    text[text.rfind(L'.')] = L'#';
     VisualTextBoxStatic box(text, L"merchant");
     box.show();
+    box.update(150); // as long as the reference's box: the page marker cycles with time
     box.update(1000);
     ASSERT_TRUE(box.isPageComplete());
     const GoldenResult result = comparePicture("dialogue_complete", [&] { box.draw(); });

@@ -6,11 +6,12 @@
 // mistaken for a passing one (look at the pictures before committing them).
 #include <irrlicht.h>
 
+#include <functional>
 #include <string>
 
 struct GoldenTolerance {
     int channel = 8;         // largest accepted difference of R, G or B
-    int differentPixels = 40; // pixels allowed beyond that
+    int differentPixels = 12; // pixels allowed beyond that; a missing full stop is 28
 };
 
 struct GoldenResult {
@@ -23,6 +24,8 @@ class GoldenImage {
 public:
     // referenceFolder holds <name>.png; failures go to outputFolder/<name>.actual.png and .diff.png.
     GoldenImage(irr::video::IVideoDriver* driver, std::string referenceFolder, std::string outputFolder);
+    // References in tests/data/<area>, failures in the build's test-output/<area>.
+    static GoldenImage forArea(irr::video::IVideoDriver* driver, const std::string& area);
 
     // Sets the picture's alpha to opaque: only colours are compared.
     GoldenResult compare(irr::video::IImage* actual, const std::string& name,
@@ -37,3 +40,8 @@ private:
     std::string referenceFolder;
     std::string outputFolder;
 };
+
+// Draws into a texture over the background and reads it back, for the caller to drop: the
+// window's buffers cannot be read reliably under a virtual X server.
+irr::video::IImage* drawIntoPicture(irr::video::IVideoDriver* driver, const irr::core::dimension2du& size,
+                                    irr::video::SColor background, const std::function<void()>& draw);

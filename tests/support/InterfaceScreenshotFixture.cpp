@@ -2,7 +2,6 @@
 
 #include "NeedsDisplay.h"
 
-#include <filesystem>
 
 void InterfaceScreenshotFixture::SetUp() {
     SKIP_WITHOUT_DISPLAY();
@@ -45,24 +44,9 @@ void InterfaceScreenshotFixture::expectPicture(const std::string& name, const st
 }
 
 GoldenResult InterfaceScreenshotFixture::comparePicture(const std::string& name, const std::function<void()>& draw) {
-    irr::video::ITexture* target = driver->addRenderTargetTexture(kPictureSize, (area + "-picture").c_str());
-    if (!target)
-        return GoldenResult{false, 0, "no render target for " + name};
-    driver->beginScene(true, true, irr::video::SColor(255, 0, 0, 0));
-    driver->setRenderTarget(target, true, true, background);
-    draw();
-    driver->setRenderTarget(nullptr, false, false);
-    driver->endScene();
-    irr::video::IImage* shot = nullptr;
-    if (void* pixels = target->lock(irr::video::ETLM_READ_ONLY)) {
-        shot = driver->createImageFromData(target->getColorFormat(), target->getSize(), pixels, false);
-        target->unlock();
-    }
-    driver->removeTexture(target);
-    const std::string output = (std::filesystem::path(KORNELO_RUNTIME_DIR).parent_path() / "test-output" / area).string();
-    const GoldenImage golden(driver, KORNELO_SOURCE_DIR "/tests/data/" + area, output);
-    const GoldenResult result = golden.compare(shot, name);
-    if (shot)
-        shot->drop();
+    irr::video::IImage* picture = drawIntoPicture(driver, kPictureSize, background, draw);
+    const GoldenResult result = GoldenImage::forArea(driver, area).compare(picture, name);
+    if (picture)
+        picture->drop();
     return result;
 }
