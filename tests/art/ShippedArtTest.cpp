@@ -2,6 +2,8 @@
 // animation and id the game asks for exists, lies inside its sheet and shows something.
 #include "DefinitionFileSummary.h"
 
+#include "src_lumo/Bakery/GoodKind.h"
+
 #include <gtest/gtest.h>
 #include <irrlicht.h>
 
@@ -17,6 +19,9 @@ const char* const kPeople[] = {"baeckerin", "baeckerin_child", "mother", "tovar"
                                "male4",     "barman",          "female1", "female2", "soldier", "postbote", "merchant"};
 const char* const kDirections[] = {"up", "down", "left", "right"};
 const char* const kArmSets[] = {"", "carry_", "carry_heavy_"};
+// The goods with a picture for each of the four baking stages.
+const int32_t kStagedGoods[] = {Lumo::kBun,       Lumo::kBoule,  Lumo::kBread, Lumo::kCrossaint,
+                                Lumo::kBaguette, Lumo::kBaiser, Lumo::kDonut};
 
 struct ImageDeleter {
     void operator()(irr::video::IImage* image) const
@@ -190,14 +195,12 @@ protected:
         ASSERT_TRUE(mItems->opened());
     }
 
-    // Frame names of a good's four stages, spelled as the game asks for them.
-    static std::vector<std::string> stageIds(const std::string& good)
+    // Frame names of a good's four stages, as the game asks for them.
+    static std::vector<std::string> stageIds(int32_t kind)
     {
         std::vector<std::string> ids;
-        for (int stage = 1; stage <= 4; ++stage) {
-            const bool doubleUnderscore = stage == 1 && (good == "baiser" || good == "donut");
-            ids.push_back((doubleUnderscore ? "item__" : "item_") + good + "_" + std::to_string(stage));
-        }
+        for (int stage = 1; stage <= 4; ++stage)
+            ids.push_back(Lumo::goodFrameName(kind, stage));
         return ids;
     }
 
@@ -210,8 +213,8 @@ TEST_F(ItemArt, EveryItemIdExistsAndShowsSomething)
     std::vector<std::string> ids = {"item_zwieback_2", "item_melonpan_2", "item_box", "item_letter"};
     for (int i = 1; i <= 7; ++i)
         ids.push_back("item_dough_" + std::to_string(i));
-    for (const char* good : {"bun", "bigbun", "bread", "crossaint", "baguette", "baiser", "donut"})
-        for (const std::string& id : stageIds(good))
+    for (const int32_t kind : kStagedGoods)
+        for (const std::string& id : stageIds(kind))
             ids.push_back(id);
     for (const std::string& id : ids)
         EXPECT_TRUE(mItems->hasFrame(id)) << id;
@@ -221,11 +224,12 @@ TEST_F(ItemArt, EveryItemIdExistsAndShowsSomething)
 
 TEST_F(ItemArt, GoodsLieWhereTheRecipeTableLooksForThem)
 {
-    const std::pair<const char*, std::pair<int, int>> columns[] = {
-        {"bun", {0, 32}},          {"bread", {32, 64}},      {"bigbun", {64, 96}}, {"crossaint", {96, 128}},
-        {"baguette", {128, 192}}, {"baiser", {192, 224}}, {"donut", {224, 256}}};
-    for (const auto& [good, xs] : columns) {
-        const std::vector<std::string> ids = stageIds(good);
+    const std::pair<int32_t, std::pair<int, int>> columns[] = {
+        {Lumo::kBun, {0, 32}},          {Lumo::kBread, {32, 64}},     {Lumo::kBoule, {64, 96}},
+        {Lumo::kCrossaint, {96, 128}}, {Lumo::kBaguette, {128, 192}}, {Lumo::kBaiser, {192, 224}},
+        {Lumo::kDonut, {224, 256}}};
+    for (const auto& [kind, xs] : columns) {
+        const std::vector<std::string> ids = stageIds(kind);
         for (int stage = 1; stage <= 4; ++stage) {
             SCOPED_TRACE(ids[stage - 1]);
             ASSERT_TRUE(mItems->hasFrame(ids[stage - 1]));
@@ -247,8 +251,8 @@ TEST_F(ItemArt, BakingStagesGetVisiblyDarker)
 {
     irr::video::IImage* sheet = image("lumodata/items.png");
     ASSERT_NE(sheet, nullptr);
-    for (const char* good : {"bun", "bigbun", "bread", "crossaint", "baguette", "baiser", "donut"}) {
-        const std::vector<std::string> ids = stageIds(good);
+    for (const int32_t kind : kStagedGoods) {
+        const std::vector<std::string> ids = stageIds(kind);
         float previous = 256.0f;
         for (const std::string& id : ids) {
             ASSERT_TRUE(mItems->hasFrame(id));

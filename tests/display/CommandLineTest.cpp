@@ -1,4 +1,5 @@
 // The game's command line, through the real executable: what it prints, where, and its exit codes.
+#include "NeedsDisplay.h"
 #include "RunningProgram.h"
 #include "RuntimeCopy.h"
 #include "src_lumo/Game/CommandLine.h"
@@ -6,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 
 using namespace std::chrono_literals;
 using Lumo::CommandLine;
@@ -81,8 +81,7 @@ TEST(CommandLineTest, TheLastWindowChoiceWinsAndTheRestOfTheSettingsStay) {
 }
 
 TEST(CommandLineTest, WindowOptionsChangeThisRunButNotTheSettingsFile) {
-    if (!std::getenv("DISPLAY"))
-        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    SKIP_WITHOUT_DISPLAY();
     const RuntimeCopy runtime({"kornelo"});
     runtime.folder().write("settings.ini", "music=0\nsound=40\nfullscreen=true\nresx=1280\nresy=720\n");
     const std::string before = readWholeFile(runtime.folder().file("settings.ini"));

@@ -1,14 +1,12 @@
 // What only a real window shows: with no game logic the main loop draws the whole console.
+#include "NeedsDisplay.h"
 #include "TovarWorks/Console/ConsoleLogic.h"
 #include "TovarWorks/TovarDevice.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 TEST(FullConsoleTest, WithoutALogicTheLoopDrawsTheConsoleFullScreen) {
-    if (!std::getenv("DISPLAY"))
-        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    SKIP_WITHOUT_DISPLAY();
     TovarWorks::gDevice = new TovarWorks::TovarDevice();
     TovarWorks::TovarDevice& device = *TovarWorks::gDevice;
     ASSERT_TRUE(device.init(320, 240, false, irr::video::EDT_BURNINGSVIDEO));

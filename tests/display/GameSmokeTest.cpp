@@ -1,18 +1,17 @@
 // Starts the real game under the X server (Xvfb in CI) with OpenGL, lets it run, ends it.
+#include "NeedsDisplay.h"
 #include "RunningProgram.h"
 #include "RuntimeCopy.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 using namespace std::chrono_literals;
 
 TEST(GameSmokeTest, StartsWithOpenGLShowsItsStartUpLinesAndEndsCleanly) {
-    if (!std::getenv("DISPLAY"))
-        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    SKIP_WITHOUT_DISPLAY();
     // Started from elsewhere on purpose: the game must find its own folder.
     RunningProgram game({KORNELO_RUNTIME_DIR "/kornelo", {}, "/", {}});
     ASSERT_TRUE(game.started());
@@ -28,8 +27,7 @@ TEST(GameSmokeTest, StartsWithOpenGLShowsItsStartUpLinesAndEndsCleanly) {
 }
 
 TEST(GameSmokeTest, TheLogFileHoldsTheStartUpLinesAndThePreviousRunsLogSurvivesARestart) {
-    if (!std::getenv("DISPLAY"))
-        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    SKIP_WITHOUT_DISPLAY();
     const RuntimeCopy runtime({"kornelo"});
     const auto play = [&](const char* size) {
         RunningProgram game({(runtime.path() / "kornelo").string(), {"--size", size}, "/", {}});

@@ -1,3 +1,4 @@
+#include "InputEvents.h"
 #include "NullDeviceFixture.h"
 #include "TempDir.h"
 
@@ -35,28 +36,11 @@ protected:
         return scene->getSceneCollisionManager()->getScreenCoordinatesFrom3DPosition(world, camera);
     }
     void mouse(irr::EMOUSE_INPUT_EVENT what, const vector3df& at) {
-        const irr::core::position2di pixel = screenOf(at);
-        irr::SEvent event;
-        event.EventType = irr::EET_MOUSE_INPUT_EVENT;
-        event.MouseInput.Event = what;
-        event.MouseInput.X = pixel.X;
-        event.MouseInput.Y = pixel.Y;
-        event.MouseInput.Wheel = 0;
-        event.MouseInput.ButtonStates = 0;
-        event.MouseInput.Shift = event.MouseInput.Control = false;
-        EXPECT_TRUE(editor->handleInput(event));
+        EXPECT_TRUE(editor->handleInput(mouseEvent(what, screenOf(at))));
     }
     void leftClick(const vector3df& at) { mouse(irr::EMIE_LMOUSE_PRESSED_DOWN, at); }
     void rightClick(const vector3df& at) { mouse(irr::EMIE_RMOUSE_PRESSED_DOWN, at); }
-    void key(irr::EKEY_CODE code, bool down) {
-        irr::SEvent event;
-        event.EventType = irr::EET_KEY_INPUT_EVENT;
-        event.KeyInput.Key = code;
-        event.KeyInput.PressedDown = down;
-        event.KeyInput.Char = 0;
-        event.KeyInput.Shift = event.KeyInput.Control = false;
-        editor->handleInput(event);
-    }
+    void key(irr::EKEY_CODE code, bool down) { editor->handleInput(keyEvent(code, down)); }
     const irr::core::stringw& lastConsoleText() { return device().getConsole()->lines.back().text; }
 
     TempDir dir;
@@ -163,11 +147,6 @@ TEST_F(WorldEditorTest, SavedFilesLoadBackIntoTheEditedState) {
 
 TEST_F(WorldEditorTest, DisabledEditorTakesNoInput) {
     editor->setEnabled(false);
-    irr::SEvent event;
-    event.EventType = irr::EET_MOUSE_INPUT_EVENT;
-    event.MouseInput.Event = irr::EMIE_LMOUSE_PRESSED_DOWN;
-    event.MouseInput.X = 320;
-    event.MouseInput.Y = 180;
-    EXPECT_FALSE(editor->handleInput(event));
+    EXPECT_FALSE(editor->handleInput(mouseEvent(irr::EMIE_LMOUSE_PRESSED_DOWN, {320, 180})));
     EXPECT_EQ(editor->cellMarkerCount(), 0u);
 }

@@ -1,5 +1,6 @@
 // The main loop's pace: the frame cap, the slow background pace with the game paused, and the game
 // time that neither is allowed to lose or double. Paced on a clock of the test's own.
+#include "InputEvents.h"
 #include "NullDeviceFixture.h"
 
 #include "TovarWorks/FramePacer.h"
@@ -81,11 +82,7 @@ TEST_F(FramePacingTest, InTheBackgroundAFewFramesASecondAreDrawnAndTheGameGetsNo
 }
 
 TEST_F(FramePacingTest, KeysHeldWhenTheWindowGoesAwayAreLetGo) {
-    irr::SEvent press{};
-    press.EventType = irr::EET_KEY_INPUT_EVENT;
-    press.KeyInput.Key = irr::KEY_LEFT;
-    press.KeyInput.PressedDown = true;
-    device().OnEvent(press);
+    device().OnEvent(keyEvent(irr::KEY_LEFT, true));
     ASSERT_TRUE(device().isKeyDown(irr::KEY_LEFT));
     device().setInBackground(true);
     EXPECT_FALSE(device().isKeyDown(irr::KEY_LEFT));

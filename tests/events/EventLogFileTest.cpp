@@ -1,6 +1,7 @@
 // The event log file: round trips, replay of a loaded log, and every way a file can be bad.
 #include "support/NullDeviceFixture.h"
 #include "support/RecordingListener.h"
+#include "support/TempDir.h"
 
 #include "TovarWorks/Events/EventLogCommand.h"
 #include "TovarWorks/Events/EventLogFile.h"
@@ -20,7 +21,6 @@
 #include <random>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 using namespace TovarWorks;
 using boost::archive::archive_exception;
@@ -36,20 +36,7 @@ template <class Event> IEventDataPtr stamped(uint32_t stamp) {
 
 class EventLogFileTest : public NullDeviceFixture {
 protected:
-    void SetUp() override {
-        NullDeviceFixture::SetUp();
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() /
-                 ("kornelo_eventlog_" + std::to_string(getpid()) + "_" + test->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override {
-        fs::remove_all(folder);
-        NullDeviceFixture::TearDown();
-    }
-
-    std::wstring file(const char* name = "Eventlog.txt") const { return (folder / name).wstring(); }
+    std::wstring file(const char* name = "Eventlog.txt") const { return (folder.path() / name).wstring(); }
     std::string contents(const std::wstring& name) const {
         std::ifstream in{fs::path(name)};
         std::stringstream text;
@@ -75,7 +62,7 @@ protected:
         return stamps;
     }
 
-    fs::path folder;
+    TempDir folder;
     EventManager events;
 };
 
@@ -431,9 +418,9 @@ TEST_F(EventLogFileTest, LogCommandReportsFailuresAndKeepsTheLists) {
 TEST_F(EventLogFileTest, LogCommandUsesEventlogTxtInTheWorkingFolder) {
     EXPECT_EQ(std::wstring(L"Eventlog.txt"), kEventLogFileName);
     const fs::path previous = fs::current_path();
-    fs::current_path(folder);
+    fs::current_path(folder.path());
     Printed printed;
     runLogCommand(events, L"save", printed.sink());
     fs::current_path(previous);
-    EXPECT_TRUE(fs::exists(folder / "Eventlog.txt"));
+    EXPECT_TRUE(fs::exists(folder.path() / "Eventlog.txt"));
 }

@@ -3,7 +3,6 @@
 #include "GamePlayFixture.h"
 
 #include "TovarWorks/TovarDevice.h"
-#include "src_lumo/Events/SetTimeEvent.h"
 #include "src_lumo/Events/SetTimerEvent.h"
 #include "src_lumo/Game/GameClock.h"
 #include "src_lumo/Menus/GameMenue.h"
@@ -59,29 +58,6 @@ TEST(GameClockRule, ThePostmanIsDueOnTheStepThatReachesQuarterPastSeven) {
 }
 
 class ClockInPlay : public GamePlayFixture {};
-
-TEST_F(ClockInPlay, OneMinutePerFrameAfterMoreThanHalfASecond) {
-    startNewGame();
-    const int minute = world().minuteOfDay;
-    world().clockMs = 0;
-    play->runFrames(1, 500);
-    EXPECT_EQ(minute, world().minuteOfDay);
-    play->runFrames(1, 1);
-    EXPECT_EQ(minute + 1, world().minuteOfDay);
-    // Thirty seconds of 16 ms frames: one minute per 32 frames (512 ms), 58 minutes.
-    play->runFrames(30000 / 16);
-    EXPECT_EQ(minute + 1 + 58, world().minuteOfDay);
-}
-
-TEST_F(ClockInPlay, StopsAtTenInTheEvening) {
-    startNewGame();
-    trigger(Lumo::SetTimeEvent(21, 59));
-    play->runFrames(40);
-    EXPECT_EQ(22 * 60, world().minuteOfDay);
-    play->runFrames(200);
-    EXPECT_EQ(22 * 60, world().minuteOfDay);
-    EXPECT_GT(world().clockMs, 3000);
-}
 
 TEST_F(ClockInPlay, HeldByTheTimerEventTheMenusAndTheCalendar) {
     startNewGame();

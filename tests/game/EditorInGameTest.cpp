@@ -1,5 +1,6 @@
 // The world editor inside the running game: switched by the console, fed input first.
 #include "GamePlayFixture.h"
+#include "InputEvents.h"
 
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Editor/WorldEditor.h"
@@ -8,17 +9,6 @@
 #include <cmath>
 
 namespace {
-irr::SEvent mouseEvent(irr::EMOUSE_INPUT_EVENT kind, const irr::core::position2di& at) {
-    irr::SEvent event;
-    event.EventType = irr::EET_MOUSE_INPUT_EVENT;
-    event.MouseInput.Event = kind;
-    event.MouseInput.X = at.X;
-    event.MouseInput.Y = at.Y;
-    event.MouseInput.Wheel = 0;
-    event.MouseInput.ButtonStates = 0;
-    event.MouseInput.Shift = event.MouseInput.Control = false;
-    return event;
-}
 irr::SEvent mouseDown(const irr::core::position2di& at) { return mouseEvent(irr::EMIE_LMOUSE_PRESSED_DOWN, at); }
 
 // Where the picture shows a point: the camera's projection into the scene's viewport, as the

@@ -39,17 +39,6 @@ TEST_F(Viewport, ATwiceAsWideWindowGetsACentredPillarBox) {
     EXPECT_NEAR(1279.0f / 720.0f, visual().getCamera()->getAspectRatio(), 1e-5);
 }
 
-TEST_F(Viewport, ASquareWindowGetsACentredLetterBox) {
-    const irr::core::recti area = viewportOf(720, 720);
-    EXPECT_EQ(irr::core::recti(0, 157, 720, 157 + 405), area);
-    EXPECT_FLOAT_EQ(720.0f / 640.0f, Lumo::gGameData->interfaceView.scaleX);
-}
-
-TEST_F(Viewport, TheDefaultWindowIsFilledSideToSide) {
-    const irr::core::recti area = viewportOf(1024, 720);
-    EXPECT_EQ(irr::core::recti(0, 72, 1024, 72 + 576), area);
-}
-
 TEST(AmbientColourByClock, NightDawnDayDuskAndTheWarmScheme) {
     EXPECT_EQ(0xFF363256u, AmbientColour::at(0, 0));
     EXPECT_EQ(0xFF363256u, AmbientColour::at(360, 0));

@@ -1,4 +1,5 @@
 // The editor in path mode over the bakery, under OpenGL: the waypoints' spheres must show.
+#include "NeedsDisplay.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Editor/WorldEditor.h"
 #include "src_lumo/Game/LumoGameLogic.h"
@@ -10,11 +11,11 @@
 #include <filesystem>
 
 TEST(EditorScreenshot, PathModeShowsTheWaypointsOverTheBakery) {
+    SKIP_WITHOUT_DISPLAY();
     Lumo::ScriptedPlayOptions options;
     options.driver = irr::video::EDT_OPENGL;
     Lumo::ScriptedPlay play(options);
-    if (!play.isReady())
-        GTEST_SKIP() << "no OpenGL display";
+    ASSERT_TRUE(play.isReady()) << "OpenGL did not start on the X display";
     ASSERT_TRUE(play.startNewGame());
     TovarWorks::gDevice->executeConsoleLine(L"tovar editor");
     play.tap(irr::KEY_F5);

@@ -1,8 +1,9 @@
 // Pictures of the running game under OpenGL, compared with kept references: a new game's first
 // controllable frame, the same bakery at night, the oven's dust and smoke at each baking stage,
 // and a morning played at 60 frames a second, where the first customer greets. Needs an X server
-// (the suite runs under xvfb-run); without one the cases are skipped.
+// (the suite runs under xvfb-run); without DISPLAY the cases are skipped.
 #include "GoldenImage.h"
+#include "NeedsDisplay.h"
 
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Events/SetTimeEvent.h"
@@ -39,12 +40,12 @@ class GameScreenshot : public ::testing::Test {
 protected:
     void SetUp() override { start(16); }
     void start(double frameMillis) {
+        SKIP_WITHOUT_DISPLAY();
         Lumo::ScriptedPlayOptions options;
         options.driver = irr::video::EDT_OPENGL;
         options.frameMillis = frameMillis;
         play = std::make_unique<Lumo::ScriptedPlay>(options);
-        if (!play->isReady())
-            GTEST_SKIP() << "no OpenGL display";
+        ASSERT_TRUE(play->isReady()) << "OpenGL did not start on the X display";
         ASSERT_TRUE(play->startNewGame());
     }
     void TearDown() override { play.reset(); }
@@ -52,9 +53,8 @@ protected:
     void expectLike(const char* name) {
         irr::video::IImage* shot = play->screenshot();
         ASSERT_NE(nullptr, shot);
-        const GoldenImage golden(TovarWorks::gDevice->getVideoDriver(), KORNELO_SOURCE_DIR "/tests/data/game",
-                                 KORNELO_RUNTIME_DIR "/../test-output/game");
-        const GoldenResult result = golden.compare(shot, name, gameTolerance());
+        const GoldenResult result =
+            GoldenImage::forArea(TovarWorks::gDevice->getVideoDriver(), "game").compare(shot, name, gameTolerance());
         shot->drop();
         EXPECT_TRUE(result.passed) << result.message;
     }

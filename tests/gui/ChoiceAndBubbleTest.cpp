@@ -19,14 +19,11 @@ class ChoiceTest : public NullDeviceFixture {
 protected:
     void SetUp() override {
         NullDeviceFixture::SetUp();
-        for (const TovarWorks::EventType* type : TovarWorks::kGameEventTypes)
-            device().getEventManager()->RegisterEventType(*type);
-        device().getEventManager()->AddListener(listener, TovarWorks::StartNewDayEventType);
-        device().getEventManager()->AddListener(listener, TovarWorks::CloseChoiceEventType);
+        listener = recordEvents({&TovarWorks::StartNewDayEventType, &TovarWorks::CloseChoiceEventType});
     }
     void deliver() { device().getEventManager()->Tick(TovarWorks::IEventManager::kInfinite); }
 
-    std::shared_ptr<RecordingListener> listener = std::make_shared<RecordingListener>();
+    std::shared_ptr<RecordingListener> listener;
 };
 
 TEST_F(ChoiceTest, BoardIsTheFramePlusOneCellPerCharacterOfTheLongestEntry) {

@@ -1,4 +1,5 @@
 // The title and pause menu's rules: entries, options, saving, starting and resuming a game.
+#include "InputEvents.h"
 #include "NullDeviceFixture.h"
 #include "RecordingListener.h"
 #include "TempDir.h"
@@ -20,11 +21,8 @@ class GameMenueTest : public NullDeviceFixture {
 protected:
     void SetUp() override {
         NullDeviceFixture::SetUp();
-        for (const TovarWorks::EventType* type : TovarWorks::kGameEventTypes)
-            device().getEventManager()->RegisterEventType(*type);
-        device().getEventManager()->AddListener(listener, TovarWorks::StartNewGameEventType);
-        device().getEventManager()->AddListener(listener, TovarWorks::FadeSoundEventType);
-        device().getEventManager()->AddListener(listener, TovarWorks::PlaySoundEventType);
+        listener = recordEvents({&TovarWorks::StartNewGameEventType, &TovarWorks::FadeSoundEventType,
+                                 &TovarWorks::PlaySoundEventType});
         gGameData->texts.loadGameTexts("lumodata/lang/en.txt");
         menu = std::make_unique<GameMenue>(FallingGoodFactory(), settingsFile);
     }
@@ -34,13 +32,8 @@ protected:
     }
 
     void press(irr::EKEY_CODE key) {
-        irr::SEvent event{};
-        event.EventType = irr::EET_KEY_INPUT_EVENT;
-        event.KeyInput.Key = key;
-        event.KeyInput.PressedDown = true;
-        lastAnswer = menu->handleKey(event);
-        event.KeyInput.PressedDown = false;
-        EXPECT_FALSE(menu->handleKey(event)) << "releases are ignored";
+        lastAnswer = menu->handleKey(keyEvent(key, true));
+        EXPECT_FALSE(menu->handleKey(keyEvent(key, false))) << "releases are ignored";
     }
     void press(irr::EKEY_CODE key, int times) {
         for (int i = 0; i < times; ++i)
@@ -62,7 +55,7 @@ protected:
 
     TempDir folder;
     const std::string settingsFile = folder.file("settings.ini");
-    std::shared_ptr<RecordingListener> listener = std::make_shared<RecordingListener>();
+    std::shared_ptr<RecordingListener> listener;
     std::unique_ptr<GameMenue> menu;
     bool lastAnswer = false;
 };

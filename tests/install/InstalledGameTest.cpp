@@ -1,13 +1,15 @@
 // "cmake --install" into a fresh prefix, made read-only like a system folder; the installed game
-// starts from its launcher and keeps its files in the player's folder under the XDG data home.
+// starts from its launcher, keeps its files in the player's folder under the XDG data home and
+// leaves every installed file as it was.
+#include "NeedsDisplay.h"
 #include "RunningProgram.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <sstream>
 #include <thread>
 
@@ -23,6 +25,37 @@ void setWritable(const fs::path& root, bool writable) {
         if (!entry.is_symlink())
             fs::permissions(entry.path(), writable ? fs::perms::owner_write : write, how);
     fs::permissions(root, writable ? fs::perms::owner_write : write, how);
+}
+
+// Every entry under the root with a checksum of its contents (a link: of its target). CI runs as
+// root, whom read-only permissions do not stop, so only comparing these shows a run wrote nothing.
+std::map<std::string, std::size_t> checksums(const fs::path& root) {
+    std::map<std::string, std::size_t> entries;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+        const std::string name = fs::relative(entry.path(), root).string();
+        if (entry.is_symlink())
+            entries[name] = std::hash<std::string>()("link to " + fs::read_symlink(entry.path()).string());
+        else if (entry.is_regular_file())
+            entries[name] = std::hash<std::string>()(readWholeFile(entry.path().string()));
+        else
+            entries[name] = 0;
+    }
+    return entries;
+}
+
+std::string changes(const std::map<std::string, std::size_t>& before, const std::map<std::string, std::size_t>& after) {
+    std::string found;
+    for (const auto& [name, sum] : before) {
+        const auto now = after.find(name);
+        if (now == after.end())
+            found += "removed " + name + "\n";
+        else if (now->second != sum)
+            found += "changed " + name + "\n";
+    }
+    for (const auto& [name, sum] : after)
+        if (!before.count(name))
+            found += "added " + name + "\n";
+    return found;
 }
 
 // The lines that tell of something the game could not do, but for the meshes' empty texture slots,
@@ -45,8 +78,10 @@ protected:
         const std::string command = std::string(KORNELO_CMAKE_COMMAND) + " --install " + KORNELO_BINARY_DIR +
                                     " --prefix " + prefix().string() + " > " + temp->file("install.log") + " 2>&1";
         installed = std::system(command.c_str()) == 0;
-        if (installed)
+        if (installed) {
             setWritable(prefix(), false);
+            asInstalled = checksums(prefix());
+        }
     }
     static void TearDownTestSuite() {
         if (fs::exists(prefix()))
@@ -61,10 +96,12 @@ protected:
 
     static TempDir* temp;
     static bool installed;
+    static std::map<std::string, std::size_t> asInstalled;
 };
 
 TempDir* InstalledGameTest::temp = nullptr;
 bool InstalledGameTest::installed = false;
+std::map<std::string, std::size_t> InstalledGameTest::asInstalled;
 
 TEST_F(InstalledGameTest, PutsTheGameItsDataALauncherADesktopEntryAndAnIconOnThePrefix) {
     for (const char* file : {"kornelo", "settings.ini", "installed", "TovarWorks/systemFont.bmp",
@@ -84,8 +121,7 @@ TEST_F(InstalledGameTest, PutsTheGameItsDataALauncherADesktopEntryAndAnIconOnThe
 }
 
 TEST_F(InstalledGameTest, RunsFromTheReadOnlyPrefixAndKeepsItsFilesInThePlayersFolder) {
-    if (!std::getenv("DISPLAY"))
-        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    SKIP_WITHOUT_DISPLAY();
     const fs::path home = temp->path() / "home";
     const fs::path dataHome = temp->path() / "data-home";
     fs::create_directories(home);
@@ -99,6 +135,7 @@ TEST_F(InstalledGameTest, RunsFromTheReadOnlyPrefixAndKeepsItsFilesInThePlayersF
     std::this_thread::sleep_for(1000ms);
     EXPECT_EQ(game.stop(), 0) << game.output();
     EXPECT_EQ(problems(game.output()), "") << "every file is found where the game looks for it";
+    EXPECT_EQ(changes(asInstalled, checksums(prefix())), "") << "the run must leave the installed game as it was";
 
     const fs::path user = dataHome / "kornelo";
     for (const char* file : {"settings.ini", "lumodata/worldp.txt", "lumodata/worldc.txt"}) {

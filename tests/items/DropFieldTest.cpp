@@ -7,20 +7,6 @@ namespace {
 
 class DropFieldTest : public ItemsFixture {};
 
-TEST_F(DropFieldTest, ShopHasEightFieldsWithTheirSpots)
-{
-    ASSERT_EQ(bakery().getFields().size(), SHOP_FIELD_COUNT);
-    const size_t spots[] = {3, 3, 3, 5, 2, 1, 1, 1};
-    for (size_t field = 0; field < SHOP_FIELD_COUNT; ++field)
-        EXPECT_EQ(bakery().getFields()[field]->getPoints().size(), spots[field]) << "field " << field;
-
-    const DropPoint& mouth = bakery().getField(FIELD_OVEN).getPoints().front();
-    EXPECT_EQ(mouth.position, vector3df(825.f, 13.f, 638.f));
-    EXPECT_FLOAT_EQ(mouth.size, 15.f);
-    EXPECT_EQ(bakery().getField(FIELD_OVEN).getBox(), irr::core::aabbox3df(810, 0, 630, 840, 6.5f, 650));
-    EXPECT_EQ(bakery().getField(FIELD_TABLE).getPoints().front().position, vector3df(792.5f, 10.f, 615.f));
-}
-
 TEST_F(DropFieldTest, EmptyFieldAnswersNothing)
 {
     const ItemDropField& counter = bakery().getField(FIELD_COUNTER_LEFT);

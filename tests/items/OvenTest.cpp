@@ -97,51 +97,6 @@ TEST_F(OvenTest, BaiserBakesByTheGameMinutes)
         EXPECT_EQ(good->getGood().bakedMinutes, 16);
 }
 
-TEST_F(OvenTest, AClockJumpBakesByTheJump)
-{
-    ASSERT_EQ(carryTrayIntoOven(1, 1), DropResult::PLACED);
-    bakery().update(kNine);
-    bakery().update(kNine + 40);
-    EXPECT_EQ(firstGood().bakedMinutes, 40);
-    EXPECT_FLOAT_EQ(firstGood().quality, 0.5f);
-}
-
-TEST_F(OvenTest, TrayOutOfTheOvenKeepsItsBakedTime)
-{
-    ASSERT_EQ(carryTrayIntoOven(kBaiser, 1), DropResult::PLACED);
-    bakery().update(kNine);
-    bakery().update(kNine + 5);
-    settle();
-    takeTrayOutToTable();
-
-    settle();
-    bakery().update(kNine + 30); // half an hour on the table bakes nothing
-    EXPECT_EQ(firstGood().bakedMinutes, 5);
-    EXPECT_FALSE(bakery().getOven().isBaking());
-
-    ASSERT_TRUE(bakery().pickUp(kAtTable));
-    ASSERT_EQ(bakery().drop(kAtOven, FACE_UP, tableStock), DropResult::PLACED);
-    bakery().update(kNine + 31);
-    EXPECT_EQ(bakery().getOven().getElapsedMinutes(), 0);
-    bakery().update(kNine + 35);
-    EXPECT_EQ(bakery().getOven().getElapsedMinutes(), 4);
-    EXPECT_EQ(firstGood().bakedMinutes, 9);
-    EXPECT_FALSE(firstGood().done);
-    bakery().update(kNine + 36);
-    EXPECT_TRUE(firstGood().done);
-}
-
-TEST_F(OvenTest, AClockThatGoesBackDoesNotUnbake)
-{
-    ASSERT_EQ(carryTrayIntoOven(1, 1), DropResult::PLACED);
-    bakery().update(1300);
-    bakery().update(1310);
-    bakery().update(360); // the next morning
-    EXPECT_EQ(firstGood().bakedMinutes, 10);
-    bakery().update(362);
-    EXPECT_EQ(firstGood().bakedMinutes, 12);
-}
-
 TEST_F(OvenTest, EmptyOvenShowsNoSmoke)
 {
     bakery().update(kNine);

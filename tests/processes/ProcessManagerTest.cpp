@@ -51,17 +51,6 @@ using Journal = std::vector<std::string>;
 
 } // namespace
 
-TEST_F(ProcessManagerTest, NewProcessStartsAliveActiveUnpausedAndDetached) {
-    const Process process(7);
-    EXPECT_EQ(7, process.type);
-    EXPECT_FALSE(process.dead);
-    EXPECT_TRUE(process.active);
-    EXPECT_FALSE(process.paused);
-    EXPECT_TRUE(process.initialUpdate);
-    EXPECT_FALSE(process.attached);
-    EXPECT_FALSE(process.GetNext());
-}
-
 TEST_F(ProcessManagerTest,
        ChainRunsStrictlyInOrderEachSuccessorStartingInThePassThatRemovesItsPredecessor) {
     auto a = make("a", 2), b = make("b", 1), c = make("c", 1);

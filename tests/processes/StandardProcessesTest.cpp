@@ -25,8 +25,7 @@ class StandardProcessesTest : public NullDeviceFixture {
 protected:
     void SetUp() override {
         NullDeviceFixture::SetUp();
-        events().RegisterEventType(SetTimeEventType);
-        events().AddListener(recorder, SetTimeEventType);
+        recorder = recordEvents({&SetTimeEventType});
     }
 
     EventManager& events() { return *device().getEventManager(); }
@@ -39,7 +38,7 @@ protected:
     static IEventDataPtr setTime(int hour) { return std::make_shared<Lumo::SetTimeEvent>(hour, 0); }
     uint32_t fadeAlpha() const { return Lumo::gGameData->screenFadeColor >> 24; }
 
-    std::shared_ptr<RecordingListener> recorder = std::make_shared<RecordingListener>();
+    std::shared_ptr<RecordingListener> recorder;
 };
 
 // A member that lives until told to die.

@@ -1,12 +1,12 @@
 // The real game, on OpenGL under the X server, with a damaged file in a copy of its folder:
 // what only the real window loads (shaders compiled, textures uploaded) must not bring it down.
+#include "NeedsDisplay.h"
 #include "DamagedRuntime.h"
 #include "RunningProgram.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 using namespace std::chrono_literals;
@@ -37,8 +37,7 @@ void PrintTo(const WindowCase& damaged, std::ostream* out) { *out << damaged.fil
 class DamagedDataWindowTest : public ::testing::TestWithParam<WindowCase> {};
 
 TEST_P(DamagedDataWindowTest, TheGameStartsRunsAndEndsCleanly) {
-    if (!std::getenv("DISPLAY"))
-        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
+    SKIP_WITHOUT_DISPLAY();
     const WindowCase& damaged = GetParam();
     // The game finds its data next to its executable, so the copy gets an executable of its own.
     const DamagedRuntime runtime(damaged.file, damaged.damage, {"kornelo"});

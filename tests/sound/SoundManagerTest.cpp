@@ -40,8 +40,6 @@ protected:
     std::shared_ptr<SoundManager> manager = std::make_shared<SoundManager>(processes);
 };
 
-TEST_F(SoundManagerTest, AnswersToItsName) { EXPECT_STREQ(manager->GetName(), "SoundManager"); }
-
 TEST_F(SoundManagerTest, PlayOnChannelTracksAPlayingSound) {
     const ISoundPtr sound = playOn(1);
     ASSERT_NE(sound, nullptr);

@@ -2,6 +2,7 @@
 // and id the game asks for, each with geometry.
 #include "support/NullDeviceFixture.h"
 
+#include "src_lumo/Bakery/GoodKind.h"
 #include "src_lumo/Sprites/FileLoader.h"
 #include "src_lumo/Sprites/SpriteDefinitionFiles.h"
 #include "TovarWorks/Console/ConsoleLogic.h"
@@ -31,15 +32,15 @@ std::vector<std::wstring> requiredAnimations()
 std::vector<std::wstring> itemIds()
 {
     std::vector<std::wstring> ids;
-    for (const wchar_t* good : {L"bun", L"bigbun", L"bread", L"crossaint", L"baguette", L"baiser", L"donut"})
+    for (int32_t kind = Lumo::kUnknownGood; kind < Lumo::kGoodKinds; ++kind)
         for (int stage = 1; stage <= 4; ++stage) {
-            const bool doubleUnderscore = stage == 1 && (std::wstring(good) == L"baiser" || std::wstring(good) == L"donut");
-            ids.push_back((doubleUnderscore ? L"item__" : L"item_") + std::wstring(good) + L"_" +
-                          std::to_wstring(stage));
+            const std::string name = Lumo::goodFrameName(kind, stage);
+            if (!name.empty())
+                ids.emplace_back(name.begin(), name.end());
         }
     for (int dough = 1; dough <= 7; ++dough)
         ids.push_back(L"item_dough_" + std::to_wstring(dough));
-    for (const wchar_t* id : {L"item_zwieback_2", L"item_melonpan_2", L"item_box", L"item_letter"})
+    for (const wchar_t* id : {L"item_box", L"item_letter"})
         ids.emplace_back(id);
     return ids;
 }

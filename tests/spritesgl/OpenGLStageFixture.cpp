@@ -1,5 +1,7 @@
 #include "spritesgl/OpenGLStageFixture.h"
 
+#include "NeedsDisplay.h"
+
 #include "src_lumo/Shaders/ShaderMaterials.h"
 #include "src_lumo/Sprites/SpriteDefinitionFiles.h"
 #include "TovarWorks/Shaders/ShaderManager.h"
@@ -43,9 +45,8 @@ const ::testing::Environment* const kStage = ::testing::AddGlobalTestEnvironment
 
 void OpenGLStageFixture::SetUp()
 {
-    if (!std::getenv("DISPLAY"))
-        GTEST_SKIP() << "needs an X server (the test command runs under xvfb-run)";
-    ASSERT_NE(TovarWorks::gDevice, nullptr) << "the OpenGL device could not be created";
+    SKIP_WITHOUT_DISPLAY();
+    ASSERT_NE(TovarWorks::gDevice, nullptr) << "OpenGL did not start on the X display";
     scene()->clear();
     Lumo::gGameData->ambientColor = 0xFFFFFFFF;
 }

@@ -36,40 +36,16 @@ protected:
         camera->setProjectionMatrix(projection, true);
     }
 
-    // Drawn into a texture and read back: reading the window's front buffer gives nothing on
-    // Xvfb's software OpenGL.
     irr::video::IImage* draw()
     {
-        irr::video::ITexture* target = driver()->addRenderTargetTexture({kWidth, kHeight}, "stage",
-                                                                        irr::video::ECF_A8R8G8B8);
-        if (!target)
-            return nullptr;
-        driver()->beginScene(true, true, irr::video::SColor(255, 0, 0, 0));
-        driver()->setRenderTarget(target, true, true, irr::video::SColor(255, 96, 112, 136));
-        scene()->drawAll();
-        driver()->setRenderTarget(nullptr, false, false);
-        driver()->endScene();
-        void* pixels = target->lock(irr::video::ETLM_READ_ONLY);
-        irr::video::IImage* image = pixels ? driver()->createImageFromData(target->getColorFormat(), target->getSize(),
-                                                                         pixels, false, false)
-                                           : nullptr;
-        target->unlock();
-        // The copy must not hold on to the texture's memory.
-        irr::video::IImage* copy = image ? driver()->createImage(irr::video::ECF_A8R8G8B8, image->getDimension()) : nullptr;
-        if (image) {
-            image->copyTo(copy);
-            image->drop();
-        }
-        driver()->removeTexture(target);
-        return copy;
+        return drawIntoPicture(driver(), {kWidth, kHeight}, irr::video::SColor(255, 96, 112, 136),
+                               [this] { scene()->drawAll(); });
     }
 
     void expectMatches(irr::video::IImage* shot, const std::string& reference)
     {
         ASSERT_NE(shot, nullptr);
-        const GoldenImage golden(driver(), KORNELO_SOURCE_DIR "/tests/data/sprites",
-                                 KORNELO_RUNTIME_DIR "/../test-output/sprites");
-        const GoldenResult result = golden.compare(shot, reference);
+        const GoldenResult result = GoldenImage::forArea(driver(), "sprites").compare(shot, reference);
         shot->drop();
         EXPECT_TRUE(result.passed) << result.message;
     }

@@ -1,7 +1,7 @@
 // The short talks as a player meets them: the morning letter, the merchant and the barman, the
 // shop's moments and the baker's remarks on new goods. Each stops the game and the clock until
 // its last page is read.
-#include "StoryPlayFixture.h"
+#include "GamePlayFixture.h"
 
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/Events/EventTypes.h"
@@ -18,7 +18,7 @@
 using Lumo::LumoVisual;
 using Strings = std::vector<std::string>;
 
-class Dialogues : public StoryPlayFixture {
+class Dialogues : public GamePlayFixture {
 protected:
     void SetUp() override { startAtCounter(); }
 

@@ -1,6 +1,6 @@
 // The story's two long scenes: the intro of a new game, and the ending on the last day, where the
 // money decides between "you win!" and "game over".
-#include "StoryPlayFixture.h"
+#include "GamePlayFixture.h"
 
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/TovarDevice.h"
@@ -18,7 +18,7 @@
 
 using Strings = std::vector<std::string>;
 
-class Ending : public StoryPlayFixture {
+class Ending : public GamePlayFixture {
 protected:
     void SetUp() override { startAtCounter(); }
 
@@ -127,10 +127,12 @@ TEST_F(Ending, EndsInTheTitleMenuFromWhichANewGameStartsAfresh) {
     EXPECT_EQ(1u, heard(TovarWorks::CallActionEventType));
 }
 
-class Intro : public StoryPlayFixture {
+class Intro : public GamePlayFixture {
 protected:
     void SetUp() override {
-        start(false);
+        Lumo::ScriptedPlayOptions options;
+        options.skipIntro = false;
+        start(options);
         play->chooseNewGame();
         ASSERT_TRUE(play->runUntil([this] { return logic().isGameStarted(); }, 200));
         everyFrame = [this] { notePlaces(); };

@@ -6,11 +6,6 @@
 
 namespace {
 
-bool updatingReferences() {
-    const char* flag = std::getenv("KORNELO_UPDATE_REFERENCES");
-    return flag && std::string(flag) == "1";
-}
-
 int channelDifference(irr::video::SColor a, irr::video::SColor b) {
     const int red = std::abs(static_cast<int>(a.getRed()) - static_cast<int>(b.getRed()));
     const int green = std::abs(static_cast<int>(a.getGreen()) - static_cast<int>(b.getGreen()));
@@ -31,8 +26,18 @@ void makeOpaque(irr::video::IImage* image) {
 
 } // namespace
 
+bool GoldenImage::updatingReferences() {
+    const char* flag = std::getenv("KORNELO_UPDATE_REFERENCES");
+    return flag && std::string(flag) == "1";
+}
+
 GoldenImage::GoldenImage(irr::video::IVideoDriver* driver, std::string referenceFolder, std::string outputFolder)
     : driver(driver), referenceFolder(std::move(referenceFolder)), outputFolder(std::move(outputFolder)) {}
+
+GoldenImage GoldenImage::forArea(irr::video::IVideoDriver* driver, const std::string& area) {
+    const std::filesystem::path output = std::filesystem::path(KORNELO_RUNTIME_DIR).parent_path() / "test-output" / area;
+    return GoldenImage(driver, KORNELO_SOURCE_DIR "/tests/data/" + area, output.string());
+}
 
 bool GoldenImage::write(irr::video::IImage* image, const std::string& path) const {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
@@ -50,8 +55,9 @@ GoldenResult GoldenImage::compare(irr::video::IImage* actual, const std::string&
     }
     makeOpaque(actual);
     if (updatingReferences()) {
-        result.passed = write(actual, referencePath);
-        result.message = "reference rewritten: " + referencePath;
+        // An update run is never green: the new pictures are looked at before a run without the flag.
+        result.message = (write(actual, referencePath) ? "reference rewritten: " : "could not write reference ") +
+                         referencePath + " (KORNELO_UPDATE_REFERENCES=1 always fails)";
         return result;
     }
     irr::video::IImage* reference =
@@ -92,4 +98,28 @@ GoldenResult GoldenImage::compare(irr::video::IImage* actual, const std::string&
     diff->drop();
     result.message = message.str();
     return result;
+}
+
+irr::video::IImage* drawIntoPicture(irr::video::IVideoDriver* driver, const irr::core::dimension2du& size,
+                                    irr::video::SColor background, const std::function<void()>& draw) {
+    irr::video::ITexture* target = driver->addRenderTargetTexture(size, "golden-picture", irr::video::ECF_A8R8G8B8);
+    if (!target)
+        return nullptr;
+    driver->beginScene(true, true, irr::video::SColor(255, 0, 0, 0));
+    driver->setRenderTarget(target, true, true, background);
+    draw();
+    driver->setRenderTarget(nullptr, false, false);
+    driver->endScene();
+    irr::video::IImage* picture = nullptr;
+    if (void* pixels = target->lock(irr::video::ETLM_READ_ONLY)) {
+        // A copy of its own: the texture's memory goes with the texture.
+        irr::video::IImage* view =
+            driver->createImageFromData(target->getColorFormat(), target->getSize(), pixels, true, false);
+        picture = driver->createImage(irr::video::ECF_A8R8G8B8, view->getDimension());
+        view->copyTo(picture);
+        view->drop();
+    }
+    target->unlock();
+    driver->removeTexture(target);
+    return picture;
 }

@@ -1,10 +1,10 @@
 #include "InterfaceScreenshotFixture.h"
 
-#include "GoldenImage.h"
+#include "NeedsDisplay.h"
 
-#include <filesystem>
 
 void InterfaceScreenshotFixture::SetUp() {
+    SKIP_WITHOUT_DISPLAY();
     // A busy X server now and then refuses a window; a second try gets one.
     bool ready = false;
     for (int attempt = 0; attempt < 3 && !ready; ++attempt) {
@@ -13,7 +13,7 @@ void InterfaceScreenshotFixture::SetUp() {
         TovarWorks::gDevice->setMessageOutput(std::make_shared<TovarWorks::RecordingMessageOutput>());
         ready = TovarWorks::gDevice->init(kPictureSize.Width, kPictureSize.Height, false, irr::video::EDT_OPENGL);
     }
-    ASSERT_TRUE(ready) << "needs an X display with OpenGL";
+    ASSERT_TRUE(ready) << "OpenGL did not start on the X display";
     irr::ITimer* timer = TovarWorks::gDevice->getIrrlichtDevice()->getTimer();
     timer->stop();
     timer->setTime(0);
@@ -39,23 +39,14 @@ irr::video::ITexture* InterfaceScreenshotFixture::keyed(const char* path) {
 }
 
 void InterfaceScreenshotFixture::expectPicture(const std::string& name, const std::function<void()>& draw) {
-    irr::video::ITexture* target = driver->addRenderTargetTexture(kPictureSize, (area + "-picture").c_str());
-    ASSERT_NE(target, nullptr);
-    driver->beginScene(true, true, irr::video::SColor(255, 0, 0, 0));
-    driver->setRenderTarget(target, true, true, background);
-    draw();
-    driver->setRenderTarget(nullptr, false, false);
-    driver->endScene();
-    irr::video::IImage* shot = nullptr;
-    if (void* pixels = target->lock(irr::video::ETLM_READ_ONLY)) {
-        shot = driver->createImageFromData(target->getColorFormat(), target->getSize(), pixels, false);
-        target->unlock();
-    }
-    driver->removeTexture(target);
-    const std::string output = (std::filesystem::path(KORNELO_RUNTIME_DIR).parent_path() / "test-output" / area).string();
-    const GoldenImage golden(driver, KORNELO_SOURCE_DIR "/tests/data/" + area, output);
-    const GoldenResult result = golden.compare(shot, name);
-    if (shot)
-        shot->drop();
+    const GoldenResult result = comparePicture(name, draw);
     EXPECT_TRUE(result.passed) << result.message;
+}
+
+GoldenResult InterfaceScreenshotFixture::comparePicture(const std::string& name, const std::function<void()>& draw) {
+    irr::video::IImage* picture = drawIntoPicture(driver, kPictureSize, background, draw);
+    const GoldenResult result = GoldenImage::forArea(driver, area).compare(picture, name);
+    if (picture)
+        picture->drop();
+    return result;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// An OpenGL device (the suite runs under xvfb-run) and a fresh GameData for drawing the interface
-// at 1280 x 720, with pictures compared with the references in tests/data/<area>: at most 40
-// pixels may differ by more than 8 in a colour channel.
+// An OpenGL device (skipped without DISPLAY; the suite runs under xvfb-run) and a fresh GameData for drawing the interface
+// at 1280 x 720, with pictures compared with the references in tests/data/<area>: at most 12
+// pixels may differ by more than 8 in a colour channel, fewer than one full stop has.
+#include "GoldenImage.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameData.h"
 
@@ -20,9 +21,9 @@ protected:
 
     // A texture whose top-left colour is transparent, as the game keys its sheets.
     irr::video::ITexture* keyed(const char* path);
-    // Draws into a texture and reads that back: the window's buffers cannot be read reliably
-    // under a virtual X server.
+    // The picture the drawing makes, against the reference of that name.
     void expectPicture(const std::string& name, const std::function<void()>& draw);
+    GoldenResult comparePicture(const std::string& name, const std::function<void()>& draw);
 
     const irr::core::dimension2du kPictureSize{1280, 720};
     irr::video::IVideoDriver* driver = nullptr;

@@ -1,5 +1,8 @@
 #include "NullDeviceFixture.h"
 
+#include "TovarWorks/Events/EventManager.h"
+#include "TovarWorks/Events/EventTypes.h"
+
 #include <cstdlib>
 
 void NullDeviceFixture::SetUp() {
@@ -28,4 +31,15 @@ void NullDeviceFixture::advanceTime(uint32_t deltaMillis) {
 void NullDeviceFixture::runFrame(uint32_t deltaMillis) {
     advanceTime(deltaMillis);
     TovarWorks::gDevice->runFrame();
+}
+
+std::shared_ptr<RecordingListener> NullDeviceFixture::recordEvents(
+    std::initializer_list<const TovarWorks::EventType*> types) {
+    TovarWorks::EventManager& events = *TovarWorks::gDevice->getEventManager();
+    for (const TovarWorks::EventType* type : TovarWorks::kGameEventTypes)
+        events.RegisterEventType(*type);
+    auto recorder = std::make_shared<RecordingListener>();
+    for (const TovarWorks::EventType* type : types)
+        EXPECT_TRUE(events.AddListener(recorder, *type)) << type->getName();
+    return recorder;
 }

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+std::string readWholeFile(const std::string& path);
+
 class TempDir {
 public:
     TempDir();
@@ -14,9 +16,8 @@ public:
     std::string file(const std::string& name) const { return (root / name).string(); }
     // Writes the bytes as they are and returns the file's path.
     std::string write(const std::string& name, const std::string& content) const;
+    std::string read(const std::string& name) const { return readWholeFile(file(name)); }
 
 private:
     std::filesystem::path root;
 };
-
-std::string readWholeFile(const std::string& path);

@@ -1,4 +1,4 @@
-#include "WorldTestFiles.h"
+#include "TempDir.h"
 
 #include "src_lumo/World/PathFinder.h"
 
@@ -13,10 +13,10 @@ protected:
     PathFinder load(const std::string& content) {
         files.write("graph.txt", content);
         PathFinder graph;
-        EXPECT_TRUE(graph.loadGraph(files.path("graph.txt")));
+        EXPECT_TRUE(graph.loadGraph(files.file("graph.txt")));
         return graph;
     }
-    WorldTestFiles files;
+    TempDir files;
 };
 
 TEST_F(PathGraphFile, NextIdFollowsTheHighestIdRead) {
@@ -77,7 +77,7 @@ TEST_F(PathGraphFile, MalformedLinesAreIgnored) {
 
 TEST_F(PathGraphFile, MissingFileLeavesTheGraphAsItWas) {
     PathFinder graph = load("nodes\n0,0,0,a\n");
-    EXPECT_FALSE(graph.loadGraph(files.path("nothing_here.txt")));
+    EXPECT_FALSE(graph.loadGraph(files.file("nothing_here.txt")));
     EXPECT_EQ(1u, graph.getNodes().size());
 }
 
@@ -88,12 +88,12 @@ TEST_F(PathGraphFile, SaveThenLoadGivesTheSameGraph) {
     original.addNode({-3.5f, 0.f, 2.f}, "un", 2);
     original.connect(5, 0);
     original.connect(2, 5);
-    ASSERT_TRUE(original.saveGraph(files.path("saved.txt")));
+    ASSERT_TRUE(original.saveGraph(files.file("saved.txt")));
     EXPECT_EQ("nodes\n0,815,545,sh_2\n5,0.125,1e+07,far\n2,-3.5,2,un\nconnections\n5,0\n2,5\n",
               files.read("saved.txt"));
 
     PathFinder copy;
-    ASSERT_TRUE(copy.loadGraph(files.path("saved.txt")));
+    ASSERT_TRUE(copy.loadGraph(files.file("saved.txt")));
     ASSERT_EQ(original.getNodes().size(), copy.getNodes().size());
     for (size_t i = 0; i < copy.getNodes().size(); ++i) {
         EXPECT_EQ(original.getNodes()[i]->id, copy.getNodes()[i]->id);
@@ -106,15 +106,15 @@ TEST_F(PathGraphFile, SaveThenLoadGivesTheSameGraph) {
         EXPECT_EQ(original.getConnections()[i]->b->id, copy.getConnections()[i]->b->id);
     }
     EXPECT_EQ(original.getNextId(), copy.getNextId());
-    EXPECT_FALSE(std::filesystem::exists(files.path("saved.txt.tmp")));
+    EXPECT_FALSE(std::filesystem::exists(files.file("saved.txt.tmp")));
 }
 
 TEST_F(PathGraphFile, FailedSaveKeepsTheOldFile) {
     files.write("keep.txt", "nodes\n0,1,1,old\nconnections\n");
     // A folder where the temporary file should go makes the write fail before the rename.
-    std::filesystem::create_directory(files.path("keep.txt.tmp"));
+    std::filesystem::create_directory(files.file("keep.txt.tmp"));
     PathFinder graph;
     graph.addNode({2.f, 0.f, 2.f}, "new", 0);
-    EXPECT_FALSE(graph.saveGraph(files.path("keep.txt")));
+    EXPECT_FALSE(graph.saveGraph(files.file("keep.txt")));
     EXPECT_EQ("nodes\n0,1,1,old\nconnections\n", files.read("keep.txt"));
 }
