@@ -9,8 +9,9 @@ PACKAGES=(
   build-essential cmake pkg-config          # compiler and build
   libirrlicht-dev                           # the 3D engine
   libboost-serialization-dev                # the event log's archives
-  libsdl2-mixer-dev                         # sound: MP3 decoding and a mixer with many channels
   libgl-dev libx11-dev                      # asks GLX for vsync where the driver offers it
+  libsdl2-mixer-dev                         # sound: a mixer with many channels, short sounds decoded whole
+  libmpg123-dev                             # sound: music decoded as it plays (streamed), loops sample-exact
   libexpat1-dev                             # checks every XML file before Irrlicht's unsafe reader sees it
   libgtest-dev                              # tests
   xvfb xauth libgl1-mesa-dri                # OpenGL tests without a screen (Mesa's software renderer)

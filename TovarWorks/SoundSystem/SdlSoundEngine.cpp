@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cctype>
 
 namespace TovarWorks {
 
@@ -11,6 +12,13 @@ constexpr int kSampleRate = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kBufferFrames = 2048;
 constexpr int kInitialMixerChannels = 16;
+constexpr int kSilentFrames = 4096;
+
+bool isMp3(const std::string& fileName) {
+    std::string ending = fileName.size() >= 4 ? fileName.substr(fileName.size() - 4) : std::string();
+    std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ending == ".mp3";
+}
 } // namespace
 
 bool SdlSoundEngine::outputOpen = false;
@@ -30,6 +38,11 @@ std::unique_ptr<SdlSoundEngine> SdlSoundEngine::create() {
 SdlSoundEngine::SdlSoundEngine(OpenedOutput)
     : channelInUse(static_cast<size_t>(Mix_AllocateChannels(kInitialMixerChannels)), false) {
     outputOpen = true;
+    Uint16 format = 0;
+    if (Mix_QuerySpec(&outputRate, &format, &outputChannels) == 0 || format != AUDIO_S16SYS)
+        outputChannels = 0; // no streams: everything is decoded whole
+    silentSamples.assign(static_cast<size_t>(kSilentFrames) * sizeof(int16_t) * std::max(outputChannels, 1), 0);
+    silentChunk.reset(Mix_QuickLoad_RAW(silentSamples.data(), static_cast<Uint32>(silentSamples.size())));
 }
 
 SdlSoundEngine::~SdlSoundEngine() {
@@ -38,6 +51,7 @@ SdlSoundEngine::~SdlSoundEngine() {
         sound->detachFromOutput();
     sounds.clear();
     sources.clear();
+    silentChunk.reset();
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     outputOpen = false;
@@ -52,10 +66,17 @@ float SdlSoundEngine::getSoundVolume() const { return soundVolume; }
 
 ISoundPtr SdlSoundEngine::play2D(const std::string& fileName, bool loop, bool startPaused) {
     forgetSilentUnheldSounds();
-    Mix_Chunk* source = loadSource(fileName);
+    std::unique_ptr<MusicStream> stream;
+    Mix_Chunk* source = nullptr;
+    if (isMp3(fileName) && silentChunk && outputChannels > 0 && outputChannels <= 2) {
+        stream = MusicStream::open(fileName, outputRate, outputChannels, loop);
+        source = stream ? silentChunk.get() : nullptr;
+    } else {
+        source = loadSource(fileName);
+    }
     if (!source)
         return nullptr;
-    auto sound = std::make_shared<SdlSound>(*this, *source, claimChannel(), loop);
+    auto sound = std::make_shared<SdlSound>(*this, *source, claimChannel(), loop, std::move(stream));
     sounds.push_back(sound);
     if (!startPaused)
         sound->setIsPaused(false);
@@ -81,8 +102,14 @@ int SdlSoundEngine::claimChannel() {
     return channel;
 }
 
-void SdlSoundEngine::releaseChannel(int channel) {
+void SdlSoundEngine::silence(int channel) {
     Mix_HaltChannel(channel);
+    // Halting removes the stream only from a channel that was playing.
+    Mix_UnregisterAllEffects(channel);
+}
+
+void SdlSoundEngine::releaseChannel(int channel) {
+    silence(channel);
     channelInUse[static_cast<size_t>(channel)] = false;
 }
 

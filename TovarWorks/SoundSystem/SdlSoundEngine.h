@@ -1,7 +1,7 @@
 #pragma once
-// The sound output on SDL_mixer. Every sound is a decoded chunk on a mixer channel of its own,
-// so any number of pieces play and cross-fade at once; decoded files are kept for reuse.
-// Only one output can be open in a process.
+// The sound output on SDL_mixer. Every sound has a mixer channel of its own, so any number of
+// pieces play and cross-fade at once. MP3 music is streamed (decoded as it plays); other files,
+// short sounds, are decoded whole once and kept for reuse. Only one output can be open in a process.
 #include "TovarWorks/SoundSystem/ISoundEngine.h"
 #include "TovarWorks/SoundSystem/SdlSound.h"
 
@@ -33,6 +33,8 @@ public:
 
     // Called by a sound when it goes: its channel may be given to the next one.
     void releaseChannel(int channel);
+    // Halts the channel and takes its stream off it.
+    static void silence(int channel);
 
 private:
     struct ChunkRelease {
@@ -45,6 +47,11 @@ private:
     void forgetSilentUnheldSounds();
 
     std::map<std::string, std::unique_ptr<Mix_Chunk, ChunkRelease>> sources;
+    // What a streamed sound's channel plays, for the stream to write over.
+    std::vector<Uint8> silentSamples;
+    std::unique_ptr<Mix_Chunk, ChunkRelease> silentChunk;
+    int outputRate = 0;
+    int outputChannels = 0;
     // Every live sound, so that a sound the program released still plays to its end.
     std::vector<std::shared_ptr<SdlSound>> sounds;
     std::vector<bool> channelInUse;

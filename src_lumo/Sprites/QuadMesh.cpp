@@ -16,6 +16,15 @@ void QuadMesh::addQuad(const irr::video::S3DVertex& a, const irr::video::S3DVert
     ++quads;
 }
 
+void QuadMesh::shrinkToFit()
+{
+    for (Chunk& chunk : chunkList) {
+        chunk.vertices.shrink_to_fit();
+        chunk.indices.shrink_to_fit();
+    }
+    chunkList.shrink_to_fit();
+}
+
 void QuadMesh::draw(irr::video::IVideoDriver* driver) const
 {
     for (const Chunk& chunk : chunkList)

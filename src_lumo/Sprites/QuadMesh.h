@@ -27,6 +27,10 @@ public:
     bool empty() const { return quads == 0; }
     const std::vector<Chunk>& chunks() const { return chunkList; }
 
+    // Once the last quad is in: gives back what the growing lists reserved beyond their size
+    // (about a quarter of all sprite mesh memory).
+    void shrinkToFit();
+
     // Uses the driver's current material and transforms.
     void draw(irr::video::IVideoDriver* driver) const;
 

@@ -57,18 +57,54 @@ private:
     std::vector<irr::u8> alpha;
 };
 
+// One side wall: a pixel edge towards a transparent neighbour, from the back to depth 0.
+struct VisualCharacterFrame::Wall {
+    vector3df a, b, c, d;
+    vector3df normal;
+};
+
 VisualCharacterFrame::VisualCharacterFrame(std::wstring frameName, irr::video::ITexture* frameTexture,
                                            const irr::video::IImage& bitmap, const irr::core::recti& rect,
-                                           float thickness, SColor borderColor)
-    : name(std::move(frameName)), texture(frameTexture)
+                                           float frameThickness, SColor frameBorderColor)
+    : name(std::move(frameName)), texture(frameTexture), thickness(frameThickness), borderColor(frameBorderColor),
+      pixels(std::make_unique<PixelRegion>(bitmap, rect))
 {
-    const PixelRegion region(bitmap, rect);
-    buildFront(region, thickness, borderColor);
-    buildWalls(region, thickness, borderColor);
+    // The box is wanted before the first draw (culling), so the walls are walked once now.
+    forEachWall([this](const Wall& wall) {
+        for (const vector3df& point : {wall.a, wall.b, wall.c, wall.d})
+            boundingBox.addInternalPoint(point);
+    });
 }
 
-void VisualCharacterFrame::buildFront(const PixelRegion& region, float thickness, SColor color)
+VisualCharacterFrame::~VisualCharacterFrame() = default;
+
+const QuadMesh& VisualCharacterFrame::getFrontMesh() const
 {
+    buildMeshes();
+    return front;
+}
+
+const QuadMesh& VisualCharacterFrame::getEdgeMesh() const
+{
+    buildMeshes();
+    return edge;
+}
+
+void VisualCharacterFrame::buildMeshes() const
+{
+    if (!pixels)
+        return;
+    buildFront();
+    buildWalls();
+    front.shrinkToFit();
+    edge.shrinkToFit();
+    pixels.reset();
+}
+
+void VisualCharacterFrame::buildFront() const
+{
+    const PixelRegion& region = *pixels;
+    const SColor color = borderColor;
     const int w = region.width();
     const int h = region.height();
     // A rectangle starts at the top of a vertical run of visible pixels and takes in the runs to
@@ -105,8 +141,10 @@ void VisualCharacterFrame::buildFront(const PixelRegion& region, float thickness
     }
 }
 
-void VisualCharacterFrame::buildWalls(const PixelRegion& region, float thickness, SColor color)
+template <typename Visit>
+void VisualCharacterFrame::forEachWall(Visit visit) const
 {
+    const PixelRegion& region = *pixels;
     struct Side {
         int dx, dy;             // neighbour that must be transparent
         int ax, ay, bx, by;     // the pixel edge shared with it, as corner offsets
@@ -128,17 +166,21 @@ void VisualCharacterFrame::buildWalls(const PixelRegion& region, float thickness
                     continue;
                 const vector3df a = region.corner(x + side.ax, y + side.ay, back);
                 const vector3df b = region.corner(x + side.bx, y + side.by, back);
-                const vector3df c(b.X, b.Y, 0.f);
-                const vector3df d(a.X, a.Y, 0.f);
-                edge.addQuad(S3DVertex(a, side.normal, color, vector2df(0.f, 0.f)),
-                             S3DVertex(b, side.normal, color, vector2df(1.f, 0.f)),
-                             S3DVertex(c, side.normal, color, vector2df(1.f, 1.f)),
-                             S3DVertex(d, side.normal, color, vector2df(0.f, 1.f)));
-                for (const vector3df& point : {a, b, c, d})
-                    boundingBox.addInternalPoint(point);
+                visit(Wall{a, b, vector3df(b.X, b.Y, 0.f), vector3df(a.X, a.Y, 0.f), side.normal});
             }
         }
     }
+}
+
+void VisualCharacterFrame::buildWalls() const
+{
+    const SColor color = borderColor;
+    forEachWall([&](const Wall& wall) {
+        edge.addQuad(S3DVertex(wall.a, wall.normal, color, vector2df(0.f, 0.f)),
+                     S3DVertex(wall.b, wall.normal, color, vector2df(1.f, 0.f)),
+                     S3DVertex(wall.c, wall.normal, color, vector2df(1.f, 1.f)),
+                     S3DVertex(wall.d, wall.normal, color, vector2df(0.f, 1.f)));
+    });
 }
 
 void VisualCharacterFrame::setFixpoint(const std::wstring& fixpointName, const irr::core::vector2di& position)

@@ -1,11 +1,10 @@
-// The game's music as the game loads it: decoded by SDL_mixer from the runtime folder.
-#include "support/ToneFile.h"
+// The game's music as the game plays it: streamed from the runtime folder.
+#include "TovarWorks/SoundSystem/MusicStream.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -15,6 +14,7 @@ namespace {
 
 constexpr int kRate = 44100;
 constexpr double kFullScale = 32768.0;
+constexpr size_t kBlock = 4096;
 
 struct DecodedPiece {
     std::vector<int16_t> left, right;
@@ -23,31 +23,19 @@ struct DecodedPiece {
 
 class MusicFilesTest : public ::testing::TestWithParam<const char*> {
 protected:
-    void SetUp() override {
-        useDummyAudioOutput();
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
-        ASSERT_EQ(Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, 2048), 0) << Mix_GetError();
-        opened = true;
-    }
+    static std::string path() { return std::string("lumodata/music/") + GetParam() + ".mp3"; }
 
-    void TearDown() override {
-        if (opened)
-            Mix_CloseAudio();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    }
-
-    static DecodedPiece decode(const std::string& path) {
+    // Once through, in blocks as the mixer asks for them.
+    static DecodedPiece decode(TovarWorks::MusicStream& stream) {
         DecodedPiece piece;
-        Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-        if (!chunk)
-            return piece;
-        const auto* samples = reinterpret_cast<const int16_t*>(chunk->abuf);
-        const size_t frames = chunk->alen / 4;
-        for (size_t i = 0; i < frames; ++i) {
-            piece.left.push_back(samples[2 * i]);
-            piece.right.push_back(samples[2 * i + 1]);
+        std::vector<int16_t> block(kBlock);
+        while (!stream.atEnd()) {
+            const size_t decoded = stream.read(block.data(), block.size());
+            for (size_t i = 0; i + 1 < decoded; i += 2) {
+                piece.left.push_back(block[i]);
+                piece.right.push_back(block[i + 1]);
+            }
         }
-        Mix_FreeChunk(chunk);
         return piece;
     }
 
@@ -72,12 +60,13 @@ protected:
         EXPECT_LT(loopStep / kFullScale, 0.05);
     }
 
-    bool opened = false;
 };
 
 TEST_P(MusicFilesTest, DecodesLoopsAndStaysBelowFullScale) {
-    const DecodedPiece piece = decode(std::string("lumodata/music/") + GetParam() + ".mp3");
-    ASSERT_FALSE(piece.left.empty()) << Mix_GetError();
+    const auto once = TovarWorks::MusicStream::open(path(), kRate, 2, false);
+    ASSERT_NE(once, nullptr);
+    const DecodedPiece piece = decode(*once);
+    ASSERT_FALSE(piece.left.empty());
     EXPECT_GE(piece.seconds(), 60.0);
     EXPECT_LE(piece.seconds(), 120.0);
 
@@ -93,6 +82,27 @@ TEST_P(MusicFilesTest, DecodesLoopsAndStaysBelowFullScale) {
 
     expectSeamlessLoop(piece.left);
     expectSeamlessLoop(piece.right);
+
+    // Looping, the sample after the last is the first: no gap, no padding, in odd-sized blocks.
+    const auto looping = TovarWorks::MusicStream::open(path(), kRate, 2, true);
+    ASSERT_NE(looping, nullptr);
+    const size_t total = 2 * piece.left.size();
+    const size_t wrapped = 2 * kBlock;
+    std::vector<int16_t> played(total + wrapped);
+    for (size_t at = 0; at < played.size(); at += 1000)
+        EXPECT_EQ(std::min<size_t>(1000, played.size() - at),
+                  looping->read(played.data() + at, std::min<size_t>(1000, played.size() - at)));
+    EXPECT_FALSE(looping->atEnd());
+    for (size_t i = 0; i < wrapped; i += 2) {
+        ASSERT_EQ(played[total + i], piece.left[i / 2]) << "sample " << i / 2 << " after the loop";
+        ASSERT_EQ(played[total + i + 1], piece.right[i / 2]) << "sample " << i / 2 << " after the loop";
+    }
+}
+
+TEST(MusicStream, RefusesWhatIsNoMp3) {
+    EXPECT_EQ(TovarWorks::MusicStream::open("no/such/file.mp3", kRate, 2, true), nullptr);
+    EXPECT_EQ(TovarWorks::MusicStream::open("lumodata/worldc.txt", kRate, 2, true), nullptr);
+    EXPECT_EQ(TovarWorks::MusicStream::open("lumodata/fontbakery.png", kRate, 2, true), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pieces, MusicFilesTest,

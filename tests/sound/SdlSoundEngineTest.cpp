@@ -3,9 +3,12 @@
 #include "TovarWorks/SoundSystem/SdlSoundEngine.h"
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <thread>
 #include <vector>
@@ -66,6 +69,31 @@ TEST_F(SdlSoundEngineTest, LoopingSoundPlaysOnUntilStopped) {
     EXPECT_TRUE(sound->isFinished());
     sound->setIsPaused(false);
     EXPECT_TRUE(sound->isFinished());
+}
+
+// Music is streamed: what the mixer puts out while it plays must carry the piece.
+TEST_F(SdlSoundEngineTest, StreamedMusicIsHeard) {
+    static std::atomic<long long> loudness{0};
+    loudness = 0;
+    const ISoundPtr music = engine->play2D("lumodata/music/Pamgaea.mp3", true, false);
+    ASSERT_NE(music, nullptr);
+    Mix_SetPostMix(
+        [](void*, Uint8* stream, int bytes) {
+            const auto* samples = reinterpret_cast<const int16_t*>(stream);
+            for (int i = 0; i < bytes / 2; ++i)
+                loudness += std::abs(samples[i]);
+        },
+        nullptr);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const long long heard = loudness;
+    music->setIsPaused(true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200)); // what was mixed before the pause
+    loudness = 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    Mix_SetPostMix(nullptr, nullptr);
+    EXPECT_GT(heard, 0);
+    EXPECT_EQ(loudness, 0) << "a paused stream went on";
+    EXPECT_FALSE(music->isFinished());
 }
 
 TEST_F(SdlSoundEngineTest, ManySoundsPlayAtOnce) {
