@@ -38,13 +38,15 @@ const char* const kTextSpeedIds[TextSpeeds::kCount] = {"OPTION_SLOW", "OPTION_NO
 
 constexpr float kEntriesX = 272.0f, kEntriesY = 180.0f;
 // Names of up to eight letters ("language") and a space before the values.
-constexpr float kOptionsX = 144.0f, kOptionValuesX = 288.0f, kOptionsY = 164.0f;
+constexpr float kOptionsX = 144.0f, kOptionValuesX = 288.0f, kOptionsY = 124.0f;
 // The keys page sets its values as tight as the hints, so the longest key name and the pad
 // button both fit between the labels and the right shelf.
 constexpr float kKeyValuesX = 272.0f, kKeyButtonsX = 420.0f, kKeyPitch = 12.0f;
 constexpr float kLineSpacing = 30.0f;
-// Closer than the entries, so every option stays on the panel of the background.
+// Closer than the entries; the rows sit on a panel of their own, as tall as they need, drawn like
+// the background's (which fits only the four entries) and between the shelves.
 constexpr float kOptionSpacing = 20.0f;
+constexpr float kPanelLeft = 124.0f, kPanelRight = 518.0f;
 constexpr float kSlideDistance = 250.0f;
 constexpr float kFallOutY = -300.0f;
 
@@ -63,6 +65,18 @@ void fadeTitleMusic(float volume) {
 irr::video::SColor withAlpha(irr::video::SColor colour, float hidden) {
     colour.setAlpha(static_cast<irr::u32>(std::lround(colour.getAlpha() * (1.0f - hidden))));
     return colour;
+}
+
+// The background panel's look: a dark edge, a light line inside it, the brown board. One size for
+// the options and the keys page, so the background's own panel never shows below either.
+void drawPanel(const GuiPainter& painter, float hidden) {
+    const int rows = std::max<int>(GameMenue::OPTION_COUNT, KeyBindings::kActionCount);
+    const float top = kOptionsY - 8.0f, bottom = kOptionsY + kOptionSpacing * (rows - 1) + 24.0f;
+    painter.fillRect(irr::core::rectf(kPanelLeft, top, kPanelRight, bottom), withAlpha(0xFF40281E, hidden));
+    painter.fillRect(irr::core::rectf(kPanelLeft + 3, top + 3, kPanelRight - 3, bottom - 3),
+                     withAlpha(0xFFC48C56, hidden));
+    painter.fillRect(irr::core::rectf(kPanelLeft + 4, top + 4, kPanelRight - 4, bottom - 4),
+                     withAlpha(0xFF5C382A, hidden));
 }
 
 // Only the three sizes the options offer step; any other size stays as it is.
@@ -457,10 +471,12 @@ void GameMenue::drawEntries(float hidden) const {
     float pointerX = kEntriesX;
     float pointerY = kEntriesY + kLineSpacing * selection;
     if (keysScreen.isOpen()) {
+        drawPanel(painter, hidden);
         drawKeys(hidden);
         pointerX = kOptionsX;
         pointerY = kOptionsY + kOptionSpacing * keysScreen.getSelection();
     } else if (optionsOpen) {
+        drawPanel(painter, hidden);
         for (int option = 0; option < OPTION_COUNT; ++option) {
             const float y = kOptionsY + kOptionSpacing * option;
             font.drawText(painter, optionLabel(option), kOptionsX, y, withAlpha(kWhite, hidden));
