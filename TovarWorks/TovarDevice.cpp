@@ -97,7 +97,7 @@ bool TovarDevice::init(uint32_t width, uint32_t height, bool fullscreen, irr::vi
     delete languageSystem;
     languageSystem = new SimpleLanguageSystem();
     languageSystem->setFolder(L"tovarworks\\lang");
-    if (!languageSystem->loadLanguage(L"English")) {
+    if (!languageSystem->loadLanguage(startLanguage.c_str()) && !languageSystem->loadLanguage(L"English")) {
         printError(L"Could not load Languagefile at path %p! Please reinstall the game.", L"tovarworks\\lang");
         return false;
     }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace TovarWorks {
@@ -49,6 +50,9 @@ public:
     // The game always uses OpenGL; tests pass the null or a software driver.
     bool init(uint32_t width, uint32_t height, bool fullscreen,
               irr::video::E_DRIVER_TYPE driverType = irr::video::EDT_OPENGL);
+    // The language (as lang.txt names it) init loads, so the start-up lines are already in it;
+    // English when it cannot be read.
+    void setStartLanguage(const std::wstring& name) { startLanguage = name; }
     bool OnEvent(const irr::SEvent& event) override;
 
     bool setGameLogic(const std::shared_ptr<GameLogic>& logic);
@@ -129,6 +133,7 @@ private:
     std::shared_ptr<ShaderManager> shaderManager;
     std::shared_ptr<GameLogic> gameLogic;
     SimpleLanguageSystem* languageSystem = nullptr;
+    std::wstring startLanguage = L"English";
     std::shared_ptr<ConsoleLogic> console;
     uint32_t frameDelta = 0;
     std::shared_ptr<EventManager> eventManager;

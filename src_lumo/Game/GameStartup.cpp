@@ -2,7 +2,6 @@
 
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/Events/EventTypes.h"
-#include "TovarWorks/Language/SimpleLanguageSystem.h"
 #include "TovarWorks/SoundSystem/SoundManager.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameData.h"
@@ -84,6 +83,7 @@ std::shared_ptr<LumoGameLogic> GameStartup::start(const GameSettings& settings, 
     gGameData->settings = settings;
     gGameData->settings.language = GameLanguages::loadTexts(settings.language, gGameData->texts);
     gDevice->setFramePacing(settings.vsync, static_cast<uint32_t>(settings.maxFps));
+    gDevice->setStartLanguage(GameLanguages::byCode(gGameData->settings.language).engineName);
     if (!gDevice->init(static_cast<uint32_t>(window.width), static_cast<uint32_t>(window.height), window.fullscreen,
                        driver))
         return nullptr;
@@ -92,10 +92,6 @@ std::shared_ptr<LumoGameLogic> GameStartup::start(const GameSettings& settings, 
     gDevice->print(irr::core::stringw(L"Window: ") + irr::core::stringw(size.Width) + L"x" +
                        irr::core::stringw(size.Height) + (window.fullscreen ? L", fullscreen" : L", windowed"),
                    TovarWorks::MSG_INFO);
-    // The device starts in English; the player's language replaces it once the device exists.
-    const std::string& language = gGameData->settings.language;
-    if (language != GameLanguages::all().front().code)
-        gDevice->getLanguageSystem()->loadLanguage(GameLanguages::byCode(language).engineName.c_str());
     setSoundVolume();
     gDevice->hideConsoleLog = true;
     gDevice->loadConsoleFont("TovarWorks/systemFont.bmp");

@@ -5,6 +5,7 @@
 #include "src_lumo/Game/GameLanguages.h"
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/GuiSheetLayout.h"
+#include "src_lumo/Input/KeyWords.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,9 +66,10 @@ void Calendar::draw() {
         }
     }
     if (letterDayAtCursor() != 0) {
-        const std::wstring readAgain = L"space: read it again";
-        font.drawText(painter, gGameData ? gGameData->settings.keys.withBoundKey(readAgain) : readAgain, kGridLeft,
-                      kGridTop + kCellHeight * kRows + 8, kLetterDay);
+        const std::wstring readAgain =
+            gGameData ? KeyWords(gGameData->texts).withBoundKeys(gameText("CALENDAR_READ_AGAIN"), gGameData->settings.keys)
+                      : L"";
+        font.drawText(painter, readAgain, kGridLeft, kGridTop + kCellHeight * kRows + 8, kLetterDay);
     }
 
     const float x = kGridLeft + kCellWidth * cursorColumn;

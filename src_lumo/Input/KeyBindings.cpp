@@ -15,7 +15,6 @@ namespace {
 struct ActionRow {
     irr::EKEY_CODE canonicalKey;
     int defaultButton;
-    const wchar_t* label;
     const char* iniName;
 };
 
@@ -23,14 +22,14 @@ struct ActionRow {
 // 2 west (X), 7 start. The d-pad and the left stick always walk; walking buttons are for pads
 // whose d-pad comes as buttons.
 const ActionRow kActions[KeyBindings::kActionCount] = {
-    {irr::KEY_UP, KeyBindings::kNoButton, L"up", "up"},
-    {irr::KEY_DOWN, KeyBindings::kNoButton, L"down", "down"},
-    {irr::KEY_LEFT, KeyBindings::kNoButton, L"left", "left"},
-    {irr::KEY_RIGHT, KeyBindings::kNoButton, L"right", "right"},
-    {irr::KEY_SPACE, 0, L"act", "act"},
-    {irr::KEY_KEY_X, 1, L"cancel", "cancel"},
-    {irr::KEY_KEY_C, 2, L"pick up", "pickup"},
-    {irr::KEY_ESCAPE, 7, L"menu", "menu"},
+    {irr::KEY_UP, KeyBindings::kNoButton, "up"},
+    {irr::KEY_DOWN, KeyBindings::kNoButton, "down"},
+    {irr::KEY_LEFT, KeyBindings::kNoButton, "left"},
+    {irr::KEY_RIGHT, KeyBindings::kNoButton, "right"},
+    {irr::KEY_SPACE, 0, "act"},
+    {irr::KEY_KEY_X, 1, "cancel"},
+    {irr::KEY_KEY_C, 2, "pickup"},
+    {irr::KEY_ESCAPE, 7, "menu"},
 };
 
 // Read by the game itself, whatever the bindings are.
@@ -80,7 +79,7 @@ std::optional<GameAction> KeyBindings::actionOfCanonicalKey(irr::EKEY_CODE key) 
     return std::nullopt;
 }
 
-const wchar_t* KeyBindings::label(GameAction action) { return kActions[index(action)].label; }
+const char* KeyBindings::name(GameAction action) { return kActions[index(action)].iniName; }
 
 bool KeyBindings::canBind(irr::EKEY_CODE key) { return !reserved(key) && !KeyNames::name(key).empty(); }
 
@@ -117,15 +116,6 @@ bool KeyBindings::bindButton(GameAction action, int button) {
         return false;
     swapInto(buttons, index(action), button);
     return true;
-}
-
-std::wstring KeyBindings::withBoundKey(const std::wstring& hint) const {
-    const size_t colon = hint.find(L": ");
-    if (colon == std::wstring::npos)
-        return hint;
-    const std::optional<irr::EKEY_CODE> named = KeyNames::byName(hint.substr(0, colon));
-    const std::optional<GameAction> action = named ? actionOfCanonicalKey(*named) : std::nullopt;
-    return action ? KeyNames::name(key(*action)) + hint.substr(colon) : hint;
 }
 
 void KeyBindings::read(const TovarWorks::IniReader& ini) {

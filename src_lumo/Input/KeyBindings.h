@@ -28,8 +28,9 @@ public:
     // are turned into these before anything else sees them.
     static irr::EKEY_CODE canonicalKey(GameAction action);
     static std::optional<GameAction> actionOfCanonicalKey(irr::EKEY_CODE key);
-    // "up", "act", "pick up", ... as the options screen shows them.
-    static const wchar_t* label(GameAction action);
+    // "up", "act", "pickup", ...: the action's name in settings.ini and in the {placeholders}
+    // by which texts name its key.
+    static const char* name(GameAction action);
     static bool canBind(irr::EKEY_CODE key);
 
     KeyBindings();
@@ -43,10 +44,6 @@ public:
     bool bindKey(GameAction action, irr::EKEY_CODE key);
     // False for a number that is no pad button.
     bool bindButton(GameAction action, int button);
-
-    // A hint such as "space: storeroom" names the key its action has at first; this one names the
-    // key the player has given that action. Other texts come back as they are.
-    std::wstring withBoundKey(const std::wstring& hint) const;
 
     // The "key_..." and "pad_..." entries; a missing or unusable one keeps what is bound.
     void read(const TovarWorks::IniReader& ini);

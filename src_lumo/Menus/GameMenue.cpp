@@ -502,11 +502,13 @@ void GameMenue::drawKeys(float hidden) const {
     const GuiPainter painter = GuiPainter::forGame();
     const BitmapFont font = BitmapFont::forGame();
     const KeyBindings& keys = gGameData->settings.keys;
+    const KeyWords words(gGameData->texts);
     for (int row = 0; row < KeyBindings::kActionCount; ++row) {
         const float y = kOptionsY + kOptionSpacing * row;
-        font.drawText(painter, KeysScreen::label(row), kOptionsX, y, withAlpha(kWhite, hidden));
-        font.drawTight(painter, keysScreen.keyText(row, keys), kKeyValuesX, y, withAlpha(kWhite, hidden), kKeyPitch);
-        font.drawTight(painter, keysScreen.buttonText(row, keys), kKeyButtonsX, y, withAlpha(kWhite, hidden),
+        font.drawText(painter, KeysScreen::label(row, words), kOptionsX, y, withAlpha(kWhite, hidden));
+        font.drawTight(painter, keysScreen.keyText(row, keys, words), kKeyValuesX, y, withAlpha(kWhite, hidden),
+                       kKeyPitch);
+        font.drawTight(painter, keysScreen.buttonText(row, keys, words), kKeyButtonsX, y, withAlpha(kWhite, hidden),
                        kKeyPitch);
     }
 }

@@ -1,7 +1,5 @@
 #include "src_lumo/Menus/KeysScreen.h"
 
-#include "src_lumo/Input/KeyNames.h"
-
 #include <algorithm>
 
 namespace Lumo {
@@ -43,21 +41,20 @@ void KeysScreen::bind(const PressedInput& pressed, KeyBindings& bindings) {
         waiting = false;
 }
 
-std::wstring KeysScreen::label(int row) {
-    return row >= 0 && row < KeyBindings::kActionCount ? KeyBindings::label(actionOfRow(row)) : L"";
+std::wstring KeysScreen::label(int row, const KeyWords& words) {
+    return row >= 0 && row < KeyBindings::kActionCount ? words.action(actionOfRow(row)) : L"";
 }
 
-std::wstring KeysScreen::keyText(int row, const KeyBindings& bindings) const {
+std::wstring KeysScreen::keyText(int row, const KeyBindings& bindings, const KeyWords& words) const {
     if (waiting && row == selection)
-        return L"press a key";
-    return KeyNames::name(bindings.key(actionOfRow(row)));
+        return words.pressAKey();
+    return words.key(bindings.key(actionOfRow(row)));
 }
 
-std::wstring KeysScreen::buttonText(int row, const KeyBindings& bindings) const {
-    const int button = bindings.button(actionOfRow(row));
-    if ((waiting && row == selection) || button == KeyBindings::kNoButton)
+std::wstring KeysScreen::buttonText(int row, const KeyBindings& bindings, const KeyWords& words) const {
+    if (waiting && row == selection)
         return L"";
-    return L"pad " + std::to_wstring(button);
+    return words.button(bindings.button(actionOfRow(row)));
 }
 
 } // namespace Lumo

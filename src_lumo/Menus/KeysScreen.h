@@ -3,6 +3,7 @@
 // chooses a row, confirms, and the next key or pad button pressed becomes the action's.
 #include "src_lumo/Input/ActionInput.h"
 #include "src_lumo/Input/KeyBindings.h"
+#include "src_lumo/Input/KeyWords.h"
 
 #include <irrlicht.h>
 
@@ -22,10 +23,10 @@ public:
     // The key or button pressed while waiting; one that cannot be bound leaves the page waiting.
     void bind(const PressedInput& pressed, KeyBindings& bindings);
 
-    // The row's label and its two values as drawn ("act", "space", "pad 0").
-    static std::wstring label(int row);
-    std::wstring keyText(int row, const KeyBindings& bindings) const;
-    std::wstring buttonText(int row, const KeyBindings& bindings) const;
+    // The row's label and its two values as drawn ("act", "space", "pad 0"), in the words given.
+    static std::wstring label(int row, const KeyWords& words);
+    std::wstring keyText(int row, const KeyBindings& bindings, const KeyWords& words) const;
+    std::wstring buttonText(int row, const KeyBindings& bindings, const KeyWords& words) const;
 
 private:
     int selection = 0;

@@ -18,6 +18,7 @@
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Gui/BedChoice.h"
 #include "src_lumo/Gui/HintLine.h"
+#include "src_lumo/Input/KeyWords.h"
 #include "src_lumo/Gui/VisualTextBoxChoice.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
@@ -419,13 +420,18 @@ std::vector<std::string> LumoVisual::keyHints() const {
     return hints;
 }
 
+std::vector<std::wstring> LumoVisual::hintTexts() const {
+    const KeyWords words(gGameData->texts);
+    std::vector<std::wstring> texts;
+    for (const std::string& id : keyHints())
+        texts.push_back(words.withBoundKeys(gGameData->texts.getGameText(id), gGameData->settings.keys));
+    return texts;
+}
+
 void LumoVisual::drawHints() const {
     if (!gGameData->settings.hints || !hud.visible)
         return;
-    std::vector<std::wstring> texts;
-    for (const std::string& id : keyHints())
-        texts.push_back(gGameData->settings.keys.withBoundKey(gGameData->texts.getGameText(id)));
-    HintLine::draw(texts);
+    HintLine::draw(hintTexts());
 }
 
 int LumoVisual::interact(const InputRecord& input) {

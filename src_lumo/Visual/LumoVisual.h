@@ -96,6 +96,8 @@ public:
     // The game text ids of what SPACE, C and X would do now, for the hint line; empty while
     // none of them does anything or the player is not at the keys.
     std::vector<std::string> keyHints() const;
+    // Those hints as the hint line shows them: in the game's language, naming the player's keys.
+    std::vector<std::wstring> hintTexts() const;
     // Whether the player has the keys this frame (no story scene, no menu): hints only then.
     void setAtTheKeys(bool acting) { atTheKeys = acting; }
     // After an ending: the bakery as a new program shows it, with nothing bought or baked.

@@ -5,6 +5,10 @@
 #include "TovarWorks/Language/GameTexts.h"
 #include "TovarWorks/Language/SimpleLanguageSystem.h"
 #include "TovarWorks/Platform/NativePath.h"
+#include "TovarWorks/Platform/Utf8.h"
+
+#include <algorithm>
+#include <vector>
 
 using irr::core::stringw;
 using TovarWorks::GameTexts;
@@ -54,6 +58,27 @@ TEST_F(LanguageTest, UnknownLanguageAndMissingDefinitionsAreReported) {
     SimpleLanguageSystem empty;
     empty.setFolder(folderOf("no-such-folder"));
     EXPECT_TRUE(empty.languages().empty());
+}
+
+TEST(StartLanguageTest, TheStartUpLinesComeInTheLanguageChosenBeforeInit) {
+    const struct {
+        const wchar_t* language;
+        const wchar_t* readyLine;
+    } cases[] = {{L"Deutsch", L"Fenster, Konsole und Dienste sind bereit."},
+                 {L"Klingon", L"Window, console and services are ready."}};
+    for (const auto& c : cases) {
+        TovarWorks::gDevice = new TovarWorks::TovarDevice();
+        TovarWorks::gDevice->setMessageOutput(std::make_shared<TovarWorks::RecordingMessageOutput>());
+        TovarWorks::gDevice->setStartLanguage(c.language);
+        const bool started = TovarWorks::gDevice->init(640, 360, false, irr::video::EDT_NULL);
+        const std::vector<TovarWorks::ConsoleLine> lines = started ? TovarWorks::gDevice->getConsole()->lines
+                                                                   : std::vector<TovarWorks::ConsoleLine>{};
+        delete TovarWorks::gDevice;
+        TovarWorks::gDevice = nullptr;
+        ASSERT_TRUE(started) << "an unknown language starts in English";
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const auto& line) { return line.text == c.readyLine; }))
+            << "start language " << TovarWorks::toUtf8(c.language);
+    }
 }
 
 TEST(KeyLineFieldTest, SplitsAtCommasHonouringQuotes) {

@@ -8,6 +8,7 @@
 #include "src_lumo/Gui/HintLine.h"
 #include "src_lumo/Gui/HudElement.h"
 #include "src_lumo/Gui/VisualTextBoxStatic.h"
+#include "src_lumo/Input/KeyWords.h"
 #include "src_lumo/Menus/GameMenue.h"
 
 #include <gtest/gtest.h>
@@ -75,24 +76,28 @@ TEST_F(GuiScreenshotTest, OptionsScreenInEveryLanguage) {
     }
 }
 
-TEST_F(GuiScreenshotTest, KeysPageWaitingForTheKeyToAct) {
-    GameMenue menu(FallingGoodFactory(), folder.file("settings.ini"));
-    irr::SEvent key{};
-    key.EventType = irr::EET_KEY_INPUT_EVENT;
-    key.KeyInput.PressedDown = true;
-    const auto press = [&](irr::EKEY_CODE code, int times) {
-        key.KeyInput.Key = code;
-        for (int i = 0; i < times; ++i)
-            menu.handleKey(key);
-    };
-    press(irr::KEY_DOWN, 1); // "options"
-    press(irr::KEY_SPACE, 1);
-    press(irr::KEY_DOWN, GameMenue::OPTION_KEYS);
-    press(irr::KEY_SPACE, 1);
-    press(irr::KEY_DOWN, static_cast<int>(GameAction::Act));
-    press(irr::KEY_SPACE, 1);
-    ASSERT_TRUE(menu.isWaitingForInput());
-    expectPicture("keys_page", [&] { menu.draw(); });
+TEST_F(GuiScreenshotTest, KeysPageWaitingForTheKeyToActInEveryLanguage) {
+    for (const char* language : {"en", "de"}) {
+        ASSERT_TRUE(GameLanguages::apply(language));
+        gGameData->settings.language = language;
+        GameMenue menu(FallingGoodFactory(), folder.file("settings.ini"));
+        irr::SEvent key{};
+        key.EventType = irr::EET_KEY_INPUT_EVENT;
+        key.KeyInput.PressedDown = true;
+        const auto press = [&](irr::EKEY_CODE code, int times) {
+            key.KeyInput.Key = code;
+            for (int i = 0; i < times; ++i)
+                menu.handleKey(key);
+        };
+        press(irr::KEY_DOWN, 1); // "options"
+        press(irr::KEY_SPACE, 1);
+        press(irr::KEY_DOWN, GameMenue::OPTION_KEYS);
+        press(irr::KEY_SPACE, 1);
+        press(irr::KEY_DOWN, static_cast<int>(GameAction::Act));
+        press(irr::KEY_SPACE, 1);
+        ASSERT_TRUE(menu.isWaitingForInput());
+        expectPicture(language == std::string("en") ? "keys_page" : "keys_page_de", [&] { menu.draw(); });
+    }
 }
 
 TEST_F(GuiScreenshotTest, DialogueBoxWhileTypingAndComplete) {
@@ -137,8 +142,9 @@ TEST_F(GuiScreenshotTest, ChoiceBoard) {
 }
 
 TEST_F(GuiScreenshotTest, HintLineAtTheBottom) {
-    const std::vector<std::wstring> hints = {gGameData->texts.getGameText("HINT_STOREROOM"),
-                                             gGameData->texts.getGameText("HINT_PICK_TRAY")};
+    const KeyWords words(gGameData->texts);
+    const std::vector<std::wstring> hints = {words.withBoundKeys(gameText("HINT_STOREROOM"), gGameData->settings.keys),
+                                             words.withBoundKeys(gameText("HINT_PICK_TRAY"), gGameData->settings.keys)};
     expectPicture("hint_line", [&] { HintLine::draw(hints); });
 }
 
@@ -158,6 +164,7 @@ TEST_F(GuiScreenshotTest, HudAtNoon) {
 TEST_F(GuiScreenshotTest, CalendarInEveryLanguage) {
     const FixedStatus status;
     for (const char* language : {"en", "de"}) {
+        ASSERT_TRUE(GameLanguages::apply(language));
         gGameData->settings.language = language;
         Lumo::Calendar calendar(status);
         calendar.moveCursor(3, 1);

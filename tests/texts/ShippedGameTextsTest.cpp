@@ -11,6 +11,8 @@
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/HintLine.h"
 #include "src_lumo/Gui/VisualTextBoxStatic.h"
+#include "src_lumo/Input/KeyNames.h"
+#include "src_lumo/Input/KeyWords.h"
 #include "src_lumo/Story/DialogueTable.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +31,22 @@ namespace {
 const size_t kMaxSpeakerNameLength = 7;
 // The options screen sets its values 144 units right of the option names: eight letters and a space.
 const size_t kMaxOptionNameLength = 8;
+// The keys page: values 128 units right of the actions, set 12 units apart, and the pad's column
+// 148 units on, 94 before the panel's edge; the waiting row has both columns.
+const size_t kMaxActionNameLength = 7;
+const size_t kMaxKeyNameLength = 12;
+const size_t kMaxPadTextLength = 7;
+const size_t kMaxWaitingTextLength = 20;
+
+std::vector<std::string> keysPageIds() {
+    std::vector<std::string> ids = {"KEYS_PRESS", "KEYS_PAD"};
+    for (int action = 0; action < Lumo::KeyBindings::kActionCount; ++action)
+        ids.push_back(Lumo::KeyWords::actionId(static_cast<Lumo::GameAction>(action)));
+    for (int key = 0; key < irr::KEY_KEY_CODES_COUNT; ++key)
+        if (const std::string id = Lumo::KeyNames::textId(static_cast<irr::EKEY_CODE>(key)); !id.empty())
+            ids.push_back(id);
+    return ids;
+}
 
 std::vector<std::string> letterIds() {
     std::vector<std::string> ids;
@@ -76,7 +94,8 @@ std::vector<std::string> requiredIds() {
          "MENU_LEFTOVER", "MENU_INGREDIENTS", "MENU_STUFF", "MENU_PRICE", "MENU_ITEM", "MENU_LOAF_PAN",
          "MENU_LOAF_PAN_PRICE", "MENU_PIPING_BAG", "MENU_PIPING_BAG_PRICE", "MENU_PRICING", "MENU_NOT_FOUND"},
         kSpaceHints, kCarryHints, kDoughRefusals,
-        {"HINT_CLOSE", "SELL_FAIR", "SELL_BURNT", "SELL_KEYS", "BED_CUSTOMERS_DUE", "HUD_DAY"},
+        keysPageIds(),
+        {"HINT_CLOSE", "CALENDAR_READ_AGAIN", "SELL_FAIR", "SELL_BURNT", "SELL_KEYS", "BED_CUSTOMERS_DUE", "HUD_DAY"},
         {"BED_QUESTION", "BED_YES", "BED_NO", "NEW_GAME_QUESTION", "NEW_GAME_LOST_DAY", "NEW_GAME_LOST", "NEW_GAME_YES",
          "NEW_GAME_NO", "TITLE_CONTINUE", "TITLE_NEW", "TITLE_OPTIONS", "TITLE_END"},
         kOptionNames,
@@ -118,6 +137,9 @@ protected:
         const std::string& textFile = GetParam().textFile;
         texts.loadGameTexts(textFile);
         ASSERT_FALSE(texts.all().empty()) << textFile << " is missing or holds no texts";
+        const Lumo::KeyWords words(texts);
+        for (const auto& [id, text] : texts.all())
+            shown[id] = words.withBoundKeys(text, Lumo::KeyBindings());
         std::ifstream file(textFile, std::ios::binary);
         for (std::string line; std::getline(file, line);) {
             if (!line.empty() && line.back() == '\r')
@@ -127,6 +149,8 @@ protected:
     }
 
     TovarWorks::GameTexts texts;
+    // As the player reads them, the keys named in hints filled in.
+    std::map<std::string, std::wstring> shown;
     std::vector<std::string> rawLines;
 };
 
@@ -163,7 +187,8 @@ TEST_P(ShippedGameTextsTest, NoIdentifierIsDefinedTwice) {
 }
 
 TEST_P(ShippedGameTextsTest, ShownTextsUseOnlyCharactersTheFontDraws) {
-    for (const auto& [id, text] : texts.all()) {
+    // A misspelt {placeholder} stays in the text, and its braces have no glyph.
+    for (const auto& [id, text] : shown) {
         for (wchar_t c : text)
             EXPECT_TRUE(c == L'\n' || fontCanDraw(c))
                 << id << " has a character the font cannot draw (code " << static_cast<int>(c) << ")";
@@ -182,7 +207,7 @@ TEST_P(ShippedGameTextsTest, DefinesExactlyTheIdentifiersOfTheEnglishTexts) {
 
 TEST_P(ShippedGameTextsTest, EveryPageFitsTheDialogueBox) {
     const irr::core::rectf& area = Lumo::VisualTextBoxStatic::kTextArea;
-    for (const auto& [id, text] : texts.all()) {
+    for (const auto& [id, text] : shown) {
         EXPECT_FALSE(text.empty()) << id << ": an empty page never completes";
         for (const auto& line : linesOf(text))
             EXPECT_FALSE(line.empty()) << id << " has an empty line (a stray line break?)";
@@ -193,12 +218,11 @@ TEST_P(ShippedGameTextsTest, EveryPageFitsTheDialogueBox) {
 }
 
 TEST_P(ShippedGameTextsTest, HintsRefusalsAndNotesFitWhereTheyAreShown) {
-    const auto width = [&](const std::string& id) { return Lumo::BitmapFont::measure(texts.getGameText(id)).Width; };
-    // A SPACE hint and a C hint side by side on the hint line, well inside the screen.
+    const auto width = [&](const std::string& id) { return Lumo::BitmapFont::measure(shown.at(id)).Width; };
+    // An act hint and a pick-up hint side by side on the hint line, well inside the screen.
     for (const std::string& space : kSpaceHints)
         for (const std::string& carry : kCarryHints)
-            EXPECT_LE(Lumo::HintLine::width(Lumo::HintLine::join({texts.getGameText(space), texts.getGameText(carry)})),
-                      600)
+            EXPECT_LE(Lumo::HintLine::width(Lumo::HintLine::join({shown.at(space), shown.at(carry)})), 600)
                 << space << " with " << carry;
     // The dough menu's note stays within the menu's 480 units, its 16-unit margins included.
     for (const std::string& id : kDoughRefusals)
@@ -228,6 +252,16 @@ TEST_P(ShippedGameTextsTest, EngineTextsAreCompleteAndInTheConsoleFont) {
 TEST_P(ShippedGameTextsTest, OptionNamesStopBeforeTheirValues) {
     for (const std::string& id : kOptionNames)
         EXPECT_LE(texts.getGameText(id).size(), kMaxOptionNameLength) << id;
+}
+
+TEST_P(ShippedGameTextsTest, KeysPageWordsStopBeforeTheNextColumn) {
+    const Lumo::KeyWords words(texts);
+    for (int action = 0; action < Lumo::KeyBindings::kActionCount; ++action)
+        EXPECT_LE(words.action(static_cast<Lumo::GameAction>(action)).size(), kMaxActionNameLength) << action;
+    for (int key = 0; key < irr::KEY_KEY_CODES_COUNT; ++key)
+        EXPECT_LE(words.key(static_cast<irr::EKEY_CODE>(key)).size(), kMaxKeyNameLength) << "key code " << key;
+    EXPECT_LE(words.button(Lumo::KeyBindings::kButtonCount - 1).size(), kMaxPadTextLength);
+    EXPECT_LE(words.pressAKey().size(), kMaxWaitingTextLength);
 }
 
 TEST_P(ShippedGameTextsTest, SpeakerNamesFitTheNamePlate) {
