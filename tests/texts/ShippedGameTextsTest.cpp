@@ -231,6 +231,8 @@ TEST_P(ShippedGameTextsTest, HintsRefusalsAndNotesFitWhereTheyAreShown) {
     EXPECT_LE(width("SELL_KEYS") + 32, 512);
     EXPECT_LE(width("SELL_BURNT"), 320) << "the burnt note spans the name and price columns";
     EXPECT_LE(width("BED_CUSTOMERS_DUE") + 32, 632);
+    // The calendar's line under its grid, from x = 120.
+    EXPECT_LE(width("CALENDAR_READ_AGAIN") + 120, 640);
     // "day 13/13" on the HUD's inset: nine letters twelve units apart.
     EXPECT_LE(texts.getGameText("HUD_DAY").size() + 6, 9u);
 }
