@@ -207,6 +207,13 @@ void TovarDevice::print(const stringw& text, int level) {
     echo(text);
 }
 
+void TovarDevice::alert(const stringw& text) {
+    // Without a console, print already shows the box.
+    if (console)
+        messageOutput->show(kEngineName, text.c_str());
+    print(text, MSG_ERROR);
+}
+
 void TovarDevice::printError(const stringw& format, const stringw& argument) {
     stringw message = format;
     if (!argument.empty()) {

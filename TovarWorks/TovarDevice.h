@@ -59,6 +59,8 @@ public:
 
     void print(const irr::core::stringw& text, int level = MSG_PLAIN);
     void printError(const irr::core::stringw& format, const irr::core::stringw& argument);
+    // What the player must see although the console is hidden: a console line and a message box.
+    void alert(const irr::core::stringw& text);
     void printSeparator();
     bool loadConsoleFont(const irr::io::path& path);
     // Vsync is asked of the driver at init (it may not have it); the cap holds either way, 0 = none.

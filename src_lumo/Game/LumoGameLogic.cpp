@@ -71,7 +71,7 @@ void LumoGameLogic::useSaveFile(const std::filesystem::path& file) {
     saveSlot = std::make_unique<SaveSlot>(file);
     SaveSlot::Loaded loaded = saveSlot->load();
     for (const std::string& message : loaded.messages)
-        gDevice->print(irr::core::stringw(message.c_str()), TovarWorks::MSG_ERROR);
+        gDevice->alert(irr::core::stringw(message.c_str()));
     savedGame = std::move(loaded.game);
     if (savedGame)
         gDevice->print(irr::core::stringw(L"Saved game: day ") + irr::core::stringw(savedGame->day),
@@ -362,7 +362,7 @@ void LumoGameLogic::saveMorning() {
         return;
     std::string error;
     if (!saveSlot->write(MorningSave::capture(*gGameData, *visual), error))
-        gDevice->print(irr::core::stringw(("could not save the game: " + error).c_str()), TovarWorks::MSG_ERROR);
+        gDevice->alert(irr::core::stringw(("could not save the game: " + error).c_str()));
 }
 
 void LumoGameLogic::continueSavedGame() {

@@ -182,10 +182,15 @@ bool ScriptedPlay::startNewGame(uint32_t maxFrames) {
         maxFrames);
 }
 
-std::vector<std::wstring> ScriptedPlay::shownMessages() const {
+std::vector<std::wstring> ScriptedPlay::shownDialogs() const {
     std::vector<std::wstring> shown;
     for (const auto& message : messages->messages)
         shown.push_back(message.caption + L": " + message.text);
+    return shown;
+}
+
+std::vector<std::wstring> ScriptedPlay::shownMessages() const {
+    std::vector<std::wstring> shown = shownDialogs();
     if (const auto console = gDevice->getConsole())
         for (const TovarWorks::ConsoleLine& line : console->lines)
             shown.emplace_back(line.text.c_str());

@@ -78,6 +78,8 @@ public:
     std::string describeState() const;
     // Every message so far: those shown before the console existed, then the console's lines.
     std::vector<std::wstring> shownMessages() const;
+    // Only the message boxes, which a player sees with the console hidden.
+    std::vector<std::wstring> shownDialogs() const;
     // The scene as it stands, drawn once more and read back; null without OpenGL. The caller drops it.
     irr::video::IImage* screenshot() const;
 

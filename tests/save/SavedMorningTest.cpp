@@ -67,8 +67,9 @@ protected:
         const LumoGameLogic& logic = play->getLogic();
         return logic.isGameStarted() && logic.hasPlayerControl() && gGameData->screenFadeColor == 0;
     }
+    // In a message box: the console is hidden from the player.
     bool told(const std::wstring& words) {
-        for (const std::wstring& message : play->shownMessages())
+        for (const std::wstring& message : play->shownDialogs())
             if (message.find(words) != std::wstring::npos)
                 return true;
         return false;
