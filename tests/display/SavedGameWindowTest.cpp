@@ -21,16 +21,18 @@ public:
     PrivateDisplay() {
         // Xvfb picks a free display and writes its number once it takes clients.
         const auto deadline = std::chrono::steady_clock::now() + 20s;
-        while (number.empty() && server.started() && std::chrono::steady_clock::now() < deadline) {
-            server.waitFor("\n", 200ms);
+        while (running && number.empty() && std::chrono::steady_clock::now() < deadline) {
+            running = server.waitForExit(200ms) == -1;
             std::istringstream lines(server.output());
-            for (std::string line; number.empty() && std::getline(lines, line);)
-                if (!line.empty() && line.find_first_not_of("0123456789") == std::string::npos &&
-                    !lines.eof())
+            for (std::string line; std::getline(lines, line) && !lines.eof();)
+                if (!line.empty() && line.find_first_not_of("0123456789") == std::string::npos)
                     number = line;
         }
     }
-    ~PrivateDisplay() { server.stop(); }
+    ~PrivateDisplay() {
+        if (running)
+            server.stop();
+    }
 
     bool ready() const { return !number.empty(); }
     std::string variable() const { return "DISPLAY=:" + number; }
@@ -38,6 +40,7 @@ public:
 
 private:
     RunningProgram server{{"/usr/bin/Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}}};
+    bool running = server.started();
     std::string number;
 };
 
@@ -69,6 +72,7 @@ TEST_F(SavedGameWindowTest, ContinuingOpensTheSavedMorningAndQuittingMidDayKeeps
     {
         RunningProgram game({(runtime.path() / "kornelo").string(), {}, "/",
                              {display.variable(), "SDL_AUDIODRIVER=dummy"}});
+        ASSERT_TRUE(game.started());
         ASSERT_TRUE(game.waitFor("Saved game: day 12", 30s)) << game.output();
         // "continue" is chosen already; the title may still be fading in, so a press can go unheard.
         bool continued = false;
