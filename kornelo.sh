@@ -15,6 +15,7 @@ PACKAGES=(
   libexpat1-dev                             # checks every XML file before Irrlicht's unsafe reader sees it
   libgtest-dev                              # tests
   xvfb xauth libgl1-mesa-dri                # OpenGL tests without a screen (Mesa's software renderer)
+  xdotool                                   # the window test presses keys in the real game's window
   lame                                      # encodes the game's music at build time
 )
 

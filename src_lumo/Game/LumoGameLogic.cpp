@@ -308,6 +308,11 @@ bool LumoGameLogic::HandleEvent(const TovarWorks::IEventData& event) {
         }
         logicActive = state.logicActive;
         playerControl = state.playerControl;
+        // Day 1's morning is the intro's; it is kept once the intro has handed the baker her shop.
+        if (introPlays && playerControl) {
+            introPlays = false;
+            saveMorning();
+        }
     } else if (type == TovarWorks::SetNewDayEventType) {
         newDay();
         saveMorning();
@@ -336,6 +341,7 @@ void LumoGameLogic::newGame() {
     // The intro plays on a frozen game; it hands control back when it is over.
     logicActive = false;
     playerControl = false;
+    introPlays = true;
     story->intro(visual);
     newDay();
 }
@@ -355,14 +361,21 @@ void LumoGameLogic::newDay() {
     world.daySeed = static_cast<uint32_t>(std::rand());
     std::srand(world.daySeed);
     world.customers->buildDailySchedule(world.flagsAndPopularity.popularity, world.day);
+    tellMorning(" begins");
+}
+
+void LumoGameLogic::tellMorning(const char* how) const {
+    // One line per morning in the log, so a player's report says which day went wrong.
+    gDevice->print(irr::core::stringw(L"Day ") + irr::core::stringw(gGameData->world.day) + how,
+                   TovarWorks::MSG_INFO);
 }
 
 void LumoGameLogic::saveMorning() {
     if (!saveSlot || endingPlays)
         return;
-    std::string error;
-    if (!saveSlot->write(MorningSave::capture(*gGameData, *visual), error))
-        gDevice->alert(irr::core::stringw(("could not save the game: " + error).c_str()));
+    const SaveSlot::Written written = saveSlot->write(MorningSave::capture(*gGameData, *visual));
+    for (const std::string& message : written.messages)
+        gDevice->alert(irr::core::stringw(((written.saved ? "" : "could not save the game: ") + message).c_str()));
 }
 
 void LumoGameLogic::continueSavedGame() {
@@ -375,6 +388,7 @@ void LumoGameLogic::continueSavedGame() {
     gGameData->ambientColor = 0xFF000000;
     MorningSave::restore(*savedGame, *gGameData, *visual);
     savedGame.reset();
+    tellMorning(" begins, continued from the save");
     // The rest of the morning as after a night: light comes back, then the baker is the player's.
     logicActive = true;
     playerControl = false;

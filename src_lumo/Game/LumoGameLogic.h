@@ -67,6 +67,8 @@ private:
     void newGame();
     void newDay();
     void saveMorning();
+    // The day that has begun, for the log.
+    void tellMorning(const char* how) const;
     void continueSavedGame();
     void goToBed();
     void endGame();
@@ -83,6 +85,8 @@ private:
     irr::EKEY_CODE menuKey = kNoKey;
     // From the last night's new-day rule until the ending gives the keys back.
     bool endingPlays = false;
+    // From a new game until the intro gives the baker her shop.
+    bool introPlays = false;
     bool gameStarted = false;
     bool logicActive = true;
     bool playerControl = true;

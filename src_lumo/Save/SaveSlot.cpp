@@ -92,26 +92,34 @@ SaveSlot::Loaded SaveSlot::load() const {
     return loaded;
 }
 
-bool SaveSlot::write(const SavedGame& game, std::string& error) const {
+SaveSlot::Written SaveSlot::write(const SavedGame& game) const {
+    Written written;
+    std::string error;
     const fs::path temporary = file.string() + ".tmp";
     if (!writeDurably(temporary, SaveText::write(game), error)) {
         std::remove(temporary.c_str());
-        return false;
+        written.messages.push_back(error);
+        return written;
     }
     std::error_code code;
     if (fs::exists(file, code)) {
         // The save there was becomes the backup; a hard link keeps the save in place meanwhile.
         const fs::path backup = backupPath();
         fs::remove(backup, code);
-        if (link(file.c_str(), backup.c_str()) != 0)
+        if (!code && link(file.c_str(), backup.c_str()) != 0)
             fs::copy_file(file, backup, fs::copy_options::overwrite_existing, code);
+        // The morning is still worth saving; the player only learns that no earlier one is kept.
+        if (code)
+            written.messages.push_back("the game is saved, but the backup " + backup.string() +
+                                       " could not be made: " + code.message());
     }
     if (std::rename(temporary.c_str(), file.c_str()) != 0) {
-        error = "cannot replace " + file.string() + ": " + std::strerror(errno);
+        written.messages.push_back("cannot replace " + file.string() + ": " + std::strerror(errno));
         std::remove(temporary.c_str());
-        return false;
+        return written;
     }
-    return true;
+    written.saved = true;
+    return written;
 }
 
 void SaveSlot::remove() const {

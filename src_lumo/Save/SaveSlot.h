@@ -29,8 +29,13 @@ public:
 
     // The save, or when it is damaged the backup; damaged files are moved aside.
     Loaded load() const;
-    // False, with the reason, when the save could not be written; the save there was stays.
-    bool write(const SavedGame& game, std::string& error) const;
+    struct Written {
+        // False when the save could not be written; the save there was stays.
+        bool saved = false;
+        // For the player: why it was not written, or that the new save has no backup beside it.
+        std::vector<std::string> messages;
+    };
+    Written write(const SavedGame& game) const;
     // The story is over: the save and its backup go.
     void remove() const;
 

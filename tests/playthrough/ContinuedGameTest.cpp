@@ -104,5 +104,5 @@ TEST_P(ContinuedGame, EndsAsTheGameThatWasNeverStopped) {
     EXPECT_TRUE(menu.isContinueDisabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(Mornings, ContinuedGame, ::testing::Values(5, 12),
+INSTANTIATE_TEST_SUITE_P(Mornings, ContinuedGame, ::testing::Values(1, 5, 12),
                          [](const ::testing::TestParamInfo<int>& info) { return "Day" + std::to_string(info.param); });

@@ -138,8 +138,9 @@ protected:
         return game;
     }
     void write(int day) {
-        std::string error;
-        ASSERT_TRUE(slot.write(morning(day), error)) << error;
+        const SaveSlot::Written written = slot.write(morning(day));
+        ASSERT_TRUE(written.saved) << written.messages.at(0);
+        EXPECT_TRUE(written.messages.empty()) << written.messages.at(0);
     }
     static int dayIn(const fs::path& file) {
         SavedGame game;
@@ -201,11 +202,25 @@ TEST_F(SaveSlotTest, AFailedWriteLeavesTheSaveUntouchedAndSaysWhy) {
     // The folder takes no new file; a directory in the temporary file's place stops root as well.
     fs::create_directory(slot.path().string() + ".tmp");
     fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    std::string error;
-    EXPECT_FALSE(slot.write(morning(7), error));
+    const SaveSlot::Written written = slot.write(morning(7));
     fs::permissions(folder.path(), fs::perms::owner_all);
-    EXPECT_NE(std::string::npos, error.find("cannot write")) << error;
+    EXPECT_FALSE(written.saved);
+    ASSERT_EQ(1u, written.messages.size());
+    EXPECT_NE(std::string::npos, written.messages[0].find("cannot write")) << written.messages[0];
     EXPECT_EQ(before, readWholeFile(slot.path().string()));
+}
+
+TEST_F(SaveSlotTest, ABackupThatCannotBeMadeIsToldAndTheNewMorningIsStillSaved) {
+    write(6);
+    // A folder that is not empty in the backup's place can be neither removed nor replaced.
+    fs::create_directories(slot.backupPath() / "photos");
+    const SaveSlot::Written written = slot.write(morning(7));
+    EXPECT_TRUE(written.saved);
+    ASSERT_EQ(1u, written.messages.size());
+    EXPECT_NE(std::string::npos, written.messages[0].find("backup " + slot.backupPath().string() + " could not be made"))
+        << written.messages[0];
+    EXPECT_EQ(7, dayIn(slot.path()));
+    EXPECT_TRUE(fs::exists(slot.backupPath() / "photos")) << "what was in the backup's place stays";
 }
 
 TEST_F(SaveSlotTest, RemovingTakesTheSaveAndItsBackup) {
