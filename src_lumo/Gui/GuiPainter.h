@@ -1,7 +1,9 @@
 #pragma once
 // Draws the interface in 640 x 360 units: texture regions and filled rectangles are mapped through
-// the interface view. Lives for one draw: it switches the 2D filtering to the player's choice
-// (pixel precise = nearest texel, stretched = smoothed) and restores the driver when it goes.
+// the interface view. Textured quads are gathered into as few driver calls as their order allows
+// (GuiQuadBatch) and are all drawn by the time the painter goes. Lives for one draw: it switches
+// the 2D filtering to the player's choice (pixel precise = nearest texel, stretched = smoothed)
+// and restores the driver when it goes.
 #include "src_lumo/Gui/InterfaceView.h"
 
 #include <irrlicht.h>
