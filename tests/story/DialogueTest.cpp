@@ -3,7 +3,6 @@
 // its last page is read.
 #include "GamePlayFixture.h"
 
-#include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/Events/EventTypes.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Bakery/GoodKind.h"
@@ -16,6 +15,7 @@
 #include <functional>
 
 using Lumo::LumoVisual;
+using irr::core::vector3df;
 using Strings = std::vector<std::string>;
 
 class Dialogues : public GamePlayFixture {
@@ -34,6 +34,12 @@ protected:
         forgetPages();
         return pages;
     }
+    // The menu a talk ended in reads held keys each frame.
+    void leaveMenuWithX() {
+        hold(irr::KEY_KEY_X);
+        play->runFrames(1);
+        EXPECT_EQ(Lumo::MODE_WALKING, mode());
+    }
 
     Strings speakers; // of the pages readAll returned last
 };
@@ -42,9 +48,8 @@ TEST_F(Dialogues, TheLetterReadOnDayFourIsTheFourthLetter) {
     world().day = 4;
     visual().setItemWorld(std::make_shared<Lumo::ShopItemWorld>(TovarWorks::gDevice->getSceneManager(),
                                                                 Lumo::gGameData->spriteDefinitions));
-    TovarWorks::gDevice->getEventManager()->Trigger(Lumo::SpawnLetterEvent());
-    const irr::core::vector3df letter = Lumo::ShopItemWorld::kLetterSpot;
-    placeHero(irr::core::vector3df(letter.X, 0, letter.Z - 8));
+    trigger(Lumo::SpawnLetterEvent());
+    placeHero(Lumo::ShopItemWorld::kLetterSpot + vector3df(0, 0, -8));
     play->press(irr::KEY_SPACE);
     play->runFrames(2);
     play->release(irr::KEY_SPACE);
@@ -53,47 +58,26 @@ TEST_F(Dialogues, TheLetterReadOnDayFourIsTheFourthLetter) {
     EXPECT_EQ(Strings({"N_LETTER"}), speakers);
 }
 
-TEST_F(Dialogues, TheMerchantTalksByTheWeek) {
-    world().day = 7;
-    talkAt(LumoVisual::kMerchantSpot);
-    EXPECT_EQ(Strings({"MERC_1_1", "MERC_1_2"}), readAll());
-    EXPECT_EQ(Strings({"N_MERCHANT", "N_MERCHANT"}), speakers);
-
-    world().day = 8;
-    talkAt(LumoVisual::kMerchantSpot);
-    EXPECT_EQ(Strings({"MERC_2_1"}), readAll());
+TEST_F(Dialogues, TheMerchantTalksByTheWeekAndOffersTheLoafPanOnceHeTrustsHer) {
+    const struct {
+        int day;
+        bool trusts;
+        Strings pages;
+    } talks[] = {{7, false, {"MERC_1_1", "MERC_1_2"}},
+                 {8, false, {"MERC_2_1"}},
+                 {9, true, {"MERC_TB_1", "MERC_TB_2", "MERC_TB_3"}},
+                 {9, true, {"MERC_2_1"}}};
+    for (const auto& talk : talks) {
+        world().day = talk.day;
+        story().setFlag("MERC_SELL_BOX", talk.trusts ? 1.0f : 0.0f);
+        talkAt(LumoVisual::kMerchantSpot);
+        EXPECT_EQ(talk.pages, readAll()) << "day " << talk.day;
+        EXPECT_EQ(Strings(talk.pages.size(), "N_MERCHANT"), speakers);
+        EXPECT_EQ(talk.trusts ? 1 : 0, story().flag("MERC_SELL_BOX_TEXT")) << "day " << talk.day;
+    }
 }
 
-TEST_F(Dialogues, TheMerchantsTalkEndsByOpeningHisMenu) {
-    talkAt(LumoVisual::kMerchantSpot);
-    everyFrame = [this] {
-        if (anyBoxOnScreen())
-            EXPECT_EQ(0u, heard(TovarWorks::OpenMerchantMenueEventType)) << "the menu opened under the talk";
-    };
-    readAll();
-    EXPECT_EQ(1u, heard(TovarWorks::OpenMerchantMenueEventType));
-}
-
-TEST_F(Dialogues, TheLoafPanIsOfferedOnceThenTheWeekRuleReturns) {
-    world().day = 9;
-    story().setFlag("MERC_SELL_BOX", 1.0f);
-    talkAt(LumoVisual::kMerchantSpot);
-    EXPECT_EQ(Strings({"MERC_TB_1", "MERC_TB_2", "MERC_TB_3"}), readAll());
-    EXPECT_EQ(1, story().flag("MERC_SELL_BOX_TEXT"));
-
-    talkAt(LumoVisual::kMerchantSpot);
-    EXPECT_EQ(Strings({"MERC_2_1"}), readAll());
-}
-
-TEST_F(Dialogues, NoLoafPanOfferBeforeTheBouleHasWonTheMerchantOver) {
-    world().day = 3;
-    story().setFlag("MERC_SELL_BOX_TEXT", 0.0f);
-    talkAt(LumoVisual::kMerchantSpot);
-    EXPECT_EQ(Strings({"MERC_1_1", "MERC_1_2"}), readAll());
-    EXPECT_EQ(0, story().flag("MERC_SELL_BOX_TEXT"));
-}
-
-TEST_F(Dialogues, TheClockStaysStoppedUntilTheLastPageIsClosed) {
+TEST_F(Dialogues, TheMerchantsTalkHoldsTheClockAndEndsByOpeningHisMenu) {
     world().day = 7;
     talkAt(LumoVisual::kMerchantSpot);
     const int minute = world().minuteOfDay;
@@ -105,17 +89,15 @@ TEST_F(Dialogues, TheClockStaysStoppedUntilTheLastPageIsClosed) {
         EXPECT_FALSE(logic().isClockRunning());
         EXPECT_FALSE(logic().hasPlayerControl());
         EXPECT_EQ(minute, world().minuteOfDay);
+        EXPECT_EQ(0u, heard(TovarWorks::OpenMerchantMenueEventType)) << "the menu opened under the talk";
     };
     readAll();
     EXPECT_GT(framesWithBox, 60u) << "two pages take longer than a second to type";
+    EXPECT_EQ(1u, heard(TovarWorks::OpenMerchantMenueEventType));
     EXPECT_TRUE(logic().isClockRunning());
-    // The talk ends in the merchant's menu, where the clock waits too; X leaves it.
-    ASSERT_TRUE(play->runUntil([&] { return visual().getMode() == Lumo::MODE_MERCHANT; }, 200));
-    play->press(irr::KEY_KEY_X); // the menu reads held keys each frame
-    play->runFrames(3);
-    play->release(irr::KEY_KEY_X);
-    play->runFrames(2);
-    EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode());
+    // In his menu the clock waits too.
+    ASSERT_TRUE(play->runUntil([&] { return mode() == Lumo::MODE_MERCHANT; }, 200));
+    leaveMenuWithX();
     play->runFrames(70);
     EXPECT_GT(world().minuteOfDay, minute) << "the clock did not come back";
 }
@@ -124,21 +106,17 @@ TEST_F(Dialogues, TheBarmansTalkEndsByOpeningHisMenu) {
     talkAt(LumoVisual::kBarSpot);
     everyFrame = [this] {
         if (anyBoxOnScreen())
-            EXPECT_NE(Lumo::MODE_BAR, visual().getMode()) << "the menu opened under the talk";
+            EXPECT_NE(Lumo::MODE_BAR, mode()) << "the menu opened under the talk";
     };
     EXPECT_EQ(Strings({"BAR_H_1"}), readAll());
     EXPECT_EQ(Strings({"N_BARMAN"}), speakers);
-    ASSERT_EQ(Lumo::MODE_BAR, visual().getMode());
-    play->press(irr::KEY_KEY_X); // the menu reads held keys each frame
-    play->runFrames(3);
-    play->release(irr::KEY_KEY_X);
-    play->runFrames(2);
-    EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode());
+    ASSERT_EQ(Lumo::MODE_BAR, mode());
+    leaveMenuWithX();
 }
 
 TEST_F(Dialogues, EachGoodsRemarkIsSophiesOwn) {
     Strings remarks;
-    for (int32_t kind : {Lumo::kBoule, Lumo::kBread, Lumo::kCrossaint, Lumo::kBaiser, Lumo::kDonut}) {
+    for (const int32_t kind : {Lumo::kBoule, Lumo::kBread, Lumo::kCrossaint, Lumo::kBaiser, Lumo::kDonut}) {
         shop().goodDiscovered(kind);
         const Strings pages = readAll();
         remarks.insert(remarks.end(), pages.begin(), pages.end());
@@ -149,18 +127,15 @@ TEST_F(Dialogues, EachGoodsRemarkIsSophiesOwn) {
 }
 
 TEST_F(Dialogues, AGoodFoundAtTheTableIsRemarkedOnTheFirstTimeOnly) {
-    Lumo::BakeryItems& bakery = static_cast<Lumo::ShopItemWorld&>(*visual().getItemWorld()).bakery();
     for (int time = 0; time < 2; ++time) {
         Lumo::Dough free;
         free.perBatch = {250, 0, 0, 0, 0, 0};
-        bakery.putDoughOnTable(free);
-        placeHero(irr::core::vector3df(792.5f, 0.f, 610.f));
-        play->press(irr::KEY_SPACE);
-        play->runFrames(3);
-        play->release(irr::KEY_SPACE);
-        ASSERT_EQ(Lumo::MODE_KNEADING, visual().getMode());
-        ASSERT_TRUE(play->runUntil([this] { return visual().getMode() != Lumo::MODE_KNEADING; }, 1000));
-        bakery.remove(bakery.getField(Lumo::FIELD_TABLE).firstItem());
+        bakery().putDoughOnTable(free);
+        placeHero(kAtTable);
+        hold(irr::KEY_SPACE);
+        ASSERT_EQ(Lumo::MODE_KNEADING, mode());
+        ASSERT_TRUE(finishWork());
+        bakery().remove(bakery().getField(Lumo::FIELD_TABLE).firstItem());
         EXPECT_EQ(time == 0 ? Strings({"DIS_BB_1"}) : Strings(), readAll()) << "kneading number " << time + 1;
     }
     EXPECT_TRUE(world().goods.isUnlocked(Lumo::kBoule));
@@ -181,8 +156,8 @@ TEST_F(Dialogues, ARefusedCustomerWhosePatienceEndsInThatFrameLeavesAlone) {
     ASSERT_TRUE(visual().spawnCustomer({town.at(3), minute - 30}, minute - 30));
     const std::shared_ptr<Lumo::CharNode> next = visual().spawnCustomer({town.at(4), minute}, minute);
     ASSERT_TRUE(next);
-    visual().getCustomerQueue().front().character->getNode()->setPosition(irr::core::vector3df(815, 0, 550));
-    placeHero(irr::core::vector3df(812, 0, 574));
+    visual().getCustomerQueue().front().character->getNode()->setPosition(vector3df(815, 0, 550));
+    placeHero(kAtCounter);
     world().clockMs = 0;
     play->runFrames(1);
     // The frame of the SPACE at the empty counter also ends the first customer's thirty minutes.
