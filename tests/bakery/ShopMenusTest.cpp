@@ -178,26 +178,6 @@ TEST_F(StorageMenueTest, TheBoxTakesOneStepPast5000AndNoMore) {
     EXPECT_EQ(5000, boxWeightAfter("<"));
 }
 
-TEST_F(StorageMenueTest, TakeOnRowSixMovesTheCountsIntoABoxAndNothingMakesNoBox) {
-    EXPECT_EQ(StorageMenue::kAnswerTake, press(menu, "vvvvv "));
-    EXPECT_FALSE(menu.takeIngredients().has_value());
-    EXPECT_EQ(500, world.storeroomStock[kFlour]);
-    menu.open();
-    EXPECT_EQ(StorageMenue::kAnswerTake, press(menu, ">>vvvvv "));
-    const auto box = menu.takeIngredients();
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(200, (*box)[kFlour]);
-    EXPECT_EQ(300, world.storeroomStock[kFlour]);
-}
-
-TEST_F(StorageMenueTest, XClosesAndOpeningClearsTheCounts) {
-    press(menu, ">v");
-    EXPECT_EQ(StorageMenue::kAnswerClose, press(menu, "x"));
-    menu.open();
-    EXPECT_EQ(0, menu.takeCounts()[kFlour]);
-    EXPECT_EQ(1, menu.cursorRow());
-}
-
 class MerchantMenueTest : public BakeryWorld {
 protected:
     MerchantMenueTest() : menu(world) { reopen(); }

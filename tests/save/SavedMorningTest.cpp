@@ -1,5 +1,6 @@
 // The save in the running game: the title offers it with a white "continue" that opens that
 // morning, "new" asks before the saved bakery is given up, and a damaged or unwritable save is told.
+#include "Mornings.h"
 #include "TempDir.h"
 
 #include "TovarWorks/Events/EventManager.h"
@@ -29,24 +30,6 @@ class SavedMorning : public ::testing::Test {
 protected:
     void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 0); }
 
-    // A bakery on a morning: a box on the counter, one before the shelves, the baker at the bed.
-    static SavedGame morningOfDay(int day) {
-        SavedGame game;
-        game.day = day;
-        game.weekday = 3;
-        game.money = 1875;
-        game.popularity = 9.5f;
-        game.daySeed = 77;
-        game.storeroomStock = {300, 0, 0, 0, 0, 0};
-        game.tableStock = {100, 0, 0, 0, 0, 0};
-        game.flags = {{"MERC_HEUREKA", 1.0f}, {"MERC_SELL_BOX", 1.0f}, {"GOT_BREADBOX", 1.0f}};
-        game.unlockedRecipes = {0, 1, 2, 3};
-        game.discoveredGoods = {2, 3};
-        game.letterDays = {1, 2, 3};
-        game.heroPosition = {910.0f, 0.0f, 650.0f};
-        game.boxes = {{{775.0f, 10.0f, 565.0f}, {500, 0, 0, 0, 0, 0}}, {{860.0f, 0.0f, 620.0f}, {0, 0, 0, 100, 0, 0}}};
-        return game;
-    }
     void save(const SavedGame& game) { ASSERT_TRUE(slot.write(game).saved); }
     void start() {
         ScriptedPlayOptions options;
@@ -129,6 +112,7 @@ TEST_F(SavedMorning, ADamagedSaveIsToldKeptAsideAndTheBackupContinues) {
     EXPECT_TRUE(told(L"is damaged"));
     EXPECT_TRUE(told(L"using the backup"));
     EXPECT_EQ(damaged, folder.read("kornelo.sav.damaged"));
+    EXPECT_TRUE(told(folder.path().wstring() + L"/kornelo.sav.damaged")) << "the player can find it";
     EXPECT_TRUE(continueIsWhite());
     EXPECT_EQ(3, menu().getSavedDay());
 }

@@ -68,6 +68,7 @@ TEST_F(ShopPlay, TakingNothingFromTheStoreroomKeepsTheMenuOpenAndTheHandsEmpty) 
     hold(irr::KEY_SPACE);
     EXPECT_EQ(MODE_STORAGE, mode());
     EXPECT_FALSE(carrying());
+    EXPECT_EQ(500, world().storeroomStock[kFlour]);
     hold(irr::KEY_KEY_X);
     EXPECT_EQ(MODE_WALKING, mode());
 }

@@ -143,7 +143,7 @@ protected:
     std::map<std::string, std::map<std::string, vector3df>> places;
 };
 
-TEST_F(Intro, TellsTheWholeStoryWhileMumAndTheChildWalkThroughTheBakery) {
+TEST_F(Intro, TellsTheWholeStoryAsMumAndTheChildWalkThroughTheBakeryAndHandsItToThePlayer) {
     Strings expected;
     for (int n = 1; n <= 30; ++n)
         expected.push_back("INTRO_" + std::to_string(n));
@@ -158,9 +158,8 @@ TEST_F(Intro, TellsTheWholeStoryWhileMumAndTheChildWalkThroughTheBakery) {
     EXPECT_LT(distanceToNode("INTRO_13", "m_node", "bs_of"), 3.5f) << "not at the oven";
     EXPECT_EQ(1u, places["INTRO_23"].count("hero"));
     EXPECT_EQ(0u, places["INTRO_23"].count("m_node")) << "mum stayed in the present";
-}
 
-TEST_F(Intro, EndsWithTheChildAtTheBakeryTheClockRunningAndTheFriendGone) {
+    // It ends with the child at the bakery, the clock running and the friend gone.
     EXPECT_TRUE(visual().getHud().visible);
     EXPECT_TRUE(logic().isClockRunning());
     EXPECT_EQ(1, world().day);
