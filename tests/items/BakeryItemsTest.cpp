@@ -135,14 +135,6 @@ TEST_F(BakeryItemsTest, PicksUpTheNearestBoxWithinTwentyAndHoldsOneThingAtATime)
     EXPECT_FALSE(bakery().pickUp(spot)) << "her hands hold one thing";
 }
 
-TEST_F(BakeryItemsTest, TheCarriedItemIsHeldAboveTheBaker) {
-    const VisualItemBoxPtr box = carryNewBox(vector3df(700.f, 0.f, 500.f));
-    bakery().carryAlong(vector3df(710.f, 0.f, 520.f), FACE_UP);
-    EXPECT_EQ(vector3df(710.f, 30.f, 518.f), box->getPosition());
-    bakery().carryAlong(vector3df(710.f, 0.f, 520.f), FACE_RIGHT);
-    EXPECT_EQ(vector3df(710.f, 25.f, 518.f), box->getPosition());
-}
-
 TEST_F(BakeryItemsTest, DropsOntoTheFreeSpotNearestTheBakersAimInTheFieldInFrontOfHer) {
     const struct {
         vector3df hero;

@@ -1,4 +1,5 @@
-// The bakery's things in the game: the C key, the world's clock in the oven, and the letter.
+// The bakery's things in the game: the C key, the carried tray held up, the world's clock in the
+// oven, and the letter.
 #include "ItemsFixture.h"
 
 #include "src_lumo/Bakery/GoodKind.h"
@@ -35,6 +36,8 @@ TEST_F(ShopItemWorldTest, TheCarryKeyStocksTheTableAndTheWorldsClockBakesTheCarr
     EXPECT_FALSE(world->tableIsEmpty());
     EXPECT_FALSE(world->tableHoldsDough());
     world->carryKey(kAtTable, FACE_UP);
+    world->update(16, kAtOven, FACE_RIGHT);
+    EXPECT_EQ(kAtOven + vector3df(0.f, 25.f, -2.f), tray->getPosition()) << "held lower when she looks aside";
     world->update(16, kAtOven, FACE_UP);
     EXPECT_EQ(kAtOven + vector3df(0.f, 30.f, -2.f), tray->getPosition());
     world->carryKey(kAtOven, FACE_UP);

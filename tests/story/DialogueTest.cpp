@@ -104,16 +104,30 @@ TEST_F(Dialogues, TheBarmansTalkEndsByOpeningHisMenu) {
     leaveMenuWithX();
 }
 
-TEST_F(Dialogues, EachGoodsRemarkIsSophiesOwn) {
-    Strings remarks;
-    for (const int32_t kind : {Lumo::kBoule, Lumo::kBread, Lumo::kCrossaint, Lumo::kBaiser, Lumo::kDonut}) {
-        shop().goodDiscovered(kind);
-        const Strings pages = readAll();
-        remarks.insert(remarks.end(), pages.begin(), pages.end());
-        EXPECT_EQ(Strings(pages.size(), "N_SOPHIE"), speakers);
+TEST_F(Dialogues, EachShopMomentStopsThePlayerForItsOwnWordsInItsSpeakersName) {
+    using Moment = std::function<void(Lumo::IShopSequences&)>;
+    const auto remark = [](int32_t kind) -> Moment { return [kind](Lumo::IShopSequences& s) { s.goodDiscovered(kind); }; };
+    const struct {
+        Moment start;
+        Strings pages;
+        const char* speaker;
+    } moments[] = {
+        {remark(Lumo::kBoule), {"DIS_BB_1"}, "N_SOPHIE"},
+        {remark(Lumo::kBread), {"DIS_B_1", "DIS_B_2"}, "N_SOPHIE"},
+        {remark(Lumo::kCrossaint), {"DIS_CR_1", "DIS_CR_2"}, "N_SOPHIE"},
+        {remark(Lumo::kBaiser), {"DIS_BA_1"}, "N_SOPHIE"},
+        {remark(Lumo::kDonut), {"DIS_DO_1", "DIS_DO_2"}, "N_SOPHIE"},
+        {[](Lumo::IShopSequences& s) { s.merchantThanks(); }, {"MERC_TH", "MERC_TH2"}, "N_MERCHANT"},
+        {[](Lumo::IShopSequences& s) { s.merchantTastedBoule(); }, {"MERC_CU_1", "MERC_CU_2", "MERC_CU_3"}, "N_MERCHANT"},
+        {[](Lumo::IShopSequences& s) { s.loafPanThanks(); }, {"MERC_TH_BOX_1", "MERC_TH_BOX_2"}, "N_MERCHANT"},
+        {[](Lumo::IShopSequences& s) { s.pipingBagThanks(); }, {"MERC_TH_BAG_1", "MERX_TH_BAG_2"}, "N_MERCHANT"},
+    };
+    for (const auto& moment : moments) {
+        moment.start(shop());
+        EXPECT_FALSE(logic().hasPlayerControl()) << moment.pages.front();
+        EXPECT_EQ(moment.pages, readAll());
+        EXPECT_EQ(Strings(moment.pages.size(), moment.speaker), speakers);
     }
-    EXPECT_EQ(Strings({"DIS_BB_1", "DIS_B_1", "DIS_B_2", "DIS_CR_1", "DIS_CR_2", "DIS_BA_1", "DIS_DO_1", "DIS_DO_2"}),
-              remarks);
 }
 
 TEST_F(Dialogues, AGoodFoundAtTheTableIsRemarkedOnTheFirstTimeOnly) {
@@ -161,29 +175,3 @@ TEST_F(Dialogues, ARefusedCustomerWhosePatienceEndsInThatFrameLeavesAlone) {
     ASSERT_EQ(1u, visual().getCustomerQueue().size()) << "the next customer was sent out too";
     EXPECT_EQ(next, visual().getCustomerQueue().front().character);
 }
-
-struct ShopMoment {
-    const char* name;
-    std::function<void(Lumo::IShopSequences&)> start;
-    Strings pages;
-};
-
-class ShopMoments : public Dialogues, public ::testing::WithParamInterface<ShopMoment> {};
-
-TEST_P(ShopMoments, ShowTheMerchantsWords) {
-    GetParam().start(shop());
-    EXPECT_FALSE(logic().hasPlayerControl());
-    EXPECT_EQ(GetParam().pages, readAll());
-    EXPECT_EQ(Strings(GetParam().pages.size(), "N_MERCHANT"), speakers);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Merchant, ShopMoments,
-    ::testing::Values(
-        ShopMoment{"thanks", [](Lumo::IShopSequences& s) { s.merchantThanks(); }, {"MERC_TH", "MERC_TH2"}},
-        ShopMoment{"chat", [](Lumo::IShopSequences& s) { s.merchantTastedBoule(); },
-                   {"MERC_CU_1", "MERC_CU_2", "MERC_CU_3"}},
-        ShopMoment{"loafpan", [](Lumo::IShopSequences& s) { s.loafPanThanks(); }, {"MERC_TH_BOX_1", "MERC_TH_BOX_2"}},
-        ShopMoment{"pipingbag", [](Lumo::IShopSequences& s) { s.pipingBagThanks(); },
-                   {"MERC_TH_BAG_1", "MERX_TH_BAG_2"}}),
-    [](const ::testing::TestParamInfo<ShopMoment>& info) { return std::string(info.param.name); });
