@@ -178,6 +178,14 @@ TEST_F(StorageMenueTest, TheBoxTakesOneStepPast5000AndNoMore) {
     EXPECT_EQ(5000, boxWeightAfter("<"));
 }
 
+TEST_F(StorageMenueTest, XClosesAndOpeningClearsTheCounts) {
+    press(menu, ">v");
+    EXPECT_EQ(StorageMenue::kAnswerClose, press(menu, "x"));
+    menu.open();
+    EXPECT_EQ(0, menu.takeCounts()[kFlour]);
+    EXPECT_EQ(1, menu.cursorRow());
+}
+
 class MerchantMenueTest : public BakeryWorld {
 protected:
     MerchantMenueTest() : menu(world) { reopen(); }
@@ -224,6 +232,7 @@ TEST_F(MerchantMenueTest, TheLoafPanNeedsTheMerchantsTrustAndIsSoldOnce) {
     EXPECT_TRUE(menu.buyTool(sequences));
     EXPECT_EQ(4000, world.money);
     EXPECT_TRUE(world.flagsAndPopularity.isSet("GOT_BREADBOX"));
+    EXPECT_EQ(Played{"loaf pan thanks"}, sequences.played);
     EXPECT_FALSE(menu.buyTool(sequences));
     EXPECT_EQ(4000, world.money);
 }

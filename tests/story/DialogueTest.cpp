@@ -140,6 +140,7 @@ TEST_F(Dialogues, AGoodFoundAtTheTableIsRemarkedOnTheFirstTimeOnly) {
         ASSERT_EQ(Lumo::MODE_KNEADING, mode());
         ASSERT_TRUE(finishWork());
         bakery().remove(bakery().getField(Lumo::FIELD_TABLE).firstItem());
+        EXPECT_EQ(Lumo::FACE_LEFT, visual().getHero()->getFacing());
         EXPECT_EQ(time == 0 ? Strings({"DIS_BB_1"}) : Strings(), readAll()) << "kneading number " << time + 1;
     }
     EXPECT_TRUE(world().goods.isUnlocked(Lumo::kBoule));
