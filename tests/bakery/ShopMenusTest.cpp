@@ -12,18 +12,20 @@ using namespace BakeryTest;
 
 using Played = std::vector<std::string>;
 
-class DoughMenueTest : public BakeryWorld {
+// Each menu fresh on the starting world, the key that opened it let go.
+template <typename Menu>
+class MenuTest : public BakeryWorld {
 protected:
-    // The key that opened the menu is let go before each test.
-    DoughMenueTest() : menu(world) { reopen(); }
+    MenuTest() : menu(world) { reopen(); }
     void reopen() {
         menu.open();
         menu.input(InputRecord());
     }
-    void chooseFromBook(int column, int row) { press(menu, " " + std::string(column, '>') + std::string(row, 'v') + " "); }
-
-    DoughMenue menu;
+    Menu menu;
 };
+using DoughMenueTest = MenuTest<DoughMenue>;
+using StorageMenueTest = MenuTest<StorageMenue>;
+using MerchantMenueTest = MenuTest<MerchantMenue>;
 
 TEST_F(DoughMenueTest, TheSpaceThatOpenedTheMenuDoesNotOpenTheBook) {
     menu.open();
@@ -111,7 +113,7 @@ TEST_F(DoughMenueTest, AmountsOnlyAToolWouldBakeAskForTheTool) {
 }
 
 TEST_F(DoughMenueTest, ABunTrayOfFourBatchesNeeds200FlourOnTheTable) {
-    chooseFromBook(1, 0);
+    press(menu, " > "); // the bun from the book
     EXPECT_EQ(kBun, menu.recipeId());
     press(menu, "v>>");
     EXPECT_EQ(50, menu.perBatch()[kFlour]) << "a chosen recipe's amounts are its own";
@@ -133,7 +135,7 @@ TEST_F(DoughMenueTest, ABunTrayOfFourBatchesNeeds200FlourOnTheTable) {
 
 TEST_F(DoughMenueTest, BreadStaysAtOneBatch) {
     world.goods.unlock(kBread);
-    chooseFromBook(3, 0);
+    press(menu, " >>> ");
     ASSERT_EQ(kBread, menu.recipeId());
     press(menu, std::string(7, 'v') + ">>>");
     EXPECT_EQ(1, menu.batches());
@@ -142,7 +144,7 @@ TEST_F(DoughMenueTest, BreadStaysAtOneBatch) {
 }
 
 TEST_F(DoughMenueTest, ALockedSlotKeepsTheBookOpenAndXClosesItKeepingTheRecipe) {
-    chooseFromBook(1, 0);
+    press(menu, " > "); // the bun from the book
     press(menu, " > "); // the boule, still locked
     EXPECT_TRUE(menu.bookOpen());
     EXPECT_EQ(kBun, menu.recipeId());
@@ -150,16 +152,6 @@ TEST_F(DoughMenueTest, ALockedSlotKeepsTheBookOpenAndXClosesItKeepingTheRecipe) 
     EXPECT_FALSE(menu.bookOpen());
     EXPECT_EQ(kBun, menu.recipeId());
 }
-
-class StorageMenueTest : public BakeryWorld {
-protected:
-    StorageMenueTest() : menu(world) { menu.open(); }
-    int32_t boxWeightAfter(const std::string& keys) {
-        press(menu, keys);
-        return ingredientWeight(menu.takeCounts());
-    }
-    StorageMenue menu;
-};
 
 TEST_F(StorageMenueTest, TakingCannotExceedTheStoreroom) {
     press(menu, std::string(8, '>'));
@@ -171,6 +163,10 @@ TEST_F(StorageMenueTest, TakingCannotExceedTheStoreroom) {
 
 TEST_F(StorageMenueTest, TheBoxTakesOneStepPast5000AndNoMore) {
     world.storeroomStock = {10000, 10000, 0, 0, 0, 0};
+    const auto boxWeightAfter = [this](const std::string& keys) {
+        press(menu, keys);
+        return ingredientWeight(menu.takeCounts());
+    };
     ASSERT_EQ(4900, boxWeightAfter(std::string(40, '>') + "v" + std::string(9, '>')));
     EXPECT_EQ(5000, boxWeightAfter("^>"));
     EXPECT_EQ(5100, boxWeightAfter(">"));
@@ -185,16 +181,6 @@ TEST_F(StorageMenueTest, XClosesAndOpeningClearsTheCounts) {
     EXPECT_EQ(0, menu.takeCounts()[kFlour]);
     EXPECT_EQ(1, menu.cursorRow());
 }
-
-class MerchantMenueTest : public BakeryWorld {
-protected:
-    MerchantMenueTest() : menu(world) { reopen(); }
-    void reopen() {
-        menu.open();
-        menu.input(InputRecord());
-    }
-    MerchantMenue menu;
-};
 
 TEST_F(MerchantMenueTest, AnOrderOf200FlourAndOneEggCosts150AndFillsTheStoreroom) {
     press(menu, " ");
