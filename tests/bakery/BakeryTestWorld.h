@@ -1,6 +1,6 @@
 #pragma once
-// A fresh world with the starting goods, key presses for the menus, and a recorder of the
-// story moments the shop asks for.
+// A fresh world with the starting goods, a recorder of the story moments the shop asks for, and
+// key scripts for the menus.
 #include "RecordingShopSequences.h"
 #include "src_lumo/Game/WorldState.h"
 #include "src_lumo/Gui/InputRecord.h"
@@ -8,25 +8,29 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace BakeryTest {
 
-inline Lumo::InputRecord keys(int moveX = 0, int moveY = 0, bool space = false, bool x = false) {
+// One frame's keys: ^ v < > the arrows, ' ' SPACE, x X, anything else none.
+inline Lumo::InputRecord keysFor(char key) {
     Lumo::InputRecord input;
-    input.moveX = moveX;
-    input.moveY = moveY;
-    input.keySpace = space;
-    input.keyX = x;
+    input.moveX = key == '>' ? 1 : key == '<' ? -1 : 0;
+    input.moveY = key == '^' ? 1 : key == 'v' ? -1 : 0;
+    input.keySpace = key == ' ';
+    input.keyX = key == 'x';
     return input;
 }
-inline Lumo::InputRecord idle() { return keys(); }
-inline Lumo::InputRecord up() { return keys(0, 1); }
-inline Lumo::InputRecord down() { return keys(0, -1); }
-inline Lumo::InputRecord right() { return keys(1, 0); }
-inline Lumo::InputRecord left() { return keys(-1, 0); }
-inline Lumo::InputRecord space() { return keys(0, 0, true); }
-inline Lumo::InputRecord xKey() { return keys(0, 0, false, true); }
+
+// Each key of the script pressed for a frame and let go for one; the last press's answer.
+template <typename Menu>
+int32_t press(Menu& menu, const std::string& script) {
+    int32_t answer = 0;
+    for (const char key : script) {
+        answer = menu.input(keysFor(key));
+        menu.input(Lumo::InputRecord());
+    }
+    return answer;
+}
 
 class BakeryWorld : public ::testing::Test {
 protected:

@@ -8,60 +8,47 @@ using namespace Lumo;
 
 namespace {
 
-BakedGood rawGood(int32_t kind, int32_t target) {
+BakedGood bakedTo(int32_t kind, int32_t target, int32_t minutes) {
     BakedGood good;
     good.kind = kind;
     good.targetMinutes = target;
-    return good;
-}
-
-BakedGood bakedTo(int32_t kind, int32_t target, int32_t minutes) {
-    BakedGood good = rawGood(kind, target);
     good.bake(minutes);
     return good;
 }
 
 Tray trayOf(int32_t kind, int32_t target, size_t count) {
     Tray tray;
-    tray.goods.assign(count, rawGood(kind, target));
+    tray.goods.assign(count, bakedTo(kind, target, 0));
     return tray;
 }
 
 } // namespace
 
-TEST(BakingStages, ABaiserIsReadyAfterMoreThanNineMinutesAndBurntAfterMoreThanFifteen) {
-    EXPECT_EQ(bakedTo(kBaiser, 10, 9).stage, 1);
-    EXPECT_FALSE(bakedTo(kBaiser, 10, 9).done);
-    EXPECT_EQ(bakedTo(kBaiser, 10, 10).stage, 2);
-    EXPECT_TRUE(bakedTo(kBaiser, 10, 10).done);
-    EXPECT_EQ(bakedTo(kBaiser, 10, 11).stage, 2);
-    EXPECT_EQ(bakedTo(kBaiser, 10, 12).stage, 3);
-    EXPECT_EQ(bakedTo(kBaiser, 10, 15).stage, 3);
-    EXPECT_EQ(bakedTo(kBaiser, 10, 16).stage, 4);
-}
-
-TEST(BakingStages, ATwentyMinuteGoodMovesAfter18And22And30) {
-    EXPECT_EQ(bakedTo(kDonut, 20, 18).stage, 1);
-    EXPECT_EQ(bakedTo(kDonut, 20, 19).stage, 2);
-    EXPECT_EQ(bakedTo(kDonut, 20, 22).stage, 2);
-    EXPECT_EQ(bakedTo(kDonut, 20, 23).stage, 3);
-    EXPECT_EQ(bakedTo(kDonut, 20, 30).stage, 3);
-    EXPECT_EQ(bakedTo(kDonut, 20, 31).stage, 4);
+TEST(BakingStages, MoveAfterNineTenthsElevenTenthsAndThreeHalvesOfTheTime) {
+    const struct {
+        int32_t kind, target, minutes, stage;
+    } bakes[] = {{kBaiser, 10, 9, 1},  {kBaiser, 10, 10, 2}, {kBaiser, 10, 11, 2}, {kBaiser, 10, 12, 3},
+                 {kBaiser, 10, 15, 3}, {kBaiser, 10, 16, 4}, {kDonut, 20, 18, 1},  {kDonut, 20, 19, 2},
+                 {kDonut, 20, 22, 2},  {kDonut, 20, 23, 3},  {kDonut, 20, 30, 3},  {kDonut, 20, 31, 4}};
+    for (const auto& bake : bakes) {
+        const BakedGood good = bakedTo(bake.kind, bake.target, bake.minutes);
+        EXPECT_EQ(bake.stage, good.stage) << bake.minutes << " of " << bake.target << " minutes";
+        EXPECT_EQ(bake.stage > 1, good.done) << bake.minutes << " of " << bake.target << " minutes";
+    }
 }
 
 TEST(BakingStages, QualityAndPictureFollowTheStage) {
+    EXPECT_EQ("item__donut_1", bakedTo(kDonut, 20, 0).frameName());
     const BakedGood baked = bakedTo(kDonut, 20, 20);
-    EXPECT_FLOAT_EQ(baked.quality, 1.0f);
-    EXPECT_EQ(baked.frameName(), "item_donut_2");
-    EXPECT_FLOAT_EQ(bakedTo(kDonut, 20, 25).quality, 0.5f);
+    EXPECT_FLOAT_EQ(1.0f, baked.quality);
+    EXPECT_EQ("item_donut_2", baked.frameName());
+    EXPECT_FLOAT_EQ(0.5f, bakedTo(kDonut, 20, 25).quality);
     const BakedGood burnt = bakedTo(kDonut, 20, 40);
-    EXPECT_FLOAT_EQ(burnt.quality, 0.0f);
-    EXPECT_TRUE(burnt.done);
-    EXPECT_EQ(burnt.frameName(), "item_donut_4");
-    EXPECT_EQ(rawGood(kDonut, 20).frameName(), "item__donut_1");
+    EXPECT_FLOAT_EQ(0.0f, burnt.quality);
+    EXPECT_EQ("item_donut_4", burnt.frameName());
 }
 
-TEST(Oven, EachClockChangeBakesByTheMinutesThatPassed) {
+TEST(Oven, EachClockChangeBakesByTheMinutesThatPassedAndATrayOutKeepsItsTime) {
     OvenBaking oven;
     Tray tray = trayOf(kBun, 30, 4);
     EXPECT_FALSE(oven.update(600, &tray));
@@ -70,80 +57,63 @@ TEST(Oven, EachClockChangeBakesByTheMinutesThatPassed) {
     EXPECT_FALSE(oven.update(601, &tray));
     EXPECT_TRUE(oven.update(630, &tray)); // a jump bakes by the jump
     for (const BakedGood& good : tray.goods)
-        EXPECT_EQ(good.bakedMinutes, 30);
-    EXPECT_EQ(oven.effectsStage(), 2);
+        EXPECT_EQ(30, good.bakedMinutes);
+    EXPECT_EQ(2, oven.effectsStage());
+
+    OvenBaking again;
+    Tray bun = trayOf(kBun, 30, 1);
+    again.update(600, &bun);
+    again.update(610, &bun);
+    EXPECT_TRUE(again.update(615, nullptr));
+    EXPECT_EQ(0, again.effectsStage());
+    EXPECT_FALSE(again.isBaking());
+    EXPECT_EQ(10, bun.goods[0].bakedMinutes);
+    again.update(700, &bun); // back in an hour later: counting restarts from now
+    EXPECT_EQ(0, again.elapsedMinutes());
+    again.update(717, &bun);
+    EXPECT_EQ(27, bun.goods[0].bakedMinutes);
+    EXPECT_EQ(1, bun.goods[0].stage);
+    again.update(718, &bun);
+    EXPECT_EQ(2, bun.goods[0].stage);
 }
 
-TEST(Oven, ATrayOutOfTheOvenKeepsItsBakedTime) {
-    OvenBaking oven;
-    Tray tray = trayOf(kBun, 30, 1);
-    oven.update(600, &tray);
-    oven.update(610, &tray);
-    EXPECT_TRUE(oven.update(615, nullptr));
-    EXPECT_EQ(oven.effectsStage(), 0);
-    EXPECT_FALSE(oven.isBaking());
-    EXPECT_EQ(tray.goods[0].bakedMinutes, 10);
-
-    oven.update(700, &tray); // back in an hour later: counting restarts from now
-    EXPECT_EQ(oven.elapsedMinutes(), 0);
-    oven.update(717, &tray);
-    EXPECT_EQ(tray.goods[0].bakedMinutes, 27);
-    EXPECT_EQ(tray.goods[0].stage, 1);
-    oven.update(718, &tray);
-    EXPECT_EQ(tray.goods[0].stage, 2);
-}
-
-TEST(Oven, TheClockGoingBackNeverUnbakes) {
+TEST(Oven, TheClockGoingBackNeverUnbakesAndBurntGoodsSayHowFarPastBurningTheyAre) {
     OvenBaking oven;
     Tray tray = trayOf(kBun, 30, 1);
     oven.update(1300, &tray);
     oven.update(1320, &tray);
     oven.update(360, &tray); // the next morning
-    EXPECT_EQ(tray.goods[0].bakedMinutes, 20);
+    EXPECT_EQ(20, tray.goods[0].bakedMinutes);
     oven.update(365, &tray);
-    EXPECT_EQ(tray.goods[0].bakedMinutes, 25);
+    EXPECT_EQ(25, tray.goods[0].bakedMinutes);
+
+    OvenBaking burning;
+    Tray baisers = trayOf(kBaiser, 10, 2);
+    burning.update(600, &baisers);
+    burning.update(640, &baisers);
+    EXPECT_EQ(4, burning.effectsStage());
+    EXPECT_EQ(25, burning.burnAmount());
 }
 
-TEST(Oven, BurntGoodsReportHowFarPastBurningTheyAre) {
-    OvenBaking oven;
-    Tray tray = trayOf(kBaiser, 10, 2);
-    oven.update(600, &tray);
-    oven.update(640, &tray);
-    EXPECT_EQ(oven.effectsStage(), 4);
-    EXPECT_EQ(oven.burnAmount(), 25);
+TEST(Prices, TheFairPriceSumsBasePricesTimesQualityAndTheMerchantsByTheUnit) {
+    EXPECT_EQ(75 + 250 + 150, referencePrice({bakedTo(kBun, 30, 30), bakedTo(kBread, 60, 80), bakedTo(kDonut, 20, 20)}));
+    EXPECT_EQ(0, referencePrice({bakedTo(kBun, 30, 60)}));
+    EXPECT_EQ(250, referencePrice({bakedTo(kBoule, 45, 46)}));
+    EXPECT_EQ(38, referencePrice({bakedTo(kBun, 30, 34)})); // 37.5 rounds up
+    EXPECT_EQ(1000, basePrice(kMelonpan));
+    EXPECT_EQ(0, basePrice(kZwieback));
+    EXPECT_EQ(0, basePrice(42));
+    EXPECT_EQ(1000 + 1000 + 300, merchantPrice({0, 500, 20, 300, 0, 0}));
+    EXPECT_EQ(0, merchantPrice({}));
 }
 
-TEST(ReferencePrice, SumsBasePricesTimesQuality) {
-    const std::vector<BakedGood> goods = {bakedTo(kBun, 30, 30), bakedTo(kBread, 60, 80), bakedTo(kDonut, 20, 20)};
-    EXPECT_EQ(referencePrice(goods), 75 + 250 + 150);
-    EXPECT_EQ(basePrice(kMelonpan), 1000);
-    EXPECT_EQ(basePrice(kZwieback), 0);
-    EXPECT_EQ(basePrice(42), 0);
-}
-
-TEST(ReferencePrice, ABurntGoodSellsForNothing) {
-    EXPECT_EQ(referencePrice({bakedTo(kBun, 30, 60)}), 0);
-    EXPECT_EQ(referencePrice({bakedTo(kBoule, 45, 46)}), 250);
-    EXPECT_EQ(referencePrice({bakedTo(kBun, 30, 34)}), 38); // 37.5 rounds up
-}
-
-TEST(MerchantPrice, TwoHundredFlourAndOneEggCost150) {
-    EXPECT_EQ(merchantPrice({200, 0, 0, 0, 1, 0}), 150);
-    EXPECT_EQ(merchantPrice({0, 500, 20, 300, 0, 0}), 1000 + 1000 + 300);
-    EXPECT_EQ(merchantPrice({}), 0);
-}
-
-TEST(PopularityGain, QualityTimesLikingScaledByThePrice) {
+TEST(PopularityGain, QualityTimesLikingScaledByThePriceAndNothingForBurntGoods) {
     Townsman buyer;
     buyer.liking[kBun] = 1.5f;
     const std::vector<BakedGood> buns = {bakedTo(kBun, 30, 30), bakedTo(kBun, 30, 40)};
-    EXPECT_FLOAT_EQ(popularityGain(buns, buyer, 113, 113), 1.5f * 1.5f);
-    EXPECT_FLOAT_EQ(popularityGain(buns, buyer, 100, 113), 2.0f * 1.5f * 1.5f);
-    EXPECT_FLOAT_EQ(popularityGain(buns, buyer, 200, 113), 0.5f * 1.5f * 1.5f);
-}
-
-TEST(PopularityGain, ABurntGoodAddsNoPopularity) {
-    Townsman buyer;
+    EXPECT_FLOAT_EQ(1.5f * 1.5f, popularityGain(buns, buyer, 113, 113));
+    EXPECT_FLOAT_EQ(2.0f * 1.5f * 1.5f, popularityGain(buns, buyer, 100, 113));
+    EXPECT_FLOAT_EQ(0.5f * 1.5f * 1.5f, popularityGain(buns, buyer, 200, 113));
     buyer.liking.fill(2.0f);
-    EXPECT_FLOAT_EQ(popularityGain({bakedTo(kBun, 30, 50)}, buyer, 0, 0), 0.0f);
+    EXPECT_FLOAT_EQ(0.0f, popularityGain({bakedTo(kBun, 30, 50)}, buyer, 0, 0));
 }

@@ -7,476 +7,323 @@
 #include "src_lumo/Shop/SellMenue.h"
 #include "src_lumo/Shop/StorageMenue.h"
 
-#include <initializer_list>
-
 using namespace Lumo;
 using namespace BakeryTest;
 
-namespace {
+using Played = std::vector<std::string>;
 
-// Each press is followed by a frame with no keys, releasing the latch.
+// Each menu fresh on the starting world, the key that opened it let go.
 template <typename Menu>
-int32_t press(Menu& menu, const InputRecord& input) {
-    const int32_t answer = menu.input(input);
-    menu.input(idle());
-    return answer;
-}
-
-template <typename Menu>
-void pressAll(Menu& menu, std::initializer_list<InputRecord> inputs) {
-    for (const InputRecord& input : inputs)
-        press(menu, input);
-}
-
-template <typename Menu>
-void pressTimes(Menu& menu, const InputRecord& input, int times) {
-    for (int i = 0; i < times; ++i)
-        press(menu, input);
-}
-
-} // namespace
-
-class DoughMenueTest : public BakeryWorld {
+class MenuTest : public BakeryWorld {
 protected:
-    // The key that opened the menu is let go before each test.
-    DoughMenueTest() : menu(world) {
+    MenuTest() : menu(world) { reopen(); }
+    void reopen() {
         menu.open();
-        menu.input(idle());
+        menu.input(InputRecord());
     }
-
-    void chooseFromBook(int column, int row) {
-        press(menu, space());
-        pressTimes(menu, right(), column);
-        pressTimes(menu, down(), row);
-        press(menu, space());
-    }
-
-    DoughMenue menu;
+    Menu menu;
 };
-
-TEST_F(DoughMenueTest, OpensOnTheFreeRecipeWithOneBatch) {
-    EXPECT_EQ(menu.recipeId(), kUnknownGood);
-    EXPECT_EQ(menu.batches(), 1);
-    EXPECT_EQ(menu.cursorRow(), 0);
-    EXPECT_FALSE(menu.bookOpen());
-}
+using DoughMenueTest = MenuTest<DoughMenue>;
+using StorageMenueTest = MenuTest<StorageMenue>;
+using MerchantMenueTest = MenuTest<MerchantMenue>;
 
 TEST_F(DoughMenueTest, TheSpaceThatOpenedTheMenuDoesNotOpenTheBook) {
     menu.open();
-    menu.input(space());
+    menu.input(keysFor(' '));
     EXPECT_FALSE(menu.bookOpen());
-    menu.input(idle());
-    menu.input(space());
+    press(menu, ". ");
     EXPECT_TRUE(menu.bookOpen());
 }
 
-TEST_F(DoughMenueTest, AHeldArrowAddsTenOnceUntilBothArrowsAreReleased) {
-    press(menu, down());
+TEST_F(DoughMenueTest, AHeldKeyActsOnceAndNoOtherKeyActsUntilAllAreReleased) {
+    press(menu, "v");
     for (int frame = 0; frame < 5; ++frame)
-        menu.input(right());
-    EXPECT_EQ(menu.perBatch()[kFlour], 10);
-    menu.input(keys(0, -1)); // still latched: switching arrows does nothing either
-    EXPECT_EQ(menu.cursorRow(), 1);
-    menu.input(idle());
-    menu.input(right());
-    EXPECT_EQ(menu.perBatch()[kFlour], 20);
-}
-
-TEST_F(DoughMenueTest, WhileLatchedSpaceAndXAreIgnoredToo) {
-    menu.input(idle());
-    menu.input(down());
-    EXPECT_EQ(menu.input(keys(0, -1, false, true)), 0);
-    menu.input(idle());
-    EXPECT_EQ(menu.input(xKey()), DoughMenue::kAnswerClose);
+        menu.input(keysFor('>'));
+    EXPECT_EQ(10, menu.perBatch()[kFlour]);
+    menu.input(keysFor('v'));
+    EXPECT_EQ(1, menu.cursorRow());
+    InputRecord arrowAndX = keysFor('v');
+    arrowAndX.keyX = true;
+    EXPECT_EQ(0, menu.input(arrowAndX));
+    menu.input(InputRecord());
+    menu.input(keysFor('>'));
+    EXPECT_EQ(20, menu.perBatch()[kFlour]);
+    menu.input(InputRecord());
+    EXPECT_EQ(DoughMenue::kAnswerClose, menu.input(keysFor('x')));
 }
 
 TEST_F(DoughMenueTest, FreeAmountsStepByTenAndEggsByOneNeverBelowZero) {
-    pressAll(menu, {down(), right(), down(), down(), down(), down(), right(), right()});
-    EXPECT_EQ(menu.perBatch()[kFlour], 10);
-    EXPECT_EQ(menu.perBatch()[kEgg], 2);
-    pressTimes(menu, left(), 3);
-    EXPECT_EQ(menu.perBatch()[kEgg], 0);
-    press(menu, down());
-    press(menu, right()); // the "additional" heading
-    EXPECT_EQ(menu.perBatch(), (IngredientRow{10, 0, 0, 0, 0, 0}));
+    press(menu, "v>vvvv>>");
+    EXPECT_EQ(10, menu.perBatch()[kFlour]);
+    EXPECT_EQ(2, menu.perBatch()[kEgg]);
+    press(menu, "<<<v>"); // then on the "additional" heading
+    EXPECT_EQ((IngredientRow{10, 0, 0, 0, 0, 0}), menu.perBatch());
 }
 
-TEST_F(DoughMenueTest, TheCursorStaysWithinItsEightRows) {
-    pressTimes(menu, up(), 2);
-    EXPECT_EQ(menu.cursorRow(), 0);
-    pressTimes(menu, down(), 12);
-    EXPECT_EQ(menu.cursorRow(), DoughMenue::kCreateRow);
+TEST_F(DoughMenueTest, TheCursorsStayInsideTheBookAndTheEightRows) {
+    press(menu, " " + std::string(9, '>') + std::string(9, 'v'));
+    EXPECT_EQ(14, menu.bookSlot());
+    press(menu, std::string(9, '^') + std::string(9, '<'));
+    EXPECT_EQ(0, menu.bookSlot());
+    reopen();
+    press(menu, "^^");
+    EXPECT_EQ(0, menu.cursorRow());
+    press(menu, std::string(12, 'v'));
+    EXPECT_EQ(DoughMenue::kCreateRow, menu.cursorRow());
 }
 
 TEST_F(DoughMenueTest, TheFreeRecipeWithAllAmountsZeroCannotBeMade) {
-    world.tableStock = {500, 100, 100, 100, 10, 0};
-    pressTimes(menu, down(), 7);
-    EXPECT_STREQ(menu.createRefusalId(), "DOUGH_NO_RECIPE");
-    EXPECT_EQ(menu.input(space()), 0);
-    EXPECT_EQ(world.tableStock, (IngredientRow{500, 100, 100, 100, 10, 0}));
+    const IngredientRow stock = {500, 100, 100, 100, 10, 0};
+    world.tableStock = stock;
+    press(menu, std::string(7, 'v'));
+    EXPECT_STREQ("DOUGH_NO_RECIPE", menu.createRefusalId());
+    EXPECT_EQ(0, press(menu, " "));
+    EXPECT_EQ(stock, world.tableStock);
 }
 
 TEST_F(DoughMenueTest, CreateNamesTheFirstIngredientTheTableLacks) {
     const char* const reasons[] = {"DOUGH_NO_FLOUR", "DOUGH_NO_BUTTER", "DOUGH_NO_SUGAR", "DOUGH_NO_MILK",
                                    "DOUGH_NO_EGG"};
-    // Ten of each and one egg, with one of them missing from the table at a time.
-    for (int slot = kFlour; slot <= kEgg; ++slot) {
-        press(menu, down());
-        press(menu, right());
-    }
+    press(menu, "v>v>v>v>v>"); // ten of each and one egg
     for (int slot = kFlour; slot <= kEgg; ++slot) {
         world.tableStock = {10, 10, 10, 10, 1, 0};
         world.tableStock[slot] -= 1;
-        EXPECT_STREQ(menu.createRefusalId(), reasons[slot]);
+        EXPECT_STREQ(reasons[slot], menu.createRefusalId());
     }
     world.tableStock = {10, 10, 10, 10, 1, 0};
-    EXPECT_EQ(menu.createRefusalId(), nullptr);
+    EXPECT_EQ(nullptr, menu.createRefusalId());
 }
 
 TEST_F(DoughMenueTest, AmountsOnlyAToolWouldBakeAskForTheTool) {
     world.tableStock = {1000, 0, 100, 0, 2, 0};
-    press(menu, down());
-    pressTimes(menu, right(), 60); // 600 flour: bread, with the loaf pan
-    pressTimes(menu, down(), 6);
-    EXPECT_STREQ(menu.createRefusalId(), "DOUGH_NO_LOAF_PAN");
-    EXPECT_EQ(menu.input(space()), 0);
-    menu.input(idle());
-    EXPECT_EQ(world.tableStock[kFlour], 1000);
+    press(menu, "v" + std::string(50, '>'));
+    EXPECT_EQ(nullptr, menu.createRefusalId()) << "500 flour are a boule, no loaf pan needed";
+    press(menu, std::string(10, '>') + std::string(6, 'v')); // 600 flour: bread
+    EXPECT_STREQ("DOUGH_NO_LOAF_PAN", menu.createRefusalId());
+    EXPECT_EQ(0, press(menu, " "));
+    EXPECT_EQ(1000, world.tableStock[kFlour]);
     world.flagsAndPopularity.setFlag("GOT_BREADBOX", 1.0f);
-    EXPECT_EQ(menu.createRefusalId(), nullptr);
+    EXPECT_EQ(nullptr, menu.createRefusalId());
 
-    // Sugar and an egg: a baiser, with the piping bag.
-    menu.open();
-    menu.input(idle());
-    pressTimes(menu, down(), 3);
-    pressTimes(menu, right(), 5);
-    pressTimes(menu, down(), 2);
-    press(menu, right());
-    EXPECT_STREQ(menu.createRefusalId(), "DOUGH_NO_PIPING_BAG");
+    reopen();
+    press(menu, "vvv>>>>>vv>"); // sugar and an egg: a baiser
+    EXPECT_STREQ("DOUGH_NO_PIPING_BAG", menu.createRefusalId());
     world.flagsAndPopularity.setFlag("GOT_FBAG", 1.0f);
-    EXPECT_EQ(menu.createRefusalId(), nullptr);
-}
-
-TEST_F(DoughMenueTest, FiveHundredFlourMakeABouleWithoutTheLoafPan) {
-    world.tableStock = {500, 0, 0, 0, 0, 0};
-    press(menu, down());
-    pressTimes(menu, right(), 50);
-    EXPECT_EQ(menu.createRefusalId(), nullptr);
+    EXPECT_EQ(nullptr, menu.createRefusalId());
 }
 
 TEST_F(DoughMenueTest, ABunTrayOfFourBatchesNeeds200FlourOnTheTable) {
-    chooseFromBook(1, 0);
-    EXPECT_EQ(menu.recipeId(), kBun);
-    pressTimes(menu, down(), 7);
-    pressTimes(menu, right(), 5);
-    EXPECT_EQ(menu.batches(), 4);
-    EXPECT_EQ(menu.useAmount(kFlour), 200);
+    press(menu, " > "); // the bun from the book
+    EXPECT_EQ(kBun, menu.recipeId());
+    press(menu, "v>>");
+    EXPECT_EQ(50, menu.perBatch()[kFlour]) << "a chosen recipe's amounts are its own";
+    press(menu, std::string(6, 'v') + ">>>>>");
+    EXPECT_EQ(4, menu.batches());
+    EXPECT_EQ(200, menu.useAmount(kFlour));
 
     world.tableStock[kFlour] = 199;
-    EXPECT_STREQ(menu.createRefusalId(), "DOUGH_NO_FLOUR");
-    EXPECT_EQ(menu.input(space()), 0);
-    menu.input(idle());
+    EXPECT_STREQ("DOUGH_NO_FLOUR", menu.createRefusalId());
+    EXPECT_EQ(0, press(menu, " "));
     world.tableStock[kFlour] = 200;
-    EXPECT_EQ(menu.input(space()), DoughMenue::kAnswerCreate);
-    EXPECT_EQ(world.tableStock[kFlour], 0);
+    EXPECT_EQ(DoughMenue::kAnswerCreate, press(menu, " "));
+    EXPECT_EQ(0, world.tableStock[kFlour]);
     const Dough dough = menu.madeDough();
-    EXPECT_EQ(dough.kind, kBun);
-    EXPECT_EQ(dough.batches, 4);
-    EXPECT_EQ(dough.weight(), 200);
+    EXPECT_EQ(kBun, dough.kind);
+    EXPECT_EQ(4, dough.batches);
+    EXPECT_EQ(200, dough.weight());
 }
 
 TEST_F(DoughMenueTest, BreadStaysAtOneBatch) {
     world.goods.unlock(kBread);
-    chooseFromBook(3, 0);
-    ASSERT_EQ(menu.recipeId(), kBread);
-    pressTimes(menu, down(), 7);
-    pressTimes(menu, right(), 3);
-    EXPECT_EQ(menu.batches(), 1);
-    pressTimes(menu, left(), 2);
-    EXPECT_EQ(menu.batches(), 1);
-}
-
-TEST_F(DoughMenueTest, WithAChosenRecipeTheIngredientRowsDoNotChange) {
-    chooseFromBook(1, 0);
-    pressAll(menu, {down(), right(), right()});
-    EXPECT_EQ(menu.perBatch()[kFlour], 50);
+    press(menu, " >>> ");
+    ASSERT_EQ(kBread, menu.recipeId());
+    press(menu, std::string(7, 'v') + ">>>");
+    EXPECT_EQ(1, menu.batches());
+    press(menu, "<<");
+    EXPECT_EQ(1, menu.batches());
 }
 
 TEST_F(DoughMenueTest, ALockedSlotKeepsTheBookOpenAndXClosesItKeepingTheRecipe) {
-    chooseFromBook(1, 0);
-    press(menu, space());
-    press(menu, right()); // the boule, still locked
-    press(menu, space());
+    press(menu, " > "); // the bun from the book
+    press(menu, " > "); // the boule, still locked
     EXPECT_TRUE(menu.bookOpen());
-    EXPECT_EQ(menu.recipeId(), kBun);
-    menu.input(xKey());
+    EXPECT_EQ(kBun, menu.recipeId());
+    menu.input(keysFor('x'));
     EXPECT_FALSE(menu.bookOpen());
-    EXPECT_EQ(menu.recipeId(), kBun);
+    EXPECT_EQ(kBun, menu.recipeId());
 }
-
-TEST_F(DoughMenueTest, TheBookCursorStaysInsideFiveColumnsAndThreeRows) {
-    press(menu, space());
-    pressTimes(menu, right(), 9);
-    pressTimes(menu, down(), 9);
-    EXPECT_EQ(menu.bookSlot(), 14);
-    pressTimes(menu, up(), 9);
-    pressTimes(menu, left(), 9);
-    EXPECT_EQ(menu.bookSlot(), 0);
-}
-
-TEST_F(DoughMenueTest, RowLabelsAreGameTextIds) {
-    EXPECT_STREQ(DoughMenue::rowLabelId(0), "MENU_RECIPE");
-    EXPECT_STREQ(DoughMenue::rowLabelId(5), "MENU_EGG");
-    EXPECT_STREQ(DoughMenue::rowLabelId(6), "MENU_ADDITIONAL");
-    EXPECT_STREQ(DoughMenue::rowLabelId(7), "MENU_CREATE");
-}
-
-class StorageMenueTest : public BakeryWorld {
-protected:
-    StorageMenueTest() : menu(world) { menu.open(); }
-    StorageMenue menu;
-};
 
 TEST_F(StorageMenueTest, TakingCannotExceedTheStoreroom) {
-    pressTimes(menu, right(), 8);
-    EXPECT_EQ(menu.takeCounts()[kFlour], 500);
-    EXPECT_EQ(menu.leftover(kFlour), 0);
-    pressAll(menu, {down(), right()});
-    EXPECT_EQ(menu.takeCounts()[kButter], 0);
+    press(menu, std::string(8, '>'));
+    EXPECT_EQ(500, menu.takeCounts()[kFlour]);
+    EXPECT_EQ(0, menu.leftover(kFlour));
+    press(menu, "v>");
+    EXPECT_EQ(0, menu.takeCounts()[kButter]);
 }
 
 TEST_F(StorageMenueTest, TheBoxTakesOneStepPast5000AndNoMore) {
     world.storeroomStock = {10000, 10000, 0, 0, 0, 0};
-    pressTimes(menu, right(), 40);
-    press(menu, down());
-    pressTimes(menu, right(), 9);
-    ASSERT_EQ(ingredientWeight(menu.takeCounts()), 4900);
-    press(menu, up());
-    press(menu, right());
-    EXPECT_EQ(ingredientWeight(menu.takeCounts()), 5000);
-    press(menu, right());
-    EXPECT_EQ(ingredientWeight(menu.takeCounts()), 5100);
-    press(menu, right());
-    EXPECT_EQ(ingredientWeight(menu.takeCounts()), 5100);
-    press(menu, left());
-    EXPECT_EQ(ingredientWeight(menu.takeCounts()), 5000);
-}
-
-TEST_F(StorageMenueTest, TakeAnswersOnRowSixAndMovesTheCountsIntoABox) {
-    pressTimes(menu, right(), 2);
-    pressTimes(menu, down(), 5);
-    EXPECT_EQ(press(menu, space()), StorageMenue::kAnswerTake);
-    const auto box = menu.takeIngredients();
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ((*box)[kFlour], 200);
-    EXPECT_EQ(world.storeroomStock[kFlour], 300);
-}
-
-TEST_F(StorageMenueTest, AnEmptyTakeMakesNoBox) {
-    pressTimes(menu, down(), 5);
-    EXPECT_EQ(press(menu, space()), StorageMenue::kAnswerTake);
-    EXPECT_FALSE(menu.takeIngredients().has_value());
-    EXPECT_EQ(world.storeroomStock[kFlour], 500);
+    const auto boxWeightAfter = [this](const std::string& keys) {
+        press(menu, keys);
+        return ingredientWeight(menu.takeCounts());
+    };
+    ASSERT_EQ(4900, boxWeightAfter(std::string(40, '>') + "v" + std::string(9, '>')));
+    EXPECT_EQ(5000, boxWeightAfter("^>"));
+    EXPECT_EQ(5100, boxWeightAfter(">"));
+    EXPECT_EQ(5100, boxWeightAfter(">"));
+    EXPECT_EQ(5000, boxWeightAfter("<"));
 }
 
 TEST_F(StorageMenueTest, XClosesAndOpeningClearsTheCounts) {
-    press(menu, right());
-    EXPECT_EQ(press(menu, xKey()), StorageMenue::kAnswerClose);
+    press(menu, ">v");
+    EXPECT_EQ(StorageMenue::kAnswerClose, press(menu, "x"));
     menu.open();
-    EXPECT_EQ(menu.takeCounts()[kFlour], 0);
-    EXPECT_EQ(menu.cursorRow(), 1);
+    EXPECT_EQ(0, menu.takeCounts()[kFlour]);
+    EXPECT_EQ(1, menu.cursorRow());
 }
-
-class MerchantMenueTest : public BakeryWorld {
-protected:
-    MerchantMenueTest() : menu(world) {
-        menu.open();
-        menu.input(idle());
-    }
-    MerchantMenue menu;
-};
 
 TEST_F(MerchantMenueTest, AnOrderOf200FlourAndOneEggCosts150AndFillsTheStoreroom) {
-    press(menu, space());
-    ASSERT_EQ(menu.page(), MerchantMenue::kIngredientsPage);
-    pressTimes(menu, right(), 2);
-    pressTimes(menu, down(), 4);
-    press(menu, right());
-    EXPECT_EQ(menu.orderPrice(), 150);
-    press(menu, down());
-    EXPECT_EQ(press(menu, space()), MerchantMenue::kAnswerBuyIngredients);
+    press(menu, " ");
+    ASSERT_EQ(MerchantMenue::kIngredientsPage, menu.page());
+    press(menu, ">>vvvv>");
+    EXPECT_EQ(150, menu.orderPrice());
+    EXPECT_EQ(MerchantMenue::kAnswerBuyIngredients, press(menu, "v "));
     EXPECT_TRUE(menu.buyIngredients(sequences));
-    EXPECT_EQ(world.money, 350);
-    EXPECT_EQ(world.storeroomStock, (IngredientRow{700, 0, 0, 0, 1, 0}));
-    EXPECT_EQ(sequences.played, std::vector<std::string>{"merchant thanks"});
+    EXPECT_EQ(350, world.money);
+    EXPECT_EQ((IngredientRow{700, 0, 0, 0, 1, 0}), world.storeroomStock);
+    EXPECT_EQ(Played{"merchant thanks"}, sequences.played);
 }
 
-TEST_F(MerchantMenueTest, AnOrderAboveTheMoneyChangesNothing) {
-    press(menu, space());
-    press(menu, down());
-    pressTimes(menu, right(), 2); // 500 butter cost 1000
+TEST_F(MerchantMenueTest, OrdersStepByTheMerchantsUnitsAndOneAboveTheMoneyChangesNothing) {
+    press(menu, " <");
+    EXPECT_EQ(0, menu.orderCounts()[kFlour]);
+    press(menu, "v>>v>");
+    EXPECT_EQ(500, menu.orderCounts()[kButter]);
+    EXPECT_EQ(10, menu.orderCounts()[kSugar]);
     EXPECT_FALSE(menu.buyIngredients(sequences));
-    EXPECT_EQ(world.money, 500);
-    EXPECT_EQ(world.storeroomStock, (IngredientRow{500, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(500, world.money);
+    EXPECT_EQ((IngredientRow{500, 0, 0, 0, 0, 0}), world.storeroomStock);
     EXPECT_TRUE(sequences.played.empty());
-    EXPECT_EQ(menu.page(), MerchantMenue::kIngredientsPage);
+    EXPECT_EQ(MerchantMenue::kIngredientsPage, menu.page());
 }
 
-TEST_F(MerchantMenueTest, OrderCountsStepByTheMerchantsUnitsNeverBelowZero) {
-    press(menu, space());
-    press(menu, left());
-    EXPECT_EQ(menu.orderCounts()[kFlour], 0);
-    pressAll(menu, {down(), right(), down(), right()});
-    EXPECT_EQ(menu.orderCounts()[kButter], 250);
-    EXPECT_EQ(menu.orderCounts()[kSugar], 10);
-}
-
-TEST_F(MerchantMenueTest, TheLoafPanNeedsTheMerchantsTrust) {
+TEST_F(MerchantMenueTest, TheLoafPanNeedsTheMerchantsTrustAndIsSoldOnce) {
     world.money = 5000;
-    press(menu, down());
-    press(menu, space());
-    ASSERT_EQ(menu.page(), MerchantMenue::kToolsPage);
-    EXPECT_EQ(press(menu, space()), MerchantMenue::kAnswerBuyTool);
+    press(menu, "v ");
+    ASSERT_EQ(MerchantMenue::kToolsPage, menu.page());
+    EXPECT_EQ(MerchantMenue::kAnswerBuyTool, press(menu, " "));
     EXPECT_FALSE(menu.buyTool(sequences));
-    EXPECT_EQ(world.money, 5000);
-
+    EXPECT_EQ(5000, world.money);
     world.flagsAndPopularity.setFlag("MERC_SELL_BOX", 1.0f);
     EXPECT_TRUE(menu.buyTool(sequences));
-    EXPECT_EQ(world.money, 4000);
+    EXPECT_EQ(4000, world.money);
     EXPECT_TRUE(world.flagsAndPopularity.isSet("GOT_BREADBOX"));
-    EXPECT_FALSE(menu.buyTool(sequences)); // only once
-    EXPECT_EQ(world.money, 4000);
+    EXPECT_EQ(Played{"loaf pan thanks"}, sequences.played);
+    EXPECT_FALSE(menu.buyTool(sequences));
+    EXPECT_EQ(4000, world.money);
 }
 
 TEST_F(MerchantMenueTest, ThePipingBagCosts1500AndNeedsTheMoney) {
     world.money = 1499;
-    pressAll(menu, {down(), space(), down()});
-    ASSERT_EQ(menu.toolRow(), 2);
+    press(menu, "v v");
+    ASSERT_EQ(2, menu.toolRow());
     EXPECT_FALSE(menu.buyTool(sequences));
     world.money = 1500;
     EXPECT_TRUE(menu.buyTool(sequences));
-    EXPECT_EQ(world.money, 0);
+    EXPECT_EQ(0, world.money);
     EXPECT_TRUE(world.flagsAndPopularity.isSet("GOT_FBAG"));
-    EXPECT_EQ(sequences.played, std::vector<std::string>{"piping bag thanks"});
+    EXPECT_EQ(Played{"piping bag thanks"}, sequences.played);
 }
 
-TEST_F(MerchantMenueTest, XClosesFromEveryPage) {
-    EXPECT_EQ(press(menu, xKey()), MerchantMenue::kAnswerClose);
+TEST_F(MerchantMenueTest, TheOpeningSpaceChoosesNoTabAndXClosesFromEveryPage) {
     menu.open();
-    menu.input(idle());
-    press(menu, space());
-    ASSERT_EQ(menu.page(), MerchantMenue::kIngredientsPage);
-    EXPECT_EQ(press(menu, xKey()), MerchantMenue::kAnswerClose);
+    menu.input(keysFor(' '));
+    EXPECT_EQ(MerchantMenue::kTabPage, menu.page());
+    EXPECT_EQ(MerchantMenue::kAnswerClose, press(menu, ".x"));
+    reopen();
+    press(menu, " ");
+    ASSERT_EQ(MerchantMenue::kIngredientsPage, menu.page());
+    EXPECT_EQ(MerchantMenue::kAnswerClose, press(menu, "x"));
 }
 
-TEST_F(MerchantMenueTest, TheOpeningSpaceDoesNotChooseATab) {
+TEST_F(BakeryWorld, TheBarSellsTheMerchantsToolsUnderTheSameRules) {
+    world.money = 3000;
+    BarMenue menu(world);
     menu.open();
-    menu.input(space());
-    EXPECT_EQ(menu.page(), MerchantMenue::kTabPage);
+    menu.input(keysFor(' '));
+    EXPECT_EQ(0, menu.input(InputRecord()));
+    EXPECT_EQ(BarMenue::kAnswerBuyTool, press(menu, " "));
+    EXPECT_FALSE(menu.buyTool(sequences)); // the loaf pan is not offered yet
+    press(menu, "v");
+    EXPECT_TRUE(menu.buyTool(sequences));
+    EXPECT_EQ(1500, world.money);
+    press(menu, "vvv");
+    EXPECT_EQ(3, menu.cursorRow());
+    EXPECT_FALSE(menu.buyTool(sequences));
+    EXPECT_EQ(BarMenue::kAnswerClose, press(menu, "x"));
 }
 
 class SellMenueTest : public ::testing::Test {
 protected:
+    // Two buns; the SPACE that served the customer is still held when the menu opens.
     SellMenueTest() {
-        BakedGood bun;
-        bun.kind = kBun;
-        bun.targetMinutes = 30;
-        bun.bake(30);
-        menu.open({bun, bun});
-        menu.input(space()); // the SPACE that served the customer is still held
-        menu.input(idle());
+        menu.open({baked(kBun, 30, 30), baked(kBun, 30, 30)});
+        menu.input(keysFor(' '));
+        menu.input(InputRecord());
+    }
+    static BakedGood baked(int32_t kind, int32_t target, int32_t minutes) {
+        BakedGood good;
+        good.kind = kind;
+        good.targetMinutes = target;
+        good.bake(minutes);
+        return good;
+    }
+    void type(std::initializer_list<irr::EKEY_CODE> keys) {
+        for (const irr::EKEY_CODE key : keys)
+            EXPECT_TRUE(menu.keyReleased(key));
     }
     SellMenue menu;
 };
 
-TEST_F(SellMenueTest, StartsAtTheReferencePrice) {
-    EXPECT_EQ(menu.referencePrice(), 150);
-    EXPECT_EQ(menu.askedPrice(), 150);
-}
-
-TEST_F(SellMenueTest, TypedOneTwoThreeGives123ThenTheTwiceReferenceLimit) {
-    menu.keyReleased(irr::KEY_BACK);
-    menu.keyReleased(irr::KEY_BACK);
-    menu.keyReleased(irr::KEY_BACK);
-    EXPECT_EQ(menu.askedPrice(), 0);
-    EXPECT_TRUE(menu.keyReleased(irr::KEY_KEY_1));
-    menu.keyReleased(irr::KEY_KEY_2);
-    menu.keyReleased(irr::KEY_KEY_3);
-    EXPECT_EQ(menu.askedPrice(), 123);
-    menu.keyReleased(irr::KEY_KEY_4);
-    EXPECT_EQ(menu.askedPrice(), 1234);
-    menu.input(idle());
-    EXPECT_EQ(menu.askedPrice(), 300);
+TEST_F(SellMenueTest, TypedDigitsStandUntilTheNextFrameCapsThemAtTwiceTheReference) {
+    EXPECT_EQ(150, menu.askedPrice());
+    type({irr::KEY_BACK, irr::KEY_BACK, irr::KEY_BACK});
+    EXPECT_EQ(0, menu.askedPrice());
+    type({irr::KEY_KEY_1, irr::KEY_KEY_2, irr::KEY_KEY_3});
+    EXPECT_EQ(123, menu.askedPrice());
+    type({irr::KEY_KEY_4});
+    EXPECT_EQ(1234, menu.askedPrice());
+    menu.input(InputRecord());
+    EXPECT_EQ(300, menu.askedPrice());
     EXPECT_FALSE(menu.keyReleased(irr::KEY_KEY_A));
-}
-
-TEST_F(SellMenueTest, TypingNeverGoesPast9999) {
-    for (int i = 0; i < 6; ++i)
-        menu.keyReleased(irr::KEY_KEY_9);
-    EXPECT_EQ(menu.askedPrice(), 9999);
+    type({irr::KEY_KEY_9, irr::KEY_KEY_9, irr::KEY_KEY_9});
+    EXPECT_EQ(9999, menu.askedPrice());
+    EXPECT_EQ(SellMenue::kAnswerSell, menu.input(keysFor(' ')));
+    EXPECT_EQ(300, menu.askedPrice());
 }
 
 TEST_F(SellMenueTest, ArrowsActOnANewPressOfTheirAxis) {
-    menu.input(left());
-    menu.input(left());
-    EXPECT_EQ(menu.askedPrice(), 145);
-    menu.input(idle());
-    menu.input(down());
-    EXPECT_EQ(menu.askedPrice(), 45);
-    menu.input(idle());
-    menu.input(down());
-    EXPECT_EQ(menu.askedPrice(), 0);
-    menu.input(idle());
-    menu.input(up());
-    menu.input(idle());
-    menu.input(up());
-    menu.input(idle());
-    menu.input(up());
-    EXPECT_EQ(menu.askedPrice(), 300);
-}
-
-TEST_F(SellMenueTest, SpaceSellsAtAPriceWithinTheLimit) {
-    menu.keyReleased(irr::KEY_KEY_9);
-    EXPECT_EQ(menu.input(space()), SellMenue::kAnswerSell);
-    EXPECT_EQ(menu.askedPrice(), 300);
-}
-
-class BarMenueTest : public BakeryWorld {
-protected:
-    BarMenueTest() : menu(world) { menu.open(); }
-    BarMenue menu;
-};
-
-TEST_F(BarMenueTest, SellsTheMerchantsToolsUnderTheSameRules) {
-    world.money = 3000;
-    menu.input(space());
-    EXPECT_EQ(menu.input(idle()), 0);
-    EXPECT_EQ(press(menu, space()), BarMenue::kAnswerBuyTool);
-    EXPECT_FALSE(menu.buyTool(sequences)); // the loaf pan is not offered yet
-    press(menu, down());
-    EXPECT_TRUE(menu.buyTool(sequences));
-    EXPECT_EQ(world.money, 1500);
-    pressTimes(menu, down(), 3);
-    EXPECT_EQ(menu.cursorRow(), 3);
-    EXPECT_FALSE(menu.buyTool(sequences));
-    EXPECT_EQ(press(menu, xKey()), BarMenue::kAnswerClose);
+    menu.input(keysFor('<'));
+    menu.input(keysFor('<'));
+    EXPECT_EQ(145, menu.askedPrice());
+    press(menu, ".v");
+    EXPECT_EQ(45, menu.askedPrice());
+    press(menu, "v");
+    EXPECT_EQ(0, menu.askedPrice());
+    press(menu, "^^^");
+    EXPECT_EQ(300, menu.askedPrice());
 }
 
 TEST_F(SellMenueTest, TheFairPriceOfEachGoodStaysBesideTheAskedOne) {
-    press(menu, right());
-    EXPECT_EQ(menu.askedPrice(), 155);
-    EXPECT_EQ(menu.referencePrice(), 150);
-    EXPECT_EQ(menu.fairPriceOf(0), 75);
+    press(menu, ">");
+    EXPECT_EQ(155, menu.askedPrice());
+    EXPECT_EQ(150, menu.referencePrice());
+    EXPECT_EQ(75, menu.fairPriceOf(0));
     EXPECT_FALSE(menu.isBurnt(0));
 
-    BakedGood burnt;
-    burnt.kind = kBoule;
-    burnt.targetMinutes = 45;
-    burnt.bake(80);
-    BakedGood bun = menu.offeredGoods().front();
-    menu.open({burnt, bun});
+    menu.open({baked(kBoule, 45, 80), baked(kBun, 30, 30)});
     EXPECT_TRUE(menu.isBurnt(0));
-    EXPECT_EQ(menu.fairPriceOf(0), 0);
-    EXPECT_EQ(menu.fairPriceOf(1), 75);
-    EXPECT_EQ(menu.referencePrice(), 75);
+    EXPECT_EQ(0, menu.fairPriceOf(0));
+    EXPECT_EQ(75, menu.fairPriceOf(1));
+    EXPECT_EQ(75, menu.referencePrice());
 }

@@ -1,145 +1,114 @@
+// The oven: which trays it takes, how it bakes them by the game clock, and its flour and smoke.
 #include "ItemsFixture.h"
+
+#include "src_lumo/Bakery/GoodKind.h"
 
 using irr::core::vector3df;
 using namespace Lumo;
 
 namespace {
 
-constexpr int32_t kBaiser = 6;
-constexpr int32_t kNine = 540;         // 09:00 on the game clock
+constexpr int32_t kNine = 540; // 09:00 on the game clock
 
 class OvenTest : public ItemsFixture {
 protected:
     // A fresh tray from the table carried into the oven; the result of the drop.
-    DropResult carryTrayIntoOven(int32_t goodsType, int32_t count)
-    {
-        tray = bakery().putGoodsOnNewTray(rawTray(goodsType, count));
+    DropResult carryTrayIntoOven(int32_t kind, int32_t count) {
+        tray = bakery().putGoodsOnNewTray(rawTray(kind, count));
         EXPECT_TRUE(bakery().pickUp(kAtTable));
         return bakery().drop(kAtOven, FACE_UP, tableStock);
     }
-
-    // The tray from the oven back onto the table.
-    void takeTrayOutToTable()
-    {
-        ASSERT_TRUE(bakery().pickUp(kAtOven));
-        ASSERT_EQ(bakery().getCarried(), tray);
-        ASSERT_EQ(bakery().drop(kAtTable, FACE_UP, tableStock), DropResult::PLACED);
-    }
-
-    const VisualItemSingle& firstItem() const { return *tray->getGoods().front(); }
-    const BakedGood& firstGood() const { return firstItem().getGood(); }
-
-    irr::scene::IParticleEmitter* emitter(OvenEffects::System system)
-    {
+    irr::scene::IParticleEmitter* emitter(OvenEffects::System system) {
         return bakery().getOven().getEffects().getSystem(system)->getEmitter();
     }
-
     VisualItemMultiPtr tray;
 };
 
-TEST_F(OvenTest, RefusesATrayWithAnUnknownGood)
-{
-    EXPECT_EQ(carryTrayIntoOven(0, 2), DropResult::REFUSED);
-    EXPECT_EQ(bakery().getCarried(), tray);
-    EXPECT_EQ(bakery().getField(FIELD_OVEN).firstItem(), nullptr);
-}
-
-TEST_F(OvenTest, RefusesAnEmptyTray)
-{
-    EXPECT_EQ(carryTrayIntoOven(1, 0), DropResult::REFUSED);
-}
-
-TEST_F(OvenTest, RefusesABox)
-{
+TEST_F(OvenTest, RefusesAnUnknownGoodAnEmptyTrayAndABox) {
+    EXPECT_EQ(DropResult::REFUSED, carryTrayIntoOven(kUnknownGood, 2));
+    EXPECT_EQ(tray, bakery().getCarried());
+    EXPECT_EQ(nullptr, bakery().getField(FIELD_OVEN).firstItem());
+    bakery().clearDayItems();
+    EXPECT_EQ(DropResult::REFUSED, carryTrayIntoOven(kBun, 0));
+    bakery().clearDayItems();
     carryNewBox(kAtOven);
-    EXPECT_EQ(bakery().drop(kAtOven, FACE_UP, tableStock), DropResult::REFUSED);
+    EXPECT_EQ(DropResult::REFUSED, bakery().drop(kAtOven, FACE_UP, tableStock));
 }
 
-TEST_F(OvenTest, TakesATrayOfKnownGoodsAndSlidesItIn)
-{
-    EXPECT_EQ(carryTrayIntoOven(1, 4), DropResult::PLACED);
-    EXPECT_EQ(bakery().getField(FIELD_OVEN).firstItem(), tray);
+TEST_F(OvenTest, TakesOneTrayOfKnownGoodsAtATimeIntoItsMouth) {
+    EXPECT_EQ(DropResult::PLACED, carryTrayIntoOven(kBun, 4));
+    EXPECT_EQ(tray, bakery().getField(FIELD_OVEN).firstItem());
     settle();
-    EXPECT_EQ(tray->getPosition(), vector3df(825.f, 13.f, 638.f));
+    EXPECT_EQ(vector3df(825.f, 13.f, 638.f), tray->getPosition());
+    EXPECT_EQ(DropResult::REFUSED, carryTrayIntoOven(kBun, 1));
 }
 
-TEST_F(OvenTest, TakesOneTrayAtATime)
-{
-    ASSERT_EQ(carryTrayIntoOven(1, 1), DropResult::PLACED);
-    settle();
-    EXPECT_EQ(carryTrayIntoOven(1, 1), DropResult::REFUSED);
-}
-
-TEST_F(OvenTest, BaiserBakesByTheGameMinutes)
-{
-    ASSERT_EQ(bakeMinutesOf(kBaiser), 10);
-    ASSERT_EQ(carryTrayIntoOven(kBaiser, 2), DropResult::PLACED);
-    EXPECT_EQ(frameOf(firstItem()), L"item__baiser_1");
-
+TEST_F(OvenTest, BaiserBakesByTheGameMinutesAndShowsItsStage) {
+    ASSERT_EQ(DropResult::PLACED, carryTrayIntoOven(kBaiser, 2));
+    const VisualItemSingle& first = *tray->getGoods().front();
+    EXPECT_EQ(L"item__baiser_1", frameOf(first));
     bakery().update(kNine);
-    bakery().update(kNine + 9);
-    EXPECT_FALSE(firstGood().done);
-    EXPECT_EQ(frameOf(firstItem()), L"item__baiser_1");
-
-    bakery().update(kNine + 10);
-    EXPECT_TRUE(firstGood().done);
-    EXPECT_FLOAT_EQ(firstGood().quality, 1.f);
-    EXPECT_EQ(frameOf(firstItem()), L"item_baiser_2");
-
-    bakery().update(kNine + 15);
-    EXPECT_FLOAT_EQ(firstGood().quality, 0.5f);
-    EXPECT_EQ(frameOf(firstItem()), L"item_baiser_3");
-
-    bakery().update(kNine + 16);
-    EXPECT_FLOAT_EQ(firstGood().quality, 0.f);
-    EXPECT_EQ(frameOf(firstItem()), L"item_baiser_4");
+    const struct {
+        int32_t minutes;
+        bool done;
+        float quality;
+        const wchar_t* frame;
+    } stages[] = {{9, false, 0.f, L"item__baiser_1"},
+                  {10, true, 1.f, L"item_baiser_2"},
+                  {15, true, 0.5f, L"item_baiser_3"},
+                  {16, true, 0.f, L"item_baiser_4"}};
+    for (const auto& stage : stages) {
+        bakery().update(kNine + stage.minutes);
+        EXPECT_EQ(stage.done, first.getGood().done) << stage.minutes;
+        if (stage.done)
+            EXPECT_FLOAT_EQ(stage.quality, first.getGood().quality) << stage.minutes;
+        EXPECT_EQ(stage.frame, frameOf(first)) << stage.minutes;
+    }
     for (const VisualItemSinglePtr& good : tray->getGoods())
-        EXPECT_EQ(good->getGood().bakedMinutes, 16);
+        EXPECT_EQ(16, good->getGood().bakedMinutes);
 }
 
-TEST_F(OvenTest, EmptyOvenShowsNoSmoke)
-{
+TEST_F(OvenTest, FlourAndSmokeFollowTheStageOfTheGoods) {
+    const auto none = [this] {
+        for (const auto system : {OvenEffects::FLOUR, OvenEffects::LIGHT_SMOKE, OvenEffects::DARK_SMOKE})
+            EXPECT_EQ(0u, emitter(system)->getMaxParticlesPerSecond());
+        EXPECT_EQ(0, bakery().getOven().getEffects().getStage());
+    };
     bakery().update(kNine);
     EXPECT_FALSE(bakery().getOven().isBaking());
-    EXPECT_EQ(bakery().getOven().getEffects().getStage(), 0);
-    for (auto system : {OvenEffects::FLOUR, OvenEffects::LIGHT_SMOKE, OvenEffects::DARK_SMOKE})
-        EXPECT_EQ(emitter(system)->getMaxParticlesPerSecond(), 0u);
-}
-
-TEST_F(OvenTest, EffectsFollowTheStageOfTheGoods)
-{
-    ASSERT_EQ(carryTrayIntoOven(kBaiser, 1), DropResult::PLACED);
+    none();
+    ASSERT_EQ(DropResult::PLACED, carryTrayIntoOven(kBaiser, 1));
     bakery().update(kNine);
-    EXPECT_EQ(bakery().getOven().getEffects().getStage(), 0); // no minute has passed yet
+    EXPECT_EQ(0, bakery().getOven().getEffects().getStage()) << "no minute has passed yet";
 
-    bakery().update(kNine + 1);
-    EXPECT_EQ(emitter(OvenEffects::FLOUR)->getMinParticlesPerSecond(), 40u);
-    EXPECT_EQ(emitter(OvenEffects::FLOUR)->getMaxParticlesPerSecond(), 70u);
-    EXPECT_FLOAT_EQ(emitter(OvenEffects::FLOUR)->getMaxStartSize().Width, 20.f);
-
-    bakery().update(kNine + 10);
-    EXPECT_EQ(emitter(OvenEffects::FLOUR)->getMinParticlesPerSecond(), 80u);
-    EXPECT_FLOAT_EQ(emitter(OvenEffects::FLOUR)->getMaxStartSize().Width, 25.f);
-
-    bakery().update(kNine + 12);
-    EXPECT_EQ(emitter(OvenEffects::FLOUR)->getMaxParticlesPerSecond(), 20u);
-    EXPECT_EQ(emitter(OvenEffects::LIGHT_SMOKE)->getMaxParticlesPerSecond(), 20u);
-    EXPECT_EQ(emitter(OvenEffects::DARK_SMOKE)->getMaxParticlesPerSecond(), 0u);
-
-    bakery().update(kNine + 20); // five minutes past burning: f = 1.5
-    EXPECT_EQ(emitter(OvenEffects::FLOUR)->getMaxParticlesPerSecond(), 0u);
-    EXPECT_EQ(emitter(OvenEffects::DARK_SMOKE)->getMinParticlesPerSecond(), 15u);
-    EXPECT_EQ(emitter(OvenEffects::DARK_SMOKE)->getMaxParticlesPerSecond(), 30u);
-    EXPECT_FLOAT_EQ(emitter(OvenEffects::DARK_SMOKE)->getMaxStartSize().Width, 30.f);
-
-    bakery().update(kNine + 60); // smoke stops growing at twice the size
-    EXPECT_EQ(emitter(OvenEffects::DARK_SMOKE)->getMaxParticlesPerSecond(), 40u);
+    // Unchecked where -1; five minutes past burning the smoke is half again as big, at most twice.
+    const struct {
+        int32_t minutes;
+        OvenEffects::System system;
+        int minPerSecond;
+        int maxPerSecond;
+        float startWidth;
+    } effects[] = {{1, OvenEffects::FLOUR, 40, 70, 20.f},        {10, OvenEffects::FLOUR, 80, -1, 25.f},
+                   {12, OvenEffects::FLOUR, -1, 20, -1.f},       {12, OvenEffects::LIGHT_SMOKE, -1, 20, -1.f},
+                   {12, OvenEffects::DARK_SMOKE, -1, 0, -1.f},   {20, OvenEffects::FLOUR, -1, 0, -1.f},
+                   {20, OvenEffects::DARK_SMOKE, 15, 30, 30.f},  {60, OvenEffects::DARK_SMOKE, -1, 40, -1.f}};
+    for (const auto& effect : effects) {
+        SCOPED_TRACE(testing::Message() << effect.minutes << " minutes, system " << effect.system);
+        bakery().update(kNine + effect.minutes);
+        irr::scene::IParticleEmitter* particles = emitter(effect.system);
+        if (effect.minPerSecond >= 0)
+            EXPECT_EQ(uint32_t(effect.minPerSecond), particles->getMinParticlesPerSecond());
+        if (effect.maxPerSecond >= 0)
+            EXPECT_EQ(uint32_t(effect.maxPerSecond), particles->getMaxParticlesPerSecond());
+        if (effect.startWidth >= 0)
+            EXPECT_FLOAT_EQ(effect.startWidth, particles->getMaxStartSize().Width);
+    }
 
     settle();
-    takeTrayOutToTable();
+    ASSERT_TRUE(bakery().pickUp(kAtOven));
+    ASSERT_EQ(DropResult::PLACED, bakery().drop(kAtTable, FACE_UP, tableStock));
     bakery().update(kNine + 61);
-    EXPECT_EQ(bakery().getOven().getEffects().getStage(), 0);
-    EXPECT_EQ(emitter(OvenEffects::DARK_SMOKE)->getMaxParticlesPerSecond(), 0u);
+    none();
 }
 
 } // namespace

@@ -1,5 +1,8 @@
+// The bakery's things in the game: the C key, the carried tray held up, the world's clock in the
+// oven, and the letter.
 #include "ItemsFixture.h"
 
+#include "src_lumo/Bakery/GoodKind.h"
 #include "src_lumo/Items/ShopItemWorld.h"
 
 using irr::core::vector3df;
@@ -9,81 +12,66 @@ namespace {
 
 class ShopItemWorldTest : public ItemsFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ItemsFixture::SetUp();
         world = std::make_unique<ShopItemWorld>(device().getSceneManager(), gGameData->spriteDefinitions);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         world.reset();
         ItemsFixture::TearDown();
     }
-
     std::unique_ptr<ShopItemWorld> world;
 };
 
-TEST_F(ShopItemWorldTest, CarryKeyTakesTheBoxToTheTableStock)
-{
-    gGameData->world.tableStock = {};
+TEST_F(ShopItemWorldTest, TheCarryKeyStocksTheTableAndTheWorldsClockBakesTheCarriedTray) {
     world->bakery().addIngredientBox({200, 0, 0, 0, 1, 0}, kAtTable);
     world->carryKey(kAtTable, FACE_UP);
     EXPECT_TRUE(world->isCarrying());
     world->carryKey(kAtTable, FACE_UP);
     EXPECT_FALSE(world->isCarrying());
-    EXPECT_EQ(gGameData->world.tableStock, (IngredientRow{200, 0, 0, 0, 1, 0}));
+    EXPECT_EQ((IngredientRow{200, 0, 0, 0, 1, 0}), gGameData->world.tableStock);
     EXPECT_TRUE(world->tableIsEmpty());
-}
 
-TEST_F(ShopItemWorldTest, UpdateBakesByTheWorldClockAndHoldsTheCarriedTrayUp)
-{
-    const VisualItemMultiPtr tray = world->bakery().putGoodsOnNewTray(rawTray(1, 1));
+    const VisualItemMultiPtr tray = world->bakery().putGoodsOnNewTray(rawTray(kBun, 1));
     EXPECT_FALSE(world->tableIsEmpty());
     EXPECT_FALSE(world->tableHoldsDough());
     world->carryKey(kAtTable, FACE_UP);
+    world->update(16, kAtOven, FACE_RIGHT);
+    EXPECT_EQ(kAtOven + vector3df(0.f, 25.f, -2.f), tray->getPosition()) << "held lower when she looks aside";
     world->update(16, kAtOven, FACE_UP);
-    EXPECT_EQ(tray->getPosition(), kAtOven + vector3df(0.f, 30.f, -2.f));
+    EXPECT_EQ(kAtOven + vector3df(0.f, 30.f, -2.f), tray->getPosition());
     world->carryKey(kAtOven, FACE_UP);
-    ASSERT_EQ(world->bakery().getField(FIELD_OVEN).firstItem(), tray);
-
+    ASSERT_EQ(tray, world->bakery().getField(FIELD_OVEN).firstItem());
     gGameData->world.minuteOfDay = 600;
     world->update(16, kAtOven, FACE_UP);
-    gGameData->world.minuteOfDay = 600 + bakeMinutesOf(1);
+    gGameData->world.minuteOfDay = 600 + bakeMinutesOf(kBun);
     world->update(16, kAtOven, FACE_UP);
     EXPECT_TRUE(tray->getGoods().front()->getGood().done);
 }
 
-TEST_F(ShopItemWorldTest, TableWithDoughIsReadyForKneading)
-{
-    world->bakery().place(world->bakery().getFactory().dough(L"item_dough_3", {}), FIELD_TABLE);
-    EXPECT_TRUE(world->tableHoldsDough());
-}
-
-TEST_F(ShopItemWorldTest, LetterIsTakenOnlyWithinReach)
-{
+TEST_F(ShopItemWorldTest, TheLetterIsTakenOnlyWithinReachOnceAndTheNightTakesItToo) {
     world->spawnLetter();
     const vector3df inFrontOfIt = ShopItemWorld::kLetterSpot + vector3df(0.f, 0.f, -8.f);
     EXPECT_FALSE(world->takeLetterNear(inFrontOfIt + vector3df(0.f, 0.f, -10.f), 15.f));
     EXPECT_TRUE(world->takeLetterNear(inFrontOfIt, 15.f));
-    EXPECT_FALSE(world->takeLetterNear(inFrontOfIt, 15.f)); // read once
+    EXPECT_FALSE(world->takeLetterNear(inFrontOfIt, 15.f));
+    world->spawnLetter();
+    world->clearDay();
+    EXPECT_FALSE(world->takeLetterNear(ShopItemWorld::kLetterSpot, 15.f));
 }
 
-TEST_F(ShopItemWorldTest, TheLetterHasAPlaceOfItsOwnThatNoTrayCovers)
-{
+TEST_F(ShopItemWorldTest, TheLetterHasAPlaceOfItsOwnThatNoTrayCovers) {
     world->spawnLetter();
     BakeryItems& bakery = world->bakery();
-    VisualItemPtr letter;
-    for (const VisualItemPtr& item : bakery.getItems())
-        if (item->getKind() == ITEM_LETTER)
-            letter = item;
-    ASSERT_NE(letter, nullptr);
-    letter->getNode()->updateAbsolutePosition();
-    const irr::core::aabbox3df envelope = letter->getNode()->getTransformedBoundingBox();
+    const auto letter = std::find_if(bakery.getItems().begin(), bakery.getItems().end(),
+                                     [](const VisualItemPtr& item) { return item->getKind() == ITEM_LETTER; });
+    ASSERT_NE(bakery.getItems().end(), letter);
+    (*letter)->getNode()->updateAbsolutePosition();
+    const irr::core::aabbox3df envelope = (*letter)->getNode()->getTransformedBoundingBox();
     for (const ItemDropFieldPtr& field : bakery.getFields())
-        EXPECT_FALSE(field->covers(letter->getPosition())) << "the baker could put things down on the letter";
-
+        EXPECT_FALSE(field->covers((*letter)->getPosition())) << "the baker could put things down on the letter";
     // Trays on every display spot of the counter, as the day's baking fills it.
-    for (const ShopField counter : {FIELD_COUNTER_LEFT, FIELD_COUNTER_RIGHT}) {
+    for (const ShopField counter : {FIELD_COUNTER_LEFT, FIELD_COUNTER_RIGHT})
         while (true) {
             const VisualItemMultiPtr tray = bakery.getFactory().tray(vector3df());
             bakery.add(tray);
@@ -95,14 +83,6 @@ TEST_F(ShopItemWorldTest, TheLetterHasAPlaceOfItsOwnThatNoTrayCovers)
             EXPECT_FALSE(tray->getNode()->getTransformedBoundingBox().intersectsWithBox(envelope))
                 << "a tray at " << tray->getPosition().X << " lies over the letter";
         }
-    }
-}
-
-TEST_F(ShopItemWorldTest, ClearDayTakesTheLetter)
-{
-    world->spawnLetter();
-    world->clearDay();
-    EXPECT_FALSE(world->takeLetterNear(ShopItemWorld::kLetterSpot, 15.f));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-// The save in the running game: every morning after a night is written, the title offers it with a
-// white "continue" that opens that morning, "new" asks before the saved bakery is given up, and a
-// damaged save is told, kept aside and never opened.
+// The save in the running game: the title offers it with a white "continue" that opens that
+// morning, "new" asks before the saved bakery is given up, and a damaged or unwritable save is told.
+#include "Mornings.h"
 #include "TempDir.h"
 
 #include "TovarWorks/Events/EventManager.h"
@@ -12,6 +12,7 @@
 #include "src_lumo/Items/ShopItemWorld.h"
 #include "src_lumo/Menus/GameMenue.h"
 #include "src_lumo/Play/ScriptedPlay.h"
+#include "src_lumo/Save/MorningSave.h"
 #include "src_lumo/Save/SaveSlot.h"
 #include "src_lumo/Save/SaveText.h"
 #include "src_lumo/Visual/LumoVisual.h"
@@ -29,29 +30,7 @@ class SavedMorning : public ::testing::Test {
 protected:
     void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 0); }
 
-    // A bakery on its fourth morning: a box on the counter, one before the shelves, the baker at the bed.
-    static SavedGame fourthMorning() {
-        SavedGame game;
-        game.day = 4;
-        game.weekday = 3;
-        game.money = 1875;
-        game.popularity = 9.5f;
-        game.daySeed = 77;
-        game.storeroomStock = {300, 0, 0, 0, 0, 0};
-        game.tableStock = {100, 0, 0, 0, 0, 0};
-        game.flags = {{"MERC_HEUREKA", 1.0f}, {"MERC_SELL_BOX", 1.0f}, {"GOT_BREADBOX", 1.0f}};
-        game.unlockedRecipes = {0, 1, 2, 3};
-        game.discoveredGoods = {2, 3};
-        game.letterDays = {1, 2, 3};
-        game.heroPosition = {910.0f, 0.0f, 650.0f};
-        game.heroFacing = 0;
-        game.boxes = {{{775.0f, 10.0f, 565.0f}, {500, 0, 0, 0, 0, 0}}, {{860.0f, 0.0f, 620.0f}, {0, 0, 0, 100, 0, 0}}};
-        return game;
-    }
-    void save(const SavedGame& game) {
-        const SaveSlot::Written written = slot.write(game);
-        ASSERT_TRUE(written.saved) << written.messages.at(0);
-    }
+    void save(const SavedGame& game) { ASSERT_TRUE(slot.write(game).saved); }
     void start() {
         ScriptedPlayOptions options;
         options.saveFile = slot.path().string();
@@ -74,35 +53,14 @@ protected:
                 return true;
         return false;
     }
-    BakeryItems& bakery() { return static_cast<ShopItemWorld&>(*play->getLogic().getVisual()->getItemWorld()).bakery(); }
 
     TempDir folder;
     SaveSlot slot{folder.path() / SaveSlot::kFileName};
     std::unique_ptr<ScriptedPlay> play;
 };
 
-TEST_F(SavedMorning, EveryNightEndsInASaveOfTheNewMorning) {
-    ASSERT_NO_FATAL_FAILURE(start());
-    ASSERT_TRUE(play->startNewGame());
-    // The first morning is the intro's: it is kept once the baker has her shop.
-    const SaveSlot::Loaded first = slot.load();
-    ASSERT_TRUE(first.game) << "no save on the first day";
-    EXPECT_EQ(1, first.game->day);
-    EXPECT_EQ(gGameData->world.daySeed, first.game->daySeed);
-    TovarWorks::gDevice->getEventManager()->QueueEvent(std::make_shared<StartNewDayEvent>());
-    ASSERT_TRUE(play->runUntil([&] { return gGameData->world.day == 2 && playing(); }, 1000));
-    const SaveSlot::Loaded loaded = slot.load();
-    ASSERT_TRUE(loaded.game);
-    const WorldState& world = gGameData->world;
-    EXPECT_EQ(2, loaded.game->day);
-    EXPECT_EQ(world.money, loaded.game->money);
-    EXPECT_EQ(world.weekday, loaded.game->weekday);
-    EXPECT_EQ(world.daySeed, loaded.game->daySeed);
-    EXPECT_EQ(world.storeroomStock, loaded.game->storeroomStock);
-}
-
-TEST_F(SavedMorning, ContinueIsWhiteAndOpensTheSavedMorning) {
-    const SavedGame saved = fourthMorning();
+TEST_F(SavedMorning, ContinueIsWhiteAndOpensTheSavedMorningWithItsBoxesWhereTheyWere) {
+    const SavedGame saved = morningOfDay(4);
     ASSERT_NO_FATAL_FAILURE(save(saved));
     ASSERT_NO_FATAL_FAILURE(start());
     EXPECT_TRUE(continueIsWhite());
@@ -110,34 +68,18 @@ TEST_F(SavedMorning, ContinueIsWhiteAndOpensTheSavedMorning) {
 
     play->tap(irr::KEY_SPACE);
     ASSERT_TRUE(play->runUntil([&] { return playing(); }, 1000));
-    const WorldState& world = gGameData->world;
-    EXPECT_EQ(4, world.day);
-    EXPECT_LT(world.minuteOfDay, 6 * 60 + 5) << "the morning begins at six";
-    EXPECT_EQ(saved.money, world.money);
-    EXPECT_EQ(saved.popularity, world.flagsAndPopularity.popularity);
-    EXPECT_EQ(saved.flags, world.flagsAndPopularity.flags);
-    EXPECT_EQ(saved.tableStock, world.tableStock);
-    EXPECT_EQ(saved.letterDays, world.letterDays);
-    EXPECT_TRUE(world.goods.isUnlocked(3));
-    EXPECT_FALSE(world.goods.isUnlocked(4));
-    EXPECT_TRUE(gGameData->discovered[3]);
-    EXPECT_EQ(size_t(9 / 2 + 9), world.customers->schedule().size()) << "the visits follow the popularity";
+    EXPECT_LT(gGameData->world.minuteOfDay, 6 * 60 + 5) << "the morning begins at six";
+    SavedGame now = MorningSave::capture(*gGameData, *play->getLogic().getVisual());
+    now.clockMs = saved.clockMs; // the morning has begun to run
+    EXPECT_EQ(saved, now);
+    auto& shop = static_cast<ShopItemWorld&>(*play->getLogic().getVisual()->getItemWorld());
+    EXPECT_EQ(ITEM_BOX, shop.bakery().getField(FIELD_COUNTER_LEFT).firstItem()->getKind()) << "not on its spot";
     EXPECT_TRUE(play->getLogic().getVisual()->getHud().visible);
     EXPECT_TRUE(menu().isNewDisabled());
-
-    // The box on the counter lies on its spot; the one on the floor where it was left.
-    std::vector<SavedBox> boxes;
-    for (const VisualItemPtr& item : bakery().getItems())
-        if (const auto box = std::dynamic_pointer_cast<VisualItemBox>(item))
-            boxes.push_back({box->getPosition(), box->getContents()});
-    EXPECT_EQ(saved.boxes, boxes);
-    EXPECT_EQ(bakery().getField(FIELD_COUNTER_LEFT).firstItem()->getKind(), ITEM_BOX);
 }
 
 TEST_F(SavedMorning, NewAsksBeforeTheSavedBakeryIsLost) {
-    SavedGame saved = fourthMorning();
-    saved.day = 7;
-    ASSERT_NO_FATAL_FAILURE(save(saved));
+    ASSERT_NO_FATAL_FAILURE(save(morningOfDay(7)));
     ASSERT_NO_FATAL_FAILURE(start());
     play->tap(irr::KEY_DOWN);
     play->tap(irr::KEY_SPACE);
@@ -162,16 +104,15 @@ TEST_F(SavedMorning, NewAsksBeforeTheSavedBakeryIsLost) {
 }
 
 TEST_F(SavedMorning, ADamagedSaveIsToldKeptAsideAndTheBackupContinues) {
-    SavedGame third = fourthMorning();
-    third.day = 3;
-    ASSERT_NO_FATAL_FAILURE(save(third));
-    ASSERT_NO_FATAL_FAILURE(save(fourthMorning()));
-    const std::string damaged = SaveText::write(fourthMorning()).replace(10, 5, "day=99");
+    ASSERT_NO_FATAL_FAILURE(save(morningOfDay(3)));
+    ASSERT_NO_FATAL_FAILURE(save(morningOfDay(4)));
+    const std::string damaged = SaveText::write(morningOfDay(4)).replace(10, 5, "day=99");
     folder.write(SaveSlot::kFileName, damaged);
     ASSERT_NO_FATAL_FAILURE(start());
     EXPECT_TRUE(told(L"is damaged"));
     EXPECT_TRUE(told(L"using the backup"));
-    EXPECT_EQ(damaged, readWholeFile(folder.file("kornelo.sav.damaged")));
+    EXPECT_EQ(damaged, folder.read("kornelo.sav.damaged"));
+    EXPECT_TRUE(told(folder.path().wstring() + L"/kornelo.sav.damaged")) << "the player can find it";
     EXPECT_TRUE(continueIsWhite());
     EXPECT_EQ(3, menu().getSavedDay());
 }
@@ -189,7 +130,7 @@ TEST_F(SavedMorning, WithoutASoundSaveContinueStaysGrey) {
 TEST_F(SavedMorning, AMorningThatCannotBeSavedIsToldAndTheOldSaveStays) {
     ASSERT_NO_FATAL_FAILURE(start());
     ASSERT_TRUE(play->startNewGame());
-    const std::string before = readWholeFile(slot.path().string());
+    const std::string before = folder.read(SaveSlot::kFileName);
     // The player's folder takes no new file (a directory in the way stops root too).
     fs::create_directory(slot.path().string() + ".tmp");
     fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
@@ -198,5 +139,5 @@ TEST_F(SavedMorning, AMorningThatCannotBeSavedIsToldAndTheOldSaveStays) {
     fs::permissions(folder.path(), fs::perms::owner_all);
     ASSERT_TRUE(morning);
     EXPECT_TRUE(told(L"could not save the game"));
-    EXPECT_EQ(before, readWholeFile(slot.path().string()));
+    EXPECT_EQ(before, folder.read(SaveSlot::kFileName));
 }

@@ -1,5 +1,6 @@
 // The shop's screens under OpenGL, compared with the reference pictures in tests/data/shop.
 #include "InterfaceScreenshotFixture.h"
+#include "bakery/BakeryTestWorld.h"
 
 #include "src_lumo/ShopView/DoughMenueView.h"
 #include "src_lumo/ShopView/MerchantMenueView.h"
@@ -10,26 +11,7 @@
 
 using namespace Lumo;
 
-namespace {
-
-InputRecord keys(int moveX, int moveY, bool space = false) {
-    InputRecord input;
-    input.moveX = moveX;
-    input.moveY = moveY;
-    input.keySpace = space;
-    return input;
-}
-
-// Feeds one arrow or SPACE press and lets go, as the menus' latches want.
-template <typename Menu>
-void press(Menu& menu, const InputRecord& input, int times = 1) {
-    for (int i = 0; i < times; ++i) {
-        menu.input(input);
-        menu.input(InputRecord());
-    }
-}
-
-} // namespace
+using BakeryTest::press;
 
 class ShopScreenshotTest : public InterfaceScreenshotFixture {
 protected:
@@ -53,12 +35,7 @@ TEST_F(ShopScreenshotTest, DoughMenuSaysWhyFourBunBatchesCannotBeMade) {
     world().tableStock = {150, 0, 0, 0, 2, 0};
     DoughMenue menu(world());
     menu.open();
-    menu.input(InputRecord());
-    press(menu, keys(0, 0, true)); // the book
-    press(menu, keys(1, 0));
-    press(menu, keys(0, 0, true)); // the bun
-    press(menu, keys(0, -1), DoughMenue::kCreateRow);
-    press(menu, keys(1, 0), 3);
+    press(menu, ". > " + std::string(DoughMenue::kCreateRow, 'v') + ">>>"); // the bun from the book, four batches
     ASSERT_EQ(4, menu.batches());
     ASSERT_STREQ("DOUGH_NO_FLOUR", menu.createRefusalId());
     expectPicture("dough_menu", [&] { DoughMenueView::draw(menu, world().goods); });
@@ -68,9 +45,7 @@ TEST_F(ShopScreenshotTest, RecipeBookWithALockedRecipeUnderThePointer) {
     world().goods.unlock(kBoule);
     DoughMenue menu(world());
     menu.open();
-    menu.input(InputRecord());
-    press(menu, keys(0, 0, true));
-    press(menu, keys(1, 0), 3);
+    press(menu, ". >>>");
     ASSERT_TRUE(menu.bookOpen());
     expectPicture("recipe_book", [&] { DoughMenueView::draw(menu, world().goods); });
 }
@@ -87,8 +62,7 @@ TEST_F(ShopScreenshotTest, SellMenuWithABurntGoodAndTheFairPriceBesideTheAskedOn
     boule.bake(45);
     SellMenue menu;
     menu.open({bun, burnt, boule});
-    menu.input(InputRecord());
-    press(menu, keys(1, 0), 3);
+    press(menu, ".>>>");
     ASSERT_TRUE(menu.isBurnt(1));
     ASSERT_EQ(340, menu.askedPrice());
     expectPicture("sell_menu", [&] { SellMenueView::draw(menu, world().goods); });
@@ -98,10 +72,7 @@ TEST_F(ShopScreenshotTest, StorageMenuTakingFlourAndAnEgg) {
     world().storeroomStock = {500, 250, 0, 0, 3, 0};
     StorageMenue menu(world());
     menu.open();
-    menu.input(InputRecord());
-    press(menu, keys(1, 0), 2);
-    press(menu, keys(0, -1), 4);
-    press(menu, keys(1, 0));
+    press(menu, ".>>vvvv>");
     expectPicture("storage_menu", [&] { StorageMenueView::draw(menu); });
 }
 
@@ -109,11 +80,7 @@ TEST_F(ShopScreenshotTest, MerchantOrderAboveTheMoney) {
     world().money = 400;
     MerchantMenue menu(world());
     menu.open();
-    menu.input(InputRecord());
-    press(menu, keys(0, 0, true));
-    press(menu, keys(1, 0), 2);
-    press(menu, keys(0, -1));
-    press(menu, keys(1, 0));
+    press(menu, ". >>v>");
     ASSERT_EQ(MerchantMenue::kIngredientsPage, menu.page());
     expectPicture("merchant_menu", [&] { MerchantMenueView::draw(menu, world()); });
 }

@@ -3,12 +3,9 @@
 // its last page is read.
 #include "GamePlayFixture.h"
 
-#include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/Events/EventTypes.h"
-#include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Bakery/GoodKind.h"
-#include "src_lumo/Events/SpawnLetterEvent.h"
-#include "src_lumo/Items/ShopItemWorld.h"
+#include "src_lumo/Story/DialogueTable.h"
 #include "src_lumo/Shop/IShopSequences.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
@@ -16,6 +13,7 @@
 #include <functional>
 
 using Lumo::LumoVisual;
+using irr::core::vector3df;
 using Strings = std::vector<std::string>;
 
 class Dialogues : public GamePlayFixture {
@@ -34,66 +32,42 @@ protected:
         forgetPages();
         return pages;
     }
+    // The menu a talk ended in reads held keys each frame.
+    void leaveMenuWithX() {
+        hold(irr::KEY_KEY_X);
+        play->runFrames(1);
+        EXPECT_EQ(Lumo::MODE_WALKING, mode());
+    }
 
     Strings speakers; // of the pages readAll returned last
 };
 
-TEST_F(Dialogues, TheLetterReadOnDayFourIsTheFourthLetter) {
-    world().day = 4;
-    visual().setItemWorld(std::make_shared<Lumo::ShopItemWorld>(TovarWorks::gDevice->getSceneManager(),
-                                                                Lumo::gGameData->spriteDefinitions));
-    TovarWorks::gDevice->getEventManager()->Trigger(Lumo::SpawnLetterEvent());
-    const irr::core::vector3df letter = Lumo::ShopItemWorld::kLetterSpot;
-    placeHero(irr::core::vector3df(letter.X, 0, letter.Z - 8));
-    play->press(irr::KEY_SPACE);
-    play->runFrames(2);
-    play->release(irr::KEY_SPACE);
-    ASSERT_FALSE(logic().hasPlayerControl()) << "picking up the letter starts no reading";
-    EXPECT_EQ(Strings({"L_1_4"}), readAll());
-    EXPECT_EQ(Strings({"N_LETTER"}), speakers);
+// Each morning's letter is read from the counter in the whole game's play; which letter a day brings:
+TEST(Letters, TheFourthDayBringsTheFourthLetter) {
+    EXPECT_EQ("N_LETTER", Lumo::DialogueTable::letter(4).speakerId);
+    EXPECT_EQ(Strings({"L_1_4"}), Lumo::DialogueTable::letter(4).pageIds);
 }
 
-TEST_F(Dialogues, TheMerchantTalksByTheWeek) {
-    world().day = 7;
-    talkAt(LumoVisual::kMerchantSpot);
-    EXPECT_EQ(Strings({"MERC_1_1", "MERC_1_2"}), readAll());
-    EXPECT_EQ(Strings({"N_MERCHANT", "N_MERCHANT"}), speakers);
-
-    world().day = 8;
-    talkAt(LumoVisual::kMerchantSpot);
-    EXPECT_EQ(Strings({"MERC_2_1"}), readAll());
+TEST_F(Dialogues, TheMerchantTalksByTheWeekAndOffersTheLoafPanOnceHeTrustsHer) {
+    const struct {
+        int day;
+        bool trusts;
+        Strings pages;
+    } talks[] = {{7, false, {"MERC_1_1", "MERC_1_2"}},
+                 {8, false, {"MERC_2_1"}},
+                 {9, true, {"MERC_TB_1", "MERC_TB_2", "MERC_TB_3"}},
+                 {9, true, {"MERC_2_1"}}};
+    for (const auto& talk : talks) {
+        world().day = talk.day;
+        story().setFlag("MERC_SELL_BOX", talk.trusts ? 1.0f : 0.0f);
+        talkAt(LumoVisual::kMerchantSpot);
+        EXPECT_EQ(talk.pages, readAll()) << "day " << talk.day;
+        EXPECT_EQ(Strings(talk.pages.size(), "N_MERCHANT"), speakers);
+        EXPECT_EQ(talk.trusts ? 1 : 0, story().flag("MERC_SELL_BOX_TEXT")) << "day " << talk.day;
+    }
 }
 
-TEST_F(Dialogues, TheMerchantsTalkEndsByOpeningHisMenu) {
-    talkAt(LumoVisual::kMerchantSpot);
-    everyFrame = [this] {
-        if (anyBoxOnScreen())
-            EXPECT_EQ(0u, heard(TovarWorks::OpenMerchantMenueEventType)) << "the menu opened under the talk";
-    };
-    readAll();
-    EXPECT_EQ(1u, heard(TovarWorks::OpenMerchantMenueEventType));
-}
-
-TEST_F(Dialogues, TheLoafPanIsOfferedOnceThenTheWeekRuleReturns) {
-    world().day = 9;
-    story().setFlag("MERC_SELL_BOX", 1.0f);
-    talkAt(LumoVisual::kMerchantSpot);
-    EXPECT_EQ(Strings({"MERC_TB_1", "MERC_TB_2", "MERC_TB_3"}), readAll());
-    EXPECT_EQ(1, story().flag("MERC_SELL_BOX_TEXT"));
-
-    talkAt(LumoVisual::kMerchantSpot);
-    EXPECT_EQ(Strings({"MERC_2_1"}), readAll());
-}
-
-TEST_F(Dialogues, NoLoafPanOfferBeforeTheBouleHasWonTheMerchantOver) {
-    world().day = 3;
-    story().setFlag("MERC_SELL_BOX_TEXT", 0.0f);
-    talkAt(LumoVisual::kMerchantSpot);
-    EXPECT_EQ(Strings({"MERC_1_1", "MERC_1_2"}), readAll());
-    EXPECT_EQ(0, story().flag("MERC_SELL_BOX_TEXT"));
-}
-
-TEST_F(Dialogues, TheClockStaysStoppedUntilTheLastPageIsClosed) {
+TEST_F(Dialogues, TheMerchantsTalkHoldsTheClockAndEndsByOpeningHisMenu) {
     world().day = 7;
     talkAt(LumoVisual::kMerchantSpot);
     const int minute = world().minuteOfDay;
@@ -105,17 +79,15 @@ TEST_F(Dialogues, TheClockStaysStoppedUntilTheLastPageIsClosed) {
         EXPECT_FALSE(logic().isClockRunning());
         EXPECT_FALSE(logic().hasPlayerControl());
         EXPECT_EQ(minute, world().minuteOfDay);
+        EXPECT_EQ(0u, heard(TovarWorks::OpenMerchantMenueEventType)) << "the menu opened under the talk";
     };
     readAll();
     EXPECT_GT(framesWithBox, 60u) << "two pages take longer than a second to type";
+    EXPECT_EQ(1u, heard(TovarWorks::OpenMerchantMenueEventType));
     EXPECT_TRUE(logic().isClockRunning());
-    // The talk ends in the merchant's menu, where the clock waits too; X leaves it.
-    ASSERT_TRUE(play->runUntil([&] { return visual().getMode() == Lumo::MODE_MERCHANT; }, 200));
-    play->press(irr::KEY_KEY_X); // the menu reads held keys each frame
-    play->runFrames(3);
-    play->release(irr::KEY_KEY_X);
-    play->runFrames(2);
-    EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode());
+    // In his menu the clock waits too.
+    ASSERT_TRUE(play->runUntil([&] { return mode() == Lumo::MODE_MERCHANT; }, 200));
+    leaveMenuWithX();
     play->runFrames(70);
     EXPECT_GT(world().minuteOfDay, minute) << "the clock did not come back";
 }
@@ -124,43 +96,51 @@ TEST_F(Dialogues, TheBarmansTalkEndsByOpeningHisMenu) {
     talkAt(LumoVisual::kBarSpot);
     everyFrame = [this] {
         if (anyBoxOnScreen())
-            EXPECT_NE(Lumo::MODE_BAR, visual().getMode()) << "the menu opened under the talk";
+            EXPECT_NE(Lumo::MODE_BAR, mode()) << "the menu opened under the talk";
     };
     EXPECT_EQ(Strings({"BAR_H_1"}), readAll());
     EXPECT_EQ(Strings({"N_BARMAN"}), speakers);
-    ASSERT_EQ(Lumo::MODE_BAR, visual().getMode());
-    play->press(irr::KEY_KEY_X); // the menu reads held keys each frame
-    play->runFrames(3);
-    play->release(irr::KEY_KEY_X);
-    play->runFrames(2);
-    EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode());
+    ASSERT_EQ(Lumo::MODE_BAR, mode());
+    leaveMenuWithX();
 }
 
-TEST_F(Dialogues, EachGoodsRemarkIsSophiesOwn) {
-    Strings remarks;
-    for (int32_t kind : {Lumo::kBoule, Lumo::kBread, Lumo::kCrossaint, Lumo::kBaiser, Lumo::kDonut}) {
-        shop().goodDiscovered(kind);
-        const Strings pages = readAll();
-        remarks.insert(remarks.end(), pages.begin(), pages.end());
-        EXPECT_EQ(Strings(pages.size(), "N_SOPHIE"), speakers);
+TEST_F(Dialogues, EachShopMomentStopsThePlayerForItsOwnWordsInItsSpeakersName) {
+    using Moment = std::function<void(Lumo::IShopSequences&)>;
+    const auto remark = [](int32_t kind) -> Moment { return [kind](Lumo::IShopSequences& s) { s.goodDiscovered(kind); }; };
+    const struct {
+        Moment start;
+        Strings pages;
+        const char* speaker;
+    } moments[] = {
+        {remark(Lumo::kBoule), {"DIS_BB_1"}, "N_SOPHIE"},
+        {remark(Lumo::kBread), {"DIS_B_1", "DIS_B_2"}, "N_SOPHIE"},
+        {remark(Lumo::kCrossaint), {"DIS_CR_1", "DIS_CR_2"}, "N_SOPHIE"},
+        {remark(Lumo::kBaiser), {"DIS_BA_1"}, "N_SOPHIE"},
+        {remark(Lumo::kDonut), {"DIS_DO_1", "DIS_DO_2"}, "N_SOPHIE"},
+        {[](Lumo::IShopSequences& s) { s.merchantThanks(); }, {"MERC_TH", "MERC_TH2"}, "N_MERCHANT"},
+        {[](Lumo::IShopSequences& s) { s.merchantTastedBoule(); }, {"MERC_CU_1", "MERC_CU_2", "MERC_CU_3"}, "N_MERCHANT"},
+        {[](Lumo::IShopSequences& s) { s.loafPanThanks(); }, {"MERC_TH_BOX_1", "MERC_TH_BOX_2"}, "N_MERCHANT"},
+        {[](Lumo::IShopSequences& s) { s.pipingBagThanks(); }, {"MERC_TH_BAG_1", "MERX_TH_BAG_2"}, "N_MERCHANT"},
+    };
+    for (const auto& moment : moments) {
+        moment.start(shop());
+        EXPECT_FALSE(logic().hasPlayerControl()) << moment.pages.front();
+        EXPECT_EQ(moment.pages, readAll());
+        EXPECT_EQ(Strings(moment.pages.size(), moment.speaker), speakers);
     }
-    EXPECT_EQ(Strings({"DIS_BB_1", "DIS_B_1", "DIS_B_2", "DIS_CR_1", "DIS_CR_2", "DIS_BA_1", "DIS_DO_1", "DIS_DO_2"}),
-              remarks);
 }
 
 TEST_F(Dialogues, AGoodFoundAtTheTableIsRemarkedOnTheFirstTimeOnly) {
-    Lumo::BakeryItems& bakery = static_cast<Lumo::ShopItemWorld&>(*visual().getItemWorld()).bakery();
     for (int time = 0; time < 2; ++time) {
         Lumo::Dough free;
         free.perBatch = {250, 0, 0, 0, 0, 0};
-        bakery.putDoughOnTable(free);
-        placeHero(irr::core::vector3df(792.5f, 0.f, 610.f));
-        play->press(irr::KEY_SPACE);
-        play->runFrames(3);
-        play->release(irr::KEY_SPACE);
-        ASSERT_EQ(Lumo::MODE_KNEADING, visual().getMode());
-        ASSERT_TRUE(play->runUntil([this] { return visual().getMode() != Lumo::MODE_KNEADING; }, 1000));
-        bakery.remove(bakery.getField(Lumo::FIELD_TABLE).firstItem());
+        bakery().putDoughOnTable(free);
+        placeHero(kAtTable);
+        hold(irr::KEY_SPACE);
+        ASSERT_EQ(Lumo::MODE_KNEADING, mode());
+        ASSERT_TRUE(finishWork());
+        bakery().remove(bakery().getField(Lumo::FIELD_TABLE).firstItem());
+        EXPECT_EQ(Lumo::FACE_LEFT, visual().getHero()->getFacing());
         EXPECT_EQ(time == 0 ? Strings({"DIS_BB_1"}) : Strings(), readAll()) << "kneading number " << time + 1;
     }
     EXPECT_TRUE(world().goods.isUnlocked(Lumo::kBoule));
@@ -181,8 +161,8 @@ TEST_F(Dialogues, ARefusedCustomerWhosePatienceEndsInThatFrameLeavesAlone) {
     ASSERT_TRUE(visual().spawnCustomer({town.at(3), minute - 30}, minute - 30));
     const std::shared_ptr<Lumo::CharNode> next = visual().spawnCustomer({town.at(4), minute}, minute);
     ASSERT_TRUE(next);
-    visual().getCustomerQueue().front().character->getNode()->setPosition(irr::core::vector3df(815, 0, 550));
-    placeHero(irr::core::vector3df(812, 0, 574));
+    visual().getCustomerQueue().front().character->getNode()->setPosition(vector3df(815, 0, 550));
+    placeHero(kAtCounter);
     world().clockMs = 0;
     play->runFrames(1);
     // The frame of the SPACE at the empty counter also ends the first customer's thirty minutes.
@@ -196,29 +176,3 @@ TEST_F(Dialogues, ARefusedCustomerWhosePatienceEndsInThatFrameLeavesAlone) {
     ASSERT_EQ(1u, visual().getCustomerQueue().size()) << "the next customer was sent out too";
     EXPECT_EQ(next, visual().getCustomerQueue().front().character);
 }
-
-struct ShopMoment {
-    const char* name;
-    std::function<void(Lumo::IShopSequences&)> start;
-    Strings pages;
-};
-
-class ShopMoments : public Dialogues, public ::testing::WithParamInterface<ShopMoment> {};
-
-TEST_P(ShopMoments, ShowTheMerchantsWords) {
-    GetParam().start(shop());
-    EXPECT_FALSE(logic().hasPlayerControl());
-    EXPECT_EQ(GetParam().pages, readAll());
-    EXPECT_EQ(Strings(GetParam().pages.size(), "N_MERCHANT"), speakers);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Merchant, ShopMoments,
-    ::testing::Values(
-        ShopMoment{"thanks", [](Lumo::IShopSequences& s) { s.merchantThanks(); }, {"MERC_TH", "MERC_TH2"}},
-        ShopMoment{"chat", [](Lumo::IShopSequences& s) { s.merchantTastedBoule(); },
-                   {"MERC_CU_1", "MERC_CU_2", "MERC_CU_3"}},
-        ShopMoment{"loafpan", [](Lumo::IShopSequences& s) { s.loafPanThanks(); }, {"MERC_TH_BOX_1", "MERC_TH_BOX_2"}},
-        ShopMoment{"pipingbag", [](Lumo::IShopSequences& s) { s.pipingBagThanks(); },
-                   {"MERC_TH_BAG_1", "MERX_TH_BAG_2"}}),
-    [](const ::testing::TestParamInfo<ShopMoment>& info) { return std::string(info.param.name); });

@@ -13,24 +13,15 @@
 
 #include <memory>
 
-class StoryScreenshot : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SKIP_WITHOUT_DISPLAY();
-        Lumo::ScriptedPlayOptions options;
-        options.driver = irr::video::EDT_OPENGL;
-        options.skipIntro = false;
-        play = std::make_unique<Lumo::ScriptedPlay>(options);
-        ASSERT_TRUE(play->isReady()) << "OpenGL did not start on the X display";
-    }
-    void TearDown() override { play.reset(); }
-
-    std::unique_ptr<Lumo::ScriptedPlay> play;
-};
-
-TEST_F(StoryScreenshot, TheFirstPageOfTheIntro) {
+TEST(StoryScreenshot, TheFirstPageOfTheIntro) {
+    SKIP_WITHOUT_DISPLAY();
+    Lumo::ScriptedPlayOptions options;
+    options.driver = irr::video::EDT_OPENGL;
+    options.skipIntro = false;
+    const auto play = std::make_unique<Lumo::ScriptedPlay>(options);
+    ASSERT_TRUE(play->isReady()) << "OpenGL did not start on the X display";
     play->chooseNewGame();
-    const auto firstPageTyped = [this] {
+    const auto firstPageTyped = [&play] {
         const auto& boxes = play->getLogic().getVisual()->getTextBoxes().getBoxes();
         return !boxes.empty() && boxes.front()->isShown() && boxes.front()->isPageComplete();
     };
