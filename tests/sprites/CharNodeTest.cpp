@@ -40,10 +40,6 @@ TEST_F(CharNodeTest, PutOnStageIdlesAtTheDoorWithAShadow)
     ASSERT_EQ(node->getChildren().size(), 1u);
     EXPECT_EQ((*node->getChildren().begin())->getMaterial(0).MaterialType,
               irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL);
-}
-
-TEST_F(CharNodeTest, UnknownDefinitionPutsNobodyOnStage)
-{
     EXPECT_EQ(CharNode::putOnStage(device().getSceneManager(), store, L"ghost"), nullptr);
 }
 
@@ -77,7 +73,7 @@ TEST_F(CharNodeTest, FacingFollowsTheLargerComponentAndTiesGoUpOrDown)
     }
 }
 
-TEST_F(CharNodeTest, TargetCloserThanATenthArrivesWithoutMoving)
+TEST_F(CharNodeTest, TargetCloserThanATenthArrivesWithoutMovingAndOnTheSpotKeepsTheFacing)
 {
     character->setFacing(Lumo::FACE_LEFT);
     EXPECT_FALSE(character->walkStep(vector3df(100.05f, 0.f, 99.95f), 16));
@@ -85,10 +81,6 @@ TEST_F(CharNodeTest, TargetCloserThanATenthArrivesWithoutMoving)
     // Facing is taken from the zero vector: up.
     EXPECT_EQ(character->getFacing(), Lumo::FACE_UP);
     EXPECT_EQ(animation(), named(L"iddle_up"));
-}
-
-TEST_F(CharNodeTest, StandingOnTheTargetKeepsTheFacing)
-{
     character->setFacing(Lumo::FACE_RIGHT);
     EXPECT_FALSE(character->walkStep(vector3df(100.f, 0.f, 100.f), 16));
     EXPECT_EQ(character->getFacing(), Lumo::FACE_RIGHT);
@@ -117,15 +109,13 @@ TEST_F(CharNodeTest, WalkingAlwaysArrives)
     EXPECT_EQ(animation(), named(L"iddle_right"));
 }
 
-class RecordingBubble : public Lumo::SpeechBubble {
-public:
+struct RecordingBubble : Lumo::SpeechBubble {
     void setHearingRange(float value) override { range = value; }
     void addPage(const irr::core::stringw& text) override { pages.push_back(text); }
     void show() override { shown = true; }
     bool isHeardAt(const vector3df& hero) const override { return hero.getDistanceFrom(position) < range; }
     void setPosition(const vector3df& value) override { position = value; }
     void draw() override { ++draws; }
-
     float range = 0.f;
     std::vector<irr::core::stringw> pages;
     bool shown = false;

@@ -30,6 +30,9 @@ TEST_F(CharacterNodeTest, StartsOnTheFirstIdleFrameAtTheDefinitionOffset)
     EXPECT_EQ(fresh->getCurrentFrame(), frame(L"iddle1"));
     EXPECT_EQ(fresh->getPosition(), irr::core::vector3df(0.f, 0.f, 4.f));
     EXPECT_FALSE(fresh->getMaterial(0).TextureLayer[0].BilinearFilter);
+    EXPECT_EQ(fresh->getBoundingBox(), frame(L"iddle1")->getBoundingBox());
+    EXPECT_EQ(fresh->getMaterialCount(), 1u);
+    EXPECT_EQ(&fresh->getMaterial(3), &fresh->getMaterial(0));
     fresh->drop();
 }
 
@@ -63,7 +66,7 @@ TEST_F(CharacterNodeTest, LoopingAnimationWrapsAround)
     EXPECT_FALSE(node->isFinished());
 }
 
-TEST_F(CharacterNodeTest, UnknownAnimationDrawsNothing)
+TEST_F(CharacterNodeTest, UnknownOrEmptyAnimationsAndUnknownFramesDrawNothing)
 {
     node->setAnimation(L"dance", true);
     EXPECT_EQ(node->getCurrentFrame(), nullptr);
@@ -71,10 +74,6 @@ TEST_F(CharacterNodeTest, UnknownAnimationDrawsNothing)
     node->advanceAnimation(500.0);
     EXPECT_EQ(node->getCurrentFrame(), nullptr);
     node->render();
-}
-
-TEST_F(CharacterNodeTest, AnimationWithoutFramesDrawsNothingLoopingOrNot)
-{
     addAnimation(L"empty", {});
     for (const bool loop : {true, false}) {
         node->setFrame(L"iddle1");
@@ -84,6 +83,10 @@ TEST_F(CharacterNodeTest, AnimationWithoutFramesDrawsNothingLoopingOrNot)
         node->advanceAnimation(150.0);
         EXPECT_EQ(node->getCurrentFrame(), nullptr);
     }
+    node->setFrame(L"nope");
+    EXPECT_EQ(node->getCurrentFrame(), nullptr);
+    node->setFrame(L"iddle_left");
+    EXPECT_EQ(node->getCurrentFrame(), frame(L"iddle_left"));
 }
 
 TEST_F(CharacterNodeTest, IndexFromALongerAnimationDoesNotLeaveTheNodeBlank)
@@ -98,14 +101,6 @@ TEST_F(CharacterNodeTest, IndexFromALongerAnimationDoesNotLeaveTheNodeBlank)
     EXPECT_EQ(node->getCurrentFrame(), frame(L"step1"));
 }
 
-TEST_F(CharacterNodeTest, UnknownFrameShowsNothingUntilTheAnimationMoves)
-{
-    node->setFrame(L"nope");
-    EXPECT_EQ(node->getCurrentFrame(), nullptr);
-    node->setFrame(L"iddle_left");
-    EXPECT_EQ(node->getCurrentFrame(), frame(L"iddle_left"));
-}
-
 TEST_F(CharacterNodeTest, SmoothRotationEasesAndNeverOvershoots)
 {
     node->setSmoothRotation(true, irr::core::vector3df(0.f, 90.f, 0.f));
@@ -113,13 +108,6 @@ TEST_F(CharacterNodeTest, SmoothRotationEasesAndNeverOvershoots)
     EXPECT_FLOAT_EQ(node->getRotation().Y, 45.f);
     node->easeRotation(400.f); // a long hitch
     EXPECT_FLOAT_EQ(node->getRotation().Y, 90.f);
-}
-
-TEST_F(CharacterNodeTest, BoundingBoxIsTheCurrentFrames)
-{
-    EXPECT_EQ(node->getBoundingBox(), frame(L"iddle1")->getBoundingBox());
-    EXPECT_EQ(node->getMaterialCount(), 1u);
-    EXPECT_EQ(&node->getMaterial(3), &node->getMaterial(0));
 }
 
 } // namespace
