@@ -1,6 +1,6 @@
 // The frame mesh: merged pixel rectangles and the side walls built from a bitmap region.
 #include "support/NullDeviceFixture.h"
-#include "sprites/SpriteTestFiles.h"
+#include "sprites/SpriteSheets.h"
 
 #include "src_lumo/Sprites/VisualCharacterFrame.h"
 
@@ -21,7 +21,7 @@ protected:
     std::unique_ptr<VisualCharacterFrame> build(const std::vector<std::string>& rows, const irr::core::recti& rect,
                                                 float thickness = 2.f)
     {
-        irr::video::IImage* image = SpriteTestFiles::drawImage(device().getVideoDriver(), rows);
+        irr::video::IImage* image = drawSheet(device().getVideoDriver(), rows);
         auto frame = std::make_unique<VisualCharacterFrame>(L"f", nullptr, *image, rect, thickness,
                                                             irr::video::SColor(0, 1, 2, 3));
         image->drop();

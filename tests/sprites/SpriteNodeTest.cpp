@@ -1,8 +1,11 @@
-// The walking step: movement, facing rules, ties and arrival; putting a character on stage.
-#include "sprites/SpriteNodeFixture.h"
+// The sprite scene node's animation timing and fallbacks, and the walking character built on it:
+// movement, facing rules, ties and arrival, putting it on stage.
+#include "sprites/SpriteSheets.h"
+#include "support/NullDeviceFixture.h"
 
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
+#include "src_lumo/Sprites/FileLoader.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +14,141 @@ using Lumo::CharNode;
 using Lumo::CharacterNode;
 
 namespace {
+
+// A null device with one small definition, "person", carrying the frames and animations the
+// engine asks for.
+class SpriteNodeFixture : public NullDeviceFixture {
+protected:
+    void SetUp() override
+    {
+        NullDeviceFixture::SetUp();
+        definition = &store.createDefinition(L"person");
+        definition->frameSpeed = 100.f;
+        irr::video::IImage* image = drawSheet(device().getVideoDriver(), {".#.", "###", "#.#"});
+        for (const wchar_t* name : {L"iddle1", L"iddle_up", L"iddle_down", L"iddle_left", L"iddle_right", L"step1",
+                                    L"step2", L"step3", L"step4"})
+            definition->addFrame(std::make_unique<Lumo::VisualCharacterFrame>(
+                name, nullptr, *image, irr::core::recti(0, 0, 3, 3), 1.f, irr::video::SColor(0)));
+        image->drop();
+        addAnimation(L"iddle", {L"iddle1"});
+        for (const std::wstring side : {L"up", L"down", L"left", L"right"}) {
+            addAnimation(L"iddle_" + side, {(L"iddle_" + side).c_str()});
+            addAnimation(L"walk_" + side, {L"step1", L"step2", L"step3", L"step4"});
+        }
+    }
+
+    void addAnimation(const std::wstring& name, std::initializer_list<const wchar_t*> frames)
+    {
+        Lumo::SpriteAnimation& animation = definition->getOrCreateAnimation(name);
+        for (const wchar_t* frameName : frames)
+            animation.frames.push_back(definition->findFrame(frameName));
+    }
+    const Lumo::VisualCharacterFrame* frame(const std::wstring& name) const { return definition->findFrame(name); }
+
+    Lumo::FileLoader store;
+    Lumo::SpriteDefinition* definition = nullptr;
+};
+
+class CharacterNodeTest : public SpriteNodeFixture {
+protected:
+    void SetUp() override
+    {
+        SpriteNodeFixture::SetUp();
+        irr::scene::ISceneManager* scene = device().getSceneManager();
+        node = new CharacterNode(scene->getRootSceneNode(), scene, *definition);
+        node->drop(); // the scene holds it
+    }
+
+    CharacterNode* node = nullptr;
+};
+
+TEST_F(CharacterNodeTest, StartsOnTheFirstIdleFrameAtTheDefinitionOffset)
+{
+    definition->offset = 4.f;
+    irr::scene::ISceneManager* scene = device().getSceneManager();
+    CharacterNode* fresh = new CharacterNode(scene->getRootSceneNode(), scene, *definition);
+    EXPECT_EQ(fresh->getCurrentFrame(), frame(L"iddle1"));
+    EXPECT_EQ(fresh->getPosition(), irr::core::vector3df(0.f, 0.f, 4.f));
+    EXPECT_FALSE(fresh->getMaterial(0).TextureLayer[0].BilinearFilter);
+    EXPECT_EQ(fresh->getBoundingBox(), frame(L"iddle1")->getBoundingBox());
+    EXPECT_EQ(fresh->getMaterialCount(), 1u);
+    EXPECT_EQ(&fresh->getMaterial(3), &fresh->getMaterial(0));
+    fresh->drop();
+}
+
+TEST_F(CharacterNodeTest, OneFrameAnimationWithoutLoopFinishesAfterOneInterval)
+{
+    addAnimation(L"once", {L"step2"});
+    node->setAnimation(L"once", false);
+    node->advanceAnimation(100.0);
+    EXPECT_FALSE(node->isFinished());
+    node->advanceAnimation(1.0);
+    EXPECT_TRUE(node->isFinished());
+    EXPECT_EQ(node->getCurrentFrame(), frame(L"step2"));
+    for (int i = 0; i < 5; ++i)
+        node->advanceAnimation(150.0);
+    EXPECT_TRUE(node->isFinished());
+    EXPECT_EQ(node->getCurrentFrame(), frame(L"step2"));
+}
+
+TEST_F(CharacterNodeTest, LoopingAnimationWrapsAround)
+{
+    node->setAnimation(L"walk_left", true);
+    std::vector<const Lumo::VisualCharacterFrame*> shown;
+    for (int i = 0; i < 6; ++i) {
+        node->advanceAnimation(101.0);
+        shown.push_back(node->getCurrentFrame());
+    }
+    // The index carries over from "iddle" (0), so the walk starts on its second frame.
+    const std::vector<const Lumo::VisualCharacterFrame*> expected = {
+        frame(L"step2"), frame(L"step3"), frame(L"step4"), frame(L"step1"), frame(L"step2"), frame(L"step3")};
+    EXPECT_EQ(shown, expected);
+    EXPECT_FALSE(node->isFinished());
+}
+
+TEST_F(CharacterNodeTest, UnknownOrEmptyAnimationsAndUnknownFramesDrawNothing)
+{
+    node->setAnimation(L"dance", true);
+    EXPECT_EQ(node->getCurrentFrame(), nullptr);
+    EXPECT_TRUE(node->getBoundingBox().getExtent().equals(irr::core::vector3df(0.f, 0.f, 0.f)));
+    node->advanceAnimation(500.0);
+    EXPECT_EQ(node->getCurrentFrame(), nullptr);
+    node->render();
+    addAnimation(L"empty", {});
+    for (const bool loop : {true, false}) {
+        node->setFrame(L"iddle1");
+        node->setAnimation(L"empty", loop);
+        EXPECT_EQ(node->getCurrentFrame(), nullptr);
+        node->advanceAnimation(150.0);
+        node->advanceAnimation(150.0);
+        EXPECT_EQ(node->getCurrentFrame(), nullptr);
+    }
+    node->setFrame(L"nope");
+    EXPECT_EQ(node->getCurrentFrame(), nullptr);
+    node->setFrame(L"iddle_left");
+    EXPECT_EQ(node->getCurrentFrame(), frame(L"iddle_left"));
+}
+
+TEST_F(CharacterNodeTest, IndexFromALongerAnimationDoesNotLeaveTheNodeBlank)
+{
+    addAnimation(L"short", {L"step1", L"step2"});
+    node->setAnimation(L"walk_up", true);
+    for (int i = 0; i < 3; ++i)
+        node->advanceAnimation(101.0); // index 3
+    node->setFrame(L"no such frame");
+    node->setAnimation(L"short", true);
+    node->advanceAnimation(101.0);
+    EXPECT_EQ(node->getCurrentFrame(), frame(L"step1"));
+}
+
+TEST_F(CharacterNodeTest, SmoothRotationEasesAndNeverOvershoots)
+{
+    node->setSmoothRotation(true, irr::core::vector3df(0.f, 90.f, 0.f));
+    node->easeRotation(50.f);
+    EXPECT_FLOAT_EQ(node->getRotation().Y, 45.f);
+    node->easeRotation(400.f); // a long hitch
+    EXPECT_FLOAT_EQ(node->getRotation().Y, 90.f);
+}
 
 class CharNodeTest : public SpriteNodeFixture {
 protected:
@@ -34,8 +172,6 @@ TEST_F(CharNodeTest, PutOnStageIdlesAtTheDoorWithAShadow)
     CharacterNode* node = fresh->getNode();
     EXPECT_EQ(node->getCurrentAnimation(), named(L"iddle"));
     EXPECT_EQ(node->getPosition(), vector3df(815.f, 0.f, 605.f));
-    EXPECT_EQ(node->getScale(), vector3df(0.45f, 0.675f, 0.45f));
-    EXPECT_FLOAT_EQ(node->getMaterial(0).MaterialTypeParam2, 1.f);
     EXPECT_EQ(fresh->getFacing(), Lumo::FACE_UP);
     ASSERT_EQ(node->getChildren().size(), 1u);
     EXPECT_EQ((*node->getChildren().begin())->getMaterial(0).MaterialType,
