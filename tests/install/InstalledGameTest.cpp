@@ -45,13 +45,9 @@ std::map<std::string, std::size_t> checksums(const fs::path& root) {
 
 std::string changes(const std::map<std::string, std::size_t>& before, const std::map<std::string, std::size_t>& after) {
     std::string found;
-    for (const auto& [name, sum] : before) {
-        const auto now = after.find(name);
-        if (now == after.end())
-            found += "removed " + name + "\n";
-        else if (now->second != sum)
-            found += "changed " + name + "\n";
-    }
+    for (const auto& [name, sum] : before)
+        if (!after.count(name) || after.at(name) != sum)
+            found += "changed or removed " + name + "\n";
     for (const auto& [name, sum] : after)
         if (!before.count(name))
             found += "added " + name + "\n";
