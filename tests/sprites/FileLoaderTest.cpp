@@ -14,12 +14,7 @@ using Lumo::VisualCharacterFrame;
 
 namespace {
 
-const std::vector<std::string> kSheet = {
-    "##..###.",
-    "##..###.",
-    "##..h#h.",
-    "........",
-};
+const std::vector<std::string> kSheet = {"##..###.", "##..###.", "##..h#h.", "........"};
 
 class FileLoaderTest : public NullDeviceFixture {
 protected:
@@ -153,10 +148,11 @@ TEST_F(FileLoaderTest, MissingFilesAreReportedAndRectsCutToTheBitmap)
     EXPECT_TRUE(definition.findFrame(L"b")->getFrontMesh().empty());
 }
 
-TEST_F(FileLoaderTest, EachKindOfDamageIsRefusedWithAMessageNamingTheFile)
+TEST_F(FileLoaderTest, EachKindOfDamageIsRefusedWithAMessageNamingTheFileAndTheNextFileLoads)
 {
-    const std::string good =
-        R"(<character name="test"><frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>)";
+    std::string deep;
+    for (int i = 0; i < 100; ++i)
+        deep += "<a>";
     const std::vector<std::pair<std::string, std::wstring>> damaged = {
         {R"(<character name="test"><frame name="a"><rect>0,0,2,3</re)", L"ends inside an element"},
         {R"(<character name="test"><frame name="a"><rect>0,0,2,3</rect>)", L"ends inside an element"},
@@ -167,41 +163,26 @@ TEST_F(FileLoaderTest, EachKindOfDamageIsRefusedWithAMessageNamingTheFile)
         {R"(<character name="test"><!-- a < b --></character>)", L"angle bracket in a comment"},
         {R"(<?xml version="1.0"?><!DOCTYPE x [<!ENTITY e "e">]><character name="&e;"/>)", L"not well-formed"},
         {R"(<?pi a > b?><character name="test"/>)", L"processing instruction"},
-        {std::string(100, '<') , L"not well-formed"},
-        {[] {
-             std::string deep;
-             for (int i = 0; i < 100; ++i)
-                 deep += "<a>";
-             return deep;
-         }(),
-         L"nested too deeply"},
+        {std::string(100, '<'), L"not well-formed"},
+        {deep, L"nested too deeply"},
         {std::string("\xFF\xFE\0\xD8<\0", 6), L"not valid UTF-16"},
         {std::string("\xFF\xFE\0\0<\0\0\0a", 9), L"cut inside a character"},
     };
-    for (std::size_t i = 0; i < damaged.size(); ++i) {
-        const std::string name = "damaged" + std::to_string(i) + ".xml";
-        folder.write(name, damaged[i].first);
-        loader.loadFile(folder.file(name).c_str());
-        const std::string file = folder.file(name);
-        const std::wstring path(file.begin(), file.end());
-        EXPECT_TRUE(consoleShows(L"Could not load file: " + path + L" (broken XML: ")) << name;
-        EXPECT_TRUE(consoleShows(damaged[i].second)) << name;
-        EXPECT_TRUE(loader.getDefinitions().empty()) << name;
+    for (const auto& [bytes, problem] : damaged) {
+        const std::string file = folder.write("damaged.xml", bytes);
+        loader.loadFile(file.c_str());
+        const std::wstring shown = TovarWorks::gDevice->getConsole()->lines.back().text.c_str();
+        EXPECT_EQ(shown.rfind(L"Could not load file: " + std::wstring(file.begin(), file.end()) + L" (broken XML: ", 0), 0u)
+            << std::string(shown.begin(), shown.end());
+        EXPECT_NE(shown.find(problem), std::wstring::npos) << std::string(shown.begin(), shown.end());
+        EXPECT_TRUE(loader.getDefinitions().empty());
     }
-    // As after a missing file, the loader goes on with the next.
-    load(good);
-    EXPECT_NE(loader.getDefinition(L"test")->findFrame(L"a"), nullptr);
-}
-
-TEST_F(FileLoaderTest, WideTextIsReadByItsByteOrderMark)
-{
+    // Wide text is read by its byte order mark.
     const std::string text = R"(<character name="test"><frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>)";
-    for (const std::size_t width : {2u, 4u}) {
-        std::string wide = width == 2 ? std::string("\xFF\xFE", 2) : std::string("\xFF\xFE\0\0", 4);
-        for (const char c : text) {
-            wide += c;
-            wide.append(width - 1, '\0');
-        }
+    for (const std::size_t width : {1u, 2u, 4u}) {
+        std::string wide = width == 1 ? "" : width == 2 ? std::string("\xFF\xFE", 2) : std::string("\xFF\xFE\0\0", 4);
+        for (const char c : text)
+            wide += c + std::string(width - 1, '\0');
         EXPECT_NE(load(wide).findFrame(L"a"), nullptr) << width;
     }
 }
