@@ -90,14 +90,10 @@ protected:
     static fs::path prefix() { return temp->path() / "prefix"; }
     static fs::path gameFolder() { return prefix() / "lib" / "kornelo"; }
 
-    static TempDir* temp;
-    static bool installed;
-    static std::map<std::string, std::size_t> asInstalled;
+    static inline TempDir* temp = nullptr;
+    static inline bool installed = false;
+    static inline std::map<std::string, std::size_t> asInstalled;
 };
-
-TempDir* InstalledGameTest::temp = nullptr;
-bool InstalledGameTest::installed = false;
-std::map<std::string, std::size_t> InstalledGameTest::asInstalled;
 
 TEST_F(InstalledGameTest, PutsTheGameItsDataALauncherADesktopEntryAndAnIconOnThePrefix) {
     for (const char* file : {"kornelo", "settings.ini", "installed", "TovarWorks/systemFont.bmp",

@@ -25,7 +25,6 @@ struct Spot {
     float radius;
 };
 
-
 // The three doors of the bakery, each an opening in a wall across z.
 struct Door {
     const char* what;
@@ -81,17 +80,13 @@ protected:
         ASSERT_TRUE(grid.load(Lumo::kCollisionGridFile));
     }
 
-    bool freeAt(float x, float z) const {
-        return !grid.isBlocked(static_cast<int>(std::floor(x / 5)), static_cast<int>(std::floor(z / 5)));
-    }
-
     // Whether the straight line between two points crosses no blocked cell.
     bool segmentIsFree(const vector3df& from, const vector3df& to) const {
         const float length = from.getDistanceFrom(to);
         const int steps = std::max(1, static_cast<int>(length * 4));
         for (int i = 0; i <= steps; ++i) {
             const vector3df p = from + (to - from) * (static_cast<float>(i) / steps);
-            if (!freeAt(p.X, p.Z))
+            if (grid.isBlocked(static_cast<int>(std::floor(p.X / 5)), static_cast<int>(std::floor(p.Z / 5))))
                 return false;
         }
         return true;
