@@ -54,6 +54,10 @@ TEST_F(Walking, SquareTouchingOnlyAtAnEdgeDoesNotBlock) {
     grid.setCell(10, 30, 1); // [50, 55) x [150, 155)
     EXPECT_FALSE(walker.blocks(47.0f, 149.0f)); // far edge 150 touches the square's near edge
     EXPECT_TRUE(walker.blocks(47.0f, 149.5f) || walker.blocks(47.0f, 150.0f));
+    grid.setCell(6, 20, 1); // [30, 35) x [100, 105)
+    EXPECT_FALSE(walker.blocks(25.0f, 101.0f)); // right edge 30 touches the square's left edge
+    EXPECT_FALSE(walker.blocks(32.0f, 106.0f)); // near edge 105 touches the square's far edge
+    EXPECT_TRUE(walker.blocks(32.0f, 105.9f));
 }
 
 TEST_F(Walking, AWallStopsOnlyTheBlockedAxisSoSheSlidesAlongIt) {
@@ -79,8 +83,8 @@ TEST_F(Walking, EdgesOfTheGridBlock) {
 
 TEST_F(Walking, PushedIntoTheEdgeOfAnOpeningSheIsNudgedThroughIt) {
     wallAcrossX(40, true); // z [200, 205), opening at x [100, 120)
-    // The frame covers three units of her left side: she slides right, then walks on.
-    vector3df position(101, 0, 195);
+    // The frame covers five units of her left side, as far as a nudge reaches: she slides right, then walks on.
+    vector3df position(99, 0, 195);
     for (int frame = 0; frame < 40; ++frame) {
         position = walk(position, 0, 1, 1);
         ASSERT_FALSE(walker.blocks(position.X, position.Z)) << "frame " << frame;

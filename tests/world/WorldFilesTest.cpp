@@ -26,12 +26,12 @@ protected:
 };
 
 TEST_F(WorldFiles, NodeLinesGiveIdNameAndPositionOnTheGround) {
-    PathFinder graph = loadGraph("nodes\n4,815.5,-545.25,sh_2\n1,3,4,park\n2,5,6,park\nconnections\n");
+    PathFinder graph = loadGraph("nodes\n0,815.5,-545.25,sh_2\n1,3,4,park\n2,5,6,park\nconnections\n");
     ASSERT_EQ(3u, graph.getNodes().size());
-    EXPECT_EQ(4, graph.getNodes()[0]->id);
+    EXPECT_EQ(0, graph.getNodes()[0]->id);
     EXPECT_EQ("sh_2", graph.getNodes()[0]->name);
     EXPECT_EQ(irr::core::vector3df(815.5f, 0.0f, -545.25f), graph.getNodes()[0]->position);
-    EXPECT_EQ(5, graph.getNextId());
+    EXPECT_EQ(3, graph.getNextId());
     EXPECT_EQ(1, graph.findNode("park")->id) << "the first in file order";
     EXPECT_FLOAT_EQ(3.0f, graph.nodePosition("park").X);
     EXPECT_EQ(irr::core::vector3df(0, 0, 0), graph.nodePosition("Park"));
