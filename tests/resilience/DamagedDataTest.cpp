@@ -50,7 +50,7 @@ std::string joined(const std::vector<std::wstring>& shown) {
 // Enters a folder for the lifetime of the object.
 struct WorkingFolder {
     explicit WorkingFolder(const std::filesystem::path& folder) { std::filesystem::current_path(folder); }
-    ~WorkingFolder() { std::filesystem::current_path(previous); }
+    ~WorkingFolder() { std::error_code ignored; std::filesystem::current_path(previous, ignored); }
     const std::filesystem::path previous = std::filesystem::current_path();
 };
 

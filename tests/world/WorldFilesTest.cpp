@@ -50,15 +50,8 @@ TEST_F(WorldFiles, EdgesNeedBothEndsReadAndAreKeptOnce) {
 }
 
 TEST_F(WorldFiles, MalformedGraphLinesAreIgnored) {
-    const PathFinder graph = loadGraph("nodes\n"
-                                       "0,1,2,with,comma\n"
-                                       "x,1,2,bad_id\n"
-                                       "1,abc,2,bad_x\n"
-                                       "2,1,2z,bad_z\n"
-                                       "3,,2,empty_x\n"
-                                       "4,1,2,ok\r\n"
-                                       "\n,\n"
-                                       "connections\n4,q\n4\n");
+    const PathFinder graph = loadGraph("nodes\n0,1,2,with,comma\nx,1,2,bad_id\n1,abc,2,bad_x\n2,1,2z,bad_z\n3,,2,empty_x\n"
+                                       "4,1,2,ok\r\n\n,\nconnections\n4,q\n4\n");
     ASSERT_EQ(1u, graph.getNodes().size());
     EXPECT_EQ("ok", graph.getNodes()[0]->name);
     EXPECT_EQ(5, graph.getNextId());
