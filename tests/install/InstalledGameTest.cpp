@@ -45,13 +45,9 @@ std::map<std::string, std::size_t> checksums(const fs::path& root) {
 
 std::string changes(const std::map<std::string, std::size_t>& before, const std::map<std::string, std::size_t>& after) {
     std::string found;
-    for (const auto& [name, sum] : before) {
-        const auto now = after.find(name);
-        if (now == after.end())
-            found += "removed " + name + "\n";
-        else if (now->second != sum)
-            found += "changed " + name + "\n";
-    }
+    for (const auto& [name, sum] : before)
+        if (!after.count(name) || after.at(name) != sum)
+            found += "changed or removed " + name + "\n";
     for (const auto& [name, sum] : after)
         if (!before.count(name))
             found += "added " + name + "\n";
@@ -94,14 +90,10 @@ protected:
     static fs::path prefix() { return temp->path() / "prefix"; }
     static fs::path gameFolder() { return prefix() / "lib" / "kornelo"; }
 
-    static TempDir* temp;
-    static bool installed;
-    static std::map<std::string, std::size_t> asInstalled;
+    static inline TempDir* temp = nullptr;
+    static inline bool installed = false;
+    static inline std::map<std::string, std::size_t> asInstalled;
 };
-
-TempDir* InstalledGameTest::temp = nullptr;
-bool InstalledGameTest::installed = false;
-std::map<std::string, std::size_t> InstalledGameTest::asInstalled;
 
 TEST_F(InstalledGameTest, PutsTheGameItsDataALauncherADesktopEntryAndAnIconOnThePrefix) {
     for (const char* file : {"kornelo", "settings.ini", "installed", "TovarWorks/systemFont.bmp",

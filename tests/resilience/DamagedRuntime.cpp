@@ -6,14 +6,7 @@
 namespace fs = std::filesystem;
 
 const char* damageName(Damage damage) {
-    switch (damage) {
-    case Damage::Missing:
-        return "missing";
-    case Damage::Garbage:
-        return "garbage";
-    default:
-        return "truncated";
-    }
+    return damage == Damage::Missing ? "missing" : damage == Damage::Garbage ? "garbage" : "truncated";
 }
 
 namespace {
@@ -28,29 +21,21 @@ std::string garbage(size_t size) {
     return bytes;
 }
 
-std::vector<std::string> withFile(std::vector<std::string> files, const std::string& file) {
+std::vector<std::string> with(std::vector<std::string> files, const std::string& file) {
     files.push_back(file);
     return files;
 }
 
 } // namespace
 
-DamagedRuntime::DamagedRuntime(const std::string& damagedFile, Damage damage, const std::vector<std::string>& copies)
-    : runtime(withFile(copies, damagedFile)) {
-    const TempDir& temp = runtime.folder();
-    const fs::path target = temp.path() / damagedFile;
-    const std::string original = readWholeFile(target.string());
-    switch (damage) {
-    case Damage::Missing:
-        fs::remove(target);
-        break;
-    case Damage::Garbage:
-        temp.write(damagedFile, garbage(std::clamp<size_t>(original.size(), 64, 16384)));
-        break;
-    case Damage::Truncated:
-        temp.write(damagedFile, original.substr(0, original.size() / 2));
-        break;
-    }
+DamagedRuntime::DamagedRuntime(const std::string& damagedFile, Damage damage, std::vector<std::string> copies)
+    : RuntimeCopy(with(std::move(copies), damagedFile)) {
+    const std::string original = folder().read(damagedFile);
+    if (damage == Damage::Missing)
+        fs::remove(path() / damagedFile);
+    else
+        folder().write(damagedFile, damage == Damage::Garbage ? garbage(std::clamp<size_t>(original.size(), 64, 16384))
+                                                              : original.substr(0, original.size() / 2));
 }
 
 std::vector<std::string> DamagedRuntime::shippedDataFiles() {
@@ -62,11 +47,4 @@ std::vector<std::string> DamagedRuntime::shippedDataFiles() {
                 files.push_back(entry.path().lexically_relative(runtime).string());
     std::sort(files.begin(), files.end());
     return files;
-}
-
-WorkingFolder::WorkingFolder(const fs::path& folder) : previous(fs::current_path()) { fs::current_path(folder); }
-
-WorkingFolder::~WorkingFolder() {
-    std::error_code ignored;
-    fs::current_path(previous, ignored);
 }

@@ -3,7 +3,6 @@
 // half. Only what must differ is a real file; the rest of the shipped data is linked.
 #include "RuntimeCopy.h"
 
-#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,28 +12,11 @@ enum class Damage { Missing, Garbage, Truncated };
 const char* damageName(Damage damage);
 inline void PrintTo(Damage damage, std::ostream* out) { *out << damageName(damage); }
 
-class DamagedRuntime {
+class DamagedRuntime : public RuntimeCopy {
 public:
     // `copies` are further files made real copies (the game's executable, to run it from here).
-    DamagedRuntime(const std::string& damagedFile, Damage damage, const std::vector<std::string>& copies = {});
-
-    const std::filesystem::path& path() const { return runtime.path(); }
+    DamagedRuntime(const std::string& damagedFile, Damage damage, std::vector<std::string> copies = {});
 
     // Every data file of the runtime folder, relative to it, in a fixed order.
     static std::vector<std::string> shippedDataFiles();
-
-private:
-    RuntimeCopy runtime;
-};
-
-// Enters a folder for the lifetime of the object.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::filesystem::path& folder);
-    ~WorkingFolder();
-    WorkingFolder(const WorkingFolder&) = delete;
-    WorkingFolder& operator=(const WorkingFolder&) = delete;
-
-private:
-    std::filesystem::path previous;
 };

@@ -1,5 +1,6 @@
 // Checks the shipped world files against every place the game sends somebody. Runs from the
 // runtime folder, where the build has put lumodata/.
+#include "src_lumo/Items/ShopDropFields.h"
 #include "src_lumo/Visual/LumoVisual.h"
 #include "src_lumo/World/CollisionGrid.h"
 #include "src_lumo/World/PathFinder.h"
@@ -14,30 +15,14 @@ using Lumo::CollisionGrid;
 using Lumo::PathFinder;
 using Lumo::WalkingCollision;
 using irr::core::vector3df;
+using Lumo::LumoVisual;
 
 namespace {
 
 struct Spot {
     const char* what;
-    float x, z, radius;
-};
-
-struct DropField {
-    const char* what;
-    float x0, z0, x1, z1;
-};
-
-// Where the baker must be able to act: shelf, table, bed, calendar, merchant, bar, counter.
-const Spot kSpots[] = {
-    {"storeroom shelf", 865, 665, 15}, {"work table", 795, 615, 15}, {"bed", 910, 655, 15},
-    {"calendar", 900, 615, 5},         {"merchant", 695, 675, 25},   {"bar", 630, 355, 25},
-    {"first customer", 815, 550, 25},
-};
-
-const DropField kDropFields[] = {
-    {"field 1", 820, 590, 860, 597}, {"field 2", 820, 580, 850, 585}, {"field 3", 780, 580, 810, 585},
-    {"field 4", 770, 560, 830, 570}, {"field 5", 840, 560, 860, 570}, {"work table field", 770, 600, 800, 630},
-    {"waste bin", 770, 630, 785, 640}, {"oven", 810, 630, 840, 650},
+    vector3df at;
+    float radius;
 };
 
 // The three doors of the bakery, each an opening in a wall across z.
@@ -59,10 +44,10 @@ struct Furniture {
 };
 
 const Furniture kFurniture[] = {
-    {"storeroom shelf", Lumo::LumoVisual::kShelfArea, 860, 680, 885, 700, {SOUTH}},
-    {"work table", Lumo::LumoVisual::kTableArea, 775, 605, 800, 625, {SOUTH, NORTH, EAST}},
-    {"counter", Lumo::LumoVisual::kCounterArea, 770, 560, 860, 570, {NORTH}},
-    {"bed", Lumo::LumoVisual::kBedArea, 925, 645, 958, 668, {SOUTH, WEST}},
+    {"storeroom shelf", LumoVisual::kShelfArea, 860, 680, 885, 700, {SOUTH}},
+    {"work table", LumoVisual::kTableArea, 775, 605, 800, 625, {SOUTH, NORTH, EAST}},
+    {"counter", LumoVisual::kCounterArea, 770, 560, 860, 570, {NORTH}},
+    {"bed", LumoVisual::kBedArea, 925, 645, 958, 668, {SOUTH, WEST}},
 };
 
 // Whether the baker at (x, z) stands on that side of the box, facing it, no more than six units
@@ -78,9 +63,6 @@ bool inFrontOf(const Furniture& f, Side side, float x, float z) {
     default: return acrossZ && x - 4 >= f.x1 && x - 4 < f.x1 + kDepth;
     }
 }
-
-const char* const kNodeNames[] = {"park", "out",    "sh_1",   "sh_2",   "la_1", "bar_1", "bs_1",
-                                  "bs_e", "bs_tab", "bs_mid", "bs_of", "st_e", "st_e2"};
 
 // Every walk the program makes: the postman's round, served customers, the intro and the ending.
 const std::pair<const char*, const char*> kWalks[] = {
@@ -98,40 +80,38 @@ protected:
         ASSERT_TRUE(grid.load(Lumo::kCollisionGridFile));
     }
 
-    bool freeAt(float x, float z) const {
-        return !grid.isBlocked(static_cast<int>(std::floor(x / 5)), static_cast<int>(std::floor(z / 5)));
-    }
-
     // Whether the straight line between two points crosses no blocked cell.
     bool segmentIsFree(const vector3df& from, const vector3df& to) const {
         const float length = from.getDistanceFrom(to);
         const int steps = std::max(1, static_cast<int>(length * 4));
         for (int i = 0; i <= steps; ++i) {
             const vector3df p = from + (to - from) * (static_cast<float>(i) / steps);
-            if (!freeAt(p.X, p.Z))
+            if (grid.isBlocked(static_cast<int>(std::floor(p.X / 5)), static_cast<int>(std::floor(p.Z / 5))))
                 return false;
         }
         return true;
     }
 
+    static constexpr int kWidth = CollisionGrid::kColumns * 5;
+
     // Every whole-unit position the baker can walk to from her start, one unit per move.
-    std::vector<bool> reachableFrom(int startX, int startZ) const {
-        const int width = CollisionGrid::kColumns * 5, depth = CollisionGrid::kRows * 5;
-        std::vector<bool> seen(static_cast<size_t>(width * depth), false);
+    std::vector<bool> reachableFromHerStart() const {
+        const int depth = CollisionGrid::kRows * 5;
+        std::vector<bool> seen(static_cast<size_t>(kWidth * depth), false);
         const WalkingCollision walker(grid);
-        std::deque<std::pair<int, int>> queue{{startX, startZ}};
-        seen[startZ * width + startX] = true;
+        std::deque<std::pair<int, int>> queue{{815, 545}};
+        seen[545 * kWidth + 815] = true;
         while (!queue.empty()) {
             const auto [x, z] = queue.front();
             queue.pop_front();
             const int moves[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
             for (const auto& move : moves) {
                 const int nx = x + move[0], nz = z + move[1];
-                if (nx < 0 || nz < 0 || nx >= width || nz >= depth || seen[nz * width + nx])
+                if (nx < 0 || nz < 0 || nx >= kWidth || nz >= depth || seen[nz * kWidth + nx])
                     continue;
                 if (walker.blocks(static_cast<float>(nx), static_cast<float>(nz)))
                     continue;
-                seen[nz * width + nx] = true;
+                seen[nz * kWidth + nx] = true;
                 queue.push_back({nx, nz});
             }
         }
@@ -141,11 +121,6 @@ protected:
     PathFinder graph;
     CollisionGrid grid;
 };
-
-TEST_F(ShippedLevel, EveryNodeTheProgramNamesExists) {
-    for (const char* name : kNodeNames)
-        EXPECT_NE(nullptr, graph.findNode(name)) << name;
-}
 
 TEST_F(ShippedLevel, EveryWalkFindsAClearRoute) {
     for (const auto& [from, to] : kWalks) {
@@ -169,38 +144,53 @@ TEST_F(ShippedLevel, CustomersWalkStraightFromTheDoorToTheirPlaceInTheQueue) {
     }
 }
 
-TEST_F(ShippedLevel, BakerReachesEverySpotFromHerStart) {
+TEST_F(ShippedLevel, BakerReachesEverySpotFromHerStartButNoFurnitureNorBeyondTheVillage) {
     const WalkingCollision walker(grid);
     ASSERT_FALSE(walker.blocks(815, 545));
     ASSERT_FALSE(walker.blocks(825, 605)); // where the intro puts the child
-    const std::vector<bool> reachable = reachableFrom(815, 545);
-    const int width = CollisionGrid::kColumns * 5;
+    const std::vector<bool> reachable = reachableFromHerStart();
     auto canReach = [&](auto&& accepts) {
         for (size_t i = 0; i < reachable.size(); ++i)
-            if (reachable[i] && accepts(static_cast<float>(i % width), static_cast<float>(i / width)))
+            if (reachable[i] && accepts(static_cast<float>(i % kWidth), static_cast<float>(i / kWidth)))
                 return true;
         return false;
     };
-    for (const Spot& spot : kSpots)
-        EXPECT_TRUE(canReach([&](float x, float z) {
-            return std::hypot(x - spot.x, z - spot.z) < spot.radius;
-        })) << spot.what;
+    // Where the baker must be able to act.
+    const Spot spots[] = {
+        {"storeroom shelf", LumoVisual::kStoreroomShelf, 15}, {"work table", LumoVisual::kWorkTable, 15},
+        {"bed", LumoVisual::kBedSpot, 15},                    {"calendar", LumoVisual::kCalendarSpot, 5},
+        {"merchant", LumoVisual::kMerchantSpot, 25},          {"bar", LumoVisual::kBarSpot, 25},
+        {"first customer", {815, 0, 550}, 25},
+    };
+    for (const Spot& spot : spots)
+        EXPECT_TRUE(canReach([&](float x, float z) { return std::hypot(x - spot.at.X, z - spot.at.Z) < spot.radius; }))
+            << spot.what;
     // Items drop five units in front of her, in any of the four directions she can face.
-    for (const DropField& field : kDropFields)
+    std::vector<Lumo::ItemDropFieldPtr> fields = Lumo::ShopDropFields::create();
+    fields.push_back(std::make_shared<Lumo::ItemDropField>(irr::core::aabbox3df(810, 0, 630, 840, 6, 650),
+                                                           std::vector<Lumo::DropPoint>{})); // the oven's
+    for (size_t f = 0; f < fields.size(); ++f)
         EXPECT_TRUE(canReach([&](float x, float z) {
-            const float front[4][2] = {{x, z + 5}, {x, z - 5}, {x - 5, z}, {x + 5, z}};
-            for (const auto& p : front)
-                if (p[0] >= field.x0 && p[0] <= field.x1 && p[1] >= field.z0 && p[1] <= field.z1)
+            for (const vector3df front : {vector3df(x, 0, z + 5), vector3df(x, 0, z - 5), vector3df(x - 5, 0, z),
+                                          vector3df(x + 5, 0, z)})
+                if (fields[f]->covers(front))
                     return true;
             return false;
-        })) << field.what;
+        })) << "drop field " << f;
+    const Spot inside[] = {{"oven", {825, 0, 640}, 0},          {"work table", {787, 0, 615}, 0},
+                           {"counter", {815, 0, 565}, 0},       {"bed", {940, 0, 656}, 0},
+                           {"bar counter", {640, 0, 341}, 0},   {"merchant table", {695, 0, 665}, 0},
+                           {"storage shelf", {870, 0, 690}, 0}, {"past the hedge", {490, 0, 450}, 0},
+                           {"pantry", {800, 0, 680}, 0}};
+    for (const Spot& spot : inside)
+        EXPECT_FALSE(reachable[static_cast<int>(spot.at.Z) * kWidth + static_cast<int>(spot.at.X)]) << spot.what;
 }
 
 // Straight ahead at the baker's own speed, one 25 ms frame at a time; false when she ever stood
 // in a blocked cell on the way.
 bool walkStraight(const WalkingCollision& walker, vector3df& position, int moveY) {
     for (int frame = 0; frame < 120; ++frame) {
-        position = walker.step(position, 0, moveY, 25, Lumo::LumoVisual::kHeroWalkingSpeed);
+        position = walker.step(position, 0, moveY, 25, LumoVisual::kHeroWalkingSpeed);
         if (walker.blocks(position.X, position.Z))
             return false;
     }
@@ -231,14 +221,13 @@ TEST_F(ShippedLevel, BakerWalkingIntoADoorFrameSlipsThroughButNotThroughTheWall)
 }
 
 TEST_F(ShippedLevel, BakerActsFromAnywhereInFrontOfTheFurnitureSheWorksAt) {
-    const std::vector<bool> reachable = reachableFrom(815, 545);
-    const int width = CollisionGrid::kColumns * 5;
+    const std::vector<bool> reachable = reachableFromHerStart();
     for (const Furniture& furniture : kFurniture) {
         for (const Side side : furniture.sides) {
             int places = 0;
             for (int z = static_cast<int>(furniture.z0) - 12; z <= furniture.z1 + 12; ++z) {
                 for (int x = static_cast<int>(furniture.x0) - 14; x <= furniture.x1 + 14; ++x) {
-                    if (!reachable[z * width + x] || !inFrontOf(furniture, side, x, z))
+                    if (!reachable[z * kWidth + x] || !inFrontOf(furniture, side, x, z))
                         continue;
                     ++places;
                     EXPECT_TRUE(furniture.area.contains(vector3df(x, 0, z)))
@@ -248,14 +237,4 @@ TEST_F(ShippedLevel, BakerActsFromAnywhereInFrontOfTheFurnitureSheWorksAt) {
             EXPECT_GT(places, 0) << furniture.what << ": no side " << side << " to stand at";
         }
     }
-}
-
-TEST_F(ShippedLevel, BakerStaysOutOfFurnitureAndInsideTheVillage) {
-    const std::vector<bool> reachable = reachableFrom(815, 545);
-    const int width = CollisionGrid::kColumns * 5;
-    const Spot inside[] = {{"oven", 825, 640, 0},   {"work table", 787, 615, 0}, {"counter", 815, 565, 0},
-                           {"bed", 940, 656, 0},    {"bar counter", 640, 341, 0}, {"merchant table", 695, 665, 0},
-                           {"storage shelf", 870, 690, 0}, {"past the hedge", 490, 450, 0}, {"pantry", 800, 680, 0}};
-    for (const Spot& spot : inside)
-        EXPECT_FALSE(reachable[static_cast<int>(spot.z) * width + static_cast<int>(spot.x)]) << spot.what;
 }
