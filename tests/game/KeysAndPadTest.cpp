@@ -15,6 +15,7 @@
 #include "src_lumo/Sprites/CharacterNode.h"
 
 #include <filesystem>
+#include <map>
 
 using irr::core::vector3df;
 using Lumo::GameAction;
@@ -63,11 +64,6 @@ protected:
         sendPad(padEvent(1u << button));
         sendPad(padEvent(0));
     }
-    void placeHero(const vector3df& position, int facing) {
-        GamePlayFixture::placeHero(position);
-        visual().getHero()->setFacing(facing);
-        play->runFrames(1);
-    }
 
     RuntimeCopy runtime;
     std::filesystem::path previousFolder;
@@ -94,22 +90,12 @@ protected:
         }
         // Walking by the stick at full tilt, everything else by the action's button.
         const irr::s16 full = 32767;
-        switch (action) {
-        case GameAction::WalkUp:
-            TovarWorks::gDevice->OnEvent(padEvent(0, 0, -full));
-            break;
-        case GameAction::WalkDown:
-            TovarWorks::gDevice->OnEvent(padEvent(0, 0, full));
-            break;
-        case GameAction::WalkLeft:
-            TovarWorks::gDevice->OnEvent(padEvent(0, -full, 0));
-            break;
-        case GameAction::WalkRight:
-            TovarWorks::gDevice->OnEvent(padEvent(0, full, 0));
-            break;
-        default:
-            TovarWorks::gDevice->OnEvent(padEvent(1u << keys().button(action)));
-        }
+        const std::map<GameAction, irr::SEvent> stick = {{GameAction::WalkUp, padEvent(0, 0, -full)},
+                                                         {GameAction::WalkDown, padEvent(0, 0, full)},
+                                                         {GameAction::WalkLeft, padEvent(0, -full, 0)},
+                                                         {GameAction::WalkRight, padEvent(0, full, 0)}};
+        const auto walk = stick.find(action);
+        TovarWorks::gDevice->OnEvent(walk != stick.end() ? walk->second : padEvent(1u << keys().button(action)));
     }
     void up(GameAction action) {
         if (GetParam() == Hands::Keyboard)
@@ -147,7 +133,7 @@ TEST_P(EitherHands, DriveTheTitleMenuTheOptionsAndTheKeysPage) {
     EXPECT_EQ(90, Lumo::SettingsFile::read().musicVolume) << "leaving the options saved them";
 }
 
-TEST_P(EitherHands, StartTheGameWalkPauseAndResume) {
+TEST_P(EitherHands, WalkPauseTurnPagesAndUseTheBoardTheStoreroomAndTheTable) {
     ASSERT_TRUE(startNewGame());
     const float before = heroX();
     hold(GameAction::WalkLeft, 10);
@@ -156,10 +142,31 @@ TEST_P(EitherHands, StartTheGameWalkPauseAndResume) {
     ASSERT_TRUE(menu().isOpen());
     hold(GameAction::Act);
     EXPECT_FALSE(menu().isOpen()) << "continue";
-}
 
-TEST_P(EitherHands, TurnDialoguePagesAndCloseTheMerchantsMenu) {
-    ASSERT_TRUE(startNewGame());
+    placeHero(Lumo::LumoVisual::kBedSpot + vector3df(0, 0, -10), Lumo::FACE_UP);
+    hold(GameAction::Act);
+    const auto choice = visual().getTextBoxes().getChoice();
+    ASSERT_NE(nullptr, choice);
+    hold(GameAction::WalkDown);
+    EXPECT_EQ(1, choice->getSelection());
+    hold(GameAction::Cancel);
+    play->runFrames(60); // past the second in which a further action is swallowed
+    EXPECT_EQ(nullptr, visual().getTextBoxes().getChoice());
+    EXPECT_EQ(0u, recorder->count(TovarWorks::StartNewDayEventType));
+
+    placeHero(kAtShelf, Lumo::FACE_UP);
+    hold(GameAction::Act);
+    ASSERT_EQ(Lumo::MODE_STORAGE, visual().getMode());
+    hold(GameAction::WalkRight, 2);
+    hold(GameAction::WalkDown, 5);
+    hold(GameAction::Act);
+    EXPECT_EQ(300, world().storeroomStock[0]);
+    ASSERT_TRUE(visual().getItemWorld()->isCarrying());
+    placeHero(kAtTable, Lumo::FACE_UP);
+    hold(GameAction::PickUp);
+    EXPECT_FALSE(visual().getItemWorld()->isCarrying());
+    play->runFrames(60);
+
     placeHero(Lumo::LumoVisual::kMerchantSpot + vector3df(10, 0, 0), Lumo::FACE_UP);
     hold(GameAction::Act);
     ASSERT_TRUE(play->runUntil([this] { return !visual().getTextBoxes().getBoxes().empty(); }, 200));
@@ -171,35 +178,6 @@ TEST_P(EitherHands, TurnDialoguePagesAndCloseTheMerchantsMenu) {
     ASSERT_EQ(Lumo::MODE_MERCHANT, visual().getMode());
     hold(GameAction::Cancel);
     EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode());
-}
-
-TEST_P(EitherHands, MoveAndCancelTheChoiceBoard) {
-    ASSERT_TRUE(startNewGame());
-    placeHero(Lumo::LumoVisual::kBedSpot + vector3df(0, 0, -10), Lumo::FACE_UP);
-    hold(GameAction::Act);
-    const auto choice = visual().getTextBoxes().getChoice();
-    ASSERT_NE(nullptr, choice);
-    hold(GameAction::WalkDown);
-    EXPECT_EQ(1, choice->getSelection());
-    hold(GameAction::Cancel);
-    play->runFrames(2);
-    EXPECT_EQ(nullptr, visual().getTextBoxes().getChoice());
-    EXPECT_EQ(0u, recorder->count(TovarWorks::StartNewDayEventType));
-}
-
-TEST_P(EitherHands, TakeFlourFromTheStoreroomAndPutItOnTheTable) {
-    ASSERT_TRUE(startNewGame());
-    placeHero(vector3df(865.f, 0.f, 655.f), Lumo::FACE_UP); // before the storeroom shelf
-    hold(GameAction::Act);
-    ASSERT_EQ(Lumo::MODE_STORAGE, visual().getMode());
-    hold(GameAction::WalkRight, 2);
-    hold(GameAction::WalkDown, 5);
-    hold(GameAction::Act);
-    EXPECT_EQ(300, world().storeroomStock[0]);
-    ASSERT_TRUE(visual().getItemWorld()->isCarrying());
-    placeHero(vector3df(792.5f, 0.f, 610.f), Lumo::FACE_UP); // before the work table
-    hold(GameAction::PickUp);
-    EXPECT_FALSE(visual().getItemWorld()->isCarrying());
 }
 
 INSTANTIATE_TEST_SUITE_P(KeysAndPad, EitherHands, ::testing::Values(Hands::Keyboard, Hands::Pad),
@@ -291,8 +269,7 @@ TEST_F(KeysAndPad, TheKeysPageBindsKeysAndButtonsSwappingAndSavesThem) {
     EXPECT_EQ(irr::KEY_SPACE, keys().key(GameAction::Cancel)) << "swapped";
 
     play->tap(irr::KEY_KEY_X); // act now: wait for a button
-    sendPad(padEvent(1u << 2));
-    sendPad(padEvent(0));
+    pressButton(2);
     EXPECT_EQ(2, keys().button(GameAction::Act));
     EXPECT_EQ(0, keys().button(GameAction::PickUp)) << "swapped";
 

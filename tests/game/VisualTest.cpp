@@ -1,6 +1,6 @@
-// The scene: letter-boxed viewport, the clock's tint, walls fading as the baker crosses them,
+// The scene: the clock's tint, walls fading as the baker crosses them,
 // and the baker walking under the arrow keys.
-#include "GamePlayFixture.h"
+#include "InGame.h"
 
 #include "src_lumo/Events/AddCharacterEvent.h"
 #include "src_lumo/Events/ChangeVisualNodeEvent.h"
@@ -19,52 +19,20 @@
 using irr::core::vector3df;
 using Lumo::AmbientColour;
 
-class Viewport : public GamePlayFixture {
-protected:
-    void SetUp() override {}
-    irr::core::recti viewportOf(uint32_t width, uint32_t height) {
-        Lumo::ScriptedPlayOptions options;
-        options.width = width;
-        options.height = height;
-        start(options);
-        return Lumo::gGameData->interfaceView.viewport;
-    }
-};
-
-TEST_F(Viewport, ATwiceAsWideWindowGetsACentredPillarBox) {
-    const irr::core::recti area = viewportOf(1440, 720);
-    EXPECT_EQ(irr::core::recti(80, 0, 80 + 1279, 720), area);
-    EXPECT_FLOAT_EQ(1279.0f / 640.0f, Lumo::gGameData->interfaceView.scaleX);
-    EXPECT_FLOAT_EQ(2.0f, Lumo::gGameData->interfaceView.scaleY);
-    EXPECT_NEAR(1279.0f / 720.0f, visual().getCamera()->getAspectRatio(), 1e-5);
-}
-
 TEST(AmbientColourByClock, NightDawnDayDuskAndTheWarmScheme) {
-    EXPECT_EQ(0xFF363256u, AmbientColour::at(0, 0));
-    EXPECT_EQ(0xFF363256u, AmbientColour::at(360, 0));
-    EXPECT_EQ(0xFFAF9D8Fu, AmbientColour::at(420, 0));
-    EXPECT_EQ(0xFFFFFFFFu, AmbientColour::at(720, 0));
-    EXPECT_EQ(0xFFFFFFFFu, AmbientColour::at(1020, 0));
-    EXPECT_EQ(0xFFDF8549u, AmbientColour::at(1080, 0));
-    EXPECT_EQ(0xFF363256u, AmbientColour::at(1200, 0));
-    EXPECT_EQ(0xFFC89600u, AmbientColour::at(-5, 0));
-    EXPECT_EQ(0xFFDCAA64u, AmbientColour::at(720, 1));
-    EXPECT_EQ(0xFFDCAA64u, AmbientColour::at(0, 1));
+    const struct {
+        int minute, scheme;
+        uint32_t colour;
+    } cases[] = {{0, 0, 0xFF363256u},    {360, 0, 0xFF363256u}, {420, 0, 0xFFAF9D8Fu}, {720, 0, 0xFFFFFFFFu},
+                 {1020, 0, 0xFFFFFFFFu}, {1080, 0, 0xFFDF8549u}, {1200, 0, 0xFF363256u}, {-5, 0, 0xFFC89600u},
+                 {720, 1, 0xFFDCAA64u},  {0, 1, 0xFFDCAA64u},
+                 // Channel by channel halfway from dusk to night: 138.5, 91.5, 79.5.
+                 {18 * 60 + 30, 0, 0xFF8B5C50u}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.colour, AmbientColour::at(c.minute, c.scheme)) << c.minute << " scheme " << c.scheme;
 }
 
-TEST(AmbientColourByClock, HalfPastSixInTheEveningIsHalfwayFromDuskToNight) {
-    // Channel by channel: (0xDF+0x36)/2 = 138.5, (0x85+0x32)/2 = 91.5, (0x49+0x56)/2 = 79.5.
-    EXPECT_EQ(0xFF8B5C50u, AmbientColour::at(18 * 60 + 30, 0));
-    EXPECT_EQ(AmbientColour::lerp(0xFFDF8549, 0xFF363256, 0.5f), AmbientColour::at(18 * 60 + 30, 0));
-}
-
-class Scene : public GamePlayFixture {
-protected:
-    void SetUp() override {
-        GamePlayFixture::SetUp();
-        startNewGame();
-    }
-};
+using Scene = InGame;
 
 TEST_F(Scene, TheAmbientColourFollowsTheClockAndTheScheme) {
     trigger(Lumo::SetTimeEvent(12, 0));
@@ -76,12 +44,6 @@ TEST_F(Scene, TheAmbientColourFollowsTheClockAndTheScheme) {
     trigger(Lumo::SetAmbientColorSchemeEvent(1));
     play->runFrames(1);
     EXPECT_EQ(0xFFDCAA64u, Lumo::gGameData->ambientColor);
-}
-
-TEST_F(Scene, TheFixedCastIsOnStage) {
-    for (const char* id : {"hero", "merchant", "barman", "postbote"})
-        EXPECT_NE(nullptr, visual().findCharacter(id)) << id;
-    EXPECT_EQ(Lumo::LumoVisual::kMerchantSpot, visual().findCharacter("merchant")->getNode()->getPosition());
 }
 
 TEST_F(Scene, AWallFadesOncePerCrossingAndResumesFromWhereItWas) {

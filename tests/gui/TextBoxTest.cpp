@@ -37,22 +37,15 @@ std::shared_ptr<VisualTextBoxStatic> typedBox(const std::wstring& firstPage, con
 
 } // namespace
 
-TEST(TextBoxTyping, TwentyCharactersAreTypedAfterThreeHundredMilliseconds) {
-    VisualTextBoxStatic box(L"twenty characters!!!");
-    ASSERT_EQ(box.currentPage()->size(), 20u);
-    box.show();
-    typeFor(box, 295);
-    EXPECT_FALSE(box.isPageComplete());
-    EXPECT_EQ(box.visibleCount(), 19u);
-    typeFor(box, 5);
-    EXPECT_TRUE(box.isPageComplete());
-}
-
-TEST(TextBoxTyping, NothingIsTypedBeforeTheBoxIsShown) {
+TEST(TextBoxTyping, NothingIsTypedBeforeTheBoxIsShownAndAnEmptyPageNeverCompletes) {
     VisualTextBoxStatic box(L"hello");
     typeFor(box, 1000);
     EXPECT_EQ(box.visibleCount(), 0u);
     EXPECT_FALSE(box.isPageComplete());
+    VisualTextBoxStatic empty(L"");
+    empty.show();
+    typeFor(empty, 5000);
+    EXPECT_FALSE(empty.isPageComplete());
 }
 
 TEST(TextBoxTyping, EachLetterDropsIntoPlaceWithinFiftyMilliseconds) {
@@ -80,13 +73,6 @@ TEST(TextBoxTyping, MarkerCyclesThroughItsThreeCellsOnceThePageIsComplete) {
         EXPECT_EQ(cells[i], (cells[i - 1] + 1) % 3) << "step " << i;
 }
 
-TEST(TextBoxTyping, EmptyPageNeverCompletes) {
-    VisualTextBoxStatic box(L"");
-    box.show();
-    typeFor(box, 5000);
-    EXPECT_FALSE(box.isPageComplete());
-}
-
 class TextSpeedTest : public NullDeviceFixture {
 protected:
     // Milliseconds until a 20-character page is typed out, in 5 ms frames.
@@ -106,7 +92,12 @@ protected:
     }
 };
 
-TEST_F(TextSpeedTest, EachSpeedTypesAtItsOwnPaceAndNormalIsTheGamesOld15Milliseconds) {
+TEST_F(TextSpeedTest, EachSpeedTypesAtItsOwnPaceNormalAtFifteenMillisecondsAndBubblesAtHalfThat) {
+    const auto bubbleMillis = [this](TextSpeed speed) {
+        VisualTextBoxBubble bubble(irr::core::vector3df(0, 0, 0), nullptr);
+        bubble.addPage(L"twenty characters!!!");
+        return millisToType(speed, bubble);
+    };
     const uint32_t normal = millisToType(TextSpeed::Normal);
     EXPECT_EQ(normal, 300u);
     EXPECT_EQ(millisToType(TextSpeed::Slow), 2 * normal);
@@ -114,35 +105,16 @@ TEST_F(TextSpeedTest, EachSpeedTypesAtItsOwnPaceAndNormalIsTheGamesOld15Millisec
     EXPECT_LT(fast, normal / 2);
     EXPECT_GT(fast, 5u) << "fast still types";
     EXPECT_EQ(millisToType(TextSpeed::Instant), 5u) << "the whole page in the first frame";
-}
-
-TEST_F(TextSpeedTest, SpeechBubblesKeepTheirSlowerPaceScaledByTheSpeed) {
-    const auto bubbleMillis = [this](TextSpeed speed) {
-        VisualTextBoxBubble bubble(irr::core::vector3df(0, 0, 0), nullptr);
-        bubble.addPage(L"twenty characters!!!");
-        return millisToType(speed, bubble);
-    };
-    const uint32_t normal = bubbleMillis(TextSpeed::Normal);
-    EXPECT_EQ(normal, 2 * millisToType(TextSpeed::Normal));
-    EXPECT_EQ(bubbleMillis(TextSpeed::Slow), 2 * normal);
-    EXPECT_LT(bubbleMillis(TextSpeed::Fast), normal / 2);
+    EXPECT_EQ(bubbleMillis(TextSpeed::Normal), 2 * normal);
+    EXPECT_EQ(bubbleMillis(TextSpeed::Slow), 4 * normal);
+    EXPECT_LT(bubbleMillis(TextSpeed::Fast), normal);
     EXPECT_EQ(bubbleMillis(TextSpeed::Instant), 5u);
 }
 
 // The font has no upper case: such a letter leaves a blank cell, and the word keeps its width.
-TEST(BitmapFontAtlas, LettersWithoutAGlyphLeaveABlankCellOfFullWidth) {
-    irr::core::recti source;
-    for (const wchar_t letter : {L'H', L' ', L'#', L'{'})
-        EXPECT_FALSE(BitmapFont::glyphSource(letter, source)) << static_cast<char>(letter);
-    for (const wchar_t letter : {L'e', L'!', L'?', L'z'})
-        EXPECT_TRUE(BitmapFont::glyphSource(letter, source)) << static_cast<char>(letter);
+TEST(BitmapFontMeasure, EveryLetterTakesACellAndTheLongestLineCounts) {
     EXPECT_EQ(BitmapFont::measure(L"Hello").Width, 5 * 16);
-}
-
-TEST(BitmapFontAtlas, MeasureCountsTheLongestLineAndEveryLine) {
-    const irr::core::dimension2di size = BitmapFont::measure(L"ab\nlonger\nc", 16);
-    EXPECT_EQ(size.Width, 6 * 16);
-    EXPECT_EQ(size.Height, 3 * 16);
+    EXPECT_EQ(BitmapFont::measure(L"ab\nlonger\nc", 16), irr::core::dimension2di(6 * 16, 3 * 16));
 }
 
 class ConfirmTest : public ::testing::Test {
@@ -240,20 +212,21 @@ TEST_F(ConfirmTest, NothingToConfirmLeavesTheKeyUnused) {
 
 class TextBoxProcessTest : public NullDeviceFixture {};
 
-TEST_F(TextBoxProcessTest, ProcessShowsTheBoxTypesItAndEndsWhenTheLastPageIsConfirmed) {
+TEST_F(TextBoxProcessTest, ShowsTheBoxTypesItAndEndsWhenTheLastPageIsConfirmedOrAtOnceWithoutABox) {
     auto box = std::make_shared<VisualTextBoxStatic>(L"hello", L"baker");
     auto process = std::make_shared<HandleTextBoxProcess>(box);
+    auto boxless = std::make_shared<HandleTextBoxProcess>(nullptr);
     TextBoxList list;
     list.add(box);
     device().getProcessManager()->Attach(process);
-
+    device().getProcessManager()->Attach(boxless);
     runFrame(16);
     EXPECT_TRUE(box->isShown());
+    EXPECT_TRUE(boxless->dead);
     for (int frame = 0; frame < 10; ++frame)
         runFrame(16);
     ASSERT_TRUE(box->isPageComplete());
     EXPECT_FALSE(process->dead);
-
     ASSERT_TRUE(list.confirm());
     runFrame(16);
     EXPECT_TRUE(process->dead);
@@ -261,24 +234,14 @@ TEST_F(TextBoxProcessTest, ProcessShowsTheBoxTypesItAndEndsWhenTheLastPageIsConf
     EXPECT_FALSE(device().getProcessManager()->contains(process)) << "the list lets it go";
 }
 
-TEST_F(TextBoxProcessTest, ProcessWithoutABoxEndsAtOnce) {
-    auto process = std::make_shared<HandleTextBoxProcess>(nullptr);
-    device().getProcessManager()->Attach(process);
-    runFrame(16);
-    EXPECT_TRUE(process->dead);
-}
-
-class OverlayTest : public ::testing::Test {
-protected:
-    void run(uint32_t millis) {
+TEST(OverlayTest, FadesInOverTwoSecondsOnItsEventAndOutOverTwoWhenTold) {
+    TextOverlay overlay;
+    const auto run = [&](uint32_t millis) {
         for (uint32_t t = 0; t < millis; t += 10)
             overlay.update(10);
-    }
-    TextOverlay overlay;
-};
-
-TEST_F(OverlayTest, ReachesFullOpacityTwoSecondsAfterItIsShown) {
+    };
     EXPECT_TRUE(overlay.handleEvent(ShowOverlayTextEvent("day 2")));
+    EXPECT_FALSE(overlay.handleEvent(StartNewGameEvent()));
     EXPECT_EQ(overlay.getText(), L"day 2");
     EXPECT_TRUE(overlay.visible);
     EXPECT_EQ(overlay.alpha(), 0u);
@@ -290,13 +253,6 @@ TEST_F(OverlayTest, ReachesFullOpacityTwoSecondsAfterItIsShown) {
     EXPECT_EQ(overlay.alpha(), 255u);
     run(1000);
     EXPECT_EQ(overlay.alpha(), 255u) << "capped at full";
-}
-
-TEST_F(OverlayTest, FadingOutFromFullTakesTwoSeconds) {
-    overlay.show(L"the end");
-    run(2000);
-    EXPECT_FALSE(overlay.handleEvent(StartNewGameEvent()));
-    EXPECT_EQ(overlay.alpha(), 255u);
     overlay.fadeOut();
     run(1990);
     EXPECT_GT(overlay.alpha(), 0u);
