@@ -2,7 +2,6 @@
 // modes and menus that hold it.
 #include "InGame.h"
 
-#include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Events/SetTimerEvent.h"
 #include "src_lumo/Game/GameClock.h"
 #include "src_lumo/Menus/GameMenue.h"
@@ -65,18 +64,4 @@ TEST_F(InGame, TheClockIsHeldByTheTimerEventTheCalendarAndThePauseMenu) {
     const int paused = world().minuteOfDay;
     play->runFrames(100);
     EXPECT_EQ(paused, world().minuteOfDay);
-}
-
-TEST_F(InGame, LosingTheWindowPausesTheClockAndGettingItBackResumesIt) {
-    world().clockMs = 0;
-    const int minute = world().minuteOfDay;
-    TovarWorks::gDevice->setInBackground(true);
-    play->runFrames(100, 250); // 25 s away
-    EXPECT_EQ(minute, world().minuteOfDay);
-    EXPECT_EQ(0, world().clockMs) << "no time gathered while away";
-    TovarWorks::gDevice->setInBackground(false);
-    play->runFrames(1, 501);
-    EXPECT_EQ(minute + 1, world().minuteOfDay);
-    play->runFrames(32, 16);
-    EXPECT_EQ(minute + 2, world().minuteOfDay) << "the clock runs on at its pace, nothing made up";
 }

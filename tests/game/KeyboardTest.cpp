@@ -1,7 +1,6 @@
 // The keys of the running game: Escape, SPACE near the merchant and the bar, the calendar.
 #include "InGame.h"
 
-#include "src_lumo/Customers/CustomerManager.h"
 #include "src_lumo/Events/ChangeGameStateEvent.h"
 #include "src_lumo/Game/StoryScripts.h"
 #include "src_lumo/Menus/GameMenue.h"

@@ -8,7 +8,6 @@
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameLanguages.h"
 #include "src_lumo/Game/SettingsFile.h"
-#include "src_lumo/Gui/VisualTextBoxChoice.h"
 #include "src_lumo/Visual/ItemWorld.h"
 #include "src_lumo/Menus/GameMenue.h"
 #include "src_lumo/Sprites/CharNode.h"
@@ -114,7 +113,7 @@ protected:
     }
 };
 
-TEST_P(EitherHands, DriveTheTitleMenuTheOptionsAndTheKeysPage) {
+TEST_P(EitherHands, DriveTheMenusWalkPauseTurnPagesAndUseTheBoardTheStoreroomAndTheTable) {
     hold(GameAction::WalkDown);
     EXPECT_EQ(GameMenue::ENTRY_OPTIONS, menu().getSelection());
     hold(GameAction::Act);
@@ -131,9 +130,8 @@ TEST_P(EitherHands, DriveTheTitleMenuTheOptionsAndTheKeysPage) {
     hold(GameAction::Menu);
     EXPECT_FALSE(menu().isOptionsOpen());
     EXPECT_EQ(90, Lumo::SettingsFile::read().musicVolume) << "leaving the options saved them";
-}
 
-TEST_P(EitherHands, WalkPauseTurnPagesAndUseTheBoardTheStoreroomAndTheTable) {
+    hold(GameAction::WalkUp);
     ASSERT_TRUE(startNewGame());
     const float before = heroX();
     hold(GameAction::WalkLeft, 10);

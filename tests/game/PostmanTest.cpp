@@ -9,7 +9,6 @@
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Story/DialogueTable.h"
-#include "src_lumo/World/PathFinder.h"
 
 class Postman : public InGame {
 protected:

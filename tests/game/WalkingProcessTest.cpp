@@ -3,13 +3,11 @@
 
 #include "TovarWorks/Processes/ProcessManager.h"
 #include "TovarWorks/TovarDevice.h"
-#include "src_lumo/Customers/CustomerManager.h"
 #include "src_lumo/Events/RemoveCustomerEvent.h"
 #include "src_lumo/Events/SetTimeEvent.h"
 #include "src_lumo/Processes/MoveCharacterPathProcess.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
-#include "src_lumo/World/PathFinder.h"
 
 #include <algorithm>
 

@@ -58,7 +58,7 @@ protected:
     bool lastAnswer = false;
 };
 
-TEST_F(GameMenueTest, AtFirstStartTheArrowIsOnNewAndTheGreyContinueDoesNothing) {
+TEST_F(GameMenueTest, AtFirstStartTheArrowIsOnNewTheGreyContinueDoesNothingAndTheTitleMusicFadesIn) {
     EXPECT_EQ(menu->getSelection(), GameMenue::ENTRY_NEW);
     EXPECT_EQ(menu->getEntryColour(GameMenue::ENTRY_CONTINUE), irr::video::SColor(0xFF646464));
     EXPECT_EQ(menu->getEntryColour(GameMenue::ENTRY_NEW), irr::video::SColor(0xFFFFFFFF));
@@ -68,10 +68,6 @@ TEST_F(GameMenueTest, AtFirstStartTheArrowIsOnNewAndTheGreyContinueDoesNothing) 
     EXPECT_TRUE(menu->isOpen());
     frames(30);
     EXPECT_EQ(menu->getFadeTime(), 0);
-}
-
-TEST_F(GameMenueTest, TitleMusicStartsSilentOnChannelOneAndFadesIn) {
-    frames(1);
     EXPECT_EQ(heard(TovarWorks::PlaySoundEventType), 1);
     EXPECT_EQ(heard(TovarWorks::FadeSoundEventType), 1);
 }
