@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(KeysAndPad, EitherHands, ::testing::Values(Hands::Keybo
                              return info.param == Hands::Keyboard ? "Keyboard" : "Pad";
                          });
 
-TEST_F(KeysAndPad, TheStickWalksOnlyPastItsDeadZoneAndTheHatWalksToo) {
+TEST_F(KeysAndPad, TheStickWalksOnlyPastItsDeadZoneTheHatWalksTooAndNeitherUnderTheConsole) {
     ASSERT_TRUE(play->startNewGame());
     struct Case {
         irr::s16 x;
@@ -201,49 +201,49 @@ TEST_F(KeysAndPad, TheStickWalksOnlyPastItsDeadZoneAndTheHatWalksToo) {
         sendPad(padEvent(0));
         EXPECT_EQ(c.walks, heroX() < before) << "stick " << c.x << " hat " << c.pov;
     }
+    // The pad is not the game's while the console is open.
+    const irr::SEvent stickLeft = padEvent(0, -32767, 0);
+    sendPad(stickLeft);
+    play->tap(irr::KEY_F1);
+    const float atOpening = heroX();
+    for (int frame = 0; frame < 10; ++frame)
+        sendPad(stickLeft);
+    EXPECT_EQ(atOpening, heroX()) << "walked on with the console open";
+    play->tap(irr::KEY_F1);
+    for (int frame = 0; frame < 10; ++frame)
+        sendPad(stickLeft);
+    EXPECT_LT(heroX(), atOpening);
 }
 
-TEST_F(KeysAndPad, AReboundKeyActsAndTheOldOneDoesNot) {
+TEST_F(KeysAndPad, AReboundKeyActsTheOldOneDoesNotAndHintsNameItInEveryLanguage) {
     ASSERT_TRUE(play->startNewGame());
     ASSERT_TRUE(keys().bindKey(GameAction::WalkLeft, irr::KEY_KEY_A));
-    ASSERT_TRUE(keys().bindKey(GameAction::Act, irr::KEY_KEY_E));
     const auto walkedBy = [this](irr::EKEY_CODE key) {
         const float before = heroX();
-        play->press(key);
-        play->runFrames(10);
-        play->release(key);
-        play->runFrames(1);
+        hold(key, 10);
         return before - heroX();
     };
     EXPECT_EQ(0.0f, walkedBy(irr::KEY_LEFT));
     EXPECT_GT(walkedBy(irr::KEY_KEY_A), 0.0f);
 
     placeHero(Lumo::LumoVisual::kBarSpot, Lumo::FACE_UP);
-    play->tap(irr::KEY_SPACE);
-    EXPECT_EQ(0u, recorder->count(TovarWorks::CallActionEventType));
-    play->tap(irr::KEY_KEY_E);
-    EXPECT_EQ(1u, recorder->count(TovarWorks::CallActionEventType));
-}
-
-TEST_F(KeysAndPad, HintsNameTheBoundKeyInEveryLanguage) {
-    ASSERT_TRUE(play->startNewGame());
-    placeHero(Lumo::LumoVisual::kBarSpot, Lumo::FACE_UP);
     const struct {
         const char* language;
         irr::EKEY_CODE act;
         std::wstring hint;
-    } cases[] = {
-        {"en", irr::KEY_SPACE, L"space: talk"},
-        {"de", irr::KEY_SPACE, L"leertaste: reden"},
-        {"de", irr::KEY_KEY_E, L"e: reden"},
-        {"de", irr::KEY_RETURN, L"eingabe: reden"},
-        {"en", irr::KEY_RETURN, L"return: talk"},
-    };
+    } cases[] = {{"en", irr::KEY_SPACE, L"space: talk"},  {"de", irr::KEY_SPACE, L"leertaste: reden"},
+                 {"de", irr::KEY_KEY_E, L"e: reden"},     {"de", irr::KEY_RETURN, L"eingabe: reden"},
+                 {"en", irr::KEY_RETURN, L"return: talk"}};
     for (const auto& c : cases) {
         ASSERT_TRUE(Lumo::GameLanguages::apply(c.language));
         ASSERT_TRUE(keys().bindKey(GameAction::Act, c.act));
         EXPECT_EQ(std::vector<std::wstring>{c.hint}, visual().hintTexts()) << c.language;
     }
+    ASSERT_TRUE(keys().bindKey(GameAction::Act, irr::KEY_KEY_E));
+    play->tap(irr::KEY_SPACE);
+    EXPECT_EQ(0u, recorder->count(TovarWorks::CallActionEventType));
+    play->tap(irr::KEY_KEY_E);
+    EXPECT_EQ(1u, recorder->count(TovarWorks::CallActionEventType));
 }
 
 TEST_F(KeysAndPad, TheKeysPageBindsKeysAndButtonsSwappingAndSavesThem) {
@@ -277,19 +277,4 @@ TEST_F(KeysAndPad, TheKeysPageBindsKeysAndButtonsSwappingAndSavesThem) {
     play->tap(irr::KEY_ESCAPE); // ...and its key the options
     ASSERT_FALSE(menu().isOptionsOpen());
     EXPECT_TRUE(chosen == Lumo::SettingsFile::read().keys) << "saved and read back";
-}
-
-TEST_F(KeysAndPad, ThePadIsNotTheGamesWhileTheConsoleIsOpen) {
-    ASSERT_TRUE(play->startNewGame());
-    const irr::SEvent stickLeft = padEvent(0, -32767, 0);
-    sendPad(stickLeft);
-    play->tap(irr::KEY_F1);
-    const float atOpening = heroX();
-    for (int frame = 0; frame < 10; ++frame)
-        sendPad(stickLeft);
-    EXPECT_EQ(atOpening, heroX()) << "walked on with the console open";
-    play->tap(irr::KEY_F1);
-    for (int frame = 0; frame < 10; ++frame)
-        sendPad(stickLeft);
-    EXPECT_LT(heroX(), atOpening);
 }

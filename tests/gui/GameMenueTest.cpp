@@ -148,52 +148,30 @@ TEST_F(OptionsTest, SizeStepsOnlyBetweenTheOfferedSizes) {
     EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_SIZE), L"640x360");
 }
 
-TEST_F(OptionsTest, VolumesMoveInTensWithinZeroToHundred) {
-    selectOption(GameMenue::OPTION_MUSIC);
-    press(irr::KEY_RIGHT);
-    EXPECT_EQ(settings().musicVolume, 100);
-    press(irr::KEY_LEFT, 3);
-    EXPECT_EQ(settings().musicVolume, 70);
-    press(irr::KEY_LEFT, 20);
-    EXPECT_EQ(settings().musicVolume, 0);
-    selectOption(GameMenue::OPTION_SOUND);
-    press(irr::KEY_LEFT);
-    EXPECT_EQ(settings().soundVolume, 90);
-    EXPECT_EQ(settings().musicVolume, 0);
-}
-
-TEST_F(OptionsTest, ScreenRenderAndHintsSwitchWithLeftAndRight) {
-    selectOption(GameMenue::OPTION_SCREEN);
-    press(irr::KEY_RIGHT);
-    EXPECT_TRUE(settings().fullscreen);
-    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_SCREEN), L"fullscreen");
-    press(irr::KEY_LEFT);
-    EXPECT_FALSE(settings().fullscreen);
-    selectOption(GameMenue::OPTION_RENDER);
-    press(irr::KEY_LEFT);
-    EXPECT_FALSE(settings().pixelPrecise);
-    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_RENDER), L"stretched");
-    selectOption(GameMenue::OPTION_HINTS);
-    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_HINTS), L"on");
-    press(irr::KEY_LEFT);
-    EXPECT_FALSE(settings().hints);
-    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_HINTS), L"off");
-}
-
-TEST_F(OptionsTest, TextSpeedStepsFromSlowToInstantAndStopsAtBothEnds) {
-    selectOption(GameMenue::OPTION_TEXT);
-    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_TEXT), L"normal");
-    press(irr::KEY_LEFT, 2);
-    EXPECT_EQ(GameMenue::optionValue(GameMenue::OPTION_TEXT), L"slow");
-    std::vector<std::wstring> shown;
-    for (int step = 0; step < 4; ++step) {
-        press(irr::KEY_RIGHT);
-        shown.push_back(GameMenue::optionValue(GameMenue::OPTION_TEXT));
+TEST_F(OptionsTest, LeftAndRightStepEachOptionWithinItsValues) {
+    using Menu = GameMenue;
+    const struct {
+        int option;
+        irr::EKEY_CODE key;
+        int times;
+        const wchar_t* shown;
+    } steps[] = {{Menu::OPTION_MUSIC, irr::KEY_RIGHT, 1, L"100"},     {Menu::OPTION_MUSIC, irr::KEY_LEFT, 3, L"70"},
+                 {Menu::OPTION_MUSIC, irr::KEY_LEFT, 20, L"0"},       {Menu::OPTION_SOUND, irr::KEY_LEFT, 1, L"90"},
+                 {Menu::OPTION_MUSIC, irr::KEY_LEFT, 0, L"0"},        {Menu::OPTION_SCREEN, irr::KEY_LEFT, 0, L"window"},
+                 {Menu::OPTION_SCREEN, irr::KEY_RIGHT, 1, L"fullscreen"}, {Menu::OPTION_SCREEN, irr::KEY_LEFT, 1, L"window"},
+                 {Menu::OPTION_RENDER, irr::KEY_LEFT, 1, L"stretched"}, {Menu::OPTION_HINTS, irr::KEY_LEFT, 0, L"on"},
+                 {Menu::OPTION_HINTS, irr::KEY_LEFT, 1, L"off"},      {Menu::OPTION_TEXT, irr::KEY_LEFT, 0, L"normal"},
+                 {Menu::OPTION_TEXT, irr::KEY_LEFT, 2, L"slow"},      {Menu::OPTION_TEXT, irr::KEY_RIGHT, 1, L"normal"},
+                 {Menu::OPTION_TEXT, irr::KEY_RIGHT, 1, L"fast"},     {Menu::OPTION_TEXT, irr::KEY_RIGHT, 1, L"instant"},
+                 {Menu::OPTION_TEXT, irr::KEY_RIGHT, 1, L"instant"}};
+    for (const auto& step : steps) {
+        selectOption(step.option);
+        press(step.key, step.times);
+        EXPECT_EQ(Menu::optionValue(step.option), step.shown) << step.option << " after " << step.times;
     }
-    EXPECT_EQ(shown, (std::vector<std::wstring>{L"normal", L"fast", L"instant", L"instant"}));
     EXPECT_EQ(settings().textSpeed, TextSpeed::Instant);
-    press(irr::KEY_DOWN, GameMenue::OPTION_COUNT);
-    EXPECT_EQ(menu->getOptionSelection(), GameMenue::OPTION_KEYS) << "the last option";
+    press(irr::KEY_DOWN, Menu::OPTION_COUNT);
+    EXPECT_EQ(menu->getOptionSelection(), Menu::OPTION_KEYS) << "the last option";
     press(irr::KEY_ESCAPE);
     EXPECT_NE(readWholeFile(settingsFile).find("text=instant\n"), std::string::npos);
 }
