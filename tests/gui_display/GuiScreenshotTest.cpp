@@ -119,10 +119,6 @@ TEST_F(GuiScreenshotTest, ADialogueBoxMissingOneLetterIsRejected) {
     EXPECT_FALSE(result.passed) << result.message;
 }
 
-TEST_F(GuiScreenshotTest, ChoiceBoard) {
-    const auto choice = createBedChoice();
-    expectPicture("choice_board", [&] { choice->draw(); });
-}
 
 TEST_F(GuiScreenshotTest, HintLineAtTheBottom) {
     const KeyWords words(gGameData->texts);
@@ -131,9 +127,11 @@ TEST_F(GuiScreenshotTest, HintLineAtTheBottom) {
     expectPicture("hint_line", [&] { HintLine::draw(hints); });
 }
 
-TEST_F(GuiScreenshotTest, BedQuestionWhileCustomersAreDue) {
-    const auto choice = createBedChoice(true);
-    expectPicture("bed_warning", [&] { choice->draw(); });
+TEST_F(GuiScreenshotTest, BedQuestionWithAndWithoutTheWarningThatCustomersAreDue) {
+    const auto choice = createBedChoice();
+    expectPicture("choice_board", [&] { choice->draw(); });
+    const auto warning = createBedChoice(true);
+    expectPicture("bed_warning", [&] { warning->draw(); });
 }
 
 TEST_F(GuiScreenshotTest, HudAtNoon) {
