@@ -48,11 +48,17 @@ TEST_F(Days, TheWeekdayRunsRoundTheWeek) {
     EXPECT_EQ(9, world().day);
 }
 
-TEST_F(Days, GoingToBedShowsTheComingDayAndWakesAtSix) {
+TEST_F(Days, GoingToBedShowsTheComingDayAndWakesAtSixAndTheBakerCannotWalkMeanwhile) {
     EXPECT_EQ(L"day 1/13", visual().getHud().dayLine());
     trigger(Lumo::SetTimeEvent(22, 0));
     recorder->clear();
-    sleep();
+    queue(std::make_shared<Lumo::StartNewDayEvent>());
+    play->runFrames(2);
+    EXPECT_FALSE(logic().hasPlayerControl());
+    const irr::core::vector3df before = Lumo::gGameData->heroPosition;
+    hold(irr::KEY_LEFT, 20);
+    EXPECT_EQ(before, Lumo::gGameData->heroPosition);
+    play->runUntil([this] { return logic().hasPlayerControl() && Lumo::gGameData->screenFadeColor == 0; }, 1000);
     EXPECT_EQ(L"day 2/13", visual().getHud().dayLine());
     ASSERT_EQ(1u, recorder->count(TovarWorks::ShowOverlayTextEventType));
     for (const HeardEvent& event : recorder->heard)
@@ -64,15 +70,6 @@ TEST_F(Days, GoingToBedShowsTheComingDayAndWakesAtSix) {
     EXPECT_GE(world().minuteOfDay, 6 * 60);
     EXPECT_LE(world().minuteOfDay, 6 * 60 + 2);
     EXPECT_TRUE(logic().hasPlayerControl());
-}
-
-TEST_F(Days, TheBakerCannotWalkOrGoToBedTwiceWhileSheSleeps) {
-    queue(std::make_shared<Lumo::StartNewDayEvent>());
-    play->runFrames(2);
-    EXPECT_FALSE(logic().hasPlayerControl());
-    const irr::core::vector3df before = Lumo::gGameData->heroPosition;
-    hold(irr::KEY_LEFT, 20);
-    EXPECT_EQ(before, Lumo::gGameData->heroPosition);
 }
 
 TEST_F(Days, TheLastDayHasNoMorningAfter) {

@@ -28,7 +28,7 @@ protected:
     }
 };
 
-TEST_F(Postman, SetsOffFromTheParkOnTheFrameAfterQuarterPastSeven) {
+TEST_F(Postman, SetsOffFromTheParkOnTheFrameAfterQuarterPastSevenAndGoesHomeWhenTheBakerSleeps) {
     ASSERT_NE(nullptr, visual().findCharacter("postbote"));
     play->runFrames(1, 500);
     EXPECT_FALSE(postman().isActive());
@@ -42,6 +42,11 @@ TEST_F(Postman, SetsOffFromTheParkOnTheFrameAfterQuarterPastSeven) {
     EXPECT_LT(distanceTo("park"), 1.0f);
     EXPECT_TRUE(postman().isWalking());
     EXPECT_EQ(1, postman().getStage());
+    play->runFrames(30);
+    queue(std::make_shared<Lumo::StartNewDayEvent>());
+    play->runFrames(1);
+    EXPECT_FALSE(postman().isActive()) << "going to bed sends him home";
+    EXPECT_FALSE(postmanNode()->isVisible());
 }
 
 TEST_F(Postman, LeavesTheLetterAtTheCounterAndGoesHome) {
@@ -51,15 +56,6 @@ TEST_F(Postman, LeavesTheLetterAtTheCounterAndGoesHome) {
     ASSERT_TRUE(play->runUntil([this] { return postman().isFinished(); }, 10000));
     EXPECT_EQ(1u, recorder->count(TovarWorks::SpawnLetterEventType));
     EXPECT_LT(distanceTo("park"), 3.0f);
-}
-
-TEST_F(Postman, GoingToBedSendsHimHome) {
-    play->runFrames(1, 501);
-    play->runFrames(30);
-    queue(std::make_shared<Lumo::StartNewDayEvent>());
-    play->runFrames(1);
-    EXPECT_FALSE(postman().isActive());
-    EXPECT_FALSE(postmanNode()->isVisible());
 }
 
 // L opens the calendar; the pointer goes to the day and SPACE asks for its letter.
