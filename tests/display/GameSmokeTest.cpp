@@ -26,9 +26,10 @@ TEST(GameSmokeTest, StartsWithOpenGLInTheWindowAskedForLogsItsStartKeepsThePrevi
             << "the console font must load";
     };
     // Window options change this run but not the settings file.
-    const std::string settings = runtime.folder().write("settings.ini", "music=0\nfullscreen=true\nresx=1280\nresy=720\n");
+    const std::string chosen = "music=0\nfullscreen=true\nresx=1280\nresy=720\n";
+    const std::string settings = runtime.folder().write("settings.ini", chosen);
     play({"--size", "800x600", "--windowed"}, "TovarWorks engine is up and running.");
-    EXPECT_EQ(readWholeFile(settings), "music=0\nfullscreen=true\nresx=1280\nresy=720\n");
+    EXPECT_EQ(readWholeFile(settings), chosen);
     const std::string first = readWholeFile(runtime.folder().file("kornelo.log"));
     for (const char* line : {"TovarWorks engine is up and running.", "Engine version: 0.3 Pre-Alpha",
                              "Language: 1 (English)", "Window: 800x600, windowed"})

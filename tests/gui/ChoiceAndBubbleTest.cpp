@@ -64,10 +64,11 @@ TEST_F(BedQuestion, AnOpenBoardTakesTheConfirmBeforeAnyTextBox) {
 }
 
 TEST(BubbleTest, HangsAboveItsPointAndStaysInsideTheInterfaceTailAndAll) {
-    VisualTextBoxBubble bubble(irr::core::vector3df(0, 0, 0), [](const irr::core::vector3df&, irr::core::vector2df& units) {
+    const auto atTheMiddle = [](const irr::core::vector3df&, irr::core::vector2df& units) {
         units.set(320, 200);
         return true;
-    });
+    };
+    VisualTextBoxBubble bubble(irr::core::vector3df(0, 0, 0), atTheMiddle);
     bubble.addPage(L"hello there");
     const VisualTextBoxBubble::Layout middle = bubble.layout(irr::core::vector2df(320, 200));
     EXPECT_LT(middle.board.LowerRightCorner.Y, 200.0f);

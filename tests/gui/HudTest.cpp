@@ -71,8 +71,8 @@ TEST(DigitCounterRoll, TheLastPendingStepRollsTenTimesSlower) {
 
 TEST(DigitCounterBox, BelowFullSizeTheBoxMovesDownAndTheDigitsStayWholeInsideIt) {
     const irr::core::rectf interfaceBox(8, 14, 110, 40);
-    for (const irr::core::dimension2du screen : {irr::core::dimension2du(512, 288), irr::core::dimension2du(600, 400),
-                                                 irr::core::dimension2du(640, 360), irr::core::dimension2du(1024, 720)}) {
+    using Size = irr::core::dimension2du;
+    for (const Size screen : {Size(512, 288), Size(600, 400), Size(640, 360), Size(1024, 720)}) {
         SCOPED_TRACE(testing::Message() << screen.Width << " x " << screen.Height);
         const InterfaceView view = InterfaceView::forScreen(screen);
         const irr::core::recti scaled = view.toPixels(interfaceBox);
