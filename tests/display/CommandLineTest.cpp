@@ -1,7 +1,5 @@
 // The game's command line, through the real executable: what it prints, where, and its exit codes.
-#include "NeedsDisplay.h"
 #include "RunningProgram.h"
-#include "RuntimeCopy.h"
 #include "src_lumo/Game/CommandLine.h"
 
 #include <gtest/gtest.h>
@@ -78,16 +76,4 @@ TEST(CommandLineTest, TheLastWindowChoiceWinsAndTheRestOfTheSettingsStay) {
     const Lumo::GameSettings unchanged = CommandLine::parse(1, none).windowFor(file);
     EXPECT_TRUE(unchanged.fullscreen);
     EXPECT_EQ(unchanged.width, file.width);
-}
-
-TEST(CommandLineTest, WindowOptionsChangeThisRunButNotTheSettingsFile) {
-    SKIP_WITHOUT_DISPLAY();
-    const RuntimeCopy runtime({"kornelo"});
-    runtime.folder().write("settings.ini", "music=0\nsound=40\nfullscreen=true\nresx=1280\nresy=720\n");
-    const std::string before = readWholeFile(runtime.folder().file("settings.ini"));
-    RunningProgram game({(runtime.path() / "kornelo").string(), {"--size", "800x600", "--windowed"}, "/", {}});
-    ASSERT_TRUE(game.started());
-    EXPECT_TRUE(game.waitFor("Window: 800x600, windowed", 30s)) << game.output();
-    EXPECT_EQ(game.stop(), 0) << game.output();
-    EXPECT_EQ(readWholeFile(runtime.folder().file("settings.ini")), before);
 }

@@ -1,8 +1,7 @@
 // The game clock: a minute on the first frame after more than 500 ms, the stop at 22:00, and the
 // modes and menus that hold it.
-#include "GamePlayFixture.h"
+#include "InGame.h"
 
-#include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Events/SetTimerEvent.h"
 #include "src_lumo/Game/GameClock.h"
 #include "src_lumo/Menus/GameMenue.h"
@@ -12,7 +11,7 @@
 using Lumo::GameClock;
 using Lumo::WorldState;
 
-TEST(GameClockRule, ExactlyFiveHundredMillisecondsIsNotYetAMinute) {
+TEST(GameClockRule, AMinuteNeedsMoreThanFiveHundredMillisecondsAndAHeldClockOnlyGathers) {
     WorldState world;
     world.minuteOfDay = 600;
     EXPECT_FALSE(GameClock::advance(world, 500, true).due);
@@ -21,9 +20,12 @@ TEST(GameClockRule, ExactlyFiveHundredMillisecondsIsNotYetAMinute) {
     EXPECT_TRUE(GameClock::advance(world, 1, true).due);
     EXPECT_EQ(601, world.minuteOfDay);
     EXPECT_EQ(0, world.clockMs);
+    EXPECT_FALSE(GameClock::advance(world, 2000, false).due);
+    EXPECT_EQ(601, world.minuteOfDay);
+    EXPECT_EQ(2000, world.clockMs);
 }
 
-TEST(GameClockRule, StandsAtTenInTheEveningWhileTheMillisecondsGather) {
+TEST(GameClockRule, StandsAtTenInTheEveningWhileTheMillisecondsGatherWithoutWrapping) {
     WorldState world;
     world.minuteOfDay = 21 * 60 + 59;
     GameClock::advance(world, 501, true);
@@ -32,22 +34,9 @@ TEST(GameClockRule, StandsAtTenInTheEveningWhileTheMillisecondsGather) {
         GameClock::advance(world, 501, true);
     EXPECT_EQ(22 * 60, world.minuteOfDay);
     EXPECT_EQ(5 * 501, world.clockMs);
-}
-
-TEST(GameClockRule, GatheredMillisecondsNeverWrapNegative) {
-    WorldState world;
-    world.minuteOfDay = 22 * 60;
     world.clockMs = INT_MAX - 10;
     GameClock::advance(world, 1000, true);
     EXPECT_EQ(INT_MAX, world.clockMs);
-}
-
-TEST(GameClockRule, AHeldClockStillGathersButDoesNotMove) {
-    WorldState world;
-    world.minuteOfDay = 600;
-    EXPECT_FALSE(GameClock::advance(world, 2000, false).due);
-    EXPECT_EQ(600, world.minuteOfDay);
-    EXPECT_EQ(2000, world.clockMs);
 }
 
 TEST(GameClockRule, ThePostmanIsDueOnTheStepThatReachesQuarterPastSeven) {
@@ -57,10 +46,7 @@ TEST(GameClockRule, ThePostmanIsDueOnTheStepThatReachesQuarterPastSeven) {
     EXPECT_FALSE(GameClock::advance(world, 501, true).postmanDue);
 }
 
-class ClockInPlay : public GamePlayFixture {};
-
-TEST_F(ClockInPlay, HeldByTheTimerEventTheMenusAndTheCalendar) {
-    startNewGame();
+TEST_F(InGame, TheClockIsHeldByTheTimerEventTheCalendarAndThePauseMenu) {
     const int minute = world().minuteOfDay;
     trigger(Lumo::SetTimerEvent(false));
     play->runFrames(100);
@@ -78,28 +64,4 @@ TEST_F(ClockInPlay, HeldByTheTimerEventTheMenusAndTheCalendar) {
     const int paused = world().minuteOfDay;
     play->runFrames(100);
     EXPECT_EQ(paused, world().minuteOfDay);
-}
-
-TEST_F(ClockInPlay, TheTitleSceneClockRunsBeforeAnyGame) {
-    // The title menu is open: the clock must stand.
-    const int minute = world().minuteOfDay;
-    play->runFrames(100);
-    EXPECT_EQ(minute, world().minuteOfDay);
-    EXPECT_FALSE(logic().isGameStarted());
-}
-
-TEST_F(ClockInPlay, LosingTheWindowPausesTheClockAndGettingItBackResumesIt) {
-    startNewGame();
-    world().clockMs = 0;
-    const int minute = world().minuteOfDay;
-    TovarWorks::gDevice->setInBackground(true);
-    play->runFrames(100, 250); // 25 s away
-    EXPECT_EQ(minute, world().minuteOfDay);
-    EXPECT_EQ(0, world().clockMs) << "no time gathered while away";
-
-    TovarWorks::gDevice->setInBackground(false);
-    play->runFrames(1, 501);
-    EXPECT_EQ(minute + 1, world().minuteOfDay);
-    play->runFrames(32, 16);
-    EXPECT_EQ(minute + 2, world().minuteOfDay) << "the clock runs on at its pace, nothing made up";
 }

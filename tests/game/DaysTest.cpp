@@ -1,14 +1,34 @@
 // New game, new days, the weekday and going to bed.
-#include "GamePlayFixture.h"
+#include "InGame.h"
 
 #include "src_lumo/Events/SetNewDayEvent.h"
 #include "src_lumo/Events/SetTimeEvent.h"
 #include "src_lumo/Events/StartNewDayEvent.h"
-#include "src_lumo/Gui/TextOverlay.h"
+#include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Sprites/CharacterNode.h"
 
 #include <vector>
 
-class Days : public GamePlayFixture {
+TEST_F(GamePlayFixture, ANewGameBeginsDayOneOnTheFirstWeekdayAtSixWithFiveHundred) {
+    EXPECT_EQ(-1, world().weekday);
+    EXPECT_EQ(0, world().day);
+    const int minute = world().minuteOfDay;
+    play->runFrames(100);
+    EXPECT_EQ(minute, world().minuteOfDay) << "the clock runs under the title menu";
+    startNewGame();
+    EXPECT_EQ(1, world().day);
+    EXPECT_EQ(0, world().weekday);
+    EXPECT_EQ(500, world().money);
+    EXPECT_GE(world().minuteOfDay, 6 * 60);
+    EXPECT_LT(world().minuteOfDay, 6 * 60 + 10);
+    const std::string state = play->describeState();
+    for (const char* part : {"money 500", "stage barman hero merchant", "customers 0"})
+        EXPECT_NE(std::string::npos, state.find(part)) << part;
+    EXPECT_EQ(Lumo::LumoVisual::kMerchantSpot, visual().findCharacter("merchant")->getNode()->getPosition());
+    EXPECT_EQ("07:05", Lumo::ScriptedPlay::clockText(425));
+}
+
+class Days : public InGame {
 protected:
     // Goes to bed and runs the fades, the title and the next morning.
     void sleep() {
@@ -18,20 +38,7 @@ protected:
     }
 };
 
-TEST_F(Days, ANewGameBeginsDayOneOnTheFirstWeekdayAtSixWithFiveHundred) {
-    EXPECT_EQ(-1, world().weekday);
-    EXPECT_EQ(0, world().day);
-    startNewGame();
-    EXPECT_EQ(1, world().day);
-    EXPECT_EQ(0, world().weekday);
-    EXPECT_EQ(500, world().money);
-    EXPECT_GE(world().minuteOfDay, 6 * 60);
-    EXPECT_LT(world().minuteOfDay, 6 * 60 + 10);
-    EXPECT_TRUE(logic().isGameStarted());
-}
-
 TEST_F(Days, TheWeekdayRunsRoundTheWeek) {
-    startNewGame();
     std::vector<int> weekdays{world().weekday};
     for (int i = 0; i < 8; ++i) {
         trigger(Lumo::SetNewDayEvent());
@@ -41,31 +48,17 @@ TEST_F(Days, TheWeekdayRunsRoundTheWeek) {
     EXPECT_EQ(9, world().day);
 }
 
-TEST_F(Days, ANewDayOnTheLastDayChangesNeitherTimeNorDay) {
-    startNewGame();
-    world().day = 13;
-    world().minuteOfDay = 19 * 60;
-    const int weekday = world().weekday;
-    trigger(Lumo::SetNewDayEvent());
-    EXPECT_EQ(13, world().day);
-    EXPECT_EQ(19 * 60, world().minuteOfDay);
-    EXPECT_EQ(weekday, world().weekday);
-}
-
-TEST_F(Days, TheMerchantsDiscoveryOpensTheBoxSaleNextMorning) {
-    startNewGame();
-    world().flagsAndPopularity.setFlag("MERC_HEUREKA", 1.0f);
-    EXPECT_EQ(0, world().flagsAndPopularity.flag("MERC_SELL_BOX"));
-    trigger(Lumo::SetNewDayEvent());
-    EXPECT_EQ(1, world().flagsAndPopularity.flag("MERC_SELL_BOX"));
-}
-
-TEST_F(Days, GoingToBedShowsTheComingDayAndWakesAtSix) {
-    startNewGame();
+TEST_F(Days, GoingToBedShowsTheComingDayAndWakesAtSixAndTheBakerCannotWalkMeanwhile) {
     EXPECT_EQ(L"day 1/13", visual().getHud().dayLine());
     trigger(Lumo::SetTimeEvent(22, 0));
     recorder->clear();
-    sleep();
+    queue(std::make_shared<Lumo::StartNewDayEvent>());
+    play->runFrames(2);
+    EXPECT_FALSE(logic().hasPlayerControl());
+    const irr::core::vector3df before = Lumo::gGameData->heroPosition;
+    hold(irr::KEY_LEFT, 20);
+    EXPECT_EQ(before, Lumo::gGameData->heroPosition);
+    play->runUntil([this] { return logic().hasPlayerControl() && Lumo::gGameData->screenFadeColor == 0; }, 1000);
     EXPECT_EQ(L"day 2/13", visual().getHud().dayLine());
     ASSERT_EQ(1u, recorder->count(TovarWorks::ShowOverlayTextEventType));
     for (const HeardEvent& event : recorder->heard)
@@ -79,21 +72,14 @@ TEST_F(Days, GoingToBedShowsTheComingDayAndWakesAtSix) {
     EXPECT_TRUE(logic().hasPlayerControl());
 }
 
-TEST_F(Days, TheBakerCannotWalkOrGoToBedTwiceWhileSheSleeps) {
-    startNewGame();
-    queue(std::make_shared<Lumo::StartNewDayEvent>());
-    play->runFrames(2);
-    EXPECT_FALSE(logic().hasPlayerControl());
-    const irr::core::vector3df before = Lumo::gGameData->heroPosition;
-    play->press(irr::KEY_LEFT);
-    play->runFrames(20);
-    play->release(irr::KEY_LEFT);
-    EXPECT_EQ(before, Lumo::gGameData->heroPosition);
-}
-
-TEST_F(Days, TheLastNightAnnouncesNoNewDayAndLeavesThePlayerWithoutControl) {
-    startNewGame();
+TEST_F(Days, TheLastDayHasNoMorningAfter) {
     world().day = 13;
+    world().minuteOfDay = 19 * 60;
+    const int weekday = world().weekday;
+    trigger(Lumo::SetNewDayEvent());
+    EXPECT_EQ(13, world().day);
+    EXPECT_EQ(19 * 60, world().minuteOfDay);
+    EXPECT_EQ(weekday, world().weekday);
     recorder->clear();
     sleep();
     EXPECT_FALSE(logic().hasPlayerControl());

@@ -9,8 +9,6 @@
 #include <cmath>
 
 namespace {
-irr::SEvent mouseDown(const irr::core::position2di& at) { return mouseEvent(irr::EMIE_LMOUSE_PRESSED_DOWN, at); }
-
 // Where the picture shows a point: the camera's projection into the scene's viewport, as the
 // video card maps it, not Irrlicht's helper (which assumes the whole window).
 irr::core::position2di pixelOf(const irr::core::vector3df& world, const irr::scene::ICameraSceneNode& camera) {
@@ -27,42 +25,7 @@ irr::core::position2di pixelOf(const irr::core::vector3df& world, const irr::sce
 int cellOf(float coordinate) { return static_cast<int>(coordinate / Lumo::CollisionGrid::kCellSize); }
 } // namespace
 
-class EditorInGame : public GamePlayFixture {
-protected:
-    void SetUp() override {
-        GamePlayFixture::SetUp();
-        startNewGame();
-    }
-    Lumo::WorldEditor& editor() { return visual().getEditor(); }
-};
-
-TEST_F(EditorInGame, TheConsoleCommandSwitchesItOnAndOff) {
-    EXPECT_FALSE(editor().isEnabled());
-    TovarWorks::gDevice->executeConsoleLine(L"tovar editor");
-    EXPECT_TRUE(editor().isEnabled());
-    TovarWorks::gDevice->executeConsoleLine(L"tovar editor");
-    EXPECT_FALSE(editor().isEnabled());
-}
-
-TEST_F(EditorInGame, WhileOnItTakesTheMouseAndKeysBeforeTheGame) {
-    TovarWorks::gDevice->executeConsoleLine(L"tovar editor");
-    play->runFrames(2);
-    // The cell just in front of the baker, seen through the game camera.
-    const irr::core::vector3df spot = Lumo::gGameData->heroPosition + irr::core::vector3df(0, 0, 20);
-    const irr::core::position2di pixel = pixelOf(spot, *visual().getCamera());
-    EXPECT_TRUE(TovarWorks::gDevice->OnEvent(mouseDown(pixel)));
-    const int column = static_cast<int>(editor().groundPoint().X / Lumo::CollisionGrid::kCellSize);
-    const int row = static_cast<int>(editor().groundPoint().Z / Lumo::CollisionGrid::kCellSize);
-    EXPECT_NEAR(editor().groundPoint().Z, spot.Z, 3.0f);
-    EXPECT_TRUE(visual().getCollisionGrid().isBlocked(column, row)) << "the visual's own grid is edited";
-
-    play->tap(irr::KEY_F5);
-    EXPECT_EQ(editor().getMode(), Lumo::WorldEditor::PATH_MODE);
-    play->tap(irr::KEY_ESCAPE);
-    EXPECT_EQ(editor().getMode(), Lumo::WorldEditor::PATH_MODE);
-}
-
-class EditorInAnyWindow : public EditorInGame, public ::testing::WithParamInterface<irr::core::dimension2du> {
+class EditorInAnyWindow : public GamePlayFixture, public ::testing::WithParamInterface<irr::core::dimension2du> {
 protected:
     void SetUp() override {
         Lumo::ScriptedPlayOptions options;
@@ -70,16 +33,23 @@ protected:
         options.height = GetParam().Height;
         start(options);
         startNewGame();
+        EXPECT_FALSE(editor().isEnabled());
         TovarWorks::gDevice->executeConsoleLine(L"tovar editor");
+        ASSERT_TRUE(editor().isEnabled());
         play->runFrames(2);
     }
+    Lumo::WorldEditor& editor() { return visual().getEditor(); }
 };
 
 TEST_P(EditorInAnyWindow, TheCursorCubeSitsUnderThePointerAndTheClickTakesThatCell) {
+    const irr::core::recti& viewport = Lumo::gGameData->interfaceView.viewport;
+    EXPECT_NEAR(static_cast<float>(viewport.getWidth()) / viewport.getHeight(), visual().getCamera()->getAspectRatio(),
+                1e-5);
     const irr::core::vector3df hero = Lumo::gGameData->heroPosition;
     // Near the middle of the picture and out towards its corners, where an offset shows most.
     for (const irr::core::vector3df& offset :
          {irr::core::vector3df(3, 0, 22), irr::core::vector3df(-90, 0, 60), irr::core::vector3df(95, 0, -40)}) {
+        SCOPED_TRACE(testing::Message() << "at " << offset.X << ", " << offset.Z);
         // The middle of a cell: a point on a cell's edge belongs to either cell after rounding.
         const irr::core::vector3df near = hero + offset;
         const float cell = Lumo::CollisionGrid::kCellSize;
@@ -89,16 +59,21 @@ TEST_P(EditorInAnyWindow, TheCursorCubeSitsUnderThePointerAndTheClickTakesThatCe
         TovarWorks::gDevice->OnEvent(mouseEvent(irr::EMIE_MOUSE_MOVED, pixel));
         play->runFrames(1);
         const irr::core::vector3df cursor = editor().cursorPosition();
-        EXPECT_EQ(cellOf(cursor.X), cellOf(spot.X)) << "hovering at " << offset.X << ", " << offset.Z;
-        EXPECT_EQ(cellOf(cursor.Z), cellOf(spot.Z)) << "hovering at " << offset.X << ", " << offset.Z;
-
-        TovarWorks::gDevice->OnEvent(mouseDown(pixel));
-        EXPECT_NEAR(editor().groundPoint().X, spot.X, 1.0f) << "clicking at " << offset.X << ", " << offset.Z;
-        EXPECT_NEAR(editor().groundPoint().Z, spot.Z, 1.0f) << "clicking at " << offset.X << ", " << offset.Z;
-        EXPECT_TRUE(visual().getCollisionGrid().isBlocked(cellOf(spot.X), cellOf(spot.Z)))
-            << "clicking at " << offset.X << ", " << offset.Z;
+        EXPECT_EQ(cellOf(cursor.X), cellOf(spot.X));
+        EXPECT_EQ(cellOf(cursor.Z), cellOf(spot.Z));
+        EXPECT_TRUE(TovarWorks::gDevice->OnEvent(mouseEvent(irr::EMIE_LMOUSE_PRESSED_DOWN, pixel)))
+            << "the game had the click";
+        EXPECT_NEAR(editor().groundPoint().X, spot.X, 1.0f);
+        EXPECT_NEAR(editor().groundPoint().Z, spot.Z, 1.0f);
+        EXPECT_TRUE(visual().getCollisionGrid().isBlocked(cellOf(spot.X), cellOf(spot.Z))) << "the visual's own grid";
         EXPECT_EQ(editor().cursorPosition(), cursor) << "hover and click pick the same cell";
     }
+    play->tap(irr::KEY_F5);
+    EXPECT_EQ(editor().getMode(), Lumo::WorldEditor::PATH_MODE);
+    play->tap(irr::KEY_ESCAPE);
+    EXPECT_EQ(editor().getMode(), Lumo::WorldEditor::PATH_MODE) << "the game had the key";
+    TovarWorks::gDevice->executeConsoleLine(L"tovar editor");
+    EXPECT_FALSE(editor().isEnabled());
 }
 
 // The default window is letter-boxed (1024 x 576 picture at y = 72), a wide one pillar-boxed.

@@ -8,21 +8,19 @@
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameLanguages.h"
 #include "src_lumo/Game/SettingsFile.h"
-#include "src_lumo/Gui/VisualTextBoxChoice.h"
 #include "src_lumo/Visual/ItemWorld.h"
 #include "src_lumo/Menus/GameMenue.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
 
 #include <filesystem>
+#include <map>
 
 using irr::core::vector3df;
 using Lumo::GameAction;
 using Lumo::GameMenue;
 
 namespace {
-
-enum class Hands { Keyboard, Pad };
 
 constexpr irr::u16 kPovCentred = 65535;
 
@@ -63,59 +61,29 @@ protected:
         sendPad(padEvent(1u << button));
         sendPad(padEvent(0));
     }
-    void placeHero(const vector3df& position, int facing) {
-        GamePlayFixture::placeHero(position);
-        visual().getHero()->setFacing(facing);
-        play->runFrames(1);
-    }
 
     RuntimeCopy runtime;
     std::filesystem::path previousFolder;
 };
 
-// The same scenes played with either hands.
-class EitherHands : public KeysAndPad, public ::testing::WithParamInterface<Hands> {
+// The pad alone plays the scenes the keys play in the other tests: walking by the stick at full
+// tilt, everything else by the action's button.
+class PadHands : public KeysAndPad {
 protected:
     // Down for a few frames, then up, then a frame for the release to settle.
-    void hold(GameAction action, uint32_t frames = 3) {
-        down(action);
-        play->runFrames(frames);
-        up(action);
-        play->runFrames(1);
-    }
-    void hold(GameAction action, int times) {
-        for (int i = 0; i < times; ++i)
-            hold(action);
-    }
-    void down(GameAction action) {
-        if (GetParam() == Hands::Keyboard) {
-            play->press(keys().key(action));
-            return;
-        }
-        // Walking by the stick at full tilt, everything else by the action's button.
+    void hold(GameAction action, int times = 1) {
         const irr::s16 full = 32767;
-        switch (action) {
-        case GameAction::WalkUp:
-            TovarWorks::gDevice->OnEvent(padEvent(0, 0, -full));
-            break;
-        case GameAction::WalkDown:
-            TovarWorks::gDevice->OnEvent(padEvent(0, 0, full));
-            break;
-        case GameAction::WalkLeft:
-            TovarWorks::gDevice->OnEvent(padEvent(0, -full, 0));
-            break;
-        case GameAction::WalkRight:
-            TovarWorks::gDevice->OnEvent(padEvent(0, full, 0));
-            break;
-        default:
-            TovarWorks::gDevice->OnEvent(padEvent(1u << keys().button(action)));
-        }
-    }
-    void up(GameAction action) {
-        if (GetParam() == Hands::Keyboard)
-            play->release(keys().key(action));
-        else
+        const std::map<GameAction, irr::SEvent> stick = {{GameAction::WalkUp, padEvent(0, 0, -full)},
+                                                         {GameAction::WalkDown, padEvent(0, 0, full)},
+                                                         {GameAction::WalkLeft, padEvent(0, -full, 0)},
+                                                         {GameAction::WalkRight, padEvent(0, full, 0)}};
+        const auto walk = stick.find(action);
+        for (int i = 0; i < times; ++i) {
+            TovarWorks::gDevice->OnEvent(walk != stick.end() ? walk->second : padEvent(1u << keys().button(action)));
+            play->runFrames(3);
             TovarWorks::gDevice->OnEvent(padEvent(0));
+            play->runFrames(1);
+        }
     }
     bool startNewGame() {
         hold(GameAction::Act);
@@ -128,7 +96,7 @@ protected:
     }
 };
 
-TEST_P(EitherHands, DriveTheTitleMenuTheOptionsAndTheKeysPage) {
+TEST_F(PadHands, DriveTheMenusWalkPauseTurnPagesAndUseTheBoardTheStoreroomAndTheTable) {
     hold(GameAction::WalkDown);
     EXPECT_EQ(GameMenue::ENTRY_OPTIONS, menu().getSelection());
     hold(GameAction::Act);
@@ -145,9 +113,8 @@ TEST_P(EitherHands, DriveTheTitleMenuTheOptionsAndTheKeysPage) {
     hold(GameAction::Menu);
     EXPECT_FALSE(menu().isOptionsOpen());
     EXPECT_EQ(90, Lumo::SettingsFile::read().musicVolume) << "leaving the options saved them";
-}
 
-TEST_P(EitherHands, StartTheGameWalkPauseAndResume) {
+    hold(GameAction::WalkUp);
     ASSERT_TRUE(startNewGame());
     const float before = heroX();
     hold(GameAction::WalkLeft, 10);
@@ -156,10 +123,31 @@ TEST_P(EitherHands, StartTheGameWalkPauseAndResume) {
     ASSERT_TRUE(menu().isOpen());
     hold(GameAction::Act);
     EXPECT_FALSE(menu().isOpen()) << "continue";
-}
 
-TEST_P(EitherHands, TurnDialoguePagesAndCloseTheMerchantsMenu) {
-    ASSERT_TRUE(startNewGame());
+    placeHero(Lumo::LumoVisual::kBedSpot + vector3df(0, 0, -10), Lumo::FACE_UP);
+    hold(GameAction::Act);
+    const auto choice = visual().getTextBoxes().getChoice();
+    ASSERT_NE(nullptr, choice);
+    hold(GameAction::WalkDown);
+    EXPECT_EQ(1, choice->getSelection());
+    hold(GameAction::Cancel);
+    play->runFrames(60); // past the second in which a further action is swallowed
+    EXPECT_EQ(nullptr, visual().getTextBoxes().getChoice());
+    EXPECT_EQ(0u, recorder->count(TovarWorks::StartNewDayEventType));
+
+    placeHero(kAtShelf, Lumo::FACE_UP);
+    hold(GameAction::Act);
+    ASSERT_EQ(Lumo::MODE_STORAGE, visual().getMode());
+    hold(GameAction::WalkRight, 2);
+    hold(GameAction::WalkDown, 5);
+    hold(GameAction::Act);
+    EXPECT_EQ(300, world().storeroomStock[0]);
+    ASSERT_TRUE(visual().getItemWorld()->isCarrying());
+    placeHero(kAtTable, Lumo::FACE_UP);
+    hold(GameAction::PickUp);
+    EXPECT_FALSE(visual().getItemWorld()->isCarrying());
+    play->runFrames(60);
+
     placeHero(Lumo::LumoVisual::kMerchantSpot + vector3df(10, 0, 0), Lumo::FACE_UP);
     hold(GameAction::Act);
     ASSERT_TRUE(play->runUntil([this] { return !visual().getTextBoxes().getBoxes().empty(); }, 200));
@@ -173,41 +161,7 @@ TEST_P(EitherHands, TurnDialoguePagesAndCloseTheMerchantsMenu) {
     EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode());
 }
 
-TEST_P(EitherHands, MoveAndCancelTheChoiceBoard) {
-    ASSERT_TRUE(startNewGame());
-    placeHero(Lumo::LumoVisual::kBedSpot + vector3df(0, 0, -10), Lumo::FACE_UP);
-    hold(GameAction::Act);
-    const auto choice = visual().getTextBoxes().getChoice();
-    ASSERT_NE(nullptr, choice);
-    hold(GameAction::WalkDown);
-    EXPECT_EQ(1, choice->getSelection());
-    hold(GameAction::Cancel);
-    play->runFrames(2);
-    EXPECT_EQ(nullptr, visual().getTextBoxes().getChoice());
-    EXPECT_EQ(0u, recorder->count(TovarWorks::StartNewDayEventType));
-}
-
-TEST_P(EitherHands, TakeFlourFromTheStoreroomAndPutItOnTheTable) {
-    ASSERT_TRUE(startNewGame());
-    placeHero(vector3df(865.f, 0.f, 655.f), Lumo::FACE_UP); // before the storeroom shelf
-    hold(GameAction::Act);
-    ASSERT_EQ(Lumo::MODE_STORAGE, visual().getMode());
-    hold(GameAction::WalkRight, 2);
-    hold(GameAction::WalkDown, 5);
-    hold(GameAction::Act);
-    EXPECT_EQ(300, world().storeroomStock[0]);
-    ASSERT_TRUE(visual().getItemWorld()->isCarrying());
-    placeHero(vector3df(792.5f, 0.f, 610.f), Lumo::FACE_UP); // before the work table
-    hold(GameAction::PickUp);
-    EXPECT_FALSE(visual().getItemWorld()->isCarrying());
-}
-
-INSTANTIATE_TEST_SUITE_P(KeysAndPad, EitherHands, ::testing::Values(Hands::Keyboard, Hands::Pad),
-                         [](const ::testing::TestParamInfo<Hands>& info) {
-                             return info.param == Hands::Keyboard ? "Keyboard" : "Pad";
-                         });
-
-TEST_F(KeysAndPad, TheStickWalksOnlyPastItsDeadZoneAndTheHatWalksToo) {
+TEST_F(KeysAndPad, TheStickWalksOnlyPastItsDeadZoneTheHatWalksTooAndNeitherUnderTheConsole) {
     ASSERT_TRUE(play->startNewGame());
     struct Case {
         irr::s16 x;
@@ -225,49 +179,49 @@ TEST_F(KeysAndPad, TheStickWalksOnlyPastItsDeadZoneAndTheHatWalksToo) {
         sendPad(padEvent(0));
         EXPECT_EQ(c.walks, heroX() < before) << "stick " << c.x << " hat " << c.pov;
     }
+    // The pad is not the game's while the console is open.
+    const irr::SEvent stickLeft = padEvent(0, -32767, 0);
+    sendPad(stickLeft);
+    play->tap(irr::KEY_F1);
+    const float atOpening = heroX();
+    for (int frame = 0; frame < 10; ++frame)
+        sendPad(stickLeft);
+    EXPECT_EQ(atOpening, heroX()) << "walked on with the console open";
+    play->tap(irr::KEY_F1);
+    for (int frame = 0; frame < 10; ++frame)
+        sendPad(stickLeft);
+    EXPECT_LT(heroX(), atOpening);
 }
 
-TEST_F(KeysAndPad, AReboundKeyActsAndTheOldOneDoesNot) {
+TEST_F(KeysAndPad, AReboundKeyActsTheOldOneDoesNotAndHintsNameItInEveryLanguage) {
     ASSERT_TRUE(play->startNewGame());
     ASSERT_TRUE(keys().bindKey(GameAction::WalkLeft, irr::KEY_KEY_A));
-    ASSERT_TRUE(keys().bindKey(GameAction::Act, irr::KEY_KEY_E));
     const auto walkedBy = [this](irr::EKEY_CODE key) {
         const float before = heroX();
-        play->press(key);
-        play->runFrames(10);
-        play->release(key);
-        play->runFrames(1);
+        hold(key, 10);
         return before - heroX();
     };
     EXPECT_EQ(0.0f, walkedBy(irr::KEY_LEFT));
     EXPECT_GT(walkedBy(irr::KEY_KEY_A), 0.0f);
 
     placeHero(Lumo::LumoVisual::kBarSpot, Lumo::FACE_UP);
-    play->tap(irr::KEY_SPACE);
-    EXPECT_EQ(0u, recorder->count(TovarWorks::CallActionEventType));
-    play->tap(irr::KEY_KEY_E);
-    EXPECT_EQ(1u, recorder->count(TovarWorks::CallActionEventType));
-}
-
-TEST_F(KeysAndPad, HintsNameTheBoundKeyInEveryLanguage) {
-    ASSERT_TRUE(play->startNewGame());
-    placeHero(Lumo::LumoVisual::kBarSpot, Lumo::FACE_UP);
     const struct {
         const char* language;
         irr::EKEY_CODE act;
         std::wstring hint;
-    } cases[] = {
-        {"en", irr::KEY_SPACE, L"space: talk"},
-        {"de", irr::KEY_SPACE, L"leertaste: reden"},
-        {"de", irr::KEY_KEY_E, L"e: reden"},
-        {"de", irr::KEY_RETURN, L"eingabe: reden"},
-        {"en", irr::KEY_RETURN, L"return: talk"},
-    };
+    } cases[] = {{"en", irr::KEY_SPACE, L"space: talk"},  {"de", irr::KEY_SPACE, L"leertaste: reden"},
+                 {"de", irr::KEY_KEY_E, L"e: reden"},     {"de", irr::KEY_RETURN, L"eingabe: reden"},
+                 {"en", irr::KEY_RETURN, L"return: talk"}};
     for (const auto& c : cases) {
         ASSERT_TRUE(Lumo::GameLanguages::apply(c.language));
         ASSERT_TRUE(keys().bindKey(GameAction::Act, c.act));
         EXPECT_EQ(std::vector<std::wstring>{c.hint}, visual().hintTexts()) << c.language;
     }
+    ASSERT_TRUE(keys().bindKey(GameAction::Act, irr::KEY_KEY_E));
+    play->tap(irr::KEY_SPACE);
+    EXPECT_EQ(0u, recorder->count(TovarWorks::CallActionEventType));
+    play->tap(irr::KEY_KEY_E);
+    EXPECT_EQ(1u, recorder->count(TovarWorks::CallActionEventType));
 }
 
 TEST_F(KeysAndPad, TheKeysPageBindsKeysAndButtonsSwappingAndSavesThem) {
@@ -291,8 +245,7 @@ TEST_F(KeysAndPad, TheKeysPageBindsKeysAndButtonsSwappingAndSavesThem) {
     EXPECT_EQ(irr::KEY_SPACE, keys().key(GameAction::Cancel)) << "swapped";
 
     play->tap(irr::KEY_KEY_X); // act now: wait for a button
-    sendPad(padEvent(1u << 2));
-    sendPad(padEvent(0));
+    pressButton(2);
     EXPECT_EQ(2, keys().button(GameAction::Act));
     EXPECT_EQ(0, keys().button(GameAction::PickUp)) << "swapped";
 
@@ -302,19 +255,4 @@ TEST_F(KeysAndPad, TheKeysPageBindsKeysAndButtonsSwappingAndSavesThem) {
     play->tap(irr::KEY_ESCAPE); // ...and its key the options
     ASSERT_FALSE(menu().isOptionsOpen());
     EXPECT_TRUE(chosen == Lumo::SettingsFile::read().keys) << "saved and read back";
-}
-
-TEST_F(KeysAndPad, ThePadIsNotTheGamesWhileTheConsoleIsOpen) {
-    ASSERT_TRUE(play->startNewGame());
-    const irr::SEvent stickLeft = padEvent(0, -32767, 0);
-    sendPad(stickLeft);
-    play->tap(irr::KEY_F1);
-    const float atOpening = heroX();
-    for (int frame = 0; frame < 10; ++frame)
-        sendPad(stickLeft);
-    EXPECT_EQ(atOpening, heroX()) << "walked on with the console open";
-    play->tap(irr::KEY_F1);
-    for (int frame = 0; frame < 10; ++frame)
-        sendPad(stickLeft);
-    EXPECT_LT(heroX(), atOpening);
 }

@@ -1,5 +1,5 @@
 // The postman's round at 07:15: park, window, counter (the letter), bar, park.
-#include "GamePlayFixture.h"
+#include "InGame.h"
 
 #include "src_lumo/Events/SetTimeEvent.h"
 #include "src_lumo/Events/StartNewDayEvent.h"
@@ -9,71 +9,58 @@
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Story/DialogueTable.h"
-#include "src_lumo/World/PathFinder.h"
 
-class Postman : public GamePlayFixture {
+class Postman : public InGame {
 protected:
     void SetUp() override {
-        GamePlayFixture::SetUp();
-        startNewGame();
+        InGame::SetUp();
         trigger(Lumo::SetTimeEvent(7, 14));
         world().clockMs = 0;
         recorder->clear();
     }
     Lumo::PostmanController& postman() { return logic().getPostman(); }
     irr::scene::ISceneNode* postmanNode() { return visual().findCharacter("postbote")->getNode(); }
+    float distanceTo(const char* node) {
+        return postmanNode()->getPosition().getDistanceFrom(world().customers->pathFinder()->nodePosition(node));
+    }
+    bool letterBrought() {
+        return play->runUntil([this] { return recorder->count(TovarWorks::SpawnLetterEventType) > 0; }, 5000);
+    }
 };
 
-TEST_F(Postman, StaysAwayBeforeQuarterPastSeven) {
+TEST_F(Postman, SetsOffFromTheParkOnTheFrameAfterQuarterPastSevenAndGoesHomeWhenTheBakerSleeps) {
     ASSERT_NE(nullptr, visual().findCharacter("postbote"));
     play->runFrames(1, 500);
     EXPECT_FALSE(postman().isActive());
     EXPECT_FALSE(postmanNode()->isVisible());
-}
-
-TEST_F(Postman, AppearsInTheParkAndSetsOffOnTheFrameAfterQuarterPastSeven) {
-    play->runFrames(1, 501);
+    play->runFrames(1, 1);
     ASSERT_EQ(7 * 60 + 15, world().minuteOfDay);
     EXPECT_TRUE(postman().isActive());
     EXPECT_TRUE(postmanNode()->isVisible());
     play->runFrames(1);
     EXPECT_EQ(1u, recorder->count(TovarWorks::TeleportCharacterEventType));
-    const irr::core::vector3df park = world().customers->pathFinder()->nodePosition("park");
-    EXPECT_LT(postmanNode()->getPosition().getDistanceFrom(park), 1.0f);
+    EXPECT_LT(distanceTo("park"), 1.0f);
     EXPECT_TRUE(postman().isWalking());
     EXPECT_EQ(1, postman().getStage());
+    play->runFrames(30);
+    queue(std::make_shared<Lumo::StartNewDayEvent>());
+    play->runFrames(1);
+    EXPECT_FALSE(postman().isActive()) << "going to bed sends him home";
+    EXPECT_FALSE(postmanNode()->isVisible());
 }
 
 TEST_F(Postman, LeavesTheLetterAtTheCounterAndGoesHome) {
     play->runFrames(1, 501);
-    ASSERT_TRUE(play->runUntil([this] { return recorder->count(TovarWorks::SpawnLetterEventType) > 0; }, 5000));
-    const irr::core::vector3df counter = world().customers->pathFinder()->nodePosition("sh_2");
-    EXPECT_LT(postmanNode()->getPosition().getDistanceFrom(counter), 3.0f);
+    ASSERT_TRUE(letterBrought());
+    EXPECT_LT(distanceTo("sh_2"), 3.0f);
     ASSERT_TRUE(play->runUntil([this] { return postman().isFinished(); }, 10000));
     EXPECT_EQ(1u, recorder->count(TovarWorks::SpawnLetterEventType));
-    const irr::core::vector3df park = world().customers->pathFinder()->nodePosition("park");
-    EXPECT_LT(postmanNode()->getPosition().getDistanceFrom(park), 3.0f);
+    EXPECT_LT(distanceTo("park"), 3.0f);
 }
 
-TEST_F(Postman, GoingToBedSendsHimHomeAndHeComesAgainNextMorning) {
-    play->runFrames(1, 501);
-    play->runFrames(30);
-    queue(std::make_shared<Lumo::StartNewDayEvent>());
-    play->runFrames(1);
-    EXPECT_FALSE(postman().isActive());
-    EXPECT_FALSE(postmanNode()->isVisible());
-    play->runUntil([this] { return logic().hasPlayerControl() && world().day == 2; }, 1000);
-    trigger(Lumo::SetTimeEvent(7, 14));
-    world().clockMs = 0;
-    play->runFrames(1, 501);
-    EXPECT_TRUE(postman().isActive());
-}
-
-class Letters : public Postman {
-protected:
-    bool hasLetter(int day) { return Lumo::WorldStatus().hasLetter(day); }
-    // L opens the calendar; the pointer goes to the day and SPACE asks for its letter.
-    void askForLetterOf(int day) {
+// L opens the calendar; the pointer goes to the day and SPACE asks for its letter.
+TEST_F(Postman, ADaysLetterCanBeReadAgainOnceItHasComeAndNotBefore) {
+    const auto askForLetterOf = [this](int day) {
         play->tap(irr::KEY_KEY_L);
         ASSERT_EQ(Lumo::MODE_CALENDAR, visual().getMode());
         Lumo::Calendar& calendar = visual().getCalendar();
@@ -81,29 +68,23 @@ protected:
         calendar.moveCursor((day - 1) % Lumo::Calendar::kColumns, (day - 1) / Lumo::Calendar::kColumns);
         play->tap(irr::KEY_SPACE);
         play->runFrames(2);
-    }
-    std::wstring shownPage() {
+    };
+    const auto shownPage = [this]() -> std::wstring {
         const auto& boxes = visual().getTextBoxes().getBoxes();
         return boxes.empty() ? L"" : *boxes.front()->currentPage();
-    }
-    std::wstring letterPage(int day) {
-        return Lumo::gGameData->texts.getGameText(Lumo::DialogueTable::letter(day).pageIds.front());
-    }
-};
-
-TEST_F(Letters, ADaysLetterCanBeReadAgainOnceItHasComeAndNotBefore) {
+    };
     askForLetterOf(1);
     EXPECT_EQ(L"", shownPage()) << "no letter yet this morning";
     EXPECT_EQ(Lumo::MODE_CALENDAR, visual().getMode());
     play->tap(irr::KEY_KEY_X);
 
     play->runFrames(1, 501);
-    ASSERT_TRUE(play->runUntil([this] { return recorder->count(TovarWorks::SpawnLetterEventType) > 0; }, 5000));
-    EXPECT_TRUE(hasLetter(1));
-    EXPECT_FALSE(hasLetter(2));
+    ASSERT_TRUE(letterBrought());
+    EXPECT_TRUE(Lumo::WorldStatus().hasLetter(1));
+    EXPECT_FALSE(Lumo::WorldStatus().hasLetter(2));
     ASSERT_TRUE(play->runUntil([this] { return logic().hasPlayerControl(); }, 100));
     askForLetterOf(1);
-    EXPECT_EQ(letterPage(1), shownPage());
+    EXPECT_EQ(Lumo::gGameData->texts.getGameText(Lumo::DialogueTable::letter(1).pageIds.front()), shownPage());
     EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode()) << "the letter is read in the shop, not on the wall";
     EXPECT_FALSE(logic().hasPlayerControl());
     ASSERT_TRUE(play->runUntil(

@@ -1,6 +1,6 @@
 // Speech bubbles in the running game: a customer's greeting hangs over them until the baker comes
 // within hearing, typed as it is drawn; closing a choice also closes the baker's own bubble.
-#include "GamePlayFixture.h"
+#include "InGame.h"
 
 #include "src_lumo/Events/CloseChoiceEvent.h"
 #include "src_lumo/Sprites/CharNode.h"
@@ -9,33 +9,21 @@
 
 using irr::core::vector3df;
 
-class SpeechBubbles : public GamePlayFixture {
-protected:
-    void SetUp() override {
-        GamePlayFixture::SetUp();
-        startNewGame();
-        world().customers->buildDailySchedule(0.0f, world().day);
-    }
-
-    std::shared_ptr<Lumo::CharNode> spawnCustomer() {
-        const int minute = world().minuteOfDay;
-        return visual().spawnCustomer({world().customers->townsfolk().at(5), minute}, minute);
-    }
-};
-
-TEST_F(SpeechBubbles, ACustomersGreetingStaysUntilTheBakerComesNear) {
+TEST_F(InGame, ACustomersGreetingStaysUntilTheBakerComesNear) {
+    world().customers->buildDailySchedule(0.0f, world().day);
     placeHero(Lumo::LumoVisual::kBedSpot);
-    const std::shared_ptr<Lumo::CharNode> customer = spawnCustomer();
+    const int minute = world().minuteOfDay;
+    const std::shared_ptr<Lumo::CharNode> customer =
+        visual().spawnCustomer({world().customers->townsfolk().at(5), minute}, minute);
     ASSERT_TRUE(customer);
-    // The greeting waits four seconds of short frames.
-    play->runFrames(450, 10);
+    play->runFrames(450, 10); // the greeting waits four seconds of short frames
     ASSERT_TRUE(customer->hasSpeechBubble()) << "no bubble: the factory is not installed";
     placeHero(customer->getNode()->getPosition() + vector3df(0, 0, -20));
     play->runFrames(2, 10);
     EXPECT_FALSE(customer->hasSpeechBubble());
 }
 
-TEST_F(SpeechBubbles, ClosingAChoiceClosesTheBakersBubble) {
+TEST_F(InGame, ClosingAChoiceClosesTheBakersBubble) {
     const std::shared_ptr<Lumo::CharNode> hero = visual().getHero();
     hero->showSpeechBubble(L"hmm", Lumo::VisualTextBoxBubble::kNoRange);
     ASSERT_TRUE(hero->hasSpeechBubble());
@@ -43,7 +31,7 @@ TEST_F(SpeechBubbles, ClosingAChoiceClosesTheBakersBubble) {
     EXPECT_FALSE(hero->hasSpeechBubble());
 }
 
-TEST_F(SpeechBubbles, ABubbleTypesOneLetterEveryThirtyMillisecondsDrawnOnceAFrame) {
+TEST_F(InGame, ABubbleTypesOneLetterEveryThirtyMillisecondsDrawnOnceAFrame) {
     play->runFrames(1, 15);
     Lumo::VisualSpeechBubble bubble(vector3df(815, 25, 560));
     bubble.addPage(L"hi!");
@@ -53,12 +41,4 @@ TEST_F(SpeechBubbles, ABubbleTypesOneLetterEveryThirtyMillisecondsDrawnOnceAFram
     EXPECT_FALSE(bubble.getBox().isPageComplete()) << "75 ms type two letters and a half";
     bubble.draw();
     EXPECT_TRUE(bubble.getBox().isPageComplete()) << "three letters take six frames of 15 ms";
-}
-
-TEST_F(SpeechBubbles, OnlyAHeardRangeEndsABubble) {
-    Lumo::VisualSpeechBubble bubble(vector3df(815, 25, 560));
-    EXPECT_FALSE(bubble.isHeardAt(vector3df(815, 25, 560)));
-    bubble.setHearingRange(40.0f);
-    EXPECT_TRUE(bubble.isHeardAt(vector3df(815, 0, 550)));
-    EXPECT_FALSE(bubble.isHeardAt(vector3df(815, 0, 600)));
 }

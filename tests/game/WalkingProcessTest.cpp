@@ -1,38 +1,38 @@
 // A character walking a path of the waypoint graph, and the customers' queue.
-#include "GamePlayFixture.h"
+#include "InGame.h"
 
 #include "TovarWorks/Processes/ProcessManager.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Events/RemoveCustomerEvent.h"
 #include "src_lumo/Events/SetTimeEvent.h"
 #include "src_lumo/Processes/MoveCharacterPathProcess.h"
-#include "src_lumo/Customers/CustomerManager.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
-#include "src_lumo/World/PathFinder.h"
 
 #include <algorithm>
 
 using Lumo::MoveCharacterPathProcess;
 
-class WalkingProcess : public GamePlayFixture {
+class WalkingProcess : public InGame {
 protected:
-    void SetUp() override {
-        GamePlayFixture::SetUp();
-        startNewGame();
-    }
     // An ordinary townsperson (not the merchant) comes in at that minute.
     std::shared_ptr<Lumo::CharNode> newCustomer(int arrival) {
         const auto& people = world().customers->townsfolk();
         const auto person = std::find_if(people.begin(), people.end(), [](const auto& t) { return !t->isMerchant(); });
         return visual().spawnCustomer(Lumo::DailyCustomer{*person, arrival}, arrival);
     }
+    irr::core::vector3df node(const char* name) { return world().customers->pathFinder()->nodePosition(name); }
+    void setTime(int minuteOfDay) { trigger(Lumo::SetTimeEvent(minuteOfDay / 60, minuteOfDay % 60)); }
 };
 
-TEST_F(WalkingProcess, UnknownNodesGiveAProcessBornDead) {
-    MoveCharacterPathProcess walk("nowhere", "park", "merchant", logic().getVisual());
-    EXPECT_TRUE(walk.dead);
-    EXPECT_EQ(MoveCharacterPathProcess::kNoWaypoint, walk.getWaypoint());
+TEST_F(WalkingProcess, AWalkFromAnUnknownNodeOrOfAMissingCharacterEndsAtOnce) {
+    MoveCharacterPathProcess nowhere("nowhere", "park", "merchant", logic().getVisual());
+    EXPECT_TRUE(nowhere.dead);
+    EXPECT_EQ(MoveCharacterPathProcess::kNoWaypoint, nowhere.getWaypoint());
+    auto nobody = std::make_shared<MoveCharacterPathProcess>("park", "sh_2", "nobody", logic().getVisual());
+    TovarWorks::gDevice->getProcessManager()->Attach(nobody);
+    play->runFrames(1);
+    EXPECT_TRUE(nobody->dead);
 }
 
 TEST_F(WalkingProcess, TheMerchantWalksThePathInOrderAndStopsAtTheEnd) {
@@ -40,8 +40,8 @@ TEST_F(WalkingProcess, TheMerchantWalksThePathInOrderAndStopsAtTheEnd) {
     ASSERT_FALSE(walk->dead);
     const std::vector<irr::core::vector3df> path = walk->getPath();
     ASSERT_GE(path.size(), 2u);
-    EXPECT_EQ(world().customers->pathFinder()->nodePosition("park"), path.front());
-    EXPECT_EQ(world().customers->pathFinder()->nodePosition("sh_2"), path.back());
+    EXPECT_EQ(node("park"), path.front());
+    EXPECT_EQ(node("sh_2"), path.back());
     TovarWorks::gDevice->getProcessManager()->Attach(walk);
     uint32_t lastWaypoint = 0;
     ASSERT_TRUE(play->runUntil(
@@ -56,13 +56,6 @@ TEST_F(WalkingProcess, TheMerchantWalksThePathInOrderAndStopsAtTheEnd) {
     EXPECT_TRUE(merchant->getNode()->isVisible());
 }
 
-TEST_F(WalkingProcess, AWalkOfAMissingCharacterEndsAtOnce) {
-    auto walk = std::make_shared<MoveCharacterPathProcess>("park", "sh_2", "nobody", logic().getVisual());
-    TovarWorks::gDevice->getProcessManager()->Attach(walk);
-    play->runFrames(1);
-    EXPECT_TRUE(walk->dead);
-}
-
 TEST_F(WalkingProcess, AServedCustomerWalksOutAndLeavesTheStage) {
     const auto customer = newCustomer(world().minuteOfDay);
     ASSERT_NE(nullptr, customer);
@@ -72,31 +65,26 @@ TEST_F(WalkingProcess, AServedCustomerWalksOutAndLeavesTheStage) {
     play->runFrames(1);
     EXPECT_TRUE(visual().getCustomerQueue().empty());
     ASSERT_TRUE(play->runUntil([&] { return !customer->getNode()->isVisible(); }, 20000));
-    EXPECT_LT(customer->getNode()->getPosition().getDistanceFrom(world().customers->pathFinder()->nodePosition("park")), 3.0f);
+    EXPECT_LT(customer->getNode()->getPosition().getDistanceFrom(node("park")), 3.0f);
 }
 
-TEST_F(WalkingProcess, CustomersLineUpAndTheFirstLeavesAfterThirtyMinutes) {
+TEST_F(WalkingProcess, CustomersLineUpAndTheFirstLeavesAfterThirtyMinutesUnlessBeingSoldTo) {
     const int arrival = world().minuteOfDay;
-    const auto first = newCustomer(arrival);
+    newCustomer(arrival);
     const auto second = newCustomer(arrival + 1);
     play->runFrames(400);
     EXPECT_LT(second->getNode()->getPosition().getDistanceFrom(irr::core::vector3df(815, 0, 540)), 1.0f);
-    trigger(Lumo::SetTimeEvent(arrival / 60, arrival % 60 + 30));
+    setTime(arrival + 30);
     play->runFrames(3);
     EXPECT_EQ(2u, visual().getCustomerQueue().size());
     recorder->clear();
-    trigger(Lumo::SetTimeEvent((arrival + 31) / 60, (arrival + 31) % 60));
+    setTime(arrival + 31);
     play->runFrames(2);
     ASSERT_EQ(1u, visual().getCustomerQueue().size());
     EXPECT_EQ(second, visual().getCustomerQueue().front().character);
     EXPECT_EQ(1u, recorder->count(TovarWorks::RemoveCustomerEventType));
-}
-
-TEST_F(WalkingProcess, NobodyLosesPatienceWhileBeingSold_to) {
-    const int arrival = world().minuteOfDay;
-    newCustomer(arrival);
     visual().setMode(Lumo::MODE_SELLING);
-    trigger(Lumo::SetTimeEvent((arrival + 45) / 60, (arrival + 45) % 60));
+    setTime(arrival + 46);
     play->runFrames(5);
-    EXPECT_EQ(1u, visual().getCustomerQueue().size());
+    EXPECT_EQ(1u, visual().getCustomerQueue().size()) << "patience ran out while being sold to";
 }

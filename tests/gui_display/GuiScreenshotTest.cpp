@@ -1,4 +1,5 @@
 // The interface under OpenGL, compared with the reference pictures in tests/data/gui.
+#include "InputEvents.h"
 #include "InterfaceScreenshotFixture.h"
 #include "TempDir.h"
 
@@ -53,50 +54,32 @@ TEST_F(GuiScreenshotTest, TitleMenu) {
     expectPicture("title_menu", [&] { menu.draw(); });
 }
 
-TEST_F(GuiScreenshotTest, OptionsScreenInEveryLanguage) {
-    const struct {
-        const char* language;
-        const char* picture;
-    } languages[] = {{"en", "options_screen"}, {"de", "options_screen_de"}};
-    for (const auto& language : languages) {
-        ASSERT_TRUE(GameLanguages::apply(language.language));
-        gGameData->settings.language = language.language;
-        GameMenue menu(FallingGoodFactory(), folder.file("settings.ini"));
-        irr::SEvent key{};
-        key.EventType = irr::EET_KEY_INPUT_EVENT;
-        key.KeyInput.PressedDown = true;
-        key.KeyInput.Key = irr::KEY_DOWN;
-        menu.handleKey(key); // from "new" to "options"
-        key.KeyInput.Key = irr::KEY_SPACE;
-        menu.handleKey(key);
-        ASSERT_TRUE(menu.isOptionsOpen());
-        key.KeyInput.Key = irr::KEY_DOWN;
-        menu.handleKey(key);
-        expectPicture(language.picture, [&] { menu.draw(); });
-    }
-}
-
-TEST_F(GuiScreenshotTest, KeysPageWaitingForTheKeyToActInEveryLanguage) {
-    for (const char* language : {"en", "de"}) {
+// The options screen, the keys page waiting for the key to act, and the calendar.
+TEST_F(GuiScreenshotTest, MenusAndCalendarInEveryLanguage) {
+    const FixedStatus status;
+    for (const std::string language : {"en", "de"}) {
+        const std::string suffix = language == "en" ? "" : "_" + language;
         ASSERT_TRUE(GameLanguages::apply(language));
         gGameData->settings.language = language;
         GameMenue menu(FallingGoodFactory(), folder.file("settings.ini"));
-        irr::SEvent key{};
-        key.EventType = irr::EET_KEY_INPUT_EVENT;
-        key.KeyInput.PressedDown = true;
-        const auto press = [&](irr::EKEY_CODE code, int times) {
-            key.KeyInput.Key = code;
+        const auto press = [&](irr::EKEY_CODE key, int times) {
             for (int i = 0; i < times; ++i)
-                menu.handleKey(key);
+                menu.handleKey(keyEvent(key, true));
         };
         press(irr::KEY_DOWN, 1); // "options"
         press(irr::KEY_SPACE, 1);
-        press(irr::KEY_DOWN, GameMenue::OPTION_KEYS);
+        ASSERT_TRUE(menu.isOptionsOpen());
+        press(irr::KEY_DOWN, 1);
+        expectPicture("options_screen" + suffix, [&] { menu.draw(); });
+        press(irr::KEY_DOWN, GameMenue::OPTION_KEYS - 1);
         press(irr::KEY_SPACE, 1);
         press(irr::KEY_DOWN, static_cast<int>(GameAction::Act));
         press(irr::KEY_SPACE, 1);
         ASSERT_TRUE(menu.isWaitingForInput());
-        expectPicture(language == std::string("en") ? "keys_page" : "keys_page_de", [&] { menu.draw(); });
+        expectPicture("keys_page" + suffix, [&] { menu.draw(); });
+        Lumo::Calendar calendar(status);
+        calendar.moveCursor(3, 1);
+        expectPicture("calendar" + suffix, [&] { calendar.draw(); });
     }
 }
 
@@ -136,10 +119,6 @@ TEST_F(GuiScreenshotTest, ADialogueBoxMissingOneLetterIsRejected) {
     EXPECT_FALSE(result.passed) << result.message;
 }
 
-TEST_F(GuiScreenshotTest, ChoiceBoard) {
-    const auto choice = createBedChoice();
-    expectPicture("choice_board", [&] { choice->draw(); });
-}
 
 TEST_F(GuiScreenshotTest, HintLineAtTheBottom) {
     const KeyWords words(gGameData->texts);
@@ -148,9 +127,11 @@ TEST_F(GuiScreenshotTest, HintLineAtTheBottom) {
     expectPicture("hint_line", [&] { HintLine::draw(hints); });
 }
 
-TEST_F(GuiScreenshotTest, BedQuestionWhileCustomersAreDue) {
-    const auto choice = createBedChoice(true);
-    expectPicture("bed_warning", [&] { choice->draw(); });
+TEST_F(GuiScreenshotTest, BedQuestionWithAndWithoutTheWarningThatCustomersAreDue) {
+    const auto choice = createBedChoice();
+    expectPicture("choice_board", [&] { choice->draw(); });
+    const auto warning = createBedChoice(true);
+    expectPicture("bed_warning", [&] { warning->draw(); });
 }
 
 TEST_F(GuiScreenshotTest, HudAtNoon) {
@@ -159,15 +140,4 @@ TEST_F(GuiScreenshotTest, HudAtNoon) {
     for (int frame = 0; frame < 3000; ++frame)
         hud.getMoneyCounter().stepTowards(status.money(), 16);
     expectPicture("hud_noon", [&] { hud.draw(); });
-}
-
-TEST_F(GuiScreenshotTest, CalendarInEveryLanguage) {
-    const FixedStatus status;
-    for (const char* language : {"en", "de"}) {
-        ASSERT_TRUE(GameLanguages::apply(language));
-        gGameData->settings.language = language;
-        Lumo::Calendar calendar(status);
-        calendar.moveCursor(3, 1);
-        expectPicture(language == std::string("en") ? "calendar" : "calendar_de", [&] { calendar.draw(); });
-    }
 }
