@@ -25,6 +25,10 @@ void report(const char* file, const irr::core::stringw& format) {
         TovarWorks::gDevice->printError(format, irr::core::stringw(file));
 }
 
+void reportDamage(const char* file, const std::string& damage) {
+    report(file, irr::core::stringw(L"Could not load file: %p (damaged mesh: ") + damage.c_str() + L")");
+}
+
 // Irrlicht's .irrmesh reader makes a buffer's vertex store on its <vertices> element, of a type it
 // knows, and reads <indices> into it without a look; it reserves room for both counts as given.
 class IrrMeshElements : public XmlElementRule {
@@ -75,16 +79,20 @@ bool indicesBelow(const void* indices, irr::u32 count, irr::u32 vertices) {
     return std::all_of(index, index + count, [vertices](Index i) { return i < vertices; });
 }
 
-bool indicesNameVertices(const irr::scene::IMesh& mesh) {
+// Irrlicht's triangle selector and drawing read three indices at a time, past the end of a list that
+// is not whole triangles.
+std::string trianglesProblem(const irr::scene::IMesh& mesh) {
     for (irr::u32 b = 0; b < mesh.getMeshBufferCount(); ++b) {
         const irr::scene::IMeshBuffer& buffer = *mesh.getMeshBuffer(b);
+        if (buffer.getIndexCount() % 3 != 0)
+            return "a triangle lacks a corner";
         const bool named = buffer.getIndexType() == irr::video::EIT_16BIT
                                ? indicesBelow<irr::u16>(buffer.getIndices(), buffer.getIndexCount(), buffer.getVertexCount())
                                : indicesBelow<irr::u32>(buffer.getIndices(), buffer.getIndexCount(), buffer.getVertexCount());
         if (!named)
-            return false;
+            return "a triangle names a missing vertex";
     }
-    return true;
+    return {};
 }
 
 } // namespace
@@ -113,7 +121,7 @@ irr::scene::IAnimatedMesh* MeshFiles::load(irr::scene::ISceneManager* scene, con
     const std::string damage = problem(*opened);
     opened->drop();
     if (!damage.empty()) {
-        report(file, irr::core::stringw(L"Could not load file: %p (damaged mesh: ") + damage.c_str() + L")");
+        reportDamage(file, damage);
         return nullptr;
     }
     irr::scene::IAnimatedMesh* mesh = scene->getMesh(file);
@@ -121,12 +129,14 @@ irr::scene::IAnimatedMesh* MeshFiles::load(irr::scene::ISceneManager* scene, con
         report(file, L"Mesh missing: %p");
         return nullptr;
     }
-    for (irr::u32 frame = 0; frame < mesh->getFrameCount(); ++frame)
-        if (!indicesNameVertices(*mesh->getMesh(static_cast<irr::s32>(frame)))) {
+    for (irr::u32 frame = 0; frame < mesh->getFrameCount(); ++frame) {
+        const std::string damage = trianglesProblem(*mesh->getMesh(static_cast<irr::s32>(frame)));
+        if (!damage.empty()) {
             scene->getMeshCache()->removeMesh(mesh);
-            report(file, L"Could not load file: %p (damaged mesh: a triangle names a missing vertex)");
+            reportDamage(file, damage);
             return nullptr;
         }
+    }
     return mesh;
 }
 

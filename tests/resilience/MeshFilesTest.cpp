@@ -146,6 +146,10 @@ TEST_F(MeshFilesTest, ARefusedMeshIsReportedByNameAndNotLoaded) {
     EXPECT_EQ(load("stray.irrmesh", irrmesh(3)), nullptr);
     EXPECT_NE(lastLine().find(L"stray.irrmesh (damaged mesh: a triangle names a missing vertex)"), std::wstring::npos);
     EXPECT_EQ(device().getSceneManager()->getMeshCache()->getMeshCount(), 0u);
+    // ... and as many as the count says, whole triangles or not: picking reads three at a time.
+    EXPECT_EQ(load("short.irrmesh", irrmesh(2, "type=\"standard\" vertexCount=\"3\"", "2")), nullptr);
+    EXPECT_NE(lastLine().find(L"short.irrmesh (damaged mesh: a triangle lacks a corner)"), std::wstring::npos);
+    EXPECT_EQ(device().getSceneManager()->getMeshCache()->getMeshCount(), 0u);
 
     // The next meshes pass and load as ever.
     EXPECT_EQ(problem(ThreeDs().bytes()), "");
