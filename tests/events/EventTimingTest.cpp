@@ -59,17 +59,6 @@ TEST_F(EventTimingTest, TickStopsOnceItsDeadlineIsReachedEvenAcrossTheTimerWrapp
     }
 }
 
-TEST_F(EventTimingTest, TheRestOfADeadlineGoesAheadOfNewerEvents) {
-    deliveriesTake(10);
-    const IEventDataPtr a = setTime(1), b = setTime(2), late = setTime(4);
-    events.QueueEvent(a);
-    events.QueueEvent(b);
-    EXPECT_FALSE(events.Tick(5));
-    events.QueueEvent(late);
-    EXPECT_TRUE(events.Tick(IEventManager::kInfinite));
-    EXPECT_EQ((std::vector<const IEventData*>{a.get(), b.get(), late.get()}), recorder->heard);
-}
-
 TEST_F(EventTimingTest, EventsWithoutListenerEntryDoNotEndATickEarly) {
     events.RegisterEventType(SpawnLetterEventType);
     events.RegisterEventType(EventType("*"));
