@@ -48,15 +48,6 @@ protected:
     std::shared_ptr<RecordingLogic> logic = std::make_shared<RecordingLogic>();
 };
 
-TEST_F(ConsoleTest, StartUpBlockShowsRealTextsInOrder) {
-    ASSERT_EQ(console().lines.size(), 7u);
-    EXPECT_EQ(console().lines[0].text, text(0));
-    EXPECT_EQ(console().lines[2].text, text(5) + L": 0.3 Pre-Alpha");
-    EXPECT_EQ(console().lines[3].text, text(6) + L": 1 (" + text(7) + L")");
-    EXPECT_EQ(console().lines[4].level, TovarWorks::MSG_SEPARATOR);
-    EXPECT_NE(text(0), L"STRING_OUT_OF_BOUNDARIES");
-}
-
 TEST_F(ConsoleTest, PrintErrorReplacesOnlyTheFirstPlaceholderAndLevelsChooseColours) {
     const struct {
         const wchar_t *format, *argument, *shown;

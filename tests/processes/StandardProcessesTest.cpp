@@ -37,7 +37,6 @@ protected:
     static ProcessPtr callEvent(int hour, uint32_t delay = 0) {
         return std::make_shared<CallEventProcess>(setTime(hour), delay);
     }
-    uint32_t fadeAlpha() const { return Lumo::gGameData->screenFadeColor >> 24; }
 
     std::shared_ptr<RecordingListener> recorder;
 };
@@ -66,11 +65,12 @@ TEST_F(StandardProcessesTest, AWaitDiesOnceItsDurationHasElapsed) {
 }
 
 TEST_F(StandardProcessesTest, CallEventTriggersAfterItsDelayWithoutQueueing) {
-    processes().Attach(callEvent(5, 250));
-    runFrames(2, 100);
+    processes().Attach(callEvent(5, 200));
+    runFrame(100);
+    runFrame(99);
     EXPECT_TRUE(recorder->heard.empty());
     device().getEventManager()->loggingEnabled = true;
-    runFrame(100);
+    runFrame(1);
     EXPECT_EQ(1u, recorder->heard.size());
     EXPECT_TRUE(device().getEventManager()->getEventLog().empty()); // triggered, so never logged
 }
@@ -155,37 +155,24 @@ TEST_F(StandardProcessesTest, AMergeWithHoldStartsItsSuccessorOnlyWhenAllMembers
     EXPECT_EQ(1u, recorder->heard.size());
 }
 
-TEST_F(StandardProcessesTest, AFadeToBlackEndsBlackAndDiesOnlyOnceItsTimeIsExceeded) {
-    auto fade = std::make_shared<Lumo::FadeScreenProcess>(false, 1000);
-    processes().Attach(fade);
-    runFrames(5, 100);
-    EXPECT_EQ(127u << 24, Lumo::gGameData->screenFadeColor); // half-way, and black
-    runFrames(5, 100);
-    EXPECT_EQ(255u, fadeAlpha());
-    EXPECT_FALSE(fade->dead);
-    runFrame(1);
-    EXPECT_EQ(255u, fadeAlpha());
-    EXPECT_TRUE(fade->dead);
-}
-
-TEST_F(StandardProcessesTest, AFadeFromBlackCountsTheDeviceFrameTimeAndEndsTransparent) {
-    auto fade = std::make_shared<Lumo::FadeScreenProcess>(true, 400);
-    runFrame(100);
-    fade->OnUpdate(3); // the device's frame time counts, not the argument
-    EXPECT_EQ(191u, fadeAlpha()); // (1 - 0.25) * 255, truncated
-    runFrame(1000);
-    fade->OnUpdate(1000); // a long frame overshoots: the final colour, then it dies
-    EXPECT_EQ(0u, Lumo::gGameData->screenFadeColor);
-    EXPECT_TRUE(fade->dead);
-}
-
-TEST_F(StandardProcessesTest, AZeroLengthFadeWritesTheFinalColourWithoutDividingByZero) {
-    auto fade = std::make_shared<Lumo::FadeScreenProcess>(false, 0);
-    runFrame(0);
-    fade->OnUpdate(0);
-    EXPECT_EQ(255u, fadeAlpha());
-    EXPECT_FALSE(fade->dead);
-    runFrame(5);
-    fade->OnUpdate(5);
-    EXPECT_TRUE(fade->dead);
+// Each update counts the device's last frame time, not its argument; the fade dies in the update
+// in which its time is exceeded.
+TEST_F(StandardProcessesTest, FadesGoLinearlyToTheirEndColourAndDieOnceTheirTimeIsExceeded) {
+    const struct {
+        bool fromBlack;
+        uint32_t duration;
+        std::vector<std::tuple<uint32_t, uint32_t, bool>> frames; // length, alpha after it, dead
+    } cases[] = {{false, 1000, {{500, 127, false}, {500, 255, false}, {1, 255, true}}},
+                 {true, 400, {{100, 191, false}, {1000, 0, true}}}, // (1 - 0.25) * 255, truncated
+                 {false, 0, {{0, 255, false}, {5, 255, true}}}};    // no division by zero
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.duration);
+        Lumo::FadeScreenProcess fade(c.fromBlack, c.duration);
+        for (const auto& [length, alpha, dead] : c.frames) {
+            runFrame(length);
+            fade.OnUpdate(3);
+            EXPECT_EQ(alpha << 24, Lumo::gGameData->screenFadeColor); // black, more or less seen
+            EXPECT_EQ(dead, fade.dead);
+        }
+    }
 }
