@@ -48,6 +48,15 @@ size_t occurrences(const std::string& text, const std::string& word) {
 
 const std::string kHeader = "22 serialization::archive 18 ";
 
+int failureCode(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const archive_exception& error) {
+        return error.code;
+    }
+    return -1;
+}
+
 class EventLogFileTest : public NullDeviceFixture {
 protected:
     std::wstring file(const char* name = "Eventlog.txt") const {
@@ -123,31 +132,16 @@ TEST_F(EventLogFileTest, AnEventLoggedTwiceLoadsAsOneSharedEventAndLoadingAgainA
     EXPECT_NE(loaded[0], loaded[1]);
 }
 
-TEST_F(EventLogFileTest, MissingFilesAndUnwritablePlacesRaiseStreamErrors) {
-    const struct {
-        std::function<void()> run;
-        archive_exception::exception_code code;
-    } cases[] = {{[&] { events.LoadEventLog(file("absent.txt")); }, archive_exception::input_stream_error},
-                 {[&] { events.SaveEventLog(file("no/such/folder.txt")); }, archive_exception::output_stream_error}};
-    for (const auto& c : cases) {
-        try {
-            c.run();
-            ADD_FAILURE() << "succeeded";
-        } catch (const archive_exception& error) {
-            EXPECT_EQ(c.code, error.code);
-        }
-    }
+TEST_F(EventLogFileTest, MissingFilesUnwritablePlacesAndGameEventsFailWithTheirCodes) {
+    EXPECT_EQ(archive_exception::input_stream_error, failureCode([&] { events.LoadEventLog(file("absent.txt")); }));
     EXPECT_TRUE(events.getReplayList().empty());
-}
-
-TEST_F(EventLogFileTest, AnUnregisteredClassFailsAtThatEventKeepingWhatWasWritten) {
-    try {
-        writeEventLog(file(), {stamped(1), std::make_shared<Lumo::SetTimeEvent>(6, 0), stamped<FlipNovelCharacterEvent>(3)});
-        FAIL() << "saving a game event succeeded";
-    } catch (const archive_exception& error) {
-        EXPECT_EQ(archive_exception::unregistered_class, error.code);
-    }
-    EXPECT_EQ(1u, occurrences(contents(), "NextTextEvent"));
+    EXPECT_EQ(archive_exception::output_stream_error,
+              failureCode([&] { events.SaveEventLog(file("no/such/folder.txt")); }));
+    EXPECT_EQ(archive_exception::unregistered_class, failureCode([&] {
+                  writeEventLog(file(), {stamped(1), std::make_shared<Lumo::SetTimeEvent>(6, 0),
+                                         stamped<FlipNovelCharacterEvent>(3)});
+              }));
+    EXPECT_EQ(1u, occurrences(contents(), "NextTextEvent")) << "what came before the game event is written";
     EXPECT_EQ(0u, occurrences(contents(), "FlipNovelCharacterEvent"));
 }
 
