@@ -79,14 +79,18 @@ TEST_F(ProcessManagerTest, AChainRunsInOrderEachSuccessorStartingInThePassThatRe
     EXPECT_EQ(0u, processes.size());
 }
 
-TEST_F(ProcessManagerTest, ADeadProcessIsRemovedWithoutAnUpdate) {
-    auto a = make("a");
+TEST_F(ProcessManagerTest, ADeadProcessIsRemovedWithoutAnUpdateButADetachedOneOnlyMarked) {
+    auto a = make("a"), lone = make("lone"), next = make("next");
     a->Kill();
     processes.Attach(a);
+    lone->SetNext(next);
+    lone->Kill();
     processes.UpdateProcesses(5);
     EXPECT_TRUE(journal.empty());
     EXPECT_FALSE(processes.contains(a));
     EXPECT_FALSE(a->attached);
+    EXPECT_FALSE(next->attached);
+    EXPECT_EQ(next, lone->GetNext());
 }
 
 TEST_F(ProcessManagerTest, PausedAndInactiveProcessesAreKeptButGetNoUpdatesAndNoTime) {
@@ -129,15 +133,6 @@ TEST_F(ProcessManagerTest, KillingALaterProcessTakesEffectInThisPassAnEarlierOne
     EXPECT_EQ((Journal{"early:init", "early:4", "killer:init", "killer:4", "heir:init", "heir:4"}), journal);
     processes.UpdateProcesses(1);
     EXPECT_FALSE(processes.contains(early));
-}
-
-TEST_F(ProcessManagerTest, KillingADetachedProcessOnlyMarksIt) {
-    auto lone = make("lone"), next = make("next");
-    lone->SetNext(next);
-    lone->Kill();
-    processes.UpdateProcesses(1);
-    EXPECT_FALSE(next->attached);
-    EXPECT_EQ(next, lone->GetNext());
 }
 
 TEST_F(ProcessManagerTest, AProcessIsAttachedOnceAndCanBeAttachedAgainAfterDetaching) {
