@@ -140,10 +140,10 @@ TEST_F(LanguageTest, GameTextsReadUtfEightStrayBytesAsLatinOneAndSurviveGarbage)
         EXPECT_EQ(load(std::string("T=") + bytes + "\n").getGameText("T"), text) << bytes;
 }
 
-TEST(NativePathTest, BackslashesAndCaseOfTheDesignAreFound) {
+TEST(NativePathTest, WindowsStylePathsAreFoundWhateverTheirCase) {
     TempDir dir;
     dir.write("TovarWorks/lang/english/defs.tsf", "x");
-    const std::string designPath = dir.path().string() + "\\tovarworks\\lang\\English\\defs.tsf";
-    EXPECT_EQ(TovarWorks::nativePath(designPath), dir.file("TovarWorks/lang/english/defs.tsf"));
+    const std::string windowsPath = dir.path().string() + "\\tovarworks\\lang\\English\\defs.tsf";
+    EXPECT_EQ(TovarWorks::nativePath(windowsPath), dir.file("TovarWorks/lang/english/defs.tsf"));
     EXPECT_EQ(TovarWorks::nativePath(std::string("no\\such\\file")), "no/such/file");
 }
