@@ -35,11 +35,8 @@ protected:
     irr::core::position2di screenOf(const vector3df& world) {
         return scene->getSceneCollisionManager()->getScreenCoordinatesFrom3DPosition(world, camera);
     }
-    void mouse(irr::EMOUSE_INPUT_EVENT what, const vector3df& at) {
-        EXPECT_TRUE(editor->handleInput(mouseEvent(what, screenOf(at))));
-    }
-    void leftClick(const vector3df& at) { mouse(irr::EMIE_LMOUSE_PRESSED_DOWN, at); }
-    void rightClick(const vector3df& at) { mouse(irr::EMIE_RMOUSE_PRESSED_DOWN, at); }
+    void leftClick(const vector3df& at) { EXPECT_TRUE(editor->handleInput(mouseEvent(irr::EMIE_LMOUSE_PRESSED_DOWN, screenOf(at)))); }
+    void rightClick(const vector3df& at) { EXPECT_TRUE(editor->handleInput(mouseEvent(irr::EMIE_RMOUSE_PRESSED_DOWN, screenOf(at)))); }
     void key(irr::EKEY_CODE code, bool down) { editor->handleInput(keyEvent(code, down)); }
     const irr::core::stringw& lastConsoleText() { return device().getConsole()->lines.back().text; }
 
@@ -59,48 +56,38 @@ TEST_F(WorldEditorTest, ClickingACellTwiceMakesTwoCubesAndARightClickRemovesBoth
     EXPECT_TRUE(grid.isBlocked(162, 110));
     EXPECT_NEAR(editor->groundPoint().X, 812.0f, 0.5f);
     EXPECT_NEAR(editor->groundPoint().Z, 552.0f, 0.5f);
-
     leftClick(vector3df(832, 0, 552));
     rightClick(cell);
     EXPECT_EQ(editor->cellMarkerCount(), 1u) << "the other cell keeps its cube";
     EXPECT_FALSE(grid.isBlocked(162, 110));
     EXPECT_TRUE(grid.isBlocked(166, 110));
+    editor->setEnabled(false);
+    EXPECT_FALSE(editor->handleInput(mouseEvent(irr::EMIE_LMOUSE_PRESSED_DOWN, screenOf(cell))));
+    EXPECT_EQ(editor->cellMarkerCount(), 1u) << "switched off, it takes no input";
 }
 
-TEST_F(WorldEditorTest, NodesMadeInTheEditorAreNamedUnWithIncreasingIds) {
+TEST_F(WorldEditorTest, NodesAreNamedUnConnectedOnceByAltClickAndTakeTheirEdgesWithThem) {
     key(irr::KEY_F5, true);
     ASSERT_EQ(editor->getMode(), WorldEditor::PATH_MODE);
-    leftClick(vector3df(800, 0, 540));
-    leftClick(vector3df(830, 0, 560));
-    ASSERT_EQ(paths.getNodes().size(), 2u);
-    EXPECT_EQ(paths.getNodes()[0]->name, "un");
-    EXPECT_EQ(paths.getNodes()[1]->name, "un");
-    EXPECT_EQ(paths.getNodes()[1]->id, paths.getNodes()[0]->id + 1);
-    EXPECT_EQ(paths.getNextId(), paths.getNodes()[1]->id + 1);
-    EXPECT_EQ(editor->nodeMarkerCount(), 2u);
-}
-
-TEST_F(WorldEditorTest, AltClickConnectsToTheSelectionOnceAndRemovingANodeRemovesItsEdges) {
-    key(irr::KEY_F5, true);
     const vector3df a(800, 0, 540), b(830, 0, 560), c(815, 0, 580);
-    leftClick(a);
-    leftClick(b);
-    leftClick(c);
-    leftClick(a); // select
+    for (const vector3df& at : {a, b, c, a}) // the fourth click selects
+        leftClick(at);
+    ASSERT_EQ(paths.getNodes().size(), 3u);
     const int first = paths.getNodes()[0]->id;
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(paths.getNodes()[i]->name, "un");
+        EXPECT_EQ(paths.getNodes()[i]->id, first + static_cast<int>(i));
+    }
+    EXPECT_EQ(paths.getNextId(), first + 3);
     EXPECT_EQ(editor->selectedNodeId(), first);
-
     key(irr::KEY_LMENU, true);
-    leftClick(b);
-    leftClick(b);
-    leftClick(c);
+    for (const vector3df& at : {b, b, c})
+        leftClick(at);
     key(irr::KEY_LMENU, false);
     EXPECT_EQ(paths.getConnections().size(), 2u) << "the second connection to b is a duplicate";
-
     key(irr::KEY_F6, true);
     EXPECT_EQ(editor->selectedNodeId(), first) << "switching mode keeps the selection";
     key(irr::KEY_F5, true);
-
     rightClick(a);
     EXPECT_EQ(editor->selectedNodeId(), -1);
     EXPECT_EQ(paths.getNodes().size(), 2u);
@@ -112,11 +99,9 @@ TEST_F(WorldEditorTest, SavedFilesLoadBackIntoTheEditedState) {
     leftClick(vector3df(812, 0, 552));
     key(irr::KEY_KEY_S, true);
     EXPECT_EQ(lastConsoleText(), L"Collision saved!");
-
     key(irr::KEY_F5, true);
-    leftClick(vector3df(800, 0, 540));
-    leftClick(vector3df(830, 0, 560));
-    leftClick(vector3df(800, 0, 540));
+    for (const vector3df& at : {vector3df(800, 0, 540), vector3df(830, 0, 560), vector3df(800, 0, 540)})
+        leftClick(at);
     key(irr::KEY_LMENU, true);
     leftClick(vector3df(830, 0, 560));
     key(irr::KEY_KEY_S, true);
@@ -127,7 +112,6 @@ TEST_F(WorldEditorTest, SavedFilesLoadBackIntoTheEditedState) {
     for (int c = 0; c < CollisionGrid::kColumns; ++c)
         for (int r = 0; r < CollisionGrid::kRows; ++r)
             ASSERT_EQ(loadedGrid.cell(c, r), grid.cell(c, r)) << c << "," << r;
-
     PathFinder loaded;
     ASSERT_TRUE(loaded.loadGraph(dir.file("worldp.txt")));
     ASSERT_EQ(loaded.getNodes().size(), paths.getNodes().size());
@@ -138,15 +122,8 @@ TEST_F(WorldEditorTest, SavedFilesLoadBackIntoTheEditedState) {
     }
     EXPECT_EQ(loaded.getConnections().size(), 1u);
     EXPECT_EQ(loaded.getNextId(), paths.getNextId());
-
     // A reopened editor shows what was saved.
     WorldEditor reopened(scene, loadedGrid, loaded, dir.file("worldc.txt"), dir.file("worldp.txt"));
     EXPECT_EQ(reopened.cellMarkerCount(), 1u);
     EXPECT_EQ(reopened.nodeMarkerCount(), 2u);
-}
-
-TEST_F(WorldEditorTest, DisabledEditorTakesNoInput) {
-    editor->setEnabled(false);
-    EXPECT_FALSE(editor->handleInput(mouseEvent(irr::EMIE_LMOUSE_PRESSED_DOWN, {320, 180})));
-    EXPECT_EQ(editor->cellMarkerCount(), 0u);
 }

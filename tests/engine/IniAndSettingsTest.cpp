@@ -6,13 +6,10 @@
 #include "src_lumo/Game/SettingsFile.h"
 
 #include <filesystem>
-#include <sys/stat.h>
 
 using TovarWorks::IniReader;
 using Lumo::GameSettings;
 using Lumo::SettingsFile;
-using Lumo::TextSpeed;
-using Lumo::TextSpeeds;
 
 namespace {
 std::wstring wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
@@ -20,59 +17,58 @@ std::wstring wide(const std::string& text) { return std::wstring(text.begin(), t
 
 class IniReaderTest : public NullDeviceFixture {
 protected:
-    std::vector<std::wstring> consoleTexts() const {
-        std::vector<std::wstring> texts;
-        for (const auto& line : TovarWorks::gDevice->getConsole()->lines)
-            texts.push_back(line.text.c_str());
-        return texts;
+    std::wstring lastConsoleText(size_t back = 0) const {
+        const auto& lines = TovarWorks::gDevice->getConsole()->lines;
+        return lines.at(lines.size() - 1 - back).text.c_str();
     }
+    IniReader ini(const std::string& text) const { return IniReader(wide(dir.write("a.ini", text))); }
     TempDir dir;
 };
 
-TEST_F(IniReaderTest, ReadsKeysUntrimmedAndIgnoresLinesWithoutEquals) {
-    const IniReader ini(wide(dir.write("a.ini", "[sound]\nmusic=70\n music = 30\nname=a=b\r\n; comment\nflag=TRUE\n")));
-    ASSERT_TRUE(ini.isLoaded());
-    EXPECT_EQ(ini.getInt(L"music"), 70);
-    EXPECT_EQ(ini.getInt(L" music "), 30);
-    EXPECT_EQ(ini.getInt(L"[sound]"), -1);
-    EXPECT_TRUE(ini.getBool(L"flag"));
-    EXPECT_EQ(ini.getInt(L"absent"), -1);
-    EXPECT_FALSE(ini.getBool(L"absent"));
-}
-
-TEST_F(IniReaderTest, LaterLinesReplaceEarlierOnesAndNumbersStopAtTheFirstNonDigit) {
-    const IniReader ini(wide(dir.write("b.ini", "resx=640\nresx=  1280px\nneg=-5\n")));
-    EXPECT_EQ(ini.getInt(L"resx"), 1280);
-    EXPECT_EQ(ini.getInt(L"neg"), -5);
+TEST_F(IniReaderTest, KeysAreUntrimmedLaterLinesWinAndLinesWithoutEqualsAreIgnored) {
+    const IniReader read = ini("[sound]\nmusic=70\n music = 30\nname=a=b\r\n; comment\nresx=640\nresx=  1280px\nneg=-5\n"
+                               "long=" + std::string(3000, '7') + "\nafter=4\n");
+    ASSERT_TRUE(read.isLoaded());
+    EXPECT_EQ(read.getInt(L"music"), 70);
+    EXPECT_EQ(read.getInt(L" music "), 30);
+    EXPECT_EQ(read.getString(L"name"), L"a=b");
+    EXPECT_EQ(read.getInt(L"[sound]"), -1);
+    EXPECT_EQ(read.getInt(L"absent"), -1);
+    EXPECT_EQ(read.getInt(L"resx"), 1280) << "a number ends at the first non-digit";
+    EXPECT_EQ(read.getInt(L"neg"), -5);
+    EXPECT_EQ(read.getString(L"long").size(), 1018u) << "a line is cut after 1023 characters";
+    EXPECT_EQ(read.getInt(L"after"), 4) << "the rest of the file is still read";
 }
 
 TEST_F(IniReaderTest, BooleansAreTrueOnlyForTheThreeSpellings) {
-    const IniReader ini(wide(dir.write("c.ini", "a=true\nb=TRUE\nc=1\nd=True\ne=yes\nf=\n")));
-    EXPECT_TRUE(ini.getBool(L"a"));
-    EXPECT_TRUE(ini.getBool(L"b"));
-    EXPECT_TRUE(ini.getBool(L"c"));
-    EXPECT_FALSE(ini.getBool(L"d"));
-    EXPECT_FALSE(ini.getBool(L"e"));
-    EXPECT_FALSE(ini.getBool(L"f"));
-}
-
-TEST_F(IniReaderTest, OverlongLinesAreCutNotTheRestOfTheFile) {
-    const IniReader ini(wide(dir.write("d.ini", "long=" + std::string(3000, '7') + "\nafter=4\n")));
-    EXPECT_EQ(ini.getInt(L"after"), 4);
+    const IniReader read = ini("a=true\nb=TRUE\nc=1\nd=True\ne=yes\nf=\n");
+    for (const wchar_t* key : {L"a", L"b", L"c"})
+        EXPECT_TRUE(read.getBool(key)) << key;
+    for (const wchar_t* key : {L"d", L"e", L"f", L"absent"})
+        EXPECT_FALSE(read.getBool(key)) << key;
 }
 
 TEST_F(IniReaderTest, MissingFileIsReportedAndReadsAsAbsent) {
     const std::string path = dir.file("missing.ini");
-    const IniReader ini(wide(path));
-    EXPECT_FALSE(ini.isLoaded());
-    EXPECT_EQ(ini.getInt(L"music"), -1);
-    ASSERT_FALSE(consoleTexts().empty());
-    EXPECT_EQ(consoleTexts().back(), L"Could not load INI file " + wide(path) + L"!");
+    const IniReader read(wide(path));
+    EXPECT_FALSE(read.isLoaded());
+    EXPECT_EQ(read.getInt(L"music"), -1);
+    EXPECT_EQ(lastConsoleText(), L"Could not load INI file " + wide(path) + L"!");
 }
 
-class SettingsFileTest : public IniReaderTest {};
+class SettingsFileTest : public IniReaderTest {
+protected:
+    GameSettings read(const std::string& text) const {
+        return SettingsFile::read(wide(dir.write("settings.ini", text)));
+    }
+    // The lines the settings are saved as: equal lines, equal settings.
+    std::string canonical(const GameSettings& settings) const {
+        EXPECT_TRUE(SettingsFile::save(settings, dir.file("canonical.ini")));
+        return dir.read("canonical.ini");
+    }
+};
 
-TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
+TEST_F(SettingsFileTest, SavedSettingsHaveTheCanonicalLinesAndReadBackTheSame) {
     GameSettings written;
     written.musicVolume = 30;
     written.soundVolume = 0;
@@ -80,86 +76,54 @@ TEST_F(SettingsFileTest, SavingAndReadingBackGivesTheSameSixValues) {
     written.width = 1920;
     written.height = 1080;
     written.pixelPrecise = false;
-    written.textSpeed = TextSpeed::Instant;
+    written.textSpeed = Lumo::TextSpeed::Instant;
     written.maxFps = 0;
     written.vsync = true;
     written.hints = false;
     written.language = "de";
     ASSERT_TRUE(written.keys.bindKey(Lumo::GameAction::WalkUp, irr::KEY_KEY_W));
     ASSERT_TRUE(written.keys.bindButton(Lumo::GameAction::Menu, 9));
-    const std::string path = dir.file("settings.ini");
-    ASSERT_TRUE(SettingsFile::save(written, path));
-    EXPECT_EQ(readWholeFile(path),
+    const std::string lines = canonical(written);
+    EXPECT_EQ(lines,
               "[key-bindings]\nkey_up=w\nkey_down=down\nkey_left=left\nkey_right=right\nkey_act=space\n"
               "key_cancel=x\nkey_pickup=c\nkey_menu=escape\npad_up=none\npad_down=none\npad_left=none\n"
               "pad_right=none\npad_act=0\npad_cancel=1\npad_pickup=2\npad_menu=9\n"
               "[sound]\nmusic=30\nsound=0\n[graphics]\nfullscreen=true\nresx=1920\nresy=1080\n"
               "pixelprec=false\nmaxfps=0\nvsync=true\n[interface]\nhints=false\ntext=instant\nlanguage=de\n");
-    const GameSettings read = SettingsFile::read(wide(path));
-    EXPECT_EQ(read.musicVolume, 30);
-    EXPECT_EQ(read.soundVolume, 0);
-    EXPECT_TRUE(read.fullscreen);
-    EXPECT_EQ(read.width, 1920);
-    EXPECT_EQ(read.height, 1080);
-    EXPECT_FALSE(read.pixelPrecise);
-    EXPECT_EQ(read.textSpeed, TextSpeed::Instant);
-    EXPECT_EQ(read.maxFps, 0) << "no cap";
-    EXPECT_TRUE(read.vsync);
-    EXPECT_FALSE(read.hints);
-    EXPECT_EQ(read.language, "de");
-    EXPECT_TRUE(read.keys == written.keys);
+    EXPECT_EQ(canonical(read(lines)), lines);
     for (const char* speed : {"slow", "fast"})
-        EXPECT_EQ(TextSpeeds::name(SettingsFile::read(wide(dir.write("speed.ini", std::string("text=") + speed + "\n")))
-                                       .textSpeed),
-                  wide(speed));
+        EXPECT_EQ(Lumo::TextSpeeds::name(read(std::string("text=") + speed + "\n").textSpeed), wide(speed));
 }
 
 TEST_F(SettingsFileTest, MissingFileGivesDefaultsAfterTwoMessages) {
     const std::string path = dir.file("settings.ini");
-    const GameSettings read = SettingsFile::read(wide(path));
-    EXPECT_EQ(read.width, 1024);
-    EXPECT_EQ(read.height, 720);
-    EXPECT_EQ(read.musicVolume, 100);
-    EXPECT_EQ(read.soundVolume, 100);
-    EXPECT_FALSE(read.fullscreen);
-    EXPECT_TRUE(read.pixelPrecise);
-    const auto texts = consoleTexts();
-    ASSERT_GE(texts.size(), 2u);
-    EXPECT_EQ(texts[texts.size() - 2], L"Could not load INI file " + wide(path) + L"!");
-    EXPECT_EQ(texts.back(), L"settings.ini not found!");
+    EXPECT_EQ(canonical(SettingsFile::read(wide(path))), canonical(GameSettings()));
+    EXPECT_EQ(lastConsoleText(1), L"Could not load INI file " + wide(path) + L"!");
+    EXPECT_EQ(lastConsoleText(), L"settings.ini not found!");
 }
 
-TEST_F(SettingsFileTest, MissingOrUnusableValuesKeepTheirDefaultsAndVolumesAreClamped) {
-    const std::string path =
-        dir.write("settings.ini", "music = 10\nsound=250\nresx=-1\nresy=abc\nfullscreen=maybe\ntext=ludicrous\nmaxfps=-30\n"
-                              "language=klingon\n");
-    const GameSettings read = SettingsFile::read(wide(path));
-    EXPECT_EQ(read.musicVolume, 100) << "a key written with blanks is not the key";
-    EXPECT_EQ(read.soundVolume, 100);
-    EXPECT_EQ(read.width, 1024);
-    EXPECT_EQ(read.height, 720);
-    EXPECT_FALSE(read.fullscreen);
-    EXPECT_TRUE(read.pixelPrecise);
-    EXPECT_EQ(read.textSpeed, TextSpeed::Normal);
-    EXPECT_EQ(read.maxFps, 60);
-    EXPECT_TRUE(read.vsync) << "vsync stays asked for unless the player turns it off";
-    EXPECT_EQ(read.language, "en");
-
-    const GameSettings low = SettingsFile::read(wide(dir.write("low.ini", "music=-40\nsound=0\n")));
-    EXPECT_EQ(low.musicVolume, 0);
-    EXPECT_EQ(low.soundVolume, 0);
+TEST_F(SettingsFileTest, UnusableValuesKeepTheirDefaultsAndVolumesAreClamped) {
+    EXPECT_EQ(canonical(read("music = 10\nsound=250\nresx=-1\nresy=abc\nfullscreen=maybe\ntext=ludicrous\nmaxfps=-30\n"
+                             "language=klingon\n")),
+              canonical(GameSettings()))
+        << "a key written with blanks is not the key";
+    const GameSettings edges = read("music=-40\nsound=0\nresx=16384\nresy=16385\n");
+    EXPECT_EQ(edges.musicVolume, 0);
+    EXPECT_EQ(edges.soundVolume, 0);
+    EXPECT_EQ(edges.width, 16384);
+    EXPECT_EQ(edges.height, GameSettings().height);
 }
 
 TEST_F(SettingsFileTest, HandReorderedFileReadsTheSameAndIsRewrittenCanonically) {
-    const std::string path =
-        dir.write("settings.ini", "pixelprec=false\nresy=360\n[x]\nresx=640\nmusic=20\nsound=40\nfullscreen=1\n");
-    const GameSettings read = SettingsFile::read(wide(path));
-    EXPECT_EQ(read.width, 640);
-    EXPECT_EQ(read.height, 360);
-    EXPECT_TRUE(read.fullscreen);
-    EXPECT_TRUE(read.hints) << "a file from before the hints could be switched off shows them";
-    ASSERT_TRUE(SettingsFile::save(read, path));
-    EXPECT_EQ(readWholeFile(path).substr(0, 25), "[key-bindings]\nkey_up=up\n");
+    const GameSettings settings = read("pixelprec=false\nresy=360\n[x]\nresx=640\nmusic=20\nsound=40\nfullscreen=1\n");
+    EXPECT_EQ(settings.width, 640);
+    EXPECT_EQ(settings.height, 360);
+    EXPECT_EQ(settings.musicVolume, 20);
+    EXPECT_EQ(settings.soundVolume, 40);
+    EXPECT_TRUE(settings.fullscreen);
+    EXPECT_FALSE(settings.pixelPrecise);
+    EXPECT_TRUE(settings.hints) << "a file from before the hints could be switched off shows them";
+    EXPECT_EQ(canonical(settings).substr(0, 25), "[key-bindings]\nkey_up=up\n");
 }
 
 TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
@@ -168,7 +132,13 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
     std::filesystem::create_directory(path + ".tmp");
     EXPECT_FALSE(SettingsFile::save(GameSettings(), path));
     EXPECT_EQ(readWholeFile(path), "music=55\n");
-    EXPECT_EQ(consoleTexts().back(), L"could not write to settings.ini!");
+    EXPECT_EQ(lastConsoleText(), L"could not write to settings.ini!");
+}
+
+TEST_F(SettingsFileTest, KeyNamesReadInAnyCase) {
+    const GameSettings settings = read("key_act=E\nkey_menu=Tab\n");
+    EXPECT_EQ(settings.keys.key(Lumo::GameAction::Act), irr::KEY_KEY_E);
+    EXPECT_EQ(settings.keys.key(Lumo::GameAction::Menu), irr::KEY_TAB);
 }
 
 // Each line spoils one entry of the keys section; the entry keeps its default, and the good entry
@@ -176,20 +146,12 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
 class BrokenKeysSection : public SettingsFileTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(BrokenKeysSection, KeepsTheDefault) {
-    const GameSettings read =
-        SettingsFile::read(wide(dir.write("settings.ini", std::string("key_up=w\n") + GetParam() + "\n")));
     Lumo::KeyBindings expected;
     ASSERT_TRUE(expected.bindKey(Lumo::GameAction::WalkUp, irr::KEY_KEY_W));
-    EXPECT_TRUE(read.keys == expected) << GetParam();
-}
-
-TEST_F(SettingsFileTest, KeyNamesReadInAnyCase) {
-    const GameSettings read = SettingsFile::read(wide(dir.write("settings.ini", "key_act=E\nkey_menu=Tab\n")));
-    EXPECT_EQ(read.keys.key(Lumo::GameAction::Act), irr::KEY_KEY_E);
-    EXPECT_EQ(read.keys.key(Lumo::GameAction::Menu), irr::KEY_TAB);
+    EXPECT_TRUE(read(std::string("key_up=w\n") + GetParam() + "\n").keys == expected) << GetParam();
 }
 
 INSTANTIATE_TEST_SUITE_P(SettingsFileTest, BrokenKeysSection,
-                         ::testing::Values("key_act=", "key_act=banana", "key_act= e",
-                                           "key_act=1", "key_act=l", "key_act=backspace", "pad_act=32", "pad_act=-1",
-                                           "pad_act=2x", "pad_act=", "key_menu=\xff\xfe", "key_cancel=w"));
+                         ::testing::Values("key_act=", "key_act=banana", "key_act= e", "key_act=1", "key_act=l",
+                                           "key_act=backspace", "pad_act=32", "pad_act=-1", "pad_act=2x", "pad_act=",
+                                           "key_menu=\xff\xfe", "key_cancel=w"));

@@ -29,6 +29,8 @@ public:
     const EventType& type;
 };
 
+int numberOf(const IEventData& event) { return static_cast<const NumberedEvent&>(event).action; }
+
 class EventDeliveryProperty : public NullDeviceFixture {
 protected:
     void SetUp() override {
@@ -36,33 +38,27 @@ protected:
         for (const EventType* type : kTypes)
             events.RegisterEventType(*type);
         events.RegisterEventType(wildcard);
-        observer->onEvent = [this](const IEventData& event) { observe(event); };
+        // The wildcard observer is called first for every delivered event.
+        observer->onEvent = [this](const IEventData& event) {
+            delivered.push_back(numberOf(event));
+            if (event.next)
+                accepted.push_back(numberOf(*event.next)); // queued as its parent was taken out
+            advanceTime(below(5));
+        };
         events.AddListener(observer, wildcard);
     }
 
-    IEventDataPtr makeEvent() {
-        const EventType& type = *kTypes[std::uniform_int_distribution<int>(0, 2)(random)];
-        return std::make_shared<NumberedEvent>(nextNumber++, type);
-    }
-    static int numberOf(const IEventData& event) {
-        return static_cast<const NumberedEvent&>(event).action;
-    }
-
+    uint32_t below(uint32_t limit) { return std::uniform_int_distribution<uint32_t>(0, limit - 1)(random); }
+    bool chance(double p) { return std::bernoulli_distribution(p)(random); }
+    const EventType& anyType() { return *kTypes[below(3)]; }
+    IEventDataPtr makeEvent() { return std::make_shared<NumberedEvent>(nextNumber++, anyType()); }
     void queue(const IEventDataPtr& event) {
         if (events.QueueEvent(event))
             accepted.push_back(numberOf(*event));
     }
 
-    // The wildcard observer is called first for every delivered event.
-    void observe(const IEventData& event) {
-        delivered.push_back(numberOf(event));
-        if (event.next)
-            accepted.push_back(numberOf(*event.next)); // queued as its parent was taken out
-        advanceTime(std::uniform_int_distribution<uint32_t>(0, 4)(random));
-    }
-
-    // Typed listeners that consume at random, and while delivering may queue new events or add
-    // and remove listeners (themselves included).
+    // A typed listener that consumes at random, and while delivering may queue new events or add
+    // and remove listeners (itself included).
     void addTypedListener() {
         auto listener = std::make_shared<RecordingListener>("typed", chance(0.3));
         std::weak_ptr<RecordingListener> self = listener;
@@ -77,18 +73,15 @@ protected:
                 events.RemoveListener(self.lock(), SetTimeEventType);
         };
         typed.push_back(listener);
-        events.AddListener(listener, *kTypes[std::uniform_int_distribution<int>(0, 2)(random)]);
+        events.AddListener(listener, anyType());
     }
-
-    bool chance(double p) { return std::bernoulli_distribution(p)(random); }
 
     EventManager events;
     const EventType wildcard{"*"};
     std::mt19937 random;
     std::shared_ptr<RecordingListener> observer = std::make_shared<RecordingListener>("observer");
     std::vector<std::shared_ptr<RecordingListener>> typed;
-    std::vector<int> accepted;
-    std::vector<int> delivered;
+    std::vector<int> accepted, delivered;
     int nextNumber = 0;
     bool quiet = false;
 };
@@ -101,7 +94,7 @@ TEST_F(EventDeliveryProperty, EveryAcceptedEventIsDeliveredOnceInQueueOrder) {
         for (int i = 0; i < 3; ++i)
             addTypedListener();
         for (int step = 0; step < 400; ++step) {
-            const int action = std::uniform_int_distribution<int>(0, 9)(random);
+            const uint32_t action = below(10);
             if (action < 4) {
                 queue(makeEvent());
             } else if (action == 4) {
@@ -115,12 +108,9 @@ TEST_F(EventDeliveryProperty, EveryAcceptedEventIsDeliveredOnceInQueueOrder) {
             } else if (action == 6) {
                 addTypedListener();
             } else if (action == 7 && !typed.empty()) {
-                events.RemoveListener(typed[random() % typed.size()], *kTypes[0]);
+                events.RemoveListener(typed[below(typed.size())], *kTypes[0]);
             } else {
-                const uint32_t limit = chance(0.2)
-                                           ? IEventManager::kInfinite
-                                           : std::uniform_int_distribution<uint32_t>(0, 12)(random);
-                events.Tick(limit);
+                events.Tick(chance(0.2) ? IEventManager::kInfinite : below(13));
             }
         }
         quiet = true;

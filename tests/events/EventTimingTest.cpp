@@ -1,16 +1,18 @@
-// Deadlines, replay and the logged-events counter: everything that reads the device timer.
+// Deadlines, replay stamps and the logged-events counter: everything that reads the device timer.
 #include "support/NullDeviceFixture.h"
 #include "support/RecordingListener.h"
 
 #include "TovarWorks/Console/ConsoleLogic.h"
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/Events/EventTypes.h"
+#include "TovarWorks/Events/NextTextEvent.h"
+#include "src_lumo/Events/ChangeGameStateEvent.h"
 #include "src_lumo/Events/SetTimeEvent.h"
+#include "src_lumo/Events/SetTimerEvent.h"
 #include "src_lumo/Events/SpawnLetterEvent.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 using namespace TovarWorks;
@@ -24,12 +26,7 @@ protected:
         events.RegisterEventType(SetTimeEventType);
         events.AddListener(recorder, SetTimeEventType);
     }
-
-    static IEventDataPtr setTime(int hour, uint32_t stamp = 0) {
-        auto event = std::make_shared<Lumo::SetTimeEvent>(hour, 0);
-        event->timeStamp = stamp;
-        return event;
-    }
+    static IEventDataPtr setTime(int hour) { return std::make_shared<Lumo::SetTimeEvent>(hour, 0); }
     // Each delivery costs the given milliseconds of timer time.
     void deliveriesTake(uint32_t millis) {
         recorder->onEvent = [this, millis](const IEventData&) { advanceTime(millis); };
@@ -41,45 +38,25 @@ protected:
 
 } // namespace
 
-TEST_F(EventTimingTest, DeadlineCarriesTheRestOverAheadOfNewerEvents) {
-    deliveriesTake(10);
-    const IEventDataPtr a = setTime(1), b = setTime(2), c = setTime(3), late = setTime(4);
-    events.QueueEvent(a);
-    events.QueueEvent(b);
-    events.QueueEvent(c);
-    EXPECT_FALSE(events.Tick(5)); // the first delivery already passes the deadline
-    EXPECT_EQ(1u, recorder->heard.size());
-    events.QueueEvent(late);
-    EXPECT_TRUE(events.Tick(IEventManager::kInfinite));
-    EXPECT_EQ((std::vector<const IEventData*>{a.get(), b.get(), c.get(), late.get()}),
-              recorder->heard);
-}
-
-TEST_F(EventTimingTest, DeadlineIsReachedAtExactlyItsTime) {
-    deliveriesTake(10);
-    for (int i = 0; i < 4; ++i)
-        events.QueueEvent(setTime(i));
-    EXPECT_FALSE(events.Tick(20)); // stops once now == start + 20
-    EXPECT_EQ(2u, recorder->heard.size());
-    EXPECT_TRUE(events.Tick(1000));
-    EXPECT_EQ(4u, recorder->heard.size());
-}
-
-TEST_F(EventTimingTest, NoLimitDeliversEverythingHoweverLongItTakes) {
-    deliveriesTake(1000);
-    for (int i = 0; i < 5; ++i)
-        events.QueueEvent(setTime(i));
-    EXPECT_TRUE(events.Tick(IEventManager::kInfinite));
-    EXPECT_EQ(5u, recorder->heard.size());
-}
-
-TEST_F(EventTimingTest, DeadlineHoldsAcrossTheTimerWrapping) {
-    device().getIrrlichtDevice()->getTimer()->setTime(0xFFFFFFF0u);
-    deliveriesTake(10);
-    for (int i = 0; i < 4; ++i)
-        events.QueueEvent(setTime(i));
-    EXPECT_FALSE(events.Tick(25)); // the deadline lies past the wrap
-    EXPECT_EQ(3u, recorder->heard.size());
+TEST_F(EventTimingTest, TickStopsOnceItsDeadlineIsReachedEvenAcrossTheTimerWrapping) {
+    const struct {
+        uint32_t start, cost;
+        int queued;
+        uint32_t limit;
+        size_t delivered;
+    } cases[] = {{0, 10, 4, 20, 2},          {0, 10, 3, 5, 1}, {0, 1000, 5, IEventManager::kInfinite, 5},
+                 {0xFFFFFFF0u, 10, 4, 25, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.limit);
+        device().getIrrlichtDevice()->getTimer()->setTime(c.start);
+        recorder->heard.clear();
+        deliveriesTake(c.cost);
+        for (int i = 0; i < c.queued; ++i)
+            events.QueueEvent(setTime(i));
+        EXPECT_EQ(c.delivered == static_cast<size_t>(c.queued), events.Tick(c.limit));
+        EXPECT_EQ(c.delivered, recorder->heard.size());
+        EXPECT_TRUE(events.Tick(IEventManager::kInfinite));
+    }
 }
 
 TEST_F(EventTimingTest, EventsWithoutListenerEntryDoNotEndATickEarly) {
@@ -102,8 +79,18 @@ TEST_F(EventTimingTest, LoggedEventsCountIsPublishedToTheConsole) {
     events.QueueEvent(setTime(1));
     events.QueueEvent(setTime(2));
     const auto& variables = device().getConsole()->debugVariables;
-    auto found = std::find_if(variables.begin(), variables.end(),
-                              [](const DebugVariable& v) { return v.name == L"Logged Events"; });
-    ASSERT_NE(variables.end(), found);
-    EXPECT_EQ(irr::core::stringw(L"2.000000"), found->value);
+    ASSERT_EQ(1u, variables.size());
+    EXPECT_EQ(irr::core::stringw(L"Logged Events"), variables[0].name);
+    EXPECT_EQ(irr::core::stringw(L"2.000000"), variables[0].value);
+}
+
+TEST_F(EventTimingTest, OnlyTheGameStateChangeStampsItselfAndNovelEventsStayOutOfTheDevice) {
+    advanceTime(4321);
+    const uint32_t now = device().getTime();
+    ASSERT_NE(0u, now);
+    EXPECT_EQ(now, Lumo::ChangeGameStateEvent(true, true).GetTimeStamp());
+    EXPECT_EQ(0u, Lumo::SetTimerEvent(true).GetTimeStamp());
+    EventManager& deviceEvents = *device().getEventManager();
+    EXPECT_FALSE(deviceEvents.QueueEvent(std::make_shared<NextTextEvent>()));
+    EXPECT_TRUE(deviceEvents.queue(0).empty() && deviceEvents.queue(1).empty());
 }

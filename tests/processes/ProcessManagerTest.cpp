@@ -12,10 +12,12 @@ using namespace TovarWorks;
 
 namespace {
 
+using Journal = std::vector<std::string>;
+
 // Writes what happens to it into a shared journal; finishes itself after a number of updates.
 class ScriptedProcess : public Process {
 public:
-    ScriptedProcess(std::string name, std::vector<std::string>& journal, int lifetime = 1)
+    ScriptedProcess(std::string name, Journal& journal, int lifetime)
         : name(std::move(name)), journal(journal), lifetime(lifetime) {}
 
     void OnInitialize() override { journal.push_back(name + ":init"); }
@@ -30,7 +32,7 @@ public:
     }
 
     std::string name;
-    std::vector<std::string>& journal;
+    Journal& journal;
     int lifetime;
     int updates = 0;
     uint32_t totalMillis = 0;
@@ -39,191 +41,125 @@ public:
 
 class ProcessManagerTest : public ::testing::Test {
 protected:
-    std::shared_ptr<ScriptedProcess> make(const std::string& name, int lifetime = 1) {
+    std::shared_ptr<ScriptedProcess> make(const std::string& name, int lifetime = 100) {
         return std::make_shared<ScriptedProcess>(name, journal, lifetime);
+    }
+    std::shared_ptr<ScriptedProcess> attached(const std::string& name, int lifetime = 100) {
+        auto process = make(name, lifetime);
+        EXPECT_TRUE(processes.Attach(process));
+        return process;
     }
 
     ProcessManager processes;
-    std::vector<std::string> journal;
+    Journal journal;
 };
-
-using Journal = std::vector<std::string>;
 
 } // namespace
 
-TEST_F(ProcessManagerTest,
-       ChainRunsStrictlyInOrderEachSuccessorStartingInThePassThatRemovesItsPredecessor) {
-    auto a = make("a", 2), b = make("b", 1), c = make("c", 1);
-    a->SetNext(b);
+TEST_F(ProcessManagerTest, AChainRunsInOrderEachSuccessorStartingInThePassThatRemovesItsPredecessor) {
+    std::weak_ptr<ScriptedProcess> watch;
+    auto b = make("b", 1), c = make("c", 1);
+    {
+        auto a = attached("a", 2);
+        a->SetNext(b);
+        watch = a;
+    }
     b->SetNext(c);
-    EXPECT_TRUE(processes.Attach(a));
-    processes.UpdateProcesses(10); // a: 1st update
-    processes.UpdateProcesses(20); // a: 2nd update, dies
-    processes.UpdateProcesses(30); // a removed, b attached and updated (dies)
-    EXPECT_FALSE(a->attached);
-    EXPECT_FALSE(a->GetNext());
-    processes.UpdateProcesses(40); // b removed, c attached and updated
-    processes.UpdateProcesses(50); // c removed
+    processes.UpdateProcesses(10);
+    processes.UpdateProcesses(20); // a dies, but stays for one more pass
+    EXPECT_FALSE(watch.expired());
+    processes.UpdateProcesses(30); // a removed and released, b attached and updated
+    EXPECT_TRUE(watch.expired());
+    EXPECT_TRUE(b->attached);
+    processes.UpdateProcesses(40);
+    EXPECT_FALSE(b->attached);
+    EXPECT_FALSE(b->GetNext());
+    processes.UpdateProcesses(50);
     EXPECT_EQ((Journal{"a:init", "a:10", "a:20", "b:init", "b:30", "c:init", "c:40"}), journal);
     EXPECT_EQ(0u, processes.size());
 }
 
-TEST_F(ProcessManagerTest, DeadProcessWithoutSuccessorIsSimplyRemoved) {
-    auto a = make("a");
+TEST_F(ProcessManagerTest, ADeadProcessIsRemovedWithoutAnUpdateButADetachedOneOnlyMarked) {
+    auto a = make("a"), lone = make("lone"), next = make("next");
     a->Kill();
     processes.Attach(a);
+    lone->SetNext(next);
+    lone->Kill();
     processes.UpdateProcesses(5);
     EXPECT_TRUE(journal.empty());
     EXPECT_FALSE(processes.contains(a));
     EXPECT_FALSE(a->attached);
-}
-
-TEST_F(ProcessManagerTest, PausedProcessGetsNoUpdatesAndGathersNoTime) {
-    auto a = make("a", 100);
-    processes.Attach(a);
-    processes.UpdateProcesses(10);
-    a->TogglePause();
-    processes.UpdateProcesses(1000);
-    processes.UpdateProcesses(1000);
-    EXPECT_TRUE(processes.contains(a));
-    a->TogglePause();
-    processes.UpdateProcesses(7);
-    EXPECT_EQ(17u, a->totalMillis);
-}
-
-TEST_F(ProcessManagerTest, InactiveProcessIsSkippedButKept) {
-    auto a = make("a", 100);
-    a->active = false;
-    processes.Attach(a);
-    processes.UpdateProcesses(10);
-    EXPECT_TRUE(journal.empty());
-    EXPECT_TRUE(processes.contains(a));
-    a->active = true;
-    processes.UpdateProcesses(3);
-    EXPECT_EQ((Journal{"a:init", "a:3"}), journal);
-}
-
-TEST_F(ProcessManagerTest, InitialisationRunsOnceEvenWhenTheFirstUpdateFinishes) {
-    auto once = make("once", 1);
-    auto many = make("many", 3);
-    processes.Attach(once);
-    processes.Attach(many);
-    for (int i = 0; i < 4; ++i)
-        processes.UpdateProcesses(1);
-    EXPECT_EQ((Journal{"once:init", "once:1", "many:init", "many:1", "many:1", "many:1"}), journal);
-}
-
-TEST_F(ProcessManagerTest, InitialisationWaitsForTheFirstRealUpdate) {
-    auto a = make("a", 5);
-    a->TogglePause();
-    processes.Attach(a);
-    processes.UpdateProcesses(1);
-    EXPECT_TRUE(a->initialUpdate);
-    a->TogglePause();
-    processes.UpdateProcesses(1);
-    EXPECT_FALSE(a->initialUpdate);
-}
-
-TEST_F(ProcessManagerTest, ProcessKillingItselfStaysOneMorePass) {
-    auto a = make("a", 1);
-    processes.Attach(a);
-    processes.UpdateProcesses(1);
-    EXPECT_TRUE(a->dead);
-    EXPECT_TRUE(processes.contains(a));
-    processes.UpdateProcesses(1);
-    EXPECT_FALSE(processes.contains(a));
-}
-
-TEST_F(ProcessManagerTest, KillingALaterProcessRemovesItInTheSamePassAndStartsItsSuccessor) {
-    auto killer = make("killer", 100);
-    auto victim = make("victim", 100);
-    auto heir = make("heir", 100);
-    victim->SetNext(heir);
-    killer->duringUpdate = [&] { victim->Kill(); };
-    processes.Attach(killer);
-    processes.Attach(victim);
-    processes.UpdateProcesses(4);
-    EXPECT_FALSE(processes.contains(victim));
-    EXPECT_TRUE(processes.contains(heir));
-    EXPECT_EQ((Journal{"killer:init", "killer:4", "heir:init", "heir:4"}), journal);
-}
-
-TEST_F(ProcessManagerTest, KillingAnEarlierProcessTakesEffectNextPass) {
-    auto early = make("early", 100);
-    auto killer = make("killer", 100);
-    killer->duringUpdate = [&] { early->Kill(); };
-    processes.Attach(early);
-    processes.Attach(killer);
-    processes.UpdateProcesses(1);
-    EXPECT_TRUE(processes.contains(early));
-    processes.UpdateProcesses(1);
-    EXPECT_FALSE(processes.contains(early));
-}
-
-TEST_F(ProcessManagerTest, KillingADetachedProcessOnlyMarksIt) {
-    auto lone = make("lone");
-    auto next = make("next");
-    lone->SetNext(next);
-    lone->Kill();
-    processes.UpdateProcesses(1);
     EXPECT_FALSE(next->attached);
     EXPECT_EQ(next, lone->GetNext());
 }
 
-TEST_F(ProcessManagerTest, AttachingAnAttachedProcessIsRefused) {
-    auto a = make("a", 100);
-    EXPECT_TRUE(processes.Attach(a));
+TEST_F(ProcessManagerTest, PausedAndInactiveProcessesAreKeptButGetNoUpdatesAndNoTime) {
+    auto paused = attached("paused"), inactive = attached("inactive");
+    processes.UpdateProcesses(10);
+    paused->TogglePause();
+    inactive->active = false;
+    processes.UpdateProcesses(1000);
+    EXPECT_TRUE(processes.contains(paused));
+    EXPECT_TRUE(processes.contains(inactive));
+    paused->TogglePause();
+    inactive->active = true;
+    processes.UpdateProcesses(7);
+    EXPECT_EQ(17u, paused->totalMillis);
+    EXPECT_EQ(17u, inactive->totalMillis);
+}
+
+TEST_F(ProcessManagerTest, InitialisationRunsOnceAtTheFirstRealUpdate) {
+    auto once = attached("once", 1), many = attached("many", 3), late = attached("late", 3);
+    late->TogglePause();
+    for (int i = 0; i < 4; ++i)
+        processes.UpdateProcesses(1);
+    EXPECT_TRUE(late->initialUpdate);
+    late->TogglePause();
+    processes.UpdateProcesses(2);
+    EXPECT_EQ((Journal{"once:init", "once:1", "many:init", "many:1", "many:1", "many:1", "late:init", "late:2"}),
+              journal);
+}
+
+TEST_F(ProcessManagerTest, KillingALaterProcessTakesEffectInThisPassAnEarlierOneInTheNext) {
+    auto early = attached("early"), killer = attached("killer"), victim = attached("victim"), heir = make("heir");
+    victim->SetNext(heir);
+    killer->duringUpdate = [&] {
+        early->Kill();
+        victim->Kill();
+    };
+    processes.UpdateProcesses(4);
+    EXPECT_TRUE(processes.contains(early));
+    EXPECT_FALSE(processes.contains(victim));
+    EXPECT_EQ((Journal{"early:init", "early:4", "killer:init", "killer:4", "heir:init", "heir:4"}), journal);
+    processes.UpdateProcesses(1);
+    EXPECT_FALSE(processes.contains(early));
+}
+
+TEST_F(ProcessManagerTest, AProcessIsAttachedOnceAndCanBeAttachedAgainAfterDetaching) {
+    auto a = attached("a");
     EXPECT_FALSE(processes.Attach(a));
     EXPECT_FALSE(processes.Attach(nullptr));
     processes.UpdateProcesses(1);
     EXPECT_EQ(1, a->updates); // once per pass, not twice
     EXPECT_EQ(1u, processes.size());
-}
-
-TEST_F(ProcessManagerTest, ADetachedProcessCanBeAttachedAgain) {
-    auto a = make("a", 100);
-    processes.Attach(a);
     processes.Detach(a);
     EXPECT_FALSE(a->attached);
+    EXPECT_EQ(0u, processes.size());
     EXPECT_TRUE(processes.Attach(a));
     processes.UpdateProcesses(1);
-    EXPECT_EQ(1, a->updates);
+    EXPECT_EQ(2, a->updates);
 }
 
-TEST_F(ProcessManagerTest, DetachingDuringAPassKeepsTheWalkValid) {
-    auto first = make("first", 100), second = make("second", 100), third = make("third", 100);
+TEST_F(ProcessManagerTest, DetachingAndAttachingDuringAPassKeepTheWalkValid) {
+    auto first = attached("first"), second = attached("second"), third = attached("third"), spawned = make("spawned");
     first->duringUpdate = [&] {
         processes.Detach(first);  // itself
         processes.Detach(second); // the next one
+        processes.Attach(spawned);
     };
-    processes.Attach(first);
-    processes.Attach(second);
-    processes.Attach(third);
     processes.UpdateProcesses(1);
-    EXPECT_EQ((Journal{"first:init", "first:1", "third:init", "third:1"}), journal);
-    EXPECT_EQ(1u, processes.size());
-}
-
-TEST_F(ProcessManagerTest, ProcessesAttachedDuringAPassRunInThatPass) {
-    auto spawner = make("spawner", 1);
-    auto spawned = make("spawned", 100);
-    spawner->duringUpdate = [&] { processes.Attach(spawned); };
-    processes.Attach(spawner);
-    processes.UpdateProcesses(9);
-    EXPECT_EQ((Journal{"spawner:init", "spawner:9", "spawned:init", "spawned:9"}), journal);
-}
-
-TEST_F(ProcessManagerTest, DetachedAndUnreferencedProcessIsDestroyed) {
-    std::weak_ptr<ScriptedProcess> watch;
-    {
-        auto a = make("a", 1);
-        watch = a;
-        processes.Attach(a);
-    }
-    processes.UpdateProcesses(1);
-    EXPECT_FALSE(watch.expired());
-    processes.UpdateProcesses(1);
-    EXPECT_TRUE(watch.expired());
+    EXPECT_EQ((Journal{"first:init", "first:1", "third:init", "third:1", "spawned:init", "spawned:1"}), journal);
+    EXPECT_EQ(2u, processes.size());
 }
 
 TEST_F(ProcessManagerTest, DestroyingTheListReleasesProcessesWithoutStartingSuccessors) {
@@ -231,7 +167,7 @@ TEST_F(ProcessManagerTest, DestroyingTheListReleasesProcessesWithoutStartingSucc
     auto next = make("next");
     {
         ProcessManager local;
-        auto a = make("a", 100);
+        auto a = make("a");
         a->SetNext(next);
         watch = a;
         local.Attach(a);

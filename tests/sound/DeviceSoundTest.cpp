@@ -13,64 +13,55 @@
 
 #include <algorithm>
 
-using namespace TovarWorks;
-
 namespace {
 
-class DeviceSoundTest : public NullDeviceFixture {
+using namespace TovarWorks;
+
+class DeviceSoundTest : public NullDeviceFixture, public ::testing::WithParamInterface<bool> {
 protected:
     void SetUp() override {
-        useDummyAudioOutput();
+        if (GetParam())
+            useDummyAudioOutput();
+        else
+            SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "no_such_driver", SDL_HINT_OVERRIDE);
         NullDeviceFixture::SetUp();
     }
-
-    void queue(const IEventDataPtr& event) { ASSERT_TRUE(device().getEventManager()->QueueEvent(event)); }
-
+    void TearDown() override {
+        NullDeviceFixture::TearDown();
+        useDummyAudioOutput();
+    }
     ToneFile tone{200};
 };
 
-TEST_F(DeviceSoundTest, QueuedPlayAndFadeReachTheManager) {
+// With an output the queued events play and fade on the device's frames; without, the player is
+// told once and the events are ignored.
+TEST_P(DeviceSoundTest, QueuedPlayAndFadeReachTheManager) {
     const auto manager = device().getSoundManager();
     ASSERT_NE(manager, nullptr);
-    ASSERT_TRUE(manager->hasEngine());
-
-    queue(std::make_shared<PlaySoundEvent>(tone.widePath(), true, 0.0f, 1));
-    queue(std::make_shared<FadeSoundEvent>(1, 1.0f, 1000.0f, false));
+    EXPECT_EQ(manager->hasEngine(), GetParam());
+    const std::wstring noSound = device().getLanguageSystem()->getText(3).c_str();
+    EXPECT_EQ(std::count_if(messages->messages.begin(), messages->messages.end(),
+                            [&](const auto& message) { return message.text == noSound; }),
+              GetParam() ? 0 : 1);
+    EventManager& events = *device().getEventManager();
+    ASSERT_TRUE(events.QueueEvent(std::make_shared<PlaySoundEvent>(tone.widePath(), true, 0.0f, 1)));
+    ASSERT_TRUE(events.QueueEvent(std::make_shared<FadeSoundEvent>(1, 1.0f, 1000.0f, false)));
     runFrame(16); // delivers both; the fade starts with the next frame
     const auto channel = manager->findChannel(1);
+    if (!GetParam()) {
+        EXPECT_TRUE(manager->getChannels().empty());
+        return;
+    }
     ASSERT_NE(channel, nullptr);
     EXPECT_EQ(channel->sound->getVolume(), 0.0f);
-
-    runFrame(500);
-    EXPECT_FLOAT_EQ(channel->sound->getVolume(), 0.5f);
-    runFrame(500);
+    for (const float volume : {0.5f, 1.0f}) {
+        runFrame(500);
+        EXPECT_FLOAT_EQ(channel->sound->getVolume(), volume);
+    }
     EXPECT_EQ(channel->sound->getVolume(), 1.0f);
     EXPECT_FALSE(channel->sound->isFinished());
 }
 
-class DeviceWithoutAudioTest : public NullDeviceFixture {
-protected:
-    void SetUp() override {
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "no_such_driver", SDL_HINT_OVERRIDE);
-        NullDeviceFixture::SetUp();
-    }
-};
-
-TEST_F(DeviceWithoutAudioTest, SaysSoAndIgnoresSoundEvents) {
-    const irr::core::stringw noSound = device().getLanguageSystem()->getText(3);
-    const auto& shown = messages->messages;
-    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [&](const auto& message) {
-        return message.text == noSound.c_str();
-    }));
-
-    const auto manager = device().getSoundManager();
-    ASSERT_NE(manager, nullptr);
-    EXPECT_FALSE(manager->hasEngine());
-    ToneFile tone(200);
-    EXPECT_TRUE(device().getEventManager()->QueueEvent(
-        std::make_shared<PlaySoundEvent>(tone.widePath(), true, 0.0f, 1)));
-    runFrame(16);
-    EXPECT_TRUE(manager->getChannels().empty());
-}
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutOutput, DeviceSoundTest, ::testing::Bool());
 
 } // namespace

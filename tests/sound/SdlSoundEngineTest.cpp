@@ -7,13 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
-#include <cstdlib>
 #include <fstream>
+#include <chrono>
 #include <thread>
 #include <vector>
 
 using namespace TovarWorks;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -24,22 +24,18 @@ protected:
         engine = SdlSoundEngine::create();
         ASSERT_NE(engine, nullptr);
     }
-
-    // The dummy output consumes audio in real time; a short sound ends soon.
-    static bool finishesWithinSeconds(const ISound& sound, int seconds) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-        while (!sound.isFinished() && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        return sound.isFinished();
-    }
+    ISoundPtr play(bool loop, bool paused) { return engine->play2D(shortTone.path(), loop, paused); }
 
     ToneFile shortTone{50};
     std::unique_ptr<SdlSoundEngine> engine;
 };
 
-TEST_F(SdlSoundEngineTest, OnlyOneOutputAtATime) {
+TEST_F(SdlSoundEngineTest, ThereIsOneOutputAtATimeAndNoneWithoutAnAudioDriver) {
     EXPECT_EQ(SdlSoundEngine::create(), nullptr);
     engine.reset();
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "no_such_driver", SDL_HINT_OVERRIDE);
+    EXPECT_EQ(SdlSoundEngine::create(), nullptr);
+    useDummyAudioOutput();
     EXPECT_NE(SdlSoundEngine::create(), nullptr);
 }
 
@@ -51,28 +47,25 @@ TEST_F(SdlSoundEngineTest, UnplayableFilesGiveNoSound) {
     std::remove(garbage.c_str());
 }
 
-TEST_F(SdlSoundEngineTest, PausedSoundWaitsForUnpause) {
-    const ISoundPtr sound = engine->play2D(shortTone.path(), false, true);
-    ASSERT_NE(sound, nullptr);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_FALSE(sound->isFinished());
-    sound->setIsPaused(false);
-    EXPECT_TRUE(finishesWithinSeconds(*sound, 5));
-}
-
-TEST_F(SdlSoundEngineTest, LoopingSoundPlaysOnUntilStopped) {
-    const ISoundPtr sound = engine->play2D(shortTone.path(), true, false);
-    ASSERT_NE(sound, nullptr);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_FALSE(sound->isFinished());
-    sound->stop();
-    EXPECT_TRUE(sound->isFinished());
-    sound->setIsPaused(false);
-    EXPECT_TRUE(sound->isFinished());
+TEST_F(SdlSoundEngineTest, APausedSoundWaitsAndThenPlaysToItsEndWhileALoopPlaysOnUntilStopped) {
+    const ISoundPtr once = play(false, true), looping = play(true, false);
+    ASSERT_NE(once, nullptr);
+    ASSERT_NE(looping, nullptr);
+    std::this_thread::sleep_for(300ms); // the dummy output plays in real time: the tone is 50 ms
+    EXPECT_FALSE(once->isFinished());
+    EXPECT_FALSE(looping->isFinished());
+    once->setIsPaused(false);
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (!once->isFinished() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+    EXPECT_TRUE(once->isFinished());
+    looping->stop();
+    looping->setIsPaused(false);
+    EXPECT_TRUE(looping->isFinished()) << "a stopped sound does not start again";
 }
 
 // Music is streamed: what the mixer puts out while it plays must carry the piece.
-TEST_F(SdlSoundEngineTest, StreamedMusicIsHeard) {
+TEST_F(SdlSoundEngineTest, StreamedMusicIsHeardUntilPaused) {
     static std::atomic<long long> loudness{0};
     loudness = 0;
     const ISoundPtr music = engine->play2D("lumodata/music/Pamgaea.mp3", true, false);
@@ -84,63 +77,38 @@ TEST_F(SdlSoundEngineTest, StreamedMusicIsHeard) {
                 loudness += std::abs(samples[i]);
         },
         nullptr);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    std::this_thread::sleep_for(500ms);
     const long long heard = loudness;
     music->setIsPaused(true);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200)); // what was mixed before the pause
+    std::this_thread::sleep_for(200ms); // what was mixed before the pause
     loudness = 0;
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    std::this_thread::sleep_for(200ms);
     Mix_SetPostMix(nullptr, nullptr);
     EXPECT_GT(heard, 0);
     EXPECT_EQ(loudness, 0) << "a paused stream went on";
     EXPECT_FALSE(music->isFinished());
 }
 
-TEST_F(SdlSoundEngineTest, ManySoundsPlayAtOnce) {
-    std::vector<ISoundPtr> sounds;
+TEST_F(SdlSoundEngineTest, ManySoundsPlayAtOnceAndReleasedOnesGiveTheirChannelsBack) {
+    std::vector<ISoundPtr> sounds{play(true, false)};
+    for (int i = 0; i < 100; ++i)
+        play(true, true); // released unplayed at once
     for (int i = 0; i < 40; ++i)
-        sounds.push_back(engine->play2D(shortTone.path(), true, false));
+        sounds.push_back(play(true, false));
     for (const ISoundPtr& sound : sounds) {
         ASSERT_NE(sound, nullptr);
         EXPECT_FALSE(sound->isFinished());
     }
 }
 
-TEST_F(SdlSoundEngineTest, ReleasedSoundsGiveTheirChannelsBack) {
-    const ISoundPtr kept = engine->play2D(shortTone.path(), true, false);
-    for (int i = 0; i < 100; ++i)
-        engine->play2D(shortTone.path(), true, true); // released unplayed at once
-    const ISoundPtr later = engine->play2D(shortTone.path(), true, false);
-    ASSERT_NE(later, nullptr);
-    EXPECT_FALSE(later->isFinished());
-    EXPECT_FALSE(kept->isFinished());
-}
-
-TEST_F(SdlSoundEngineTest, VolumesAreKeptAsSet) {
-    const ISoundPtr sound = engine->play2D(shortTone.path(), true, true);
-    EXPECT_EQ(sound->getVolume(), 1.0f);
-    sound->setVolume(0.3f);
-    EXPECT_EQ(sound->getVolume(), 0.3f);
-    EXPECT_EQ(engine->getSoundVolume(), 1.0f);
-    engine->setSoundVolume(0.4f);
-    EXPECT_EQ(engine->getSoundVolume(), 0.4f);
-}
-
 TEST_F(SdlSoundEngineTest, SoundsOutlivingTheEngineFallSilent) {
-    const ISoundPtr sound = engine->play2D(shortTone.path(), true, false);
+    const ISoundPtr sound = play(true, false);
     engine.reset();
     EXPECT_TRUE(sound->isFinished());
     sound->setVolume(0.5f);
     sound->setIsPaused(false);
     sound->stop();
     EXPECT_TRUE(sound->isFinished());
-}
-
-TEST(SdlSoundEngineWithoutOutput, IsNotCreated) {
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "no_such_driver", SDL_HINT_OVERRIDE);
-    EXPECT_EQ(SdlSoundEngine::create(), nullptr);
-    useDummyAudioOutput();
-    EXPECT_NE(SdlSoundEngine::create(), nullptr);
 }
 
 } // namespace
