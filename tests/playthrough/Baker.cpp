@@ -3,13 +3,14 @@
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Events/TeleportCharacterEvent.h"
-#include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Items/ShopItemWorld.h"
 #include "src_lumo/Items/VisualItemMulti.h"
 #include "src_lumo/Items/VisualItemSingle.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Visual/BakeryShopScreens.h"
+
+#include <gtest/gtest.h>
 
 #include <cmath>
 
@@ -29,10 +30,7 @@ BakeryItems& Baker::bakery() const { return static_cast<ShopItemWorld&>(*visual(
 
 vector3df Baker::hero() const { return visual().getHero()->getNode()->getPosition(); }
 
-bool Baker::fail(const std::string& what) {
-    failure = what + " — " + play.describeState();
-    return false;
-}
+bool Baker::carrying() const { return visual().getItemWorld()->isCarrying(); }
 
 bool Baker::letterWaiting() const {
     for (const VisualItemPtr& item : bakery().getItems())
@@ -41,22 +39,8 @@ bool Baker::letterWaiting() const {
     return false;
 }
 
-VisualItemMultiPtr Baker::trayInOven() const {
-    return std::dynamic_pointer_cast<VisualItemMulti>(bakery().getField(FIELD_OVEN).firstItem());
-}
-
 uint32_t Baker::frames(uint32_t millis) const {
     return static_cast<uint32_t>(std::ceil(millis / play.getFrameMillis()));
-}
-
-bool Baker::settle(uint32_t maxMillis) {
-    const auto free = [this] {
-        return !reader.anyBoxOnScreen() && play.getLogic().hasPlayerControl() && play.getLogic().isLogicActive() &&
-               visual().getMode() == MODE_WALKING;
-    };
-    for (uint32_t frame = 0, last = frames(maxMillis); frame < last && !free(); ++frame)
-        reader.readAlongOneFrame();
-    return free() || fail("the baker never came back to the player");
 }
 
 bool Baker::waitFor(const std::function<bool()>& condition, uint32_t maxMillis) {
@@ -68,9 +52,16 @@ bool Baker::waitFor(const std::function<bool()>& condition, uint32_t maxMillis) 
     return condition();
 }
 
-bool Baker::waitUntilMinute(int minuteOfDay) {
-    return waitFor([&] { return world().minuteOfDay >= minuteOfDay; }, kLongWaitMillis) ||
-           fail("the clock never reached " + ScriptedPlay::clockText(minuteOfDay));
+void Baker::settle(uint32_t maxMillis) {
+    ASSERT_TRUE(waitFor([this] {
+        return !reader.anyBoxOnScreen() && play.getLogic().hasPlayerControl() && play.getLogic().isLogicActive() &&
+               visual().getMode() == MODE_WALKING;
+    }, maxMillis)) << "the baker never came back to the player; " << play.describeState();
+}
+
+void Baker::waitUntilMinute(int minuteOfDay) {
+    ASSERT_TRUE(waitFor([&] { return world().minuteOfDay >= minuteOfDay; }, kLongWaitMillis))
+        << "the clock never reached " << ScriptedPlay::clockText(minuteOfDay) << "; " << play.describeState();
 }
 
 void Baker::teleport(const vector3df& spot) {
@@ -78,12 +69,17 @@ void Baker::teleport(const vector3df& spot) {
     play.runFrames(1);
 }
 
-bool Baker::walk(irr::EKEY_CODE arrow, const std::function<bool(const vector3df&)>& arrived) {
+void Baker::walkTo(const vector3df& from, irr::EKEY_CODE arrow, float until, const char* place) {
+    teleport(from);
+    const auto arrived = [&] {
+        const vector3df at = hero();
+        return arrow == irr::KEY_LEFT ? at.X <= until : arrow == irr::KEY_UP ? at.Z >= until : at.Z <= until;
+    };
     play.press(arrow);
-    const bool there = play.runUntil([&] { return arrived(hero()); }, frames(kWalkMillis));
+    const bool there = play.runUntil(arrived, frames(kWalkMillis));
     play.release(arrow);
     play.runFrames(1);
-    return there;
+    ASSERT_TRUE(there) << "could not reach the " << place << "; " << play.describeState();
 }
 
 void Baker::hold(irr::EKEY_CODE key, int times) {
@@ -95,85 +91,72 @@ void Baker::hold(irr::EKEY_CODE key, int times) {
     }
 }
 
-bool Baker::atTable() {
-    teleport(vector3df(815, 0, 615));
-    return walk(irr::KEY_LEFT, [](const vector3df& p) { return p.X <= 805; }) || fail("could not reach the table");
-}
-
-bool Baker::bringToTable(int flour, int butter, int milk) {
-    teleport(vector3df(865, 0, 645));
-    if (!walk(irr::KEY_UP, [](const vector3df& p) { return p.Z >= 655; }))
-        return fail("could not reach the storeroom");
-    hold(irr::KEY_SPACE);
-    if (visual().getMode() != MODE_STORAGE)
-        return fail("the storage menu did not open");
-    const IngredientRow taken = {100 * flour, 100 * butter, 0, 100 * milk, 0, 0};
-    const IngredientRow stored = world().storeroomStock;
-    const IngredientRow onTable = world().tableStock;
-    for (const int hundreds : {flour, butter, 0, milk, 0}) {
-        hold(irr::KEY_RIGHT, hundreds);
+void Baker::fillRows(std::initializer_list<int> steps) {
+    for (const int right : steps) {
+        hold(irr::KEY_RIGHT, right);
         hold(irr::KEY_DOWN);
     }
+}
+
+void Baker::atTable() { walkTo(vector3df(815, 0, 615), irr::KEY_LEFT, 805, "table"); }
+
+void Baker::bringToTable(int flour, int butter, int milk) {
+    ASSERT_NO_FATAL_FAILURE(walkTo(vector3df(865, 0, 645), irr::KEY_UP, 655, "storeroom"));
     hold(irr::KEY_SPACE);
-    if (visual().getMode() != MODE_WALKING || !visual().getItemWorld()->isCarrying())
-        return fail("no box in the baker's hands");
-    for (size_t slot = 0; slot < taken.size(); ++slot)
-        if (world().storeroomStock[slot] != stored[slot] - taken[slot])
-            return fail("the storeroom gave the wrong amounts");
-    if (!atTable())
-        return false;
+    ASSERT_EQ(MODE_STORAGE, visual().getMode()) << "the storage menu did not open; " << play.describeState();
+    const IngredientRow taken = {100 * flour, 100 * butter, 0, 100 * milk, 0, 0};
+    IngredientRow stored = world().storeroomStock;
+    IngredientRow onTable = world().tableStock;
+    for (size_t slot = 0; slot < taken.size(); ++slot) {
+        stored[slot] -= taken[slot];
+        onTable[slot] += taken[slot];
+    }
+    fillRows({flour, butter, 0, milk, 0});
+    hold(irr::KEY_SPACE);
+    ASSERT_TRUE(visual().getMode() == MODE_WALKING && carrying()) << "no box in the baker's hands";
+    ASSERT_EQ(stored, world().storeroomStock) << "the storeroom gave the wrong amounts";
+    ASSERT_NO_FATAL_FAILURE(atTable());
     hold(irr::KEY_KEY_C);
-    if (visual().getItemWorld()->isCarrying())
-        return fail("the table did not take the box");
-    for (size_t slot = 0; slot < taken.size(); ++slot)
-        if (world().tableStock[slot] != onTable[slot] + taken[slot])
-            return fail("the box did not reach the table's stock");
-    return true;
+    ASSERT_FALSE(carrying()) << "the table did not take the box";
+    ASSERT_EQ(onTable, world().tableStock) << "the box did not reach the table's stock";
 }
 
-bool Baker::finishWork() {
-    return play.runUntil([this] { return visual().getMode() != MODE_MIXING && visual().getMode() != MODE_KNEADING; },
-                         frames(kWorkMillis)) ||
-           fail("the work at the table never ended");
+void Baker::finishWork() {
+    ASSERT_TRUE(play.runUntil([this] {
+        return visual().getMode() != MODE_MIXING && visual().getMode() != MODE_KNEADING;
+    }, frames(kWorkMillis))) << "the work at the table never ended";
 }
 
-bool Baker::knead() {
-    if (!finishWork())
-        return false;
-    if (!visual().getItemWorld()->tableHoldsDough())
-        return fail("no dough on the table");
+void Baker::knead() {
+    ASSERT_NO_FATAL_FAILURE(finishWork());
+    ASSERT_TRUE(visual().getItemWorld()->tableHoldsDough()) << "no dough on the table";
     hold(irr::KEY_SPACE);
-    if (visual().getMode() != MODE_KNEADING)
-        return fail("kneading did not start");
-    if (!finishWork())
-        return false;
+    ASSERT_EQ(MODE_KNEADING, visual().getMode()) << "kneading did not start; " << play.describeState();
+    ASSERT_NO_FATAL_FAILURE(finishWork());
     // A first batch of a new good is remarked on.
-    return settle();
+    settle();
 }
 
-bool Baker::makeFreeDough(int flour, int butter, int sugar, int milk) {
-    if (!atTable())
-        return false;
+void Baker::openDoughMenu() {
+    ASSERT_NO_FATAL_FAILURE(atTable());
     hold(irr::KEY_SPACE);
-    if (visual().getMode() != MODE_DOUGH_MENU)
-        return fail("the dough menu did not open");
+    ASSERT_EQ(MODE_DOUGH_MENU, visual().getMode()) << "the dough menu did not open; " << play.describeState();
+}
+
+void Baker::makeFreeDough(int flour, int butter, int sugar, int milk) {
+    ASSERT_NO_FATAL_FAILURE(openDoughMenu());
     for (const int amount : {flour, butter, sugar, milk}) {
         hold(irr::KEY_DOWN);
         hold(irr::KEY_RIGHT, amount / 10);
     }
     hold(irr::KEY_DOWN, 3);
     hold(irr::KEY_SPACE);
-    if (visual().getMode() != MODE_MIXING)
-        return fail("the dough could not be made");
-    return knead();
+    ASSERT_EQ(MODE_MIXING, visual().getMode()) << "the dough could not be made; " << play.describeState();
+    knead();
 }
 
-bool Baker::makeRecipeDough(int recipe, int batches) {
-    if (!atTable())
-        return false;
-    hold(irr::KEY_SPACE);
-    if (visual().getMode() != MODE_DOUGH_MENU)
-        return fail("the dough menu did not open");
+void Baker::makeRecipeDough(int recipe, int batches) {
+    ASSERT_NO_FATAL_FAILURE(openDoughMenu());
     hold(irr::KEY_SPACE);
     hold(irr::KEY_RIGHT, recipe % 5);
     hold(irr::KEY_DOWN, recipe / 5);
@@ -181,63 +164,48 @@ bool Baker::makeRecipeDough(int recipe, int batches) {
     hold(irr::KEY_DOWN, 7);
     hold(irr::KEY_RIGHT, batches - 1);
     hold(irr::KEY_SPACE);
-    if (visual().getMode() != MODE_MIXING)
-        return fail("the recipe's dough could not be made");
-    return knead();
+    ASSERT_EQ(MODE_MIXING, visual().getMode()) << "the recipe's dough could not be made; " << play.describeState();
+    knead();
 }
 
-bool Baker::takeFromTable() {
-    if (!atTable())
-        return false;
+void Baker::useTable(bool take) {
+    ASSERT_NO_FATAL_FAILURE(atTable());
     hold(irr::KEY_KEY_C);
-    return visual().getItemWorld()->isCarrying() || fail("nothing to take from the table");
+    ASSERT_EQ(take, carrying()) << (take ? "nothing to take from the table" : "the table did not take the tray");
 }
 
-bool Baker::putOnTable() {
-    if (!atTable())
-        return false;
+void Baker::bakeTrayFromTable() {
+    ASSERT_NO_FATAL_FAILURE(takeFromTable());
+    ASSERT_NO_FATAL_FAILURE(walkTo(vector3df(825, 0, 615), irr::KEY_UP, 625, "oven"));
     hold(irr::KEY_KEY_C);
-    return !visual().getItemWorld()->isCarrying() || fail("the table did not take the tray");
-}
-
-bool Baker::bakeTrayFromTable() {
-    if (!takeFromTable())
-        return false;
-    teleport(vector3df(825, 0, 615));
-    if (!walk(irr::KEY_UP, [](const vector3df& p) { return p.Z >= 625; }))
-        return fail("could not reach the oven");
-    hold(irr::KEY_KEY_C);
-    if (!play.runUntil([this] { return trayInOven() != nullptr; }, frames(4000)))
-        return fail("the oven did not take the tray");
-    const VisualItemMultiPtr tray = trayInOven();
+    const auto inOven = [this] {
+        return std::dynamic_pointer_cast<VisualItemMulti>(bakery().getField(FIELD_OVEN).firstItem());
+    };
+    ASSERT_TRUE(play.runUntil([&] { return inOven() != nullptr; }, frames(4000))) << "the oven did not take the tray";
+    const VisualItemMultiPtr tray = inOven();
     // Out as soon as the first good is baked, long before any burns.
-    if (!waitFor([&] { return tray->getGoods().front()->getGood().stage >= 2; }, kLongWaitMillis))
-        return fail("the tray never baked");
+    ASSERT_TRUE(waitFor([&] { return tray->getGoods().front()->getGood().stage >= 2; }, kLongWaitMillis))
+        << "the tray never baked";
     hold(irr::KEY_KEY_C);
-    return visual().getItemWorld()->isCarrying() || fail("the tray stayed in the oven");
+    ASSERT_TRUE(carrying()) << "the tray stayed in the oven";
 }
 
-bool Baker::putOnCounter() {
-    if (!goBehindCounter())
-        return false;
+void Baker::putOnCounter() {
+    ASSERT_NO_FATAL_FAILURE(goBehindCounter());
     const size_t before = bakery().readyGoodsOnDisplay().size();
     hold(irr::KEY_KEY_C);
-    return (!visual().getItemWorld()->isCarrying() && bakery().readyGoodsOnDisplay().size() > before) ||
-           fail("the counter did not take the tray");
+    ASSERT_FALSE(carrying()) << "the counter did not take the tray";
+    ASSERT_GT(bakery().readyGoodsOnDisplay().size(), before) << "the counter shows no more goods";
 }
 
-bool Baker::readLetter(std::vector<std::string>& pages) {
-    if (!waitFor([this] { return letterWaiting(); }, kLongWaitMillis))
-        return fail("the postman brought no letter");
+void Baker::readLetter(std::vector<std::string>& pages) {
+    ASSERT_TRUE(waitFor([this] { return letterWaiting(); }, kLongWaitMillis)) << "the postman brought no letter";
     teleport(ShopItemWorld::kLetterSpot + vector3df(0, 0, -8));
     reader.forgetPages();
     hold(irr::KEY_SPACE);
-    if (letterWaiting())
-        return fail("the letter was not picked up");
-    if (!settle())
-        return false;
+    ASSERT_FALSE(letterWaiting()) << "the letter was not picked up";
+    ASSERT_NO_FATAL_FAILURE(settle());
     pages = reader.pagesSeen();
-    return true;
 }
 
 bool Baker::customerAtCounter() const {
@@ -246,79 +214,62 @@ bool Baker::customerAtCounter() const {
     return !queue.empty() && queue.front().character->getNode()->getPosition().getDistanceFrom(kCounterFront) < 0.2f;
 }
 
-bool Baker::goBehindCounter() {
-    if (hero().getDistanceFrom(vector3df(812, 0, 573)) < 2.f)
-        return true;
-    teleport(vector3df(812, 0, 590));
-    return walk(irr::KEY_DOWN, [](const vector3df& p) { return p.Z <= 574; }) || fail("could not reach the counter");
+void Baker::goBehindCounter() {
+    if (hero().getDistanceFrom(vector3df(812, 0, 573)) >= 2.f)
+        walkTo(vector3df(812, 0, 590), irr::KEY_DOWN, 574, "counter");
 }
 
-bool Baker::serveCustomer(bool askDouble, int& paid) {
-    if (!goBehindCounter())
-        return false;
-    if (!customerAtCounter())
-        return fail("no customer at the counter");
+void Baker::serveCustomer(bool askDouble, int& paid) {
+    ASSERT_NO_FATAL_FAILURE(goBehindCounter());
+    ASSERT_TRUE(customerAtCounter()) << "no customer at the counter; " << play.describeState();
     hold(irr::KEY_SPACE);
-    if (visual().getMode() != MODE_SELLING)
-        return fail("the sell menu did not open");
+    ASSERT_EQ(MODE_SELLING, visual().getMode()) << "the sell menu did not open; " << play.describeState();
     const SellMenue& menu = static_cast<BakeryShopScreens&>(*visual().getShopScreens()).getSellMenu();
     if (askDouble)
         hold(irr::KEY_UP, menu.referencePrice() / 100 + 1);
     const int asked = menu.askedPrice();
     const int money = world().money;
     hold(irr::KEY_SPACE);
-    if (world().money != money + asked)
-        return fail("the customer did not pay the asked price");
+    ASSERT_EQ(money + asked, world().money) << "the customer did not pay the asked price";
     paid = asked;
-    return settle();
+    settle();
 }
 
-bool Baker::openMerchant() {
+void Baker::openMerchant() {
     // A talk within a second of the last one is refused.
     play.runFrames(frames(1000) + 1);
     teleport(LumoVisual::kMerchantSpot + vector3df(0, 0, -10));
     hold(irr::KEY_SPACE);
-    return waitFor([this] {
+    ASSERT_TRUE(waitFor([this] {
         return visual().getMode() == MODE_MERCHANT && !reader.anyBoxOnScreen() && play.getLogic().hasPlayerControl();
-    }, 800000) || fail("the merchant's menu did not open");
+    }, 800000)) << "the merchant's menu did not open; " << play.describeState();
 }
 
-bool Baker::buyIngredients(const MerchantOrder& order) {
-    if (!openMerchant())
-        return false;
+void Baker::buyIngredients(int flourHundreds, int butterSteps, int milkHundreds) {
+    ASSERT_NO_FATAL_FAILURE(openMerchant());
     hold(irr::KEY_SPACE);
-    for (const int steps : {order.flourHundreds, order.butterSteps, 0, order.milkHundreds, 0}) {
-        hold(irr::KEY_RIGHT, steps);
-        hold(irr::KEY_DOWN);
-    }
+    fillRows({flourHundreds, butterSteps, 0, milkHundreds, 0});
     const int money = world().money;
     hold(irr::KEY_SPACE);
-    if (world().money >= money)
-        return fail("the merchant was not paid");
-    return settle();
+    ASSERT_LT(world().money, money) << "the merchant was not paid";
+    settle();
 }
 
-bool Baker::buyLoafPan() {
-    if (!openMerchant())
-        return false;
+void Baker::buyLoafPan() {
+    ASSERT_NO_FATAL_FAILURE(openMerchant());
     hold(irr::KEY_DOWN);
-    hold(irr::KEY_SPACE);
-    hold(irr::KEY_SPACE);
-    if (!world().flagsAndPopularity.isSet("GOT_BREADBOX"))
-        return fail("the loaf pan was not sold");
-    return settle();
+    hold(irr::KEY_SPACE, 2);
+    ASSERT_TRUE(world().flagsAndPopularity.isSet("GOT_BREADBOX")) << "the loaf pan was not sold";
+    settle();
 }
 
-bool Baker::goToBed() {
+void Baker::goToBed() {
     const int day = world().day;
-    teleport(vector3df(910, 0, 640));
-    if (!walk(irr::KEY_UP, [](const vector3df& p) { return p.Z >= 645; }))
-        return fail("could not reach the bed");
+    ASSERT_NO_FATAL_FAILURE(walkTo(vector3df(910, 0, 640), irr::KEY_UP, 645, "bed"));
     hold(irr::KEY_SPACE);
     hold(irr::KEY_UP);
     hold(irr::KEY_SPACE);
-    if (day == WorldState::kLastDay)
-        return true;
-    return waitFor([&] { return world().day == day + 1 && play.getLogic().hasPlayerControl(); }, 80000) ||
-           fail("no new day after going to bed");
+    ASSERT_TRUE(day == WorldState::kLastDay ||
+                waitFor([&] { return world().day == day + 1 && play.getLogic().hasPlayerControl(); }, 80000))
+        << "no new day after going to bed; " << play.describeState();
 }

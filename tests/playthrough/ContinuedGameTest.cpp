@@ -4,101 +4,59 @@
 #include "TempDir.h"
 #include "WinningDays.h"
 
-#include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Menus/GameMenue.h"
 #include "src_lumo/Save/SaveSlot.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
 
 using namespace Lumo;
 namespace fs = std::filesystem;
 
-namespace {
-
 // The fewest frames of the lengths the whole game is played at.
 constexpr double kFrameMillis = 50.0;
 
-// One run of the program: the game, the hands that play it, and its save in the player's folder.
-struct Session {
-    explicit Session(const fs::path& saveFile) {
-        ScriptedPlayOptions options;
-        options.skipIntro = false;
-        options.frameMillis = kFrameMillis;
-        options.saveFile = saveFile.string();
-        play = std::make_unique<ScriptedPlay>(options);
-        reader = std::make_unique<DialogueReader>(*play);
-        baker = std::make_unique<Baker>(*play, *reader);
-        days = std::make_unique<WinningDays>(*play, *reader, *baker);
-    }
-    ~Session() {
-        days.reset();
-        baker.reset();
-        reader.reset();
-        play.reset();
-    }
-
-    std::unique_ptr<ScriptedPlay> play;
-    std::unique_ptr<DialogueReader> reader;
-    std::unique_ptr<Baker> baker;
-    std::unique_ptr<WinningDays> days;
-};
-
-struct Outcome {
-    int32_t money = 0;
-    float popularity = 0.0f;
-};
-
-Outcome outcome() { return {gGameData->world.money, gGameData->world.flagsAndPopularity.popularity}; }
-
-} // namespace
-
 class ContinuedGame : public ::testing::TestWithParam<int> {
 protected:
-    void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 0); }
-
     TempDir uninterruptedFolder;
     TempDir continuedFolder;
+    const fs::path save = uninterruptedFolder.path() / SaveSlot::kFileName;
     const fs::path kept = continuedFolder.path() / SaveSlot::kFileName;
 };
 
 TEST_P(ContinuedGame, EndsAsTheGameThatWasNeverStopped) {
     const int stopDay = GetParam();
-    Outcome whole;
+    int32_t money = 0;
+    float popularity = 0.0f;
     {
-        Session session(uninterruptedFolder.path() / SaveSlot::kFileName);
-        ASSERT_TRUE(session.play->isReady());
-        ASSERT_NO_FATAL_FAILURE(session.days->playIntro());
-        for (int day = 1; day <= WorldState::kLastDay; ++day) {
-            if (day == stopDay)
-                fs::copy_file(uninterruptedFolder.path() / SaveSlot::kFileName, kept);
-            ASSERT_NO_FATAL_FAILURE(session.days->playDay(day));
-        }
-        ASSERT_NO_FATAL_FAILURE(session.days->ending("you win!", {"ED_1_W_1", "ED_1_W2"}));
-        whole = outcome();
+        WinningDays whole(kFrameMillis, save.string());
+        ASSERT_TRUE(whole.play.isReady());
+        ASSERT_NO_FATAL_FAILURE(whole.playIntro());
+        ASSERT_NO_FATAL_FAILURE(whole.playDays(1, stopDay - 1));
+        std::error_code error;
+        ASSERT_TRUE(fs::copy_file(save, kept, error)) << "no save on the morning of day " << stopDay;
+        ASSERT_NO_FATAL_FAILURE(whole.playDays(stopDay));
+        ASSERT_NO_FATAL_FAILURE(whole.ending(true));
+        money = whole.world().money;
+        popularity = whole.popularity();
     }
-    ASSERT_TRUE(fs::exists(kept)) << "no save on the morning of day " << stopDay;
 
-    Session session(kept);
-    ASSERT_TRUE(session.play->isReady());
-    GameMenue& menu = session.play->getLogic().getMenu();
+    WinningDays continued(kFrameMillis, kept.string());
+    ASSERT_TRUE(continued.play.isReady());
+    GameMenue& menu = continued.play.getLogic().getMenu();
     ASSERT_EQ(stopDay, menu.getSavedDay());
     ASSERT_EQ(GameMenue::ENTRY_CONTINUE, menu.getSelection());
-    session.play->tap(irr::KEY_SPACE);
-    const LumoGameLogic& logic = session.play->getLogic();
-    ASSERT_TRUE(session.baker->waitFor([&] { return logic.isGameStarted() && logic.hasPlayerControl(); }, 20000))
+    continued.play.tap(irr::KEY_SPACE);
+    const LumoGameLogic& logic = continued.play.getLogic();
+    ASSERT_TRUE(continued.baker.waitFor([&] { return logic.isGameStarted() && logic.hasPlayerControl(); }, 20000))
         << "continue did not open the saved morning";
-    for (int day = stopDay; day <= WorldState::kLastDay; ++day)
-        ASSERT_NO_FATAL_FAILURE(session.days->playDay(day));
-    const Outcome continued = outcome();
-    EXPECT_EQ(whole.money, continued.money);
-    EXPECT_EQ(whole.popularity, continued.popularity);
-    ASSERT_NO_FATAL_FAILURE(session.days->ending("you win!", {"ED_1_W_1", "ED_1_W2"}));
+    ASSERT_NO_FATAL_FAILURE(continued.playDays(stopDay));
+    EXPECT_EQ(money, continued.world().money);
+    EXPECT_EQ(popularity, continued.popularity());
+    ASSERT_NO_FATAL_FAILURE(continued.ending(true));
 
-    ASSERT_TRUE(session.play->runUntil([&] { return menu.isOpen(); }, session.baker->frames(800000)))
+    ASSERT_TRUE(continued.play.runUntil([&] { return menu.isOpen(); }, continued.baker.frames(800000)))
         << "the ending never returned to the title";
     EXPECT_FALSE(fs::exists(kept)) << "the story is over, its save stays";
     EXPECT_TRUE(menu.isContinueDisabled());

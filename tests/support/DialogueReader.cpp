@@ -54,7 +54,8 @@ void DialogueReader::readAlongOneFrame() {
             continue;
         if (box != lastBox.lock() || box->getPageIndex() != lastPage) {
             const auto* dialogue = dynamic_cast<const Lumo::VisualTextBoxStatic*>(box.get());
-            seen.push_back({dialogue ? idOf(dialogue->getSpeakerName()) : "", idOf(*box->currentPage())});
+            speakers.push_back(dialogue ? idOf(dialogue->getSpeakerName()) : "");
+            pages.push_back(idOf(*box->currentPage()));
             lastBox = box;
             lastPage = box->getPageIndex();
         }
@@ -69,23 +70,10 @@ bool DialogueReader::anyBoxOnScreen() const {
 }
 
 void DialogueReader::forgetPages() {
-    seen.clear();
+    pages.clear();
+    speakers.clear();
     lastBox.reset();
     lastPage = -1;
-}
-
-std::vector<std::string> DialogueReader::pagesSeen() const {
-    std::vector<std::string> ids;
-    for (const SeenPage& page : seen)
-        ids.push_back(page.pageId);
-    return ids;
-}
-
-std::vector<std::string> DialogueReader::speakersSeen() const {
-    std::vector<std::string> ids;
-    for (const SeenPage& page : seen)
-        ids.push_back(page.speakerId);
-    return ids;
 }
 
 std::vector<std::string> DialogueReader::bubblesSeen() const {

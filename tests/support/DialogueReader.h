@@ -24,21 +24,18 @@ public:
     bool anyBoxOnScreen() const;
 
     // Ids of the pages seen so far, in order, and of their speakers.
-    std::vector<std::string> pagesSeen() const;
-    std::vector<std::string> speakersSeen() const;
+    std::vector<std::string> pagesSeen() const { return pages; }
+    std::vector<std::string> speakersSeen() const { return speakers; }
     void forgetPages();
     // Text ids of every line said in a speech bubble so far, in order.
     std::vector<std::string> bubblesSeen() const;
 
 private:
-    struct SeenPage {
-        std::string speakerId;
-        std::string pageId;
-    };
     static std::string idOf(const std::wstring& text);
 
     Lumo::ScriptedPlay& play;
-    std::vector<SeenPage> seen;
+    std::vector<std::string> pages;
+    std::vector<std::string> speakers;
     std::weak_ptr<Lumo::VisualTextBox> lastBox;
     int32_t lastPage = -1;
     std::shared_ptr<std::vector<std::wstring>> bubbleLines;

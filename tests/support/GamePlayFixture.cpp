@@ -9,6 +9,7 @@
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
 
+#include <algorithm>
 #include <sstream>
 
 using irr::core::vector3df;
@@ -29,10 +30,8 @@ bool EventRecorder::HandleEvent(const TovarWorks::IEventData& event) {
 }
 
 size_t EventRecorder::count(const TovarWorks::EventType& type) const {
-    size_t n = 0;
-    for (const HeardEvent& event : heard)
-        n += event.type == type.getHash();
-    return n;
+    const auto ofType = [&](const HeardEvent& event) { return event.type == type.getHash(); };
+    return std::count_if(heard.begin(), heard.end(), ofType);
 }
 
 std::string EventRecorder::fades() const {
@@ -150,10 +149,8 @@ bool GamePlayFixture::readDialogue(uint32_t maxFrames) {
 }
 
 bool GamePlayFixture::runUntilControl(uint32_t maxFrames) {
-    for (uint32_t frame = 0; frame < maxFrames; ++frame) {
-        if (logic().hasPlayerControl() && logic().isLogicActive())
-            return true;
+    const auto control = [this] { return logic().hasPlayerControl() && logic().isLogicActive(); };
+    for (uint32_t frame = 0; frame < maxFrames && !control(); ++frame)
         readAlongOneFrame();
-    }
-    return logic().hasPlayerControl() && logic().isLogicActive();
+    return control();
 }

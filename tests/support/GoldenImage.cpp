@@ -1,5 +1,6 @@
 #include "GoldenImage.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -7,10 +8,9 @@
 namespace {
 
 int channelDifference(irr::video::SColor a, irr::video::SColor b) {
-    const int red = std::abs(static_cast<int>(a.getRed()) - static_cast<int>(b.getRed()));
-    const int green = std::abs(static_cast<int>(a.getGreen()) - static_cast<int>(b.getGreen()));
-    const int blue = std::abs(static_cast<int>(a.getBlue()) - static_cast<int>(b.getBlue()));
-    return std::max(red, std::max(green, blue));
+    const auto apart = [](irr::u32 x, irr::u32 y) { return std::abs(static_cast<int>(x) - static_cast<int>(y)); };
+    return std::max(
+        {apart(a.getRed(), b.getRed()), apart(a.getGreen(), b.getGreen()), apart(a.getBlue(), b.getBlue())});
 }
 
 // Screen pictures carry whatever the frame buffer's alpha holds; only the colour is compared.
@@ -35,7 +35,7 @@ GoldenImage::GoldenImage(irr::video::IVideoDriver* driver, std::string reference
     : driver(driver), referenceFolder(std::move(referenceFolder)), outputFolder(std::move(outputFolder)) {}
 
 GoldenImage GoldenImage::forArea(irr::video::IVideoDriver* driver, const std::string& area) {
-    const std::filesystem::path output = std::filesystem::path(KORNELO_RUNTIME_DIR).parent_path() / "test-output" / area;
+    const auto output = std::filesystem::path(KORNELO_RUNTIME_DIR).parent_path() / "test-output" / area;
     return GoldenImage(driver, KORNELO_SOURCE_DIR "/tests/data/" + area, output.string());
 }
 
@@ -62,16 +62,13 @@ GoldenResult GoldenImage::compare(irr::video::IImage* actual, const std::string&
     }
     irr::video::IImage* reference =
         std::filesystem::exists(referencePath) ? driver->createImageFromFile(referencePath.c_str()) : nullptr;
-    if (!reference) {
-        write(actual, actualPath);
-        result.message = "missing reference " + referencePath + " (actual written to " + actualPath + ")";
-        return result;
-    }
     const irr::core::dimension2du size = actual->getDimension();
-    if (reference->getDimension() != size) {
+    if (!reference || reference->getDimension() != size) {
         write(actual, actualPath);
-        reference->drop();
-        result.message = "size differs from " + referencePath;
+        result.message = (reference ? "size differs from " : "missing reference ") + referencePath +
+                         " (actual written to " + actualPath + ")";
+        if (reference)
+            reference->drop();
         return result;
     }
     irr::video::IImage* diff = driver->createImage(irr::video::ECF_A8R8G8B8, size);

@@ -2,7 +2,6 @@
 
 #include "NeedsDisplay.h"
 
-
 void InterfaceScreenshotFixture::SetUp() {
     SKIP_WITHOUT_DISPLAY();
     // A busy X server now and then refuses a window; a second try gets one.

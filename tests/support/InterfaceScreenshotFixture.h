@@ -1,7 +1,8 @@
 #pragma once
-// An OpenGL device (skipped without DISPLAY; the suite runs under xvfb-run) and a fresh GameData for drawing the interface
-// at 1280 x 720, with pictures compared with the references in tests/data/<area>: at most 12
-// pixels may differ by more than 8 in a colour channel, fewer than one full stop has.
+// An OpenGL device (skipped without DISPLAY; the suite runs under xvfb-run) and a fresh GameData
+// for drawing the interface at 1280 x 720, with pictures compared with the references in
+// tests/data/<area>: at most 12 pixels may differ by more than 8 in a colour channel, fewer than
+// one full stop has.
 #include "GoldenImage.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameData.h"

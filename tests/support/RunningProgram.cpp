@@ -20,9 +20,8 @@ std::vector<std::string> environmentFor(const std::vector<std::string>& changes)
     for (const std::string& change : changes) {
         const size_t equals = change.find('=');
         const std::string name = change.substr(0, equals) + '=';
-        entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                     [&](const std::string& entry) { return entry.compare(0, name.size(), name) == 0; }),
-                      entries.end());
+        const auto named = [&](const std::string& entry) { return entry.compare(0, name.size(), name) == 0; };
+        entries.erase(std::remove_if(entries.begin(), entries.end(), named), entries.end());
         if (equals != std::string::npos)
             entries.push_back(change);
     }

@@ -1,16 +1,15 @@
 #include "TempDir.h"
 
 #include <fstream>
-#include <random>
 #include <sstream>
+#include <stdexcept>
+#include <stdlib.h>
 
 TempDir::TempDir() {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    do {
-        root = std::filesystem::temp_directory_path() / ("kornelo-test-" + std::to_string(random()));
-    } while (std::filesystem::exists(root));
-    std::filesystem::create_directories(root);
+    std::string pattern = (std::filesystem::temp_directory_path() / "kornelo-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("no temporary folder at " + pattern);
+    root = pattern;
 }
 
 TempDir::~TempDir() {
@@ -26,8 +25,7 @@ std::string TempDir::write(const std::string& name, const std::string& content) 
 }
 
 std::string readWholeFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
     std::ostringstream content;
-    content << file.rdbuf();
+    content << std::ifstream(path, std::ios::binary).rdbuf();
     return content.str();
 }

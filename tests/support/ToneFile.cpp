@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <fstream>
+#include <utility>
 #include <unistd.h>
 
 namespace {
@@ -18,22 +19,17 @@ void putLittleEndian(std::ofstream& out, uint32_t value, int bytes) {
 
 ToneFile::ToneFile(int millis) {
     static int counter = 0;
-    filePath = (std::filesystem::temp_directory_path() /
-                ("kornelo_tone_" + std::to_string(::getpid()) + "_" + std::to_string(counter++) +
-                 ".wav"))
-                   .string();
+    const std::string name = "kornelo_tone_" + std::to_string(::getpid()) + "_" + std::to_string(counter++) + ".wav";
+    filePath = (std::filesystem::temp_directory_path() / name).string();
     const uint32_t frames = static_cast<uint32_t>(kRate) * static_cast<uint32_t>(millis) / 1000;
     std::ofstream out(filePath, std::ios::binary);
     out.write("RIFF", 4);
     putLittleEndian(out, 36 + frames * 2, 4);
     out.write("WAVEfmt ", 8);
-    putLittleEndian(out, 16, 4);
-    putLittleEndian(out, 1, 2); // PCM
-    putLittleEndian(out, 1, 2); // mono
-    putLittleEndian(out, kRate, 4);
-    putLittleEndian(out, kRate * 2, 4);
-    putLittleEndian(out, 2, 2);
-    putLittleEndian(out, 16, 2);
+    // Format chunk: its size, PCM, mono, the rate, bytes a second, bytes a frame, bits a sample.
+    for (const auto& [value, bytes] : {std::pair<uint32_t, int>{16, 4}, {1, 2}, {1, 2}, {kRate, 4}, {kRate * 2, 4},
+                                       {2, 2}, {16, 2}})
+        putLittleEndian(out, value, bytes);
     out.write("data", 4);
     putLittleEndian(out, frames * 2, 4);
     for (uint32_t i = 0; i < frames; ++i) {
