@@ -33,6 +33,7 @@ TEST_F(Postman, SetsOffFromTheParkOnTheFrameAfterQuarterPastSevenAndGoesHomeWhen
     play->runFrames(1, 500);
     EXPECT_FALSE(postman().isActive());
     EXPECT_FALSE(postmanNode()->isVisible());
+    EXPECT_FALSE(postman().isWalking()) << "he waits in the park until he is sent";
     play->runFrames(1, 1);
     ASSERT_EQ(7 * 60 + 15, world().minuteOfDay);
     EXPECT_TRUE(postman().isActive());
