@@ -45,6 +45,7 @@ TEST_F(BakeryWorld, DoughWeightCountsAnEggAsFiftyTimesTheBatchesAndARecipeKeepsI
     const Dough dough = Dough::fromRecipe(world.goods, kUnknownGood, row(10, 0, 0, 0, 1), 2);
     EXPECT_EQ(120, dough.weight());
     EXPECT_EQ("item_dough_3", dough.pictureName());
+    EXPECT_EQ(2 * (10 + 20 + 30 + 40 + 50), Dough::fromRecipe(world.goods, kUnknownGood, row(10, 20, 30, 40, 1), 2).weight());
     EXPECT_EQ(60, Dough::fromRecipe(world.goods, kBread, row(500), 1).bakeMinutes);
     EXPECT_EQ(10, Dough::fromRecipe(world.goods, kBaiser, row(0, 0, 50), 1).bakeMinutes);
 }
@@ -63,6 +64,7 @@ TEST(Discovery, EachRuleWithItsBordersAndItsTool) {
         {row(1010), 1, "GOT_BREADBOX", kUnknownGood}, {row(0, 0, 50, 0, 1), 1, "", kUnknownGood},
         {row(0, 0, 50, 0, 1), 1, "GOT_FBAG", kBaiser}, {row(0, 0, 20, 0, 1), 1, "GOT_FBAG", kUnknownGood},
         {row(0, 0, 50), 1, "GOT_FBAG", kUnknownGood}, {row(30, 30, 0, 30), 1, "", kCrossaint},
+        {row(30, 30, 50, 30), 1, "", kCrossaint},   {row(30, 30, 51, 30), 1, "", kUnknownGood},
         {row(30, 30, 0, 30, 1), 1, "", kUnknownGood}, {row(100, 50, 50), 1, "", kDonut}, // the later rule wins
         {row(100, 50, 4), 1, "", kUnknownGood},
     };
