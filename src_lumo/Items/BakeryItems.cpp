@@ -2,6 +2,8 @@
 
 #include "src_lumo/Processes/DropObjectProcess.h"
 #include "src_lumo/Sprites/CharNode.h"
+#include "src_lumo/Sprites/CharacterNode.h"
+#include "src_lumo/Sprites/SpriteBatchNode.h"
 #include "TovarWorks/Processes/ProcessManager.h"
 #include "TovarWorks/TovarDevice.h"
 
@@ -61,17 +63,24 @@ float floorDistance(const vector3df& a, const vector3df& b)
 } // namespace
 
 BakeryItems::BakeryItems(irr::scene::ISceneManager* manager, const FileLoader& sprites)
-    : factory(manager, sprites), oven(factory.oven(kOvenPlacement)), fields(ShopDropFields::create())
+    : factory(manager, sprites), oven(factory.oven(kOvenPlacement)), fields(ShopDropFields::create()),
+      shelfBatch(new SpriteBatchNode(manager->getRootSceneNode(), manager))
 {
     fields.push_back(oven->getField());
     items.push_back(oven);
-    for (const ShelfThing& thing : kShelfThings)
-        items.push_back(factory.shelfThing(thing.frame, thing.position, thing.scale));
+    for (const ShelfThing& thing : kShelfThings) {
+        VisualItemSinglePtr shelfThing = factory.shelfThing(thing.frame, thing.position, thing.scale);
+        shelfBatch->addMember(shelfThing->getSpriteNode());
+        items.push_back(shelfThing);
+    }
 }
 
 BakeryItems::~BakeryItems()
 {
     stopFalling(nullptr);
+    // Held here as well as by the scene: the scene may be cleared before the bakery goes.
+    shelfBatch->remove();
+    shelfBatch->drop();
 }
 
 void BakeryItems::add(const VisualItemPtr& item)

@@ -11,6 +11,7 @@
 namespace Lumo {
 
 class DropObjectProcess;
+class SpriteBatchNode;
 
 enum class DropResult {
     REFUSED,   // nothing carried, no field in front, field full, or the oven will not take it
@@ -102,6 +103,8 @@ private:
     ItemFactory factory;
     VisualItemOvenPtr oven;
     std::vector<ItemDropFieldPtr> fields;
+    // The shelf things never move: drawn all at once.
+    SpriteBatchNode* shelfBatch;
     std::vector<VisualItemPtr> items;
     VisualItemPtr carried;
     VisualItemSinglePtr tableDough;

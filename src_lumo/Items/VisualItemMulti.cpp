@@ -1,5 +1,8 @@
 #include "src_lumo/Items/VisualItemMulti.h"
 
+#include "src_lumo/Sprites/CharacterNode.h"
+#include "src_lumo/Sprites/SpriteBatchNode.h"
+
 #include <algorithm>
 
 namespace Lumo {
@@ -16,7 +19,13 @@ irr::core::vector3df placeOnTray(size_t index)
 
 } // namespace
 
-VisualItemMulti::VisualItemMulti(irr::scene::ISceneNode* node) : VisualItem(ITEM_TRAY, node) {}
+VisualItemMulti::VisualItemMulti(irr::scene::ISceneNode* node) : VisualItem(ITEM_TRAY, node)
+{
+    if (node) {
+        goodsBatch = new SpriteBatchNode(node, node->getSceneManager());
+        goodsBatch->drop();
+    }
+}
 
 VisualItemMulti::~VisualItemMulti()
 {
@@ -32,6 +41,8 @@ void VisualItemMulti::addGood(const VisualItemSinglePtr& good)
         if (getNode())
             node->setParent(getNode());
         node->setPosition(placeOnTray(goods.size()));
+        if (goodsBatch)
+            goodsBatch->addMember(good->getSpriteNode());
     }
     goods.push_back(good);
 }
@@ -42,6 +53,8 @@ bool VisualItemMulti::removeGood(const VisualItemSinglePtr& good)
     if (it == goods.end())
         return false;
     if (irr::scene::ISceneNode* node = good->getNode()) {
+        if (goodsBatch)
+            goodsBatch->removeMember(good->getSpriteNode());
         node->updateAbsolutePosition();
         const irr::core::vector3df where = node->getAbsolutePosition();
         node->setParent(node->getSceneManager()->getRootSceneNode());

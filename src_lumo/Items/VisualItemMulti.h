@@ -1,12 +1,14 @@
 #pragma once
 // A baking tray with goods on it. The goods' nodes hang under the tray's node, so the goods
-// travel with the tray wherever it is carried or put.
+// travel with the tray wherever it is carried or put; the tray draws them all at once.
 #include "src_lumo/Bakery/Tray.h"
 #include "src_lumo/Items/VisualItemSingle.h"
 
 #include <vector>
 
 namespace Lumo {
+
+class SpriteBatchNode;
 
 class VisualItemMulti : public VisualItem {
 public:
@@ -30,6 +32,7 @@ public:
 
 private:
     std::vector<VisualItemSinglePtr> goods;
+    SpriteBatchNode* goodsBatch = nullptr; // a child of the tray's node, which owns it
 };
 
 using VisualItemMultiPtr = std::shared_ptr<VisualItemMulti>;

@@ -46,7 +46,7 @@ CharacterNode::CharacterNode(irr::scene::ISceneNode* parent, irr::scene::ISceneM
 
 void CharacterNode::OnRegisterSceneNode()
 {
-    if (IsVisible)
+    if (IsVisible && !batched)
         SceneManager->registerNodeForRendering(this, irr::scene::ESNRP_TRANSPARENT);
     ISceneNode::OnRegisterSceneNode();
 }

@@ -32,6 +32,9 @@ public:
     void setHideEdge(bool hide) { hideEdge = hide; }
     bool isEdgeHidden() const { return hideEdge; }
     void setSmoothRotation(bool on, const irr::core::vector3df& target);
+    // A batched node is drawn (and stepped) by its SpriteBatchNode instead of by itself.
+    void setBatched(bool on) { batched = on; }
+    bool isBatched() const { return batched; }
 
     // The per-draw steps, driven by the last frame's milliseconds.
     void advanceAnimation(double elapsedMs);
@@ -57,6 +60,7 @@ private:
     bool smoothRotation = false;
     irr::core::vector3df targetRotation;
     bool hideEdge = false;
+    bool batched = false;
     irr::video::SMaterial faceMaterial;
     irr::video::SMaterial edgeMaterial;
 };

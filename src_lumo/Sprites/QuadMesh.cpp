@@ -16,6 +16,21 @@ void QuadMesh::addQuad(const irr::video::S3DVertex& a, const irr::video::S3DVert
     ++quads;
 }
 
+void QuadMesh::addTransformed(const QuadMesh& other, const irr::core::matrix4& transform)
+{
+    for (const Chunk& chunk : other.chunkList)
+        for (std::size_t first = 0; first + 3 < chunk.vertices.size(); first += 4) {
+            irr::video::S3DVertex corners[4] = {chunk.vertices[first], chunk.vertices[first + 1],
+                                                chunk.vertices[first + 2], chunk.vertices[first + 3]};
+            for (irr::video::S3DVertex& corner : corners) {
+                transform.transformVect(corner.Pos);
+                transform.rotateVect(corner.Normal);
+                corner.Normal.normalize();
+            }
+            addQuad(corners[0], corners[1], corners[2], corners[3]);
+        }
+}
+
 void QuadMesh::shrinkToFit()
 {
     for (Chunk& chunk : chunkList) {

@@ -27,6 +27,9 @@ public:
     bool empty() const { return quads == 0; }
     const std::vector<Chunk>& chunks() const { return chunkList; }
 
+    // Appends every quad of the other mesh, moved by the transform (normals turned with it).
+    void addTransformed(const QuadMesh& other, const irr::core::matrix4& transform);
+
     // Once the last quad is in: gives back what the growing lists reserved beyond their size
     // (about a quarter of all sprite mesh memory).
     void shrinkToFit();

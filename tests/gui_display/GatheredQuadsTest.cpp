@@ -13,14 +13,6 @@ namespace {
 
 const irr::video::SColor kBackground(255, 70, 90, 80);
 
-int differingPixels(irr::video::IImage* one, irr::video::IImage* other) {
-    int count = 0;
-    for (irr::u32 y = 0; y < one->getDimension().Height; ++y)
-        for (irr::u32 x = 0; x < one->getDimension().Width; ++x)
-            count += one->getPixel(x, y).color != other->getPixel(x, y).color;
-    return count;
-}
-
 } // namespace
 
 class GatheredQuadsTest : public InterfaceScreenshotFixture {

@@ -120,3 +120,11 @@ irr::video::IImage* drawIntoPicture(irr::video::IVideoDriver* driver, const irr:
     driver->removeTexture(target);
     return picture;
 }
+
+int differingPixels(irr::video::IImage* one, irr::video::IImage* other) {
+    int count = 0;
+    for (irr::u32 y = 0; y < one->getDimension().Height; ++y)
+        for (irr::u32 x = 0; x < one->getDimension().Width; ++x)
+            count += one->getPixel(x, y).color != other->getPixel(x, y).color;
+    return count;
+}

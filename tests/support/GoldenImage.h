@@ -45,3 +45,6 @@ private:
 // window's buffers cannot be read reliably under a virtual X server.
 irr::video::IImage* drawIntoPicture(irr::video::IVideoDriver* driver, const irr::core::dimension2du& size,
                                     irr::video::SColor background, const std::function<void()>& draw);
+
+// Pixels whose colour differs at all between two pictures of one size.
+int differingPixels(irr::video::IImage* one, irr::video::IImage* other);

@@ -1,0 +1,145 @@
+#include "src_lumo/Sprites/SpriteBatchNode.h"
+
+#include "src_lumo/Sprites/CharacterNode.h"
+#include "src_lumo/Sprites/VisualCharacterFrame.h"
+#include "TovarWorks/TovarDevice.h"
+
+#include <algorithm>
+
+namespace Lumo {
+
+bool SpriteBatchNode::Shown::operator==(const Shown& other) const
+{
+    return frame == other.frame && visible == other.visible && edge == other.edge && placement == other.placement;
+}
+
+SpriteBatchNode::SpriteBatchNode(irr::scene::ISceneNode* parent, irr::scene::ISceneManager* manager)
+    : ISceneNode(parent, manager)
+{
+}
+
+SpriteBatchNode::~SpriteBatchNode()
+{
+    for (CharacterNode* member : members) {
+        member->setBatched(false);
+        member->drop();
+    }
+}
+
+bool SpriteBatchNode::addMember(CharacterNode* member)
+{
+    if (!member || member->getParent() != getParent() ||
+        std::find(members.begin(), members.end(), member) != members.end())
+        return false;
+    member->grab();
+    member->setBatched(true);
+    members.push_back(member);
+    shown.clear(); // rebuilt at the next draw
+    return true;
+}
+
+bool SpriteBatchNode::removeMember(CharacterNode* member)
+{
+    const auto it = std::find(members.begin(), members.end(), member);
+    if (it == members.end())
+        return false;
+    member->setBatched(false);
+    member->drop();
+    members.erase(it);
+    shown.clear();
+    return true;
+}
+
+// The lists are brought up to date before the scene manager culls the batch by its box.
+void SpriteBatchNode::OnRegisterSceneNode()
+{
+    if (IsVisible) {
+        letGoOfRemovedMembers();
+        const irr::u32 elapsed = TovarWorks::gDevice ? TovarWorks::gDevice->getFrameDelta() : 0;
+        for (CharacterNode* member : members) {
+            member->advanceAnimation(elapsed);
+            member->easeRotation(static_cast<float>(elapsed));
+        }
+        if (membersChanged())
+            rebuild();
+        if (!groups.empty())
+            SceneManager->registerNodeForRendering(this, irr::scene::ESNRP_TRANSPARENT);
+    }
+    ISceneNode::OnRegisterSceneNode();
+}
+
+void SpriteBatchNode::render()
+{
+    irr::video::IVideoDriver* driver = SceneManager->getVideoDriver();
+    driver->setTransform(irr::video::ETS_WORLD, AbsoluteTransformation);
+    for (const Group& group : groups) {
+        if (!group.walls.empty()) {
+            driver->setMaterial(group.edge);
+            group.walls.draw(driver);
+        }
+        driver->setMaterial(group.face);
+        group.faces.draw(driver);
+    }
+}
+
+// A member whose node left the scene (its item is gone) or was moved under another parent.
+void SpriteBatchNode::letGoOfRemovedMembers()
+{
+    std::vector<CharacterNode*> gone;
+    for (CharacterNode* member : members)
+        if (member->getParent() != getParent())
+            gone.push_back(member);
+    for (CharacterNode* member : gone)
+        removeMember(member);
+}
+
+bool SpriteBatchNode::membersChanged()
+{
+    std::vector<Shown> now;
+    now.reserve(members.size());
+    for (CharacterNode* member : members)
+        now.push_back({member->getCurrentFrame(), member->isVisible(), !member->isEdgeHidden(),
+                       member->getRelativeTransformation()});
+    if (now == shown)
+        return false;
+    shown = std::move(now);
+    return true;
+}
+
+void SpriteBatchNode::rebuild()
+{
+    groups.clear();
+    bool boxStarted = false;
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const Shown& member = shown[i];
+        if (!member.frame || !member.visible)
+            continue;
+        Group& group = groupFor(*members[i]);
+        group.faces.addTransformed(member.frame->getFrontMesh(), member.placement);
+        if (member.edge)
+            group.walls.addTransformed(member.frame->getEdgeMesh(), member.placement);
+        irr::core::aabbox3df placed = member.frame->getBoundingBox();
+        member.placement.transformBoxEx(placed);
+        if (boxStarted)
+            box.addInternalBox(placed);
+        else
+            box = placed;
+        boxStarted = true;
+    }
+    if (!boxStarted)
+        box.reset(0.f, 0.f, 0.f);
+}
+
+SpriteBatchNode::Group& SpriteBatchNode::groupFor(CharacterNode& member)
+{
+    const irr::video::SMaterial& face = member.getMaterial(0);
+    const irr::video::SMaterial& edge = member.getEdgeMaterial();
+    for (Group& group : groups)
+        if (group.face.getTexture(0) == face.getTexture(0) && group.face.MaterialTypeParam2 == face.MaterialTypeParam2 &&
+            group.edge.DiffuseColor == edge.DiffuseColor)
+            return group;
+    groups.push_back(Group{face, edge, {}, {}});
+    return groups.back();
+}
+
+} // namespace Lumo

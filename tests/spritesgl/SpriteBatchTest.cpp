@@ -1,0 +1,136 @@
+// Still sprites drawn together by a SpriteBatchNode must look exactly as when each draws itself,
+// also after their frames, places and visibility change.
+#include "spritesgl/OpenGLStageFixture.h"
+#include "GoldenImage.h"
+
+#include "src_lumo/Sprites/CharacterNode.h"
+#include "src_lumo/Sprites/SpriteBatchNode.h"
+
+#include <vector>
+
+namespace {
+
+using irr::core::vector3df;
+
+const wchar_t* const kGoods[] = {L"item_bun_2", L"item_bread_2", L"item_crossaint_2", L"item_donut_2", L"item_box"};
+
+class SpriteBatchTest : public OpenGLStageFixture {
+protected:
+    void SetUp() override
+    {
+        OpenGLStageFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        irr::scene::ICameraSceneNode* camera =
+            scene()->addCameraSceneNode(nullptr, vector3df(0.f, 60.f, 500.f), vector3df(0.f, 0.f, 600.f));
+        irr::core::matrix4 projection;
+        projection.buildProjectionMatrixOrthoLH(90.f, 90.f * kHeight / kWidth, 1.f, 1000.f);
+        camera->setProjectionMatrix(projection, true);
+        // A turned and lifted tray, so the goods' places are more than a shift.
+        tray = scene()->addEmptySceneNode(nullptr);
+        tray->setPosition(vector3df(0.f, 5.f, 600.f));
+        tray->setRotation(vector3df(0.f, 25.f, 0.f));
+        const Lumo::SpriteDefinition* items = Lumo::gGameData->spriteDefinitions.getDefinition(L"items");
+        ASSERT_NE(items, nullptr);
+        float x = -32.f;
+        for (const wchar_t* frame : kGoods) {
+            auto* good = new Lumo::CharacterNode(tray, scene(), *items);
+            good->setFrame(frame);
+            ASSERT_NE(good->getCurrentFrame(), nullptr) << "no frame " << frame;
+            good->getMaterial(0).MaterialTypeParam2 = 1.f;
+            good->setScale(vector3df(0.6f, 0.6f, 0.6f));
+            good->setRotation(vector3df(45.f, 0.f, 0.f));
+            good->setPosition(vector3df(x, 0.f, x * 0.2f));
+            goods.push_back(good);
+            good->drop();
+            x += 16.f;
+        }
+    }
+
+    irr::video::IImage* picture()
+    {
+        return drawIntoPicture(driver(), {kWidth, kHeight}, irr::video::SColor(255, 96, 112, 136),
+                               [this] { scene()->drawAll(); });
+    }
+
+    // Batches every good; the scene keeps the only other reference to the batch.
+    Lumo::SpriteBatchNode* batchAll()
+    {
+        auto* batch = new Lumo::SpriteBatchNode(tray, scene());
+        batch->drop();
+        for (Lumo::CharacterNode* good : goods)
+            EXPECT_TRUE(batch->addMember(good));
+        return batch;
+    }
+
+    irr::scene::ISceneNode* tray = nullptr;
+    std::vector<Lumo::CharacterNode*> goods;
+};
+
+TEST_F(SpriteBatchTest, DrawsTheSamePictureAsEachSpriteByItself)
+{
+    irr::video::IImage* nothing = drawIntoPicture(driver(), {kWidth, kHeight}, irr::video::SColor(255, 96, 112, 136),
+                                                  [] {});
+    goods[1]->setHideEdge(true);
+    irr::video::IImage* oneByOne = picture();
+    batchAll();
+    irr::video::IImage* together = picture();
+    ASSERT_TRUE(nothing && oneByOne && together);
+    EXPECT_GT(differingPixels(oneByOne, nothing), 2000) << "the goods were not drawn";
+    EXPECT_EQ(differingPixels(together, oneByOne), 0);
+    for (irr::video::IImage* image : {nothing, oneByOne, together})
+        image->drop();
+}
+
+// The batch's lists must follow every change of its members, not only their coming and going.
+TEST_F(SpriteBatchTest, FollowsItsMembersFramesPlacesAndVisibility)
+{
+    const auto change = [this](bool changed) {
+        goods[0]->setFrame(changed ? L"item_bun_4" : kGoods[0]);
+        goods[1]->setPosition(vector3df(-16.f, changed ? 6.f : 0.f, -3.2f));
+        goods[2]->setVisible(!changed);
+        goods[3]->setHideEdge(changed);
+    };
+    change(true);
+    irr::video::IImage* oneByOne = picture();
+    change(false);
+    batchAll();
+    irr::video::IImage* before = picture();
+    change(true);
+    irr::video::IImage* together = picture();
+    ASSERT_TRUE(oneByOne && before && together);
+    EXPECT_GT(differingPixels(before, oneByOne), 1000) << "the changes did not show";
+    EXPECT_EQ(differingPixels(together, oneByOne), 0);
+    for (irr::video::IImage* image : {oneByOne, before, together})
+        image->drop();
+}
+
+TEST_F(SpriteBatchTest, LetsGoOfMembersThatLeaveAndRefusesStrangers)
+{
+    Lumo::SpriteBatchNode* batch = batchAll();
+    EXPECT_FALSE(batch->addMember(goods[0])) << "a member twice";
+    EXPECT_FALSE(batch->addMember(nullptr));
+    const Lumo::SpriteDefinition* items = Lumo::gGameData->spriteDefinitions.getDefinition(L"items");
+    auto* elsewhere = new Lumo::CharacterNode(scene()->getRootSceneNode(), scene(), *items);
+    EXPECT_FALSE(batch->addMember(elsewhere)) << "not beside the batch";
+    elsewhere->remove();
+    elsewhere->drop();
+
+    goods[3]->remove(); // its item is gone
+    EXPECT_TRUE(batch->removeMember(goods[4]));
+    EXPECT_FALSE(goods[4]->isBatched()) << "draws itself again";
+    goods[4]->setPosition(goods[4]->getPosition() + vector3df(0.f, 4.f, 0.f));
+    irr::video::IImage* together = picture();
+    EXPECT_EQ(batch->memberCount(), 3u);
+
+    batch->remove(); // the members draw themselves again
+    for (Lumo::CharacterNode* good : goods)
+        EXPECT_FALSE(good->isBatched());
+    irr::video::IImage* oneByOne = picture();
+    ASSERT_TRUE(together && oneByOne);
+    EXPECT_EQ(differingPixels(together, oneByOne), 0);
+    together->drop();
+    oneByOne->drop();
+}
+
+} // namespace
