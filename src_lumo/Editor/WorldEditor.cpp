@@ -15,6 +15,7 @@ namespace Lumo {
 namespace {
 const SColor kNodeColour(0xFF0000C8);
 const SColor kSelectedColour(0xFFFF0000);
+const SColor kCellColour(0xFFC80000);
 constexpr float kMarkerSize = 2.0f;
 
 vector3df cellCentre(int column, int row) {
@@ -55,6 +56,23 @@ WorldEditor::WorldEditor(irr::scene::ISceneManager* sceneManager, CollisionGrid&
     nodeParent = scene->addEmptySceneNode();
     cellParent->setVisible(false);
     nodeParent->setVisible(false);
+}
+
+WorldEditor::~WorldEditor() {
+    cursor->remove();
+    cellParent->remove();
+    nodeParent->remove();
+    if (cellMesh)
+        cellMesh->drop();
+}
+
+// The level blocks some twenty thousand cells: their cubes are made when the editor is first
+// switched on, not in every game, and share one mesh.
+void WorldEditor::addMarkersOfTheLoadedFiles() {
+    if (cellMesh)
+        return;
+    cellMesh = scene->getGeometryCreator()->createCubeMesh(vector3df(kMarkerSize, kMarkerSize, kMarkerSize));
+    scene->getMeshManipulator()->setVertexColors(cellMesh, kCellColour);
     for (int c = 0; c < CollisionGrid::kColumns; ++c)
         for (int r = 0; r < CollisionGrid::kRows; ++r)
             if (grid.cell(c, r) == 1)
@@ -63,13 +81,9 @@ WorldEditor::WorldEditor(irr::scene::ISceneManager* sceneManager, CollisionGrid&
         addNodeMarker(node->position, node->id);
 }
 
-WorldEditor::~WorldEditor() {
-    cursor->remove();
-    cellParent->remove();
-    nodeParent->remove();
-}
-
 void WorldEditor::setEnabled(bool on) {
+    if (on)
+        addMarkersOfTheLoadedFiles();
     enabled = on;
     cursor->setVisible(on);
     cellParent->setVisible(on);
@@ -202,8 +216,8 @@ void WorldEditor::handleMouseDown(bool left) {
 }
 
 void WorldEditor::addCellMarker(int c, int r) {
-    irr::scene::ISceneNode* cube = scene->addCubeSceneNode(kMarkerSize, cellParent, -1, cellCentre(c, r));
-    paint(cube, SColor(0xFFC80000));
+    irr::scene::ISceneNode* cube = scene->addMeshSceneNode(cellMesh, cellParent, -1, cellCentre(c, r));
+    paint(cube, kCellColour);
     cellMarkers.push_back(cube);
 }
 

@@ -22,7 +22,8 @@ public:
     WorldEditor(const WorldEditor&) = delete;
     WorldEditor& operator=(const WorldEditor&) = delete;
 
-    // Shows or hides every marker; while disabled the editor takes no input.
+    // Shows or hides every marker; while disabled the editor takes no input. The markers of the
+    // loaded grid and graph are made the first time it is switched on.
     void setEnabled(bool on);
     bool isEnabled() const { return enabled; }
 
@@ -46,6 +47,7 @@ private:
     void pick();
     void handleKey(const irr::SEvent::SKeyInput& key);
     void handleMouseDown(bool left);
+    void addMarkersOfTheLoadedFiles();
     void addCellMarker(int column, int row);
     void removeCellMarkers(int column, int row);
     irr::scene::ISceneNode* addNodeMarker(const irr::core::vector3df& position, int id);
@@ -70,6 +72,7 @@ private:
     irr::scene::ISceneNode* nodeParent = nullptr;
     irr::scene::ISceneNode* selected = nullptr;
     bool connectModifier = false;
+    irr::scene::IMesh* cellMesh = nullptr;
     std::vector<irr::scene::ISceneNode*> cellMarkers;
     std::vector<irr::scene::ISceneNode*> nodeMarkers;
     int mode = COLLISION_MODE;

@@ -122,8 +122,12 @@ TEST_F(WorldEditorTest, SavedFilesLoadBackIntoTheEditedState) {
     }
     EXPECT_EQ(loaded.getConnections().size(), 1u);
     EXPECT_EQ(loaded.getNextId(), paths.getNextId());
-    // A reopened editor shows what was saved.
+    // A reopened editor shows what was saved once it is switched on, not before.
     WorldEditor reopened(scene, loadedGrid, loaded, dir.file("worldc.txt"), dir.file("worldp.txt"));
+    EXPECT_EQ(reopened.cellMarkerCount(), 0u);
+    reopened.setEnabled(true);
+    reopened.setEnabled(false);
+    reopened.setEnabled(true);
     EXPECT_EQ(reopened.cellMarkerCount(), 1u);
     EXPECT_EQ(reopened.nodeMarkerCount(), 2u);
 }

@@ -117,15 +117,18 @@ TEST_F(GameScreenshot, TheEditorsPathModeShowsTheWaypointsOverTheBakery) {
     ASSERT_EQ(play->getLogic().getVisual()->getEditor().getMode(), Lumo::WorldEditor::PATH_MODE);
     irr::video::IImage* shot = play->screenshot();
     ASSERT_NE(nullptr, shot);
-    // Waypoint spheres are pure dark blue (0, 0, 200); nothing else in the bakery is.
-    int spherePixels = 0;
+    // Waypoint spheres are pure dark blue (0, 0, 200), blocked cells pure red (200, 0, 0); nothing
+    // else in the bakery is.
+    int spherePixels = 0, cellPixels = 0;
     for (irr::u32 y = 0; y < shot->getDimension().Height; ++y)
         for (irr::u32 x = 0; x < shot->getDimension().Width; ++x) {
             const irr::video::SColor c = shot->getPixel(x, y);
             spherePixels += c.getRed() < 20 && c.getGreen() < 20 && c.getBlue() > 170;
+            cellPixels += c.getRed() > 170 && c.getGreen() < 20 && c.getBlue() < 20;
         }
     shot->drop();
     EXPECT_GT(spherePixels, 30);
+    EXPECT_GT(cellPixels, 1000);
 }
 
 class SixtyFramesASecond : public GameScreenshot {
