@@ -7,6 +7,7 @@
 #include "src_lumo/Customers/CustomerQueue.h"
 #include "src_lumo/Customers/Townsfolk.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 
@@ -91,6 +92,18 @@ TEST_F(Town, BelowOneNobodyComesAtOneAndAHalfOnePersonAndOnOddDaysTheRegularFirs
     EXPECT_EQ(1u, town.schedule().size());
     town.buildDailySchedule(6.0f, 3);
     EXPECT_EQ(merchant(), town.schedule().front().townsman);
+    const auto regulars = [&] {
+        return std::count_if(town.schedule().begin(), town.schedule().end(),
+                             [&](const DailyCustomer& visit) { return visit.townsman == merchant(); });
+    };
+    EXPECT_LT(regulars(), 9) << "only the first visit of an odd day is his";
+    // Even days have no regular: in twenty of them someone else comes first at least once.
+    int evenDaysHeComesFirst = 0;
+    for (int32_t day = 2; day <= 40; day += 2) {
+        town.buildDailySchedule(6.0f, day);
+        evenDaysHeComesFirst += town.schedule().front().townsman == merchant();
+    }
+    EXPECT_LT(evenDaysHeComesFirst, 20);
 }
 
 TEST_F(Town, DueVisitsLeaveTheScheduleAtTheirMinute) {
