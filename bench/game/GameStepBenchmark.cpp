@@ -4,7 +4,8 @@
 // side by side in one run: the busy shop (ten customers, three trays of goods, a dialogue box
 // open), the bare bakery (the same level and camera with only the baker) and an empty window. The
 // busy shop against the bare bakery is what our characters, goods and interface cost. Last, the
-// peak memory. Prints figures; never fails on them.
+// peak memory. Prints figures; never fails on them. --breakdown prints the busy shop's cost with
+// one part left out at a time; --busy-shop draws only it, long enough for a profiler.
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Bakery/Tray.h"
 #include "src_lumo/Customers/CustomerManager.h"
@@ -22,6 +23,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <sys/resource.h>
 
@@ -39,13 +41,24 @@ void fillQueue(Lumo::LumoVisual& visual, int customers) {
         visual.spawnCustomer(Lumo::DailyCustomer{people[i % people.size()], arrival}, arrival);
 }
 
-// Three trays of baked buns and a dialogue box, as a busy morning has them.
-void fillShop(Lumo::LumoVisual& visual) {
-    fillQueue(visual, 10);
+// What the busy shop holds; --breakdown leaves out one part at a time.
+struct BusyParts {
+    const char* name = "everything";
+    bool customers = true;
+    bool trays = true;
+    bool dialogue = true;
+    bool hud = true;
+};
+
+// Ten customers, three trays of baked buns and a dialogue box, as a busy morning has them.
+void fillShop(Lumo::LumoVisual& visual, const BusyParts& parts) {
+    if (parts.customers)
+        fillQueue(visual, 10);
+    visual.getHud().visible = parts.hud;
     auto* items = dynamic_cast<Lumo::ShopItemWorld*>(visual.getItemWorld());
     if (!items)
         return;
-    for (int tray = 0; tray < 3; ++tray) {
+    for (int tray = 0; parts.trays && tray < 3; ++tray) {
         Lumo::Dough dough;
         dough.kind = 1;
         dough.batches = 4;
@@ -54,6 +67,8 @@ void fillShop(Lumo::LumoVisual& visual) {
             good.bake(dough.bakeMinutes);
         items->bakery().putGoodsOnNewTray(goods);
     }
+    if (!parts.dialogue)
+        return;
     auto box = std::make_shared<Lumo::VisualTextBoxStatic>(L"Good morning! Three buns, please, and a loaf of bread.",
                                                            L"Customer");
     box->show();
@@ -93,6 +108,9 @@ void gameStepCpuTime() {
 struct FrameCost {
     double wallMillis = 0.0;
     double cpuMillis = 0.0;
+    // The game's own thread: what a graphics card would leave of the CPU figure (Mesa's
+    // rasterizer threads stand in for the card).
+    double mainThreadMillis = 0.0;
     bool measured() const { return wallMillis > 0.0; }
 };
 
@@ -106,8 +124,10 @@ template <typename DrawFrames>
 FrameCost timeFrames(uint32_t frames, DrawFrames draw) {
     const double wallStart = wallMillis();
     const double cpuStart = processCpuMillis();
+    const double threadStart = threadCpuMillis();
     draw(frames);
-    return {(wallMillis() - wallStart) / frames, (processCpuMillis() - cpuStart) / frames};
+    return {(wallMillis() - wallStart) / frames, (processCpuMillis() - cpuStart) / frames,
+            (threadCpuMillis() - threadStart) / frames};
 }
 
 // A scene with nothing in it: what drawing at that size costs anyway.
@@ -141,7 +161,8 @@ void leaveOnlyTheBaker(Lumo::LumoVisual& visual) {
 
 enum class Scene { BARE_BAKERY, BUSY_SHOP };
 
-FrameCost bakery(Scene scene, uint32_t width, uint32_t height, uint32_t frames = kDrawnFrames) {
+FrameCost bakery(Scene scene, uint32_t width, uint32_t height, uint32_t frames = kDrawnFrames,
+                 const BusyParts& parts = BusyParts()) {
     Lumo::ScriptedPlayOptions options;
     options.driver = irr::video::EDT_OPENGL;
     options.width = width;
@@ -152,7 +173,7 @@ FrameCost bakery(Scene scene, uint32_t width, uint32_t height, uint32_t frames =
     play.startNewGame();
     Lumo::LumoVisual& visual = *play.getLogic().getVisual();
     if (scene == Scene::BUSY_SHOP)
-        fillShop(visual);
+        fillShop(visual, parts);
     else
         leaveOnlyTheBaker(visual);
     play.runFrames(10);
@@ -164,7 +185,8 @@ FrameCost busyShop(uint32_t width, uint32_t height) { return bakery(Scene::BUSY_
 
 // Now and then a window is refused right after another closed (seen with Xvfb): one more try.
 // Of several rounds, the least disturbed (cheapest) one counts.
-void measureInto(FrameCost& best, FrameCost (*scene)(uint32_t, uint32_t), uint32_t width, uint32_t height) {
+void measureInto(FrameCost& best, const std::function<FrameCost(uint32_t, uint32_t)>& scene, uint32_t width,
+                 uint32_t height) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         const FrameCost cost = scene(width, height);
         if (!cost.measured())
@@ -173,6 +195,8 @@ void measureInto(FrameCost& best, FrameCost (*scene)(uint32_t, uint32_t), uint32
             best.wallMillis = cost.wallMillis;
         if (best.cpuMillis == 0.0 || cost.cpuMillis < best.cpuMillis)
             best.cpuMillis = cost.cpuMillis;
+        if (best.mainThreadMillis == 0.0 || cost.mainThreadMillis < best.mainThreadMillis)
+            best.mainThreadMillis = cost.mainThreadMillis;
         return;
     }
 }
@@ -195,9 +219,36 @@ void drawnFrames(uint32_t width, uint32_t height) {
     std::printf("OpenGL %u x %u, CPU ms per frame, all threads: busy shop %.2f, bare bakery %.2f, empty window "
                 "%.2f; busy / bare %.2f\n",
                 width, height, busy.cpuMillis, bare.cpuMillis, empty.cpuMillis, ratio(busy.cpuMillis, bare.cpuMillis));
+    std::printf("OpenGL %u x %u, CPU ms per frame, the game's thread only: busy shop %.2f, bare bakery %.2f, empty "
+                "window %.2f; busy / bare %.2f\n",
+                width, height, busy.mainThreadMillis, bare.mainThreadMillis, empty.mainThreadMillis,
+                ratio(busy.mainThreadMillis, bare.mainThreadMillis));
 }
 
 } // namespace
+
+// The busy shop at 1024 x 720 with one part left out at a time, best of three rounds: what each
+// part costs, for the profile in the README.
+void breakdown() {
+    const BusyParts noHud{"without the HUD", true, true, true, false};
+    const BusyParts noDialogue{"without the dialogue box", true, true, false, true};
+    const BusyParts noTrays{"without the trays", true, false, true, true};
+    const BusyParts noCustomers{"without the customers", false, true, true, true};
+    const BusyParts none{"with none of these", false, false, false, false};
+    FrameCost bare;
+    for (int round = 0; round < kRounds; ++round)
+        measureInto(bare, bareBakery, 1024, 720);
+    std::printf("bare bakery: CPU %.2f ms per frame, the game's thread %.2f\n", bare.cpuMillis, bare.mainThreadMillis);
+    for (const BusyParts& parts : {BusyParts(), noHud, noDialogue, noTrays, noCustomers, none}) {
+        FrameCost cost;
+        for (int round = 0; round < kRounds; ++round)
+            measureInto(cost, [&](uint32_t width, uint32_t height) {
+                return bakery(Scene::BUSY_SHOP, width, height, kDrawnFrames, parts);
+            }, 1024, 720);
+        std::printf("busy shop %s: CPU %.2f ms per frame (%.2f x bare), the game's thread %.2f\n", parts.name,
+                    cost.cpuMillis, ratio(cost.cpuMillis, bare.cpuMillis), cost.mainThreadMillis);
+    }
+}
 
 int main(int argc, char** argv) {
     std::filesystem::current_path(KORNELO_RUNTIME_DIR);
@@ -205,6 +256,10 @@ int main(int argc, char** argv) {
     // For a profiler (perf record -g bench_game --busy-shop): only the busy shop, long enough to sample.
     if (argc == 2 && std::string(argv[1]) == "--busy-shop") {
         std::printf("busy shop, 1024 x 720: %.2f ms per frame\n", bakery(Scene::BUSY_SHOP, 1024, 720, 2000).wallMillis);
+        return 0;
+    }
+    if (argc == 2 && std::string(argv[1]) == "--breakdown") {
+        breakdown();
         return 0;
     }
     gameStepCpuTime();
