@@ -5,7 +5,8 @@
 // open), the bare bakery (the same level and camera with only the baker) and an empty window. The
 // busy shop against the bare bakery is what our characters, goods and interface cost. Last, the
 // peak memory. Prints figures; never fails on them. --breakdown prints the busy shop's cost with
-// one part left out at a time; --busy-shop draws only it, long enough for a profiler.
+// one part left out at a time; --busy-shop and --bare-bakery draw only that scene, long enough for
+// a profiler.
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Bakery/Tray.h"
 #include "src_lumo/Customers/CustomerManager.h"
@@ -256,6 +257,11 @@ int main(int argc, char** argv) {
     // For a profiler (perf record -g bench_game --busy-shop): only the busy shop, long enough to sample.
     if (argc == 2 && std::string(argv[1]) == "--busy-shop") {
         std::printf("busy shop, 1024 x 720: %.2f ms per frame\n", bakery(Scene::BUSY_SHOP, 1024, 720, 2000).wallMillis);
+        return 0;
+    }
+    if (argc == 2 && std::string(argv[1]) == "--bare-bakery") {
+        std::printf("bare bakery, 1024 x 720: %.2f ms per frame\n",
+                    bakery(Scene::BARE_BAKERY, 1024, 720, 2000).wallMillis);
         return 0;
     }
     if (argc == 2 && std::string(argv[1]) == "--breakdown") {

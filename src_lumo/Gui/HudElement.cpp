@@ -51,12 +51,14 @@ irr::core::rectf HudElement::dayBoxArea(int weekDay) {
     return {right - kDayBoxWidth, 16, right, 38};
 }
 
+irr::core::rectf HudElement::opaqueArea() { return irr::core::rectf(0, 0, 640, 52); }
+
 void HudElement::draw() {
     if (!visible)
         return;
     const GuiPainter painter = GuiPainter::forGame();
     irr::video::ITexture* sheet = gGameData ? gGameData->guiTexture : nullptr;
-    painter.drawImage(sheet, GuiSheetLayout::kTopStrip.rect(), irr::core::rectf(0, 0, 640, 52));
+    painter.drawImage(sheet, GuiSheetLayout::kTopStrip.rect(), opaqueArea());
 
     const int today = status->weekDay();
     for (int day = 0; kFirstDayRight + kDayBoxWidth * day < kStripEnd; ++day) {

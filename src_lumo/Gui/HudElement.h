@@ -23,6 +23,8 @@ public:
     static irr::video::SColor clockColour(int minuteOfDay);
     // The interface rectangle of week day i's box.
     static irr::core::rectf dayBoxArea(int weekDay);
+    // The strip's wood is opaque: nothing drawn beneath this interface rectangle shows.
+    static irr::core::rectf opaqueArea();
 
     DigitCounter& getMoneyCounter() { return moneyCounter; }
 

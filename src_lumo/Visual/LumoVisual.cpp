@@ -27,6 +27,7 @@
 #include "src_lumo/Visual/AmbientColour.h"
 #include "src_lumo/Visual/ItemWorld.h"
 #include "src_lumo/Visual/MeshFiles.h"
+#include "src_lumo/Visual/SceneScissor.h"
 #include "src_lumo/Visual/ShopScreens.h"
 #include "src_lumo/World/PathFinder.h"
 #include "src_lumo/Visual/BakeryShopScreens.h"
@@ -572,8 +573,13 @@ void LumoVisual::render() {
     wallFader.update(elapsed);
 
     const irr::core::recti screen(irr::core::position2di(0, 0), driver->getScreenSize());
-    driver->setViewPort(gGameData->interfaceView.viewport);
-    scene->drawAll();
+    const irr::core::recti& sceneArea = gGameData->interfaceView.viewport;
+    driver->setViewPort(sceneArea);
+    {
+        const int hudBottom = gGameData->interfaceView.toPixels(HudElement::opaqueArea()).LowerRightCorner.Y;
+        const SceneScissor belowTheHud(driver, sceneArea, hud.visible ? hudBottom : sceneArea.UpperLeftCorner.Y);
+        scene->drawAll();
+    }
     if (itemWorld)
         itemWorld->drawMarkedBoxes(driver);
     // Still inside the scene's viewport and camera: the editor's lines are 3-D.

@@ -12,6 +12,8 @@
 #include "src_lumo/Events/SetTimerEvent.h"
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/LumoGameLogic.h"
+#include "src_lumo/Gui/HudElement.h"
+#include "src_lumo/Gui/InterfaceView.h"
 #include "src_lumo/Items/ShopItemWorld.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
@@ -108,6 +110,36 @@ TEST_F(GameScreenshot, TheOvenAtEachBakingStage) {
         ASSERT_EQ(stage.stage, shop->bakery().getOven().getEffects().getStage()) << stage.picture;
         expectLike(stage.picture);
     }
+}
+
+// The scene is left out under the HUD's opaque strip: the picture must not change for it.
+TEST_F(GameScreenshot, TheSceneLeftOutUnderTheHudIsNoMoreThanTheHudCovers) {
+    Lumo::gGameData->settings.hints = false; // the hint line comes and goes with the HUD
+    play->runFrames(1, 0);                  // no time passes between the two pictures
+    Lumo::LumoVisual& visual = *play->getLogic().getVisual();
+    ASSERT_TRUE(visual.getHud().visible);
+    irr::video::IImage* withHud = play->screenshot();
+    visual.getHud().visible = false;
+    irr::video::IImage* sceneOnly = play->screenshot();
+    ASSERT_TRUE(withHud && sceneOnly);
+    const Lumo::InterfaceView& view = Lumo::gGameData->interfaceView;
+    const int hudBottom = view.toPixels(Lumo::HudElement::opaqueArea()).LowerRightCorner.Y;
+    const irr::u32 width = withHud->getDimension().Width, height = withHud->getDimension().Height;
+    int differing = 0, emptyRows = 0;
+    for (irr::u32 y = 0; y < height; ++y) {
+        int black = 0;
+        for (irr::u32 x = 0; x < width; ++x) {
+            const irr::video::SColor hud = withHud->getPixel(x, y);
+            differing += static_cast<int>(y) >= hudBottom && hud != sceneOnly->getPixel(x, y);
+            black += hud.getRed() + hud.getGreen() + hud.getBlue() == 0;
+        }
+        emptyRows += static_cast<int>(y) >= view.viewport.UpperLeftCorner.Y &&
+                     static_cast<int>(y) < view.viewport.LowerRightCorner.Y && black == static_cast<int>(width);
+    }
+    withHud->drop();
+    sceneOnly->drop();
+    EXPECT_EQ(differing, 0) << "the scene below the strip changed";
+    EXPECT_EQ(emptyRows, 0) << "rows of the picture show neither the scene nor the strip";
 }
 
 TEST_F(GameScreenshot, TheEditorsPathModeShowsTheWaypointsOverTheBakery) {
