@@ -85,7 +85,8 @@ TEST(StartLanguageTest, TheStartUpLinesComeInTheLanguageChosenBeforeInit) {
         delete TovarWorks::gDevice;
         TovarWorks::gDevice = nullptr;
         ASSERT_TRUE(started);
-        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const auto& line) { return line.text == readyLine; }))
+        const auto& ready = readyLine; // a lambda may not capture a structured binding before C++20
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const auto& line) { return line.text == ready; }))
             << TovarWorks::toUtf8(language);
     }
 }
