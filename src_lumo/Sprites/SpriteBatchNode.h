@@ -5,6 +5,8 @@
 // The members stay scene nodes of their own, children of the batch's parent, so they are moved,
 // shown and hidden as before; the batch draws them in their parent's space and rebuilds its lists
 // whenever a member's frame, place or visibility changed. A member taken out of the scene is let go.
+// Members are drawn sheet by sheet, not far to near: fine while the sheets have no see-through
+// texels and members of different sheets do not overlap, as on a tray and on the shelves.
 #include "src_lumo/Sprites/QuadMesh.h"
 
 #include <irrlicht.h>

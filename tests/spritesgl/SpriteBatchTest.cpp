@@ -6,13 +6,21 @@
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Sprites/SpriteBatchNode.h"
 
+#include <functional>
 #include <vector>
 
 namespace {
 
 using irr::core::vector3df;
 
-const wchar_t* const kGoods[] = {L"item_bun_2", L"item_bread_2", L"item_crossaint_2", L"item_donut_2", L"item_box"};
+struct Sprite {
+    const wchar_t* definition;
+    const wchar_t* frame;
+};
+// The last from another sheet: it must keep its own texture.
+const Sprite kGoods[] = {{L"items", L"item_bun_2"},   {L"items", L"item_bread_2"},
+                         {L"items", L"item_crossaint_2"}, {L"items", L"item_donut_2"},
+                         {L"items", L"item_box"},     {L"stuff", L"stuff_bottle1"}};
 
 class SpriteBatchTest : public OpenGLStageFixture {
 protected:
@@ -26,17 +34,18 @@ protected:
         irr::core::matrix4 projection;
         projection.buildProjectionMatrixOrthoLH(90.f, 90.f * kHeight / kWidth, 1.f, 1000.f);
         camera->setProjectionMatrix(projection, true);
-        // A turned and lifted tray, so the goods' places are more than a shift.
+        // A turned and lifted tray, so the goods' places are more than a shift; the goods stand
+        // apart, as on a real tray.
         tray = scene()->addEmptySceneNode(nullptr);
         tray->setPosition(vector3df(0.f, 5.f, 600.f));
         tray->setRotation(vector3df(0.f, 25.f, 0.f));
-        const Lumo::SpriteDefinition* items = Lumo::gGameData->spriteDefinitions.getDefinition(L"items");
-        ASSERT_NE(items, nullptr);
-        float x = -32.f;
-        for (const wchar_t* frame : kGoods) {
-            auto* good = new Lumo::CharacterNode(tray, scene(), *items);
-            good->setFrame(frame);
-            ASSERT_NE(good->getCurrentFrame(), nullptr) << "no frame " << frame;
+        float x = -40.f;
+        for (const Sprite& sprite : kGoods) {
+            const Lumo::SpriteDefinition* sheet = Lumo::gGameData->spriteDefinitions.getDefinition(sprite.definition);
+            ASSERT_NE(sheet, nullptr);
+            auto* good = new Lumo::CharacterNode(tray, scene(), *sheet);
+            good->setFrame(sprite.frame);
+            ASSERT_NE(good->getCurrentFrame(), nullptr) << "no frame " << sprite.frame;
             good->getMaterial(0).MaterialTypeParam2 = 1.f;
             good->setScale(vector3df(0.6f, 0.6f, 0.6f));
             good->setRotation(vector3df(45.f, 0.f, 0.f));
@@ -82,27 +91,42 @@ TEST_F(SpriteBatchTest, DrawsTheSamePictureAsEachSpriteByItself)
         image->drop();
 }
 
-// The batch's lists must follow every change of its members, not only their coming and going.
-TEST_F(SpriteBatchTest, FollowsItsMembersFramesPlacesAndVisibility)
+// The batch's lists must follow every change of its members, each on its own, not only their
+// coming and going.
+TEST_F(SpriteBatchTest, FollowsEachChangeOfItsMembersFramePlaceVisibilityAndEdge)
 {
-    const auto change = [this](bool changed) {
-        goods[0]->setFrame(changed ? L"item_bun_4" : kGoods[0]);
-        goods[1]->setPosition(vector3df(-16.f, changed ? 6.f : 0.f, -3.2f));
-        goods[2]->setVisible(!changed);
-        goods[3]->setHideEdge(changed);
+    const struct {
+        const char* name;
+        std::function<void(bool)> change;
+    } changes[] = {
+        {"frame", [this](bool on) { goods[0]->setFrame(on ? L"item_bun_4" : kGoods[0].frame); }},
+        {"place", [this](bool on) { goods[1]->setPosition(vector3df(-24.f, on ? 6.f : 0.f, -4.8f)); }},
+        {"visibility", [this](bool on) { goods[2]->setVisible(!on); }},
+        {"edge", [this](bool on) { goods[3]->setHideEdge(on); }},
     };
-    change(true);
-    irr::video::IImage* oneByOne = picture();
-    change(false);
-    batchAll();
+    std::vector<irr::video::IImage*> oneByOne;
+    for (const auto& change : changes) {
+        change.change(true);
+        oneByOne.push_back(picture());
+        change.change(false);
+    }
     irr::video::IImage* before = picture();
-    change(true);
-    irr::video::IImage* together = picture();
-    ASSERT_TRUE(oneByOne && before && together);
-    EXPECT_GT(differingPixels(before, oneByOne), 1000) << "the changes did not show";
-    EXPECT_EQ(differingPixels(together, oneByOne), 0);
-    for (irr::video::IImage* image : {oneByOne, before, together})
+    batchAll();
+    if (irr::video::IImage* built = picture()) // the lists are built
+        built->drop();
+    for (size_t i = 0; i < oneByOne.size(); ++i) {
+        SCOPED_TRACE(changes[i].name);
+        changes[i].change(true);
+        irr::video::IImage* together = picture();
+        ASSERT_TRUE(before && oneByOne[i] && together);
+        EXPECT_GT(differingPixels(before, oneByOne[i]), 20) << "the change did not show";
+        EXPECT_EQ(differingPixels(together, oneByOne[i]), 0);
+        together->drop();
+        changes[i].change(false);
+    }
+    for (irr::video::IImage* image : oneByOne)
         image->drop();
+    before->drop();
 }
 
 TEST_F(SpriteBatchTest, LetsGoOfMembersThatLeaveAndRefusesStrangers)
@@ -122,7 +146,7 @@ TEST_F(SpriteBatchTest, LetsGoOfMembersThatLeaveAndRefusesStrangers)
     EXPECT_FALSE(goods[4]->isBatched()) << "draws itself again";
     goods[4]->setPosition(goods[4]->getPosition() + vector3df(0.f, 4.f, 0.f));
     irr::video::IImage* together = picture();
-    EXPECT_EQ(batch->memberCount(), 3u);
+    EXPECT_EQ(batch->memberCount(), 4u);
 
     batch->remove(); // the members draw themselves again
     for (Lumo::CharacterNode* good : goods)
