@@ -93,17 +93,20 @@ void SpriteBatchNode::letGoOfRemovedMembers()
         removeMember(member);
 }
 
+// Runs every frame: compares in place, without allocating.
 bool SpriteBatchNode::membersChanged()
 {
-    std::vector<Shown> now;
-    now.reserve(members.size());
-    for (CharacterNode* member : members)
-        now.push_back({member->getCurrentFrame(), member->isVisible(), !member->isEdgeHidden(),
-                       member->getRelativeTransformation()});
-    if (now == shown)
-        return false;
-    shown = std::move(now);
-    return true;
+    bool changed = shown.size() != members.size();
+    shown.resize(members.size());
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const Shown now{members[i]->getCurrentFrame(), members[i]->isVisible(), !members[i]->isEdgeHidden(),
+                        members[i]->getRelativeTransformation()};
+        if (!(now == shown[i])) {
+            shown[i] = now;
+            changed = true;
+        }
+    }
+    return changed;
 }
 
 void SpriteBatchNode::rebuild()
