@@ -51,11 +51,16 @@ void CharacterNode::OnRegisterSceneNode()
     ISceneNode::OnRegisterSceneNode();
 }
 
-void CharacterNode::render()
+void CharacterNode::stepByLastFrame()
 {
     const irr::u32 elapsed = TovarWorks::gDevice ? TovarWorks::gDevice->getFrameDelta() : 0;
     advanceAnimation(elapsed);
     easeRotation(static_cast<float>(elapsed));
+}
+
+void CharacterNode::render()
+{
+    stepByLastFrame();
     updateAbsolutePosition();
     if (!currentFrame)
         return;

@@ -39,6 +39,8 @@ public:
     // The per-draw steps, driven by the last frame's milliseconds.
     void advanceAnimation(double elapsedMs);
     void easeRotation(float elapsedMs);
+    // Both, by the device's last frame: what each draw does first.
+    void stepByLastFrame();
 
     const SpriteDefinition& getDefinition() const { return *definition; }
     // Dresses the node in another definition: the same frame and animation by name, if it has them.

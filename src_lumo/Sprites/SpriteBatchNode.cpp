@@ -2,7 +2,6 @@
 
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Sprites/VisualCharacterFrame.h"
-#include "TovarWorks/TovarDevice.h"
 
 #include <algorithm>
 
@@ -55,11 +54,8 @@ void SpriteBatchNode::OnRegisterSceneNode()
 {
     if (IsVisible) {
         letGoOfRemovedMembers();
-        const irr::u32 elapsed = TovarWorks::gDevice ? TovarWorks::gDevice->getFrameDelta() : 0;
-        for (CharacterNode* member : members) {
-            member->advanceAnimation(elapsed);
-            member->easeRotation(static_cast<float>(elapsed));
-        }
+        for (CharacterNode* member : members)
+            member->stepByLastFrame();
         if (membersChanged())
             rebuild();
         if (!groups.empty())
