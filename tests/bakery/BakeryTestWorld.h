@@ -2,6 +2,7 @@
 // A fresh world with the starting goods, a recorder of the story moments the shop asks for, and
 // key scripts for the menus.
 #include "RecordingShopSequences.h"
+#include "src_lumo/Bakery/BakedGood.h"
 #include "src_lumo/Game/WorldState.h"
 #include "src_lumo/Gui/InputRecord.h"
 
@@ -10,6 +11,15 @@
 #include <string>
 
 namespace BakeryTest {
+
+// A good of that kind meant to bake `target` minutes, baked `minutes` of them.
+inline Lumo::BakedGood baked(int32_t kind, int32_t target = 30, int32_t minutes = 30) {
+    Lumo::BakedGood good;
+    good.kind = kind;
+    good.targetMinutes = target;
+    good.bake(minutes);
+    return good;
+}
 
 // One frame's keys: ^ v < > the arrows, ' ' SPACE, x X, anything else none.
 inline Lumo::InputRecord keysFor(char key) {

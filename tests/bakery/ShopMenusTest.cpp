@@ -271,13 +271,6 @@ protected:
         menu.input(keysFor(' '));
         menu.input(InputRecord());
     }
-    static BakedGood baked(int32_t kind, int32_t target, int32_t minutes) {
-        BakedGood good;
-        good.kind = kind;
-        good.targetMinutes = target;
-        good.bake(minutes);
-        return good;
-    }
     void type(std::initializer_list<irr::EKEY_CODE> keys) {
         for (const irr::EKEY_CODE key : keys)
             EXPECT_TRUE(menu.keyReleased(key));

@@ -11,6 +11,7 @@
 
 using namespace Lumo;
 
+using BakeryTest::baked;
 using BakeryTest::press;
 
 class ShopScreenshotTest : public InterfaceScreenshotFixture {
@@ -51,17 +52,8 @@ TEST_F(ShopScreenshotTest, RecipeBookWithALockedRecipeUnderThePointer) {
 }
 
 TEST_F(ShopScreenshotTest, SellMenuWithABurntGoodAndTheFairPriceBesideTheAskedOne) {
-    BakedGood bun;
-    bun.kind = kBun;
-    bun.bake(30);
-    BakedGood burnt = bun;
-    burnt.bake(30);
-    BakedGood boule;
-    boule.kind = kBoule;
-    boule.targetMinutes = 45;
-    boule.bake(45);
     SellMenue menu;
-    menu.open({bun, burnt, boule});
+    menu.open({baked(kBun), baked(kBun, 30, 60), baked(kBoule, 45, 45)});
     press(menu, ".>>>");
     ASSERT_TRUE(menu.isBurnt(1));
     ASSERT_EQ(340, menu.askedPrice());
