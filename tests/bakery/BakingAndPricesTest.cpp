@@ -1,24 +1,17 @@
 // Baking stages in the oven, the fair price, the merchant's prices and the popularity gain.
+#include "BakeryTestWorld.h"
+
 #include "src_lumo/Bakery/OvenBaking.h"
 #include "src_lumo/Bakery/Pricing.h"
 
-#include <gtest/gtest.h>
-
 using namespace Lumo;
+using BakeryTest::baked;
 
 namespace {
 
-BakedGood bakedTo(int32_t kind, int32_t target, int32_t minutes) {
-    BakedGood good;
-    good.kind = kind;
-    good.targetMinutes = target;
-    good.bake(minutes);
-    return good;
-}
-
 Tray trayOf(int32_t kind, int32_t target, size_t count) {
     Tray tray;
-    tray.goods.assign(count, bakedTo(kind, target, 0));
+    tray.goods.assign(count, baked(kind, target, 0));
     return tray;
 }
 
@@ -31,19 +24,16 @@ TEST(BakingStages, MoveAfterNineTenthsElevenTenthsAndThreeHalvesOfTheTime) {
                  {kBaiser, 10, 15, 3}, {kBaiser, 10, 16, 4}, {kDonut, 20, 18, 1},  {kDonut, 20, 19, 2},
                  {kDonut, 20, 22, 2},  {kDonut, 20, 23, 3},  {kDonut, 20, 30, 3},  {kDonut, 20, 31, 4}};
     for (const auto& bake : bakes) {
-        const BakedGood good = bakedTo(bake.kind, bake.target, bake.minutes);
+        const BakedGood good = baked(bake.kind, bake.target, bake.minutes);
         EXPECT_EQ(bake.stage, good.stage) << bake.minutes << " of " << bake.target << " minutes";
         EXPECT_EQ(bake.stage > 1, good.done) << bake.minutes << " of " << bake.target << " minutes";
     }
 }
 
 TEST(BakingStages, QualityAndPictureFollowTheStage) {
-    EXPECT_EQ("item__donut_1", bakedTo(kDonut, 20, 0).frameName());
-    const BakedGood baked = bakedTo(kDonut, 20, 20);
-    EXPECT_FLOAT_EQ(1.0f, baked.quality);
-    EXPECT_EQ("item_donut_2", baked.frameName());
-    EXPECT_FLOAT_EQ(0.5f, bakedTo(kDonut, 20, 25).quality);
-    const BakedGood burnt = bakedTo(kDonut, 20, 40);
+    EXPECT_FLOAT_EQ(1.0f, baked(kDonut, 20, 20).quality);
+    EXPECT_FLOAT_EQ(0.5f, baked(kDonut, 20, 25).quality);
+    const BakedGood burnt = baked(kDonut, 20, 40);
     EXPECT_FLOAT_EQ(0.0f, burnt.quality);
     EXPECT_EQ("item_donut_4", burnt.frameName());
 }
@@ -96,10 +86,10 @@ TEST(Oven, TheClockGoingBackNeverUnbakesAndBurntGoodsSayHowFarPastBurningTheyAre
 }
 
 TEST(Prices, TheFairPriceSumsBasePricesTimesQualityAndTheMerchantsByTheUnit) {
-    EXPECT_EQ(75 + 250 + 150, referencePrice({bakedTo(kBun, 30, 30), bakedTo(kBread, 60, 80), bakedTo(kDonut, 20, 20)}));
-    EXPECT_EQ(0, referencePrice({bakedTo(kBun, 30, 60)}));
-    EXPECT_EQ(250, referencePrice({bakedTo(kBoule, 45, 46)}));
-    EXPECT_EQ(38, referencePrice({bakedTo(kBun, 30, 34)})); // 37.5 rounds up
+    EXPECT_EQ(75 + 250 + 150, referencePrice({baked(kBun, 30, 30), baked(kBread, 60, 80), baked(kDonut, 20, 20)}));
+    EXPECT_EQ(0, referencePrice({baked(kBun, 30, 60)}));
+    EXPECT_EQ(250, referencePrice({baked(kBoule, 45, 46)}));
+    EXPECT_EQ(38, referencePrice({baked(kBun, 30, 34)})); // 37.5 rounds up
     EXPECT_EQ(1000, basePrice(kMelonpan));
     EXPECT_EQ(0, basePrice(kZwieback));
     EXPECT_EQ(0, basePrice(42));
@@ -110,10 +100,10 @@ TEST(Prices, TheFairPriceSumsBasePricesTimesQualityAndTheMerchantsByTheUnit) {
 TEST(PopularityGain, QualityTimesLikingScaledByThePriceAndNothingForBurntGoods) {
     Townsman buyer;
     buyer.liking[kBun] = 1.5f;
-    const std::vector<BakedGood> buns = {bakedTo(kBun, 30, 30), bakedTo(kBun, 30, 40)};
+    const std::vector<BakedGood> buns = {baked(kBun, 30, 30), baked(kBun, 30, 40)};
     EXPECT_FLOAT_EQ(1.5f * 1.5f, popularityGain(buns, buyer, 113, 113));
     EXPECT_FLOAT_EQ(2.0f * 1.5f * 1.5f, popularityGain(buns, buyer, 100, 113));
     EXPECT_FLOAT_EQ(0.5f * 1.5f * 1.5f, popularityGain(buns, buyer, 200, 113));
     buyer.liking.fill(2.0f);
-    EXPECT_FLOAT_EQ(0.0f, popularityGain({bakedTo(kBun, 30, 50)}, buyer, 0, 0));
+    EXPECT_FLOAT_EQ(0.0f, popularityGain({baked(kBun, 30, 50)}, buyer, 0, 0));
 }
