@@ -13,6 +13,7 @@
 
 using namespace Lumo;
 using BakeryTest::BakeryWorld;
+using BakeryTest::baked;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -26,14 +27,6 @@ public:
     Lines lines;
     float lastBubbleValue = 0.0f;
 };
-
-BakedGood bakedGood(int32_t kind) {
-    BakedGood good;
-    good.kind = kind;
-    good.targetMinutes = 30;
-    good.bake(30);
-    return good;
-}
 
 std::shared_ptr<Customer> customerArrivedAt(int32_t minute, std::shared_ptr<const Townsman> who = nullptr) {
     return std::make_shared<Customer>(who ? who : std::make_shared<const Townsman>(), minute, "male1");
@@ -70,10 +63,13 @@ TEST_F(Town, AtLeastAHundredPeopleWithVariedLikingsAndTheOneMerchantAsRegular) {
     EXPECT_EQ(1, merchants);
 }
 
-TEST_F(Town, Popularity4GivesTwoEarlyOrLunchVisitsAndFourDaytimeVisits) {
-    town.buildDailySchedule(4.0f, 2);
+TEST_F(Town, HalfAgainAsManyVisitsAsThePopularityTheFirstHalfEarlyOrAtLunch) {
+    const std::pair<float, size_t> counts[] = {{0.99f, 0}, {-3.0f, 0}, {1.5f, 1}, {4.0f, 6}};
+    for (const auto& [popularity, visits] : counts) {
+        town.buildDailySchedule(popularity, 2);
+        EXPECT_EQ(visits, town.schedule().size()) << popularity;
+    }
     const auto& visits = town.schedule();
-    ASSERT_EQ(6u, visits.size());
     for (size_t i = 0; i < visits.size(); ++i) {
         const int32_t minute = visits[i].minute;
         if (i < 2)
@@ -83,13 +79,7 @@ TEST_F(Town, Popularity4GivesTwoEarlyOrLunchVisitsAndFourDaytimeVisits) {
     }
 }
 
-TEST_F(Town, BelowOneNobodyComesAtOneAndAHalfOnePersonAndOnOddDaysTheRegularFirst) {
-    for (const float popularity : {0.99f, -3.0f}) {
-        town.buildDailySchedule(popularity, 1);
-        EXPECT_TRUE(town.schedule().empty()) << popularity;
-    }
-    town.buildDailySchedule(1.5f, 2);
-    EXPECT_EQ(1u, town.schedule().size());
+TEST_F(Town, OnOddDaysTheRegularComesFirst) {
     town.buildDailySchedule(6.0f, 3);
     EXPECT_EQ(merchant(), town.schedule().front().townsman);
     const auto regulars = [&] {
@@ -206,8 +196,8 @@ TEST_F(CounterTest, NothingOnDisplayPlaysTheRefusalAndTheRefusedCustomerIsNotSen
 }
 
 TEST_F(CounterTest, ACustomerTakesOneToThreeGoodsInShelfOrder) {
-    EXPECT_EQ(std::vector<size_t>{0}, counter.chooseOffer(*customerArrivedAt(480), {bakedGood(kBun)}));
-    const std::vector<BakedGood> display(6, bakedGood(kBun));
+    EXPECT_EQ(std::vector<size_t>{0}, counter.chooseOffer(*customerArrivedAt(480), {baked(kBun)}));
+    const std::vector<BakedGood> display(6, baked(kBun));
     std::set<size_t> sizes;
     for (int i = 0; i < 60; ++i) {
         const auto offer = counter.chooseOffer(*customerArrivedAt(480), display);
@@ -227,7 +217,7 @@ TEST_F(CounterTest, APaidCustomerLeavesWithMoneyAndPopularityGivenAndIsNotSentOu
     queue.add({nullptr, customerArrivedAt(480, buyer)});
     queue.add({nullptr, customerArrivedAt(560)});
     Customer& paying = *queue.front().customer;
-    EXPECT_EQ(CounterService::SaleOutcome::CustomerLeaves, counter.pay(paying, {bakedGood(kBun)}, 75));
+    EXPECT_EQ(CounterService::SaleOutcome::CustomerLeaves, counter.pay(paying, {baked(kBun)}, 75));
     EXPECT_TRUE(paying.isLeaving());
     EXPECT_EQ(575, world.money);
     EXPECT_FLOAT_EQ(5.5f, world.flagsAndPopularity.popularity);
@@ -236,12 +226,12 @@ TEST_F(CounterTest, APaidCustomerLeavesWithMoneyAndPopularityGivenAndIsNotSentOu
 
 TEST_F(CounterTest, TheMerchantStaysForHisFirstBouleOnlyAndLeavesAfterBuns) {
     const auto buyingBuns = merchant();
-    EXPECT_EQ(CounterService::SaleOutcome::CustomerLeaves, counter.pay(*buyingBuns, {bakedGood(kBun)}, 75));
+    EXPECT_EQ(CounterService::SaleOutcome::CustomerLeaves, counter.pay(*buyingBuns, {baked(kBun)}, 75));
     EXPECT_FALSE(world.flagsAndPopularity.isSet("MERC_HEUREKA"));
 
     const auto tasting = merchant();
-    const BakedGood boule = bakedGood(kBoule);
-    EXPECT_EQ(CounterService::SaleOutcome::MerchantStays, counter.pay(*tasting, {bakedGood(kBun), boule}, 0));
+    const BakedGood boule = baked(kBoule);
+    EXPECT_EQ(CounterService::SaleOutcome::MerchantStays, counter.pay(*tasting, {baked(kBun), boule}, 0));
     EXPECT_TRUE(world.flagsAndPopularity.isSet("MERC_HEUREKA"));
     EXPECT_FALSE(tasting->isLeaving());
     EXPECT_EQ(Lines{"merchant chat"}, sequences.played);
