@@ -81,14 +81,6 @@ protected:
     }
 };
 
-TEST_F(CounterSales, NothingOnDisplayPlaysTheRefusalOnceForAHeldSpace) {
-    customerArrives(0, world().minuteOfDay);
-    hold(irr::KEY_SPACE, 10);
-    EXPECT_EQ(Strings{"refused"}, played());
-    EXPECT_EQ(MODE_WALKING, mode());
-    EXPECT_EQ(1u, queued());
-}
-
 TEST_F(CounterSales, TypedDigitsReachTheSellMenu) {
     trayOnCounter(kBun, 1, 30);
     customerArrives(0, world().minuteOfDay);
@@ -110,13 +102,6 @@ TEST_F(CounterSales, TheMerchantStaysForHisFirstBouleAndLeavesAfterTheSecond) {
         EXPECT_EQ(staying, queued());
     }
     EXPECT_EQ(Strings{"merchant chat"}, played());
-}
-
-TEST_F(CounterSales, AnImpatientCustomerLeavesAloneNotWithTheNextInTheQueue) {
-    customerArrives(0, world().minuteOfDay - 31);
-    customerArrives(1, world().minuteOfDay);
-    play->runFrames(5);
-    EXPECT_EQ(1u, queued());
 }
 
 TEST_F(ShopPlay, AFailedPurchaseKeepsTheMenuOpenXClosesItAndABoughtToolClosesIt) {
