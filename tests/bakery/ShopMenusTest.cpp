@@ -250,8 +250,8 @@ TEST_F(BakeryWorld, TheBarSellsTheMerchantsToolsUnderTheSameRules) {
     world.money = 3000;
     BarMenue menu(world);
     menu.open();
-    menu.input(keysFor(' '));
-    EXPECT_EQ(0, menu.input(InputRecord()));
+    EXPECT_EQ(0, menu.input(keysFor(' '))) << "the SPACE that opened the menu buys nothing";
+    menu.input(InputRecord());
     EXPECT_EQ(BarMenue::kAnswerBuyTool, press(menu, " "));
     EXPECT_FALSE(menu.buyTool(sequences)); // the loaf pan is not offered yet
     press(menu, "v");
