@@ -3,9 +3,7 @@
 // its last page is read.
 #include "GamePlayFixture.h"
 
-#include "TovarWorks/Events/EventTypes.h"
 #include "src_lumo/Bakery/GoodKind.h"
-#include "src_lumo/Story/DialogueTable.h"
 #include "src_lumo/Shop/IShopSequences.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
@@ -42,12 +40,6 @@ protected:
     Strings speakers; // of the pages readAll returned last
 };
 
-// Each morning's letter is read from the counter in the whole game's play; which letter a day brings:
-TEST(Letters, TheFourthDayBringsTheFourthLetter) {
-    EXPECT_EQ("N_LETTER", Lumo::DialogueTable::letter(4).speakerId);
-    EXPECT_EQ(Strings({"L_1_4"}), Lumo::DialogueTable::letter(4).pageIds);
-}
-
 TEST_F(Dialogues, TheMerchantTalksByTheWeekAndOffersTheLoafPanOnceHeTrustsHer) {
     const struct {
         int day;
@@ -67,41 +59,38 @@ TEST_F(Dialogues, TheMerchantTalksByTheWeekAndOffersTheLoafPanOnceHeTrustsHer) {
     }
 }
 
-TEST_F(Dialogues, TheMerchantsTalkHoldsTheClockAndEndsByOpeningHisMenu) {
+TEST_F(Dialogues, TheMerchantsAndTheBarmansTalksHoldTheClockAndEndByOpeningTheirMenus) {
     world().day = 7;
-    talkAt(LumoVisual::kMerchantSpot);
-    const int minute = world().minuteOfDay;
-    size_t framesWithBox = 0;
-    everyFrame = [&] {
-        if (!anyBoxOnScreen())
-            return;
-        ++framesWithBox;
-        EXPECT_FALSE(logic().isClockRunning());
-        EXPECT_FALSE(logic().hasPlayerControl());
-        EXPECT_EQ(minute, world().minuteOfDay);
-        EXPECT_EQ(0u, heard(TovarWorks::OpenMerchantMenueEventType)) << "the menu opened under the talk";
-    };
-    readAll();
-    EXPECT_GT(framesWithBox, 60u) << "two pages take longer than a second to type";
-    EXPECT_EQ(1u, heard(TovarWorks::OpenMerchantMenueEventType));
-    EXPECT_TRUE(logic().isClockRunning());
-    // In his menu the clock waits too.
-    ASSERT_TRUE(play->runUntil([&] { return mode() == Lumo::MODE_MERCHANT; }, 200));
-    leaveMenuWithX();
-    play->runFrames(70);
-    EXPECT_GT(world().minuteOfDay, minute) << "the clock did not come back";
-}
-
-TEST_F(Dialogues, TheBarmansTalkEndsByOpeningHisMenu) {
-    talkAt(LumoVisual::kBarSpot);
-    everyFrame = [this] {
-        if (anyBoxOnScreen())
-            EXPECT_NE(Lumo::MODE_BAR, mode()) << "the menu opened under the talk";
-    };
-    EXPECT_EQ(Strings({"BAR_H_1"}), readAll());
-    EXPECT_EQ(Strings({"N_BARMAN"}), speakers);
-    ASSERT_EQ(Lumo::MODE_BAR, mode());
-    leaveMenuWithX();
+    const struct {
+        vector3df spot;
+        int menu;
+        Strings pages;
+        const char* speaker;
+    } stalls[] = {{LumoVisual::kMerchantSpot, Lumo::MODE_MERCHANT, {"MERC_1_1", "MERC_1_2"}, "N_MERCHANT"},
+                  {LumoVisual::kBarSpot, Lumo::MODE_BAR, {"BAR_H_1"}, "N_BARMAN"}};
+    for (const auto& stall : stalls) {
+        SCOPED_TRACE(stall.speaker);
+        talkAt(stall.spot);
+        const int minute = world().minuteOfDay;
+        size_t framesWithBox = 0;
+        everyFrame = [&] {
+            if (!anyBoxOnScreen())
+                return;
+            ++framesWithBox;
+            EXPECT_FALSE(logic().isClockRunning());
+            EXPECT_FALSE(logic().hasPlayerControl());
+            EXPECT_EQ(minute, world().minuteOfDay);
+            EXPECT_NE(stall.menu, mode()) << "the menu opened under the talk";
+        };
+        EXPECT_EQ(stall.pages, readAll());
+        EXPECT_EQ(Strings(stall.pages.size(), stall.speaker), speakers);
+        EXPECT_GT(framesWithBox, 30 * stall.pages.size()) << "a page takes longer than half a second to type";
+        ASSERT_TRUE(play->runUntil([&] { return mode() == stall.menu; }, 200));
+        leaveMenuWithX();
+        play->runFrames(70);
+        EXPECT_GT(world().minuteOfDay, minute) << "the clock did not come back";
+        everyFrame = nullptr;
+    }
 }
 
 TEST_F(Dialogues, EachShopMomentStopsThePlayerForItsOwnWordsInItsSpeakersName) {
