@@ -44,17 +44,21 @@ protected:
     vector3df heroAt() { return visual().getHero()->getNode()->getPosition(); }
 };
 
-TEST_F(Ending, ExactlyTheGoalIsAWin) {
-    ASSERT_NO_FATAL_FAILURE(endWithMoney(10000));
-    EXPECT_EQ(Strings({"ED_1_W_1", "ED_1_W2"}), pagesSeen());
-    EXPECT_EQ(Strings({"N_FRIEND", "N_FRIEND"}), speakersSeen());
-    EXPECT_EQ(L"you win!", visual().getTextOverlay().getText());
-}
-
-TEST_F(Ending, OneShortOfTheGoalIsGameOver) {
-    ASSERT_NO_FATAL_FAILURE(endWithMoney(9999));
-    EXPECT_EQ(Strings({"ED_1_L_1", "ED_1_L_2"}), pagesSeen());
-    EXPECT_EQ(L"game over", visual().getTextOverlay().getText());
+TEST_F(Ending, ExactlyTheGoalIsAWinAndOneShortOfItGameOver) {
+    const struct {
+        int32_t money;
+        Strings pages;
+        const wchar_t* words;
+    } endings[] = {{10000, {"ED_1_W_1", "ED_1_W2"}, L"you win!"}, {9999, {"ED_1_L_1", "ED_1_L_2"}, L"game over"}};
+    for (const auto& ending : endings) {
+        SCOPED_TRACE(ending.money);
+        ASSERT_NO_FATAL_FAILURE(endWithMoney(ending.money));
+        EXPECT_EQ(ending.pages, pagesSeen());
+        EXPECT_EQ(Strings(2, "N_FRIEND"), speakersSeen());
+        EXPECT_EQ(ending.words, visual().getTextOverlay().getText());
+        forgetPages();
+        ASSERT_TRUE(play->startNewGame());
+    }
 }
 
 TEST_F(Ending, EndsInTheDarkTitleMenuFromWhichANewGameStartsAfresh) {
