@@ -107,21 +107,13 @@ TEST_F(WorldEditorTest, SavedFilesLoadBackIntoTheEditedState) {
     key(irr::KEY_KEY_S, true);
     EXPECT_EQ(lastConsoleText(), L"Path saved!");
 
+    // The files' own format is WorldFilesTest's; here, that S wrote what was edited.
     CollisionGrid loadedGrid;
     ASSERT_TRUE(loadedGrid.load(dir.file("worldc.txt")));
-    for (int c = 0; c < CollisionGrid::kColumns; ++c)
-        for (int r = 0; r < CollisionGrid::kRows; ++r)
-            ASSERT_EQ(loadedGrid.cell(c, r), grid.cell(c, r)) << c << "," << r;
+    EXPECT_TRUE(loadedGrid.isBlocked(162, 110));
     PathFinder loaded;
     ASSERT_TRUE(loaded.loadGraph(dir.file("worldp.txt")));
-    ASSERT_EQ(loaded.getNodes().size(), paths.getNodes().size());
-    for (size_t i = 0; i < paths.getNodes().size(); ++i) {
-        EXPECT_EQ(loaded.getNodes()[i]->id, paths.getNodes()[i]->id);
-        EXPECT_EQ(loaded.getNodes()[i]->name, paths.getNodes()[i]->name);
-        EXPECT_TRUE(loaded.getNodes()[i]->position.equals(paths.getNodes()[i]->position, 0.01f));
-    }
     EXPECT_EQ(loaded.getConnections().size(), 1u);
-    EXPECT_EQ(loaded.getNextId(), paths.getNextId());
     // A reopened editor shows what was saved once it is switched on, not before.
     WorldEditor reopened(scene, loadedGrid, loaded, dir.file("worldc.txt"), dir.file("worldp.txt"));
     EXPECT_EQ(reopened.cellMarkerCount(), 0u);
