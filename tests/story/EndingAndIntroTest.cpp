@@ -145,12 +145,7 @@ protected:
 };
 
 TEST_F(Intro, TellsTheWholeStoryAsMumAndTheChildWalkThroughTheBakeryAndHandsItToThePlayer) {
-    Strings expected;
-    for (int n = 1; n <= 30; ++n)
-        expected.push_back("INTRO_" + std::to_string(n));
-    EXPECT_EQ(expected, pagesSeen());
-    EXPECT_EQ("N_SOPHIE", speakersSeen().front());
-    EXPECT_EQ("N_FRIEND", speakersSeen().back());
+    // Its pages in order are the playthrough's; here, where the walks take mum and the child.
     // Walks end within three units of their last node.
     EXPECT_LT(distanceToNode("INTRO_5", "m_node", "st_e"), 3.5f) << "not at the storeroom";
     EXPECT_LT(distanceToNode("INTRO_5", "hero", "st_e2"), 3.5f);
