@@ -93,7 +93,9 @@ TEST_F(Dialogues, TheMerchantsAndTheBarmansTalksHoldTheClockAndEndByOpeningTheir
     }
 }
 
-TEST_F(Dialogues, EachShopMomentStopsThePlayerForItsOwnWordsInItsSpeakersName) {
+TEST_F(Dialogues, EachShopMomentStopsThePlayerForItsOwnWordsInItsSpeakersNameAndARefusedCustomerLeaves) {
+    const int minute = world().minuteOfDay;
+    ASSERT_TRUE(visual().spawnCustomer({world().customers->townsfolk().at(3), minute}, minute));
     using Moment = std::function<void(Lumo::IShopSequences&)>;
     const auto remark = [](int32_t kind) -> Moment { return [kind](Lumo::IShopSequences& s) { s.goodDiscovered(kind); }; };
     const struct {
@@ -110,6 +112,7 @@ TEST_F(Dialogues, EachShopMomentStopsThePlayerForItsOwnWordsInItsSpeakersName) {
         {[](Lumo::IShopSequences& s) { s.merchantTastedBoule(); }, {"MERC_CU_1", "MERC_CU_2", "MERC_CU_3"}, "N_MERCHANT"},
         {[](Lumo::IShopSequences& s) { s.loafPanThanks(); }, {"MERC_TH_BOX_1", "MERC_TH_BOX_2"}, "N_MERCHANT"},
         {[](Lumo::IShopSequences& s) { s.pipingBagThanks(); }, {"MERC_TH_BAG_1", "MERX_TH_BAG_2"}, "N_MERCHANT"},
+        {[](Lumo::IShopSequences& s) { s.customerRefused(); }, {"CUS_NO_1"}, "N_CUSTOMER"},
     };
     for (const auto& moment : moments) {
         moment.start(shop());
@@ -117,6 +120,7 @@ TEST_F(Dialogues, EachShopMomentStopsThePlayerForItsOwnWordsInItsSpeakersName) {
         EXPECT_EQ(moment.pages, readAll());
         EXPECT_EQ(Strings(moment.pages.size(), moment.speaker), speakers);
     }
+    EXPECT_TRUE(visual().getCustomerQueue().empty()) << "the refused customer stayed";
 }
 
 TEST_F(Dialogues, AGoodFoundAtTheTableIsRemarkedOnTheFirstTimeOnly) {
@@ -133,15 +137,6 @@ TEST_F(Dialogues, AGoodFoundAtTheTableIsRemarkedOnTheFirstTimeOnly) {
         EXPECT_EQ(time == 0 ? Strings({"DIS_BB_1"}) : Strings(), readAll()) << "kneading number " << time + 1;
     }
     EXPECT_TRUE(world().goods.isUnlocked(Lumo::kBoule));
-}
-
-TEST_F(Dialogues, ARefusingCustomerSaysSoAndLeaves) {
-    const int minute = world().minuteOfDay;
-    ASSERT_TRUE(visual().spawnCustomer({world().customers->townsfolk().at(3), minute}, minute));
-    shop().customerRefused();
-    EXPECT_EQ(Strings({"CUS_NO_1"}), readAll());
-    EXPECT_EQ(Strings({"N_CUSTOMER"}), speakers);
-    EXPECT_TRUE(visual().getCustomerQueue().empty());
 }
 
 TEST_F(Dialogues, ARefusedCustomerWhosePatienceEndsInThatFrameLeavesAlone) {
