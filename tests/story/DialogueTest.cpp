@@ -1,5 +1,5 @@
-// The short talks as a player meets them: the morning letter, the merchant and the barman, the
-// shop's moments and the baker's remarks on new goods. Each stops the game and the clock until
+// The short talks as a player meets them: the merchant and the barman, the shop's moments and the
+// baker's remarks on new goods. Each stops the game and the clock until
 // its last page is read.
 #include "GamePlayFixture.h"
 
@@ -29,12 +29,6 @@ protected:
         speakers = speakersSeen();
         forgetPages();
         return pages;
-    }
-    // The menu a talk ended in reads held keys each frame.
-    void leaveMenuWithX() {
-        hold(irr::KEY_KEY_X);
-        play->runFrames(1);
-        EXPECT_EQ(Lumo::MODE_WALKING, mode());
     }
 
     Strings speakers; // of the pages readAll returned last
@@ -86,7 +80,9 @@ TEST_F(Dialogues, TheMerchantsAndTheBarmansTalksHoldTheClockAndEndByOpeningTheir
         EXPECT_EQ(Strings(stall.pages.size(), stall.speaker), speakers);
         EXPECT_GT(framesWithBox, 30 * stall.pages.size()) << "a page takes longer than half a second to type";
         ASSERT_TRUE(play->runUntil([&] { return mode() == stall.menu; }, 200));
-        leaveMenuWithX();
+        hold(irr::KEY_KEY_X); // the menu reads held keys each frame
+        play->runFrames(1);
+        EXPECT_EQ(Lumo::MODE_WALKING, mode());
         play->runFrames(70);
         EXPECT_GT(world().minuteOfDay, minute) << "the clock did not come back";
         everyFrame = nullptr;
