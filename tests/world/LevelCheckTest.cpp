@@ -98,7 +98,6 @@ protected:
     std::vector<bool> reachableFromHerStart() const {
         const int depth = CollisionGrid::kRows * 5;
         std::vector<bool> seen(static_cast<size_t>(kWidth * depth), false);
-        const WalkingCollision walker(grid);
         std::deque<std::pair<int, int>> queue{{815, 545}};
         seen[545 * kWidth + 815] = true;
         while (!queue.empty()) {
@@ -118,8 +117,20 @@ protected:
         return seen;
     }
 
+    // Straight ahead at the baker's own speed, one 25 ms frame at a time; false when she ever stood
+    // in a blocked cell on the way.
+    bool walkStraight(vector3df& position, int moveY) const {
+        for (int frame = 0; frame < 120; ++frame) {
+            position = walker.step(position, 0, moveY, 25, LumoVisual::kHeroWalkingSpeed);
+            if (walker.blocks(position.X, position.Z))
+                return false;
+        }
+        return true;
+    }
+
     PathFinder graph;
     CollisionGrid grid;
+    const WalkingCollision walker{grid};
 };
 
 TEST_F(ShippedLevel, EveryWalkFindsAClearRoute) {
@@ -145,7 +156,6 @@ TEST_F(ShippedLevel, CustomersWalkStraightFromTheDoorToTheirPlaceInTheQueue) {
 }
 
 TEST_F(ShippedLevel, BakerReachesEverySpotFromHerStartButNoFurnitureNorBeyondTheVillage) {
-    const WalkingCollision walker(grid);
     ASSERT_FALSE(walker.blocks(815, 545));
     ASSERT_FALSE(walker.blocks(825, 605)); // where the intro puts the child
     const std::vector<bool> reachable = reachableFromHerStart();
@@ -186,19 +196,7 @@ TEST_F(ShippedLevel, BakerReachesEverySpotFromHerStartButNoFurnitureNorBeyondThe
         EXPECT_FALSE(reachable[static_cast<int>(spot.at.Z) * kWidth + static_cast<int>(spot.at.X)]) << spot.what;
 }
 
-// Straight ahead at the baker's own speed, one 25 ms frame at a time; false when she ever stood
-// in a blocked cell on the way.
-bool walkStraight(const WalkingCollision& walker, vector3df& position, int moveY) {
-    for (int frame = 0; frame < 120; ++frame) {
-        position = walker.step(position, 0, moveY, 25, LumoVisual::kHeroWalkingSpeed);
-        if (walker.blocks(position.X, position.Z))
-            return false;
-    }
-    return true;
-}
-
 TEST_F(ShippedLevel, BakerWalkingIntoADoorFrameSlipsThroughButNotThroughTheWall) {
-    const WalkingCollision walker(grid);
     for (const Door& door : kDoors) {
         for (const int moveY : {1, -1}) {
             const float before = moveY > 0 ? door.wallNear - 6 : door.wallFar + 6;
@@ -206,14 +204,14 @@ TEST_F(ShippedLevel, BakerWalkingIntoADoorFrameSlipsThroughButNotThroughTheWall)
             for (const float x : {door.x0 + 1, door.x1 - 1}) {
                 vector3df position(x, 0, before);
                 ASSERT_FALSE(walker.blocks(position.X, position.Z)) << door.what;
-                EXPECT_TRUE(walkStraight(walker, position, moveY)) << door.what;
+                EXPECT_TRUE(walkStraight(position, moveY)) << door.what;
                 EXPECT_TRUE(moveY > 0 ? position.Z > door.wallFar : position.Z < door.wallNear)
                     << door.what << " from x " << x << (moveY > 0 ? " going up" : " going down");
             }
             // Well beside the opening there is only wall.
             vector3df position(door.x1 + 12, 0, before);
             ASSERT_FALSE(walker.blocks(position.X, position.Z)) << door.what;
-            walkStraight(walker, position, moveY);
+            walkStraight(position, moveY);
             EXPECT_TRUE(moveY > 0 ? position.Z < door.wallNear : position.Z > door.wallFar)
                 << "through the wall beside the " << door.what;
         }

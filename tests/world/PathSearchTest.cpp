@@ -45,16 +45,11 @@ protected:
     PathFinder graph;
 };
 
-TEST_F(PathSearch, PathsRunFromGoalToStartAndMissingGoalsComeBackAlone) {
+// Shortest routes, islands and a search after a search: FindsShortestRoutesOnRandomGraphs.
+TEST_F(PathSearch, PathsByNameRunFromGoalToStartAndMissingEndsGiveNone) {
     addLine();
     graph.connect(0, 1);
     EXPECT_EQ((std::vector<int>{1, 0}), idsOf(graph.findPath("a", "b")));
-    EXPECT_EQ((std::vector<int>{0, 1}), idsOf(graph.findPath(1, 0)));
-    EXPECT_EQ((std::vector<int>{0}), idsOf(graph.findPath("a", "a")));
-    EXPECT_EQ((std::vector<int>{2}), idsOf(graph.findPath("a", "c"))) << "c is an island";
-    // A later search does not inherit the last one's parents.
-    EXPECT_EQ((std::vector<int>{1, 0}), idsOf(graph.findPath("a", "b")));
-    EXPECT_EQ((std::vector<int>{2}), idsOf(graph.findPath("b", "c")));
     EXPECT_TRUE(graph.findPath("a", "nowhere").empty());
     EXPECT_TRUE(graph.findPath("nowhere", "a").empty());
     EXPECT_TRUE(graph.findPath(0, 9).empty());
