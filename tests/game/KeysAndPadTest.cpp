@@ -203,12 +203,10 @@ TEST_F(KeysAndPad, AReboundKeyActsTheOldOneDoesNotAndHintsNameItInEveryLanguage)
 TEST_F(KeysAndPad, TheKeysPageBindsKeysAndButtonsSwappingAndSavesThem) {
     play->tap(irr::KEY_DOWN);
     play->tap(irr::KEY_SPACE);
-    for (int row = 0; row < GameMenue::OPTION_KEYS; ++row)
-        play->tap(irr::KEY_DOWN);
+    hold(irr::KEY_DOWN, GameMenue::OPTION_KEYS, 1);
     play->tap(irr::KEY_SPACE);
     ASSERT_TRUE(menu().getKeysScreen().isOpen());
-    for (int row = 0; row < static_cast<int>(GameAction::Act); ++row)
-        play->tap(irr::KEY_DOWN);
+    hold(irr::KEY_DOWN, static_cast<int>(GameAction::Act), 1);
 
     play->tap(irr::KEY_SPACE);
     ASSERT_TRUE(menu().isWaitingForInput());
