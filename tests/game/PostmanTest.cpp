@@ -73,6 +73,7 @@ TEST_F(Postman, LeavesTheLetterAtTheCounterWhichCanBeReadAgainOnceItHasComeAndNo
     play->runFrames(1, 501);
     ASSERT_TRUE(letterBrought());
     EXPECT_LT(distanceTo("sh_2"), 3.0f) << "the letter is left at the counter";
+    EXPECT_TRUE(postmanNode()->isVisible()) << "a walk's end takes only a leaving customer off the stage";
     EXPECT_TRUE(Lumo::WorldStatus().hasLetter(1));
     EXPECT_FALSE(Lumo::WorldStatus().hasLetter(2));
     ASSERT_TRUE(play->runUntil([this] { return logic().hasPlayerControl(); }, 100));

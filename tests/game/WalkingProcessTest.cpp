@@ -33,27 +33,6 @@ TEST_F(WalkingProcess, AWalkFromAnUnknownNodeOrOfAMissingCharacterEndsAtOnce) {
     EXPECT_TRUE(nobody->dead);
 }
 
-TEST_F(WalkingProcess, TheMerchantWalksThePathInOrderAndStopsAtTheEnd) {
-    auto walk = std::make_shared<MoveCharacterPathProcess>("park", "sh_2", "merchant", logic().getVisual());
-    ASSERT_FALSE(walk->dead);
-    const std::vector<irr::core::vector3df> path = walk->getPath();
-    ASSERT_GE(path.size(), 2u);
-    EXPECT_EQ(node("park"), path.front());
-    EXPECT_EQ(node("sh_2"), path.back());
-    TovarWorks::gDevice->getProcessManager()->Attach(walk);
-    uint32_t lastWaypoint = 0;
-    ASSERT_TRUE(play->runUntil(
-        [&] {
-            EXPECT_LE(walk->getWaypoint() - lastWaypoint, 1u) << "a waypoint was skipped";
-            lastWaypoint = walk->getWaypoint();
-            return walk->dead;
-        },
-        20000));
-    const auto merchant = visual().findCharacter("merchant");
-    EXPECT_LT(merchant->getNode()->getPosition().getDistanceFrom(path.back()), 3.0f);
-    EXPECT_TRUE(merchant->getNode()->isVisible());
-}
-
 // When the first runs out of patience is tests/bakery's Patience and tests/shop's CounterSales.
 TEST_F(WalkingProcess, CustomersLineUpAndTheServedFirstWalksOutAndLeavesTheStage) {
     const int arrival = world().minuteOfDay;
