@@ -1,4 +1,4 @@
-// The keys of the running game: Escape, SPACE near the merchant and the bar, the calendar.
+// The keys of the running game: Escape, SPACE near the merchant, the bar and the bed.
 #include "InGame.h"
 
 #include "src_lumo/Events/ChangeGameStateEvent.h"
@@ -70,16 +70,6 @@ TEST_F(Keyboard, SpaceReachesTheMerchantAndTheBarFromLessThanTwentyFiveOnceASeco
     play->runFrames(1, 1);
     play->tap(irr::KEY_SPACE);
     EXPECT_EQ(2u, actions());
-}
-
-TEST_F(Keyboard, TheArrowsMoveTheCalendarsPointer) {
-    placeHero(Lumo::LumoVisual::kCalendarSpot + vector3df(2, 0, 0));
-    play->tap(irr::KEY_SPACE);
-    ASSERT_EQ(Lumo::MODE_CALENDAR, visual().getMode());
-    play->tap(irr::KEY_RIGHT);
-    play->tap(irr::KEY_DOWN);
-    EXPECT_EQ(1, visual().getCalendar().getCursorColumn());
-    EXPECT_EQ(1, visual().getCalendar().getCursorRow());
 }
 
 TEST_F(Keyboard, TheBedWarnsOnlyWhileCustomersAreStillDue) {
