@@ -22,7 +22,7 @@ protected:
         Lumo::ScriptedPlayOptions options;
         options.driver = irr::video::EDT_OPENGL;
         options.frameMillis = 16;
-        start(options);
+        ASSERT_NO_FATAL_FAILURE(start(options)) << "OpenGL did not start on the X display";
         startNewGame();
     }
 
