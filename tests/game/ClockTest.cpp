@@ -1,5 +1,5 @@
 // The game clock: a minute on the first frame after more than 500 ms, the stop at 22:00, and the
-// modes and menus that hold it.
+// modes and menus that hold it. The postman's minute is PostmanTest's.
 #include "InGame.h"
 
 #include "src_lumo/Events/SetTimerEvent.h"
@@ -37,13 +37,6 @@ TEST(GameClockRule, StandsAtTenInTheEveningWhileTheMillisecondsGatherWithoutWrap
     world.clockMs = INT_MAX - 10;
     GameClock::advance(world, 1000, true);
     EXPECT_EQ(INT_MAX, world.clockMs);
-}
-
-TEST(GameClockRule, ThePostmanIsDueOnTheStepThatReachesQuarterPastSeven) {
-    WorldState world;
-    world.minuteOfDay = 7 * 60 + 14;
-    EXPECT_TRUE(GameClock::advance(world, 501, true).postmanDue);
-    EXPECT_FALSE(GameClock::advance(world, 501, true).postmanDue);
 }
 
 TEST_F(InGame, TheClockIsHeldByTheTimerEventTheCalendarAndThePauseMenu) {

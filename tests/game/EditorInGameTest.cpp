@@ -4,22 +4,18 @@
 
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Editor/WorldEditor.h"
+#include "src_lumo/Gui/VisualTextBoxBubble.h"
 #include "src_lumo/World/CollisionGrid.h"
 
 #include <cmath>
 
 namespace {
-// Where the picture shows a point: the camera's projection into the scene's viewport, as the
-// video card maps it, not Irrlicht's helper (which assumes the whole window).
-irr::core::position2di pixelOf(const irr::core::vector3df& world, const irr::scene::ICameraSceneNode& camera) {
-    irr::core::matrix4 transform = camera.getProjectionMatrix();
-    transform *= camera.getViewMatrix();
-    irr::f32 point[4] = {world.X, world.Y, world.Z, 1.0f};
-    transform.multiplyWith1x4Matrix(point);
-    const irr::core::recti& viewport = Lumo::gGameData->interfaceView.viewport;
-    const float x = (point[0] / point[3] + 1.0f) * 0.5f * viewport.getWidth();
-    const float y = (1.0f - point[1] / point[3]) * 0.5f * viewport.getHeight();
-    return {viewport.UpperLeftCorner.X + irr::core::round32(x), viewport.UpperLeftCorner.Y + irr::core::round32(y)};
+// Where the picture shows a point: the game's own projection into the interface, placed in the
+// scene's viewport (Irrlicht's helper assumes the whole window).
+irr::core::position2di pixelOf(const irr::core::vector3df& world, irr::scene::ICameraSceneNode* camera) {
+    irr::core::vector2df units;
+    EXPECT_TRUE(Lumo::VisualTextBoxBubble::cameraProjector(camera)(world, units));
+    return Lumo::gGameData->interfaceView.toPixels(units.X, units.Y);
 }
 
 int cellOf(float coordinate) { return static_cast<int>(coordinate / Lumo::CollisionGrid::kCellSize); }
@@ -55,7 +51,7 @@ TEST_P(EditorInAnyWindow, TheCursorCubeSitsUnderThePointerAndTheClickTakesThatCe
         const float cell = Lumo::CollisionGrid::kCellSize;
         const irr::core::vector3df spot(std::floor(near.X / cell) * cell + cell / 2, 0,
                                         std::floor(near.Z / cell) * cell + cell / 2);
-        const irr::core::position2di pixel = pixelOf(spot, *visual().getCamera());
+        const irr::core::position2di pixel = pixelOf(spot, visual().getCamera());
         TovarWorks::gDevice->OnEvent(mouseEvent(irr::EMIE_MOUSE_MOVED, pixel));
         play->runFrames(1);
         const irr::core::vector3df cursor = editor().cursorPosition();

@@ -1,4 +1,4 @@
-// The keys of the running game: Escape, SPACE near the merchant and the bar, the calendar.
+// The keys of the running game: Escape, SPACE near the merchant, the bar and the bed.
 #include "InGame.h"
 
 #include "src_lumo/Events/ChangeGameStateEvent.h"
@@ -46,7 +46,7 @@ TEST_F(Keyboard, EscapeOpensThePauseMenuOnlyWithPlayerControlAndClosesIt) {
     EXPECT_GT(world().minuteOfDay, minute) << "the game did not resume";
 }
 
-TEST_F(Keyboard, SpaceReachesTheMerchantAndTheBarFromLessThanTwentyFive) {
+TEST_F(Keyboard, SpaceReachesTheMerchantAndTheBarFromLessThanTwentyFiveOnceASecond) {
     const struct {
         vector3df spot, direction;
         int action;
@@ -63,28 +63,13 @@ TEST_F(Keyboard, SpaceReachesTheMerchantAndTheBarFromLessThanTwentyFive) {
         ASSERT_EQ(1u, actions()) << stall.action;
         EXPECT_EQ(stall.action, recorder->heard.back().action);
     }
-}
-
-TEST_F(Keyboard, TheFirstActionComesAtOnceAndASecondWithinASecondIsSwallowed) {
-    placeHero(Lumo::LumoVisual::kMerchantSpot + vector3df(10, 0, 0));
-    play->tap(irr::KEY_SPACE);
-    EXPECT_EQ(1u, actions());
+    // A second action within a second of the last is swallowed.
     play->runFrames(1, 999);
     play->tap(irr::KEY_SPACE);
     EXPECT_EQ(1u, actions());
     play->runFrames(1, 1);
     play->tap(irr::KEY_SPACE);
     EXPECT_EQ(2u, actions());
-}
-
-TEST_F(Keyboard, TheArrowsMoveTheCalendarsPointer) {
-    placeHero(Lumo::LumoVisual::kCalendarSpot + vector3df(2, 0, 0));
-    play->tap(irr::KEY_SPACE);
-    ASSERT_EQ(Lumo::MODE_CALENDAR, visual().getMode());
-    play->tap(irr::KEY_RIGHT);
-    play->tap(irr::KEY_DOWN);
-    EXPECT_EQ(1, visual().getCalendar().getCursorColumn());
-    EXPECT_EQ(1, visual().getCalendar().getCursorRow());
 }
 
 TEST_F(Keyboard, TheBedWarnsOnlyWhileCustomersAreStillDue) {

@@ -96,7 +96,9 @@ protected:
     }
 };
 
-TEST_F(PadHands, DriveTheMenusWalkPauseTurnPagesAndUseTheBoardTheStoreroomAndTheTable) {
+// The pad's actions reach the game in one place: each is tried once on the menus' path (events)
+// and once on the world's (held keys).
+TEST_F(PadHands, DriveTheMenusWalkPauseAndUseTheStoreroomAndTheTable) {
     hold(GameAction::WalkDown);
     EXPECT_EQ(GameMenue::ENTRY_OPTIONS, menu().getSelection());
     hold(GameAction::Act);
@@ -106,8 +108,6 @@ TEST_F(PadHands, DriveTheMenusWalkPauseTurnPagesAndUseTheBoardTheStoreroomAndThe
     hold(GameAction::WalkDown, GameMenue::OPTION_KEYS);
     hold(GameAction::Act);
     ASSERT_TRUE(menu().getKeysScreen().isOpen());
-    hold(GameAction::WalkDown, 4);
-    EXPECT_EQ(static_cast<int>(GameAction::Act), menu().getKeysScreen().getSelection());
     hold(GameAction::Cancel);
     EXPECT_FALSE(menu().getKeysScreen().isOpen());
     hold(GameAction::Menu);
@@ -124,17 +124,6 @@ TEST_F(PadHands, DriveTheMenusWalkPauseTurnPagesAndUseTheBoardTheStoreroomAndThe
     hold(GameAction::Act);
     EXPECT_FALSE(menu().isOpen()) << "continue";
 
-    placeHero(Lumo::LumoVisual::kBedSpot + vector3df(0, 0, -10), Lumo::FACE_UP);
-    hold(GameAction::Act);
-    const auto choice = visual().getTextBoxes().getChoice();
-    ASSERT_NE(nullptr, choice);
-    hold(GameAction::WalkDown);
-    EXPECT_EQ(1, choice->getSelection());
-    hold(GameAction::Cancel);
-    play->runFrames(60); // past the second in which a further action is swallowed
-    EXPECT_EQ(nullptr, visual().getTextBoxes().getChoice());
-    EXPECT_EQ(0u, recorder->count(TovarWorks::StartNewDayEventType));
-
     placeHero(kAtShelf, Lumo::FACE_UP);
     hold(GameAction::Act);
     ASSERT_EQ(Lumo::MODE_STORAGE, visual().getMode());
@@ -146,19 +135,6 @@ TEST_F(PadHands, DriveTheMenusWalkPauseTurnPagesAndUseTheBoardTheStoreroomAndThe
     placeHero(kAtTable, Lumo::FACE_UP);
     hold(GameAction::PickUp);
     EXPECT_FALSE(visual().getItemWorld()->isCarrying());
-    play->runFrames(60);
-
-    placeHero(Lumo::LumoVisual::kMerchantSpot + vector3df(10, 0, 0), Lumo::FACE_UP);
-    hold(GameAction::Act);
-    ASSERT_TRUE(play->runUntil([this] { return !visual().getTextBoxes().getBoxes().empty(); }, 200));
-    // The talk's pages, each typed out and then turned, up to the merchant's menu.
-    for (int page = 0; page < 50 && visual().getMode() != Lumo::MODE_MERCHANT; ++page) {
-        play->runFrames(60);
-        hold(GameAction::Act);
-    }
-    ASSERT_EQ(Lumo::MODE_MERCHANT, visual().getMode());
-    hold(GameAction::Cancel);
-    EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode());
 }
 
 TEST_F(KeysAndPad, TheStickWalksOnlyPastItsDeadZoneTheHatWalksTooAndNeitherUnderTheConsole) {
@@ -227,12 +203,10 @@ TEST_F(KeysAndPad, AReboundKeyActsTheOldOneDoesNotAndHintsNameItInEveryLanguage)
 TEST_F(KeysAndPad, TheKeysPageBindsKeysAndButtonsSwappingAndSavesThem) {
     play->tap(irr::KEY_DOWN);
     play->tap(irr::KEY_SPACE);
-    for (int row = 0; row < GameMenue::OPTION_KEYS; ++row)
-        play->tap(irr::KEY_DOWN);
+    hold(irr::KEY_DOWN, GameMenue::OPTION_KEYS, 1);
     play->tap(irr::KEY_SPACE);
     ASSERT_TRUE(menu().getKeysScreen().isOpen());
-    for (int row = 0; row < static_cast<int>(GameAction::Act); ++row)
-        play->tap(irr::KEY_DOWN);
+    hold(irr::KEY_DOWN, static_cast<int>(GameAction::Act), 1);
 
     play->tap(irr::KEY_SPACE);
     ASSERT_TRUE(menu().isWaitingForInput());

@@ -50,23 +50,14 @@ TEST_F(Postman, SetsOffFromTheParkOnTheFrameAfterQuarterPastSevenAndGoesHomeWhen
     EXPECT_FALSE(postmanNode()->isVisible());
 }
 
-TEST_F(Postman, LeavesTheLetterAtTheCounterAndGoesHome) {
-    play->runFrames(1, 501);
-    ASSERT_TRUE(letterBrought());
-    EXPECT_LT(distanceTo("sh_2"), 3.0f);
-    ASSERT_TRUE(play->runUntil([this] { return postman().isFinished(); }, 10000));
-    EXPECT_EQ(1u, recorder->count(TovarWorks::SpawnLetterEventType));
-    EXPECT_LT(distanceTo("park"), 3.0f);
-}
-
-// L opens the calendar; the pointer goes to the day and SPACE asks for its letter.
-TEST_F(Postman, ADaysLetterCanBeReadAgainOnceItHasComeAndNotBefore) {
-    const auto askForLetterOf = [this](int day) {
+// L opens the calendar; the arrows move its pointer to a day and SPACE asks for its letter.
+TEST_F(Postman, LeavesTheLetterAtTheCounterWhichCanBeReadAgainOnceItHasComeAndNotBefore) {
+    // The pointer starts on day 1 and stays where the arrows leave it.
+    const auto askForLetterAfter = [this](std::initializer_list<irr::EKEY_CODE> arrows) {
         play->tap(irr::KEY_KEY_L);
         ASSERT_EQ(Lumo::MODE_CALENDAR, visual().getMode());
-        Lumo::Calendar& calendar = visual().getCalendar();
-        calendar.moveCursor(-Lumo::Calendar::kColumns, -Lumo::Calendar::kRows);
-        calendar.moveCursor((day - 1) % Lumo::Calendar::kColumns, (day - 1) / Lumo::Calendar::kColumns);
+        for (const irr::EKEY_CODE arrow : arrows)
+            play->tap(arrow);
         play->tap(irr::KEY_SPACE);
         play->runFrames(2);
     };
@@ -74,17 +65,19 @@ TEST_F(Postman, ADaysLetterCanBeReadAgainOnceItHasComeAndNotBefore) {
         const auto& boxes = visual().getTextBoxes().getBoxes();
         return boxes.empty() ? L"" : *boxes.front()->currentPage();
     };
-    askForLetterOf(1);
+    askForLetterAfter({});
     EXPECT_EQ(L"", shownPage()) << "no letter yet this morning";
     EXPECT_EQ(Lumo::MODE_CALENDAR, visual().getMode());
     play->tap(irr::KEY_KEY_X);
 
     play->runFrames(1, 501);
     ASSERT_TRUE(letterBrought());
+    EXPECT_LT(distanceTo("sh_2"), 3.0f) << "the letter is left at the counter";
+    EXPECT_TRUE(postmanNode()->isVisible()) << "a walk's end takes only a leaving customer off the stage";
     EXPECT_TRUE(Lumo::WorldStatus().hasLetter(1));
     EXPECT_FALSE(Lumo::WorldStatus().hasLetter(2));
     ASSERT_TRUE(play->runUntil([this] { return logic().hasPlayerControl(); }, 100));
-    askForLetterOf(1);
+    askForLetterAfter({});
     EXPECT_EQ(Lumo::gGameData->texts.getGameText(Lumo::DialogueTable::letter(1).pageIds.front()), shownPage());
     EXPECT_EQ(Lumo::MODE_WALKING, visual().getMode()) << "the letter is read in the shop, not on the wall";
     EXPECT_FALSE(logic().hasPlayerControl());
@@ -95,7 +88,12 @@ TEST_F(Postman, ADaysLetterCanBeReadAgainOnceItHasComeAndNotBefore) {
         },
         2000));
 
-    askForLetterOf(2);
-    EXPECT_EQ(L"", shownPage()) << "tomorrow's letter has not come";
+    askForLetterAfter({irr::KEY_RIGHT, irr::KEY_DOWN});
+    EXPECT_EQ(1, visual().getCalendar().getCursorColumn());
+    EXPECT_EQ(1, visual().getCalendar().getCursorRow());
+    EXPECT_EQ(L"", shownPage()) << "day 9's letter has not come";
     EXPECT_EQ(std::vector<int32_t>{1}, world().letterDays);
+    ASSERT_TRUE(play->runUntil([this] { return postman().isFinished(); }, 10000));
+    EXPECT_EQ(1u, recorder->count(TovarWorks::SpawnLetterEventType));
+    EXPECT_LT(distanceTo("park"), 3.0f) << "he goes home";
 }

@@ -1,8 +1,8 @@
 // Pictures of the running game under OpenGL, compared with kept references: a new game's first
-// controllable frame, the same bakery at night, the oven's dust and smoke at each baking stage,
-// and a morning played at 60 frames a second, where the first customer greets; and the editor's
-// waypoints over the bakery. Needs an X server (the suite runs under xvfb-run); without DISPLAY
-// the cases are skipped.
+// controllable frame, the same bakery at night, the oven's dust and smoke at each baking stage;
+// and the editor's waypoints over the bakery. Needs an X server (the suite runs under xvfb-run);
+// without DISPLAY the cases are skipped.
+#include "GamePlayFixture.h"
 #include "GoldenImage.h"
 #include "NeedsDisplay.h"
 
@@ -10,59 +10,34 @@
 #include "src_lumo/Editor/WorldEditor.h"
 #include "src_lumo/Events/SetTimeEvent.h"
 #include "src_lumo/Events/SetTimerEvent.h"
-#include "src_lumo/Game/GameData.h"
-#include "src_lumo/Game/LumoGameLogic.h"
 #include "src_lumo/Gui/HudElement.h"
 #include "src_lumo/Gui/InterfaceView.h"
-#include "src_lumo/Items/ShopItemWorld.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
-#include "src_lumo/Visual/LumoVisual.h"
-#include "src_lumo/Play/ScriptedPlay.h"
-#include "src_lumo/Customers/CustomerManager.h"
-#include "TovarWorks/Events/EventManager.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
-
-namespace {
-
-// Rendering differs a little between drivers; a missing sprite or wall is thousands of pixels.
-GoldenTolerance gameTolerance() {
-    GoldenTolerance tolerance;
-    tolerance.channel = 24;
-    tolerance.differentPixels = 1500; // 0.2 % of 1024 x 720
-    return tolerance;
-}
-
-} // namespace
-
-class GameScreenshot : public ::testing::Test {
+class GameScreenshot : public GamePlayFixture {
 protected:
-    void SetUp() override { start(16); }
-    void start(double frameMillis) {
+    void SetUp() override {
         SKIP_WITHOUT_DISPLAY();
         Lumo::ScriptedPlayOptions options;
         options.driver = irr::video::EDT_OPENGL;
-        options.frameMillis = frameMillis;
-        play = std::make_unique<Lumo::ScriptedPlay>(options);
-        ASSERT_TRUE(play->isReady()) << "OpenGL did not start on the X display";
-        ASSERT_TRUE(play->startNewGame());
+        options.frameMillis = 16;
+        ASSERT_NO_FATAL_FAILURE(start(options)) << "OpenGL did not start on the X display";
+        startNewGame();
     }
-    void TearDown() override { play.reset(); }
 
     void expectLike(const char* name) {
         irr::video::IImage* shot = play->screenshot();
         ASSERT_NE(nullptr, shot);
+        // Rendering differs a little between drivers; a missing sprite or wall is thousands of pixels.
+        GoldenTolerance tolerance;
+        tolerance.channel = 24;
+        tolerance.differentPixels = 1500; // 0.2 % of 1024 x 720
         const GoldenResult result =
-            GoldenImage::forArea(TovarWorks::gDevice->getVideoDriver(), "game").compare(shot, name, gameTolerance());
+            GoldenImage::forArea(TovarWorks::gDevice->getVideoDriver(), "game").compare(shot, name, tolerance);
         shot->drop();
         EXPECT_TRUE(result.passed) << result.message;
     }
-
-    std::unique_ptr<Lumo::ScriptedPlay> play;
 };
 
 TEST_F(GameScreenshot, FirstControllableFrameOfANewGame) {
@@ -70,8 +45,8 @@ TEST_F(GameScreenshot, FirstControllableFrameOfANewGame) {
 }
 
 TEST_F(GameScreenshot, TheBakeryAtNight) {
-    TovarWorks::gDevice->getEventManager()->Trigger(Lumo::SetTimerEvent(false));
-    TovarWorks::gDevice->getEventManager()->Trigger(Lumo::SetTimeEvent(23, 0));
+    trigger(Lumo::SetTimerEvent(false));
+    trigger(Lumo::SetTimeEvent(23, 0));
     play->runFrames(2);
     expectLike("bakery_at_night");
 }
@@ -79,23 +54,18 @@ TEST_F(GameScreenshot, TheBakeryAtNight) {
 // Flour dust over raw and golden goods, then smoke that thickens as they darken and burn: the
 // tray must stay in sight through all of it.
 TEST_F(GameScreenshot, TheOvenAtEachBakingStage) {
-    TovarWorks::IEventManager& events = *TovarWorks::gDevice->getEventManager();
-    events.Trigger(Lumo::SetTimerEvent(false));
-    events.Trigger(Lumo::SetTimeEvent(9, 0));
+    trigger(Lumo::SetTimerEvent(false));
+    trigger(Lumo::SetTimeEvent(9, 0));
     // The particles' scatter comes from Irrlicht's own random numbers.
     TovarWorks::gDevice->getIrrlichtDevice()->getRandomizer()->reset(7);
-    Lumo::LumoVisual& visual = *play->getLogic().getVisual();
-    visual.getHero()->getNode()->setPosition(irr::core::vector3df(800, 0, 630));
-    auto* shop = dynamic_cast<Lumo::ShopItemWorld*>(visual.getItemWorld());
-    ASSERT_NE(nullptr, shop);
+    placeHero(irr::core::vector3df(800, 0, 630));
     Lumo::Dough dough;
     dough.kind = 1;
     dough.batches = 4;
     dough.bakeMinutes = 20;
-    const Lumo::VisualItemMultiPtr tray = shop->bakery().putGoodsOnNewTray(Lumo::Tray::fromDough(dough));
-    ASSERT_TRUE(shop->bakery().pickUp(irr::core::vector3df(792.5f, 0, 610)));
-    ASSERT_EQ(shop->bakery().drop(irr::core::vector3df(825, 0, 627), Lumo::FACE_UP, Lumo::gGameData->world.tableStock),
-              Lumo::DropResult::PLACED);
+    bakery().putGoodsOnNewTray(Lumo::Tray::fromDough(dough));
+    ASSERT_TRUE(bakery().pickUp(kAtTable));
+    ASSERT_EQ(bakery().drop(kAtOven, Lumo::FACE_UP, world().tableStock), Lumo::DropResult::PLACED);
     play->runFrames(3, 100);
 
     struct Stage {
@@ -105,9 +75,9 @@ TEST_F(GameScreenshot, TheOvenAtEachBakingStage) {
     };
     for (const Stage& stage : {Stage{1, 1, "oven_raw"}, Stage{19, 2, "oven_baked"}, Stage{23, 3, "oven_dark"},
                                Stage{40, 4, "oven_burnt"}}) {
-        events.Trigger(Lumo::SetTimeEvent(9, stage.minute));
+        trigger(Lumo::SetTimeEvent(9, stage.minute));
         play->runFrames(25, 100);
-        ASSERT_EQ(stage.stage, shop->bakery().getOven().getEffects().getStage()) << stage.picture;
+        ASSERT_EQ(stage.stage, bakery().getOven().getEffects().getStage()) << stage.picture;
         expectLike(stage.picture);
     }
 }
@@ -116,10 +86,9 @@ TEST_F(GameScreenshot, TheOvenAtEachBakingStage) {
 TEST_F(GameScreenshot, TheSceneLeftOutUnderTheHudIsNoMoreThanTheHudCovers) {
     Lumo::gGameData->settings.hints = false; // the hint line comes and goes with the HUD
     play->runFrames(1, 0);                  // no time passes between the two pictures
-    Lumo::LumoVisual& visual = *play->getLogic().getVisual();
-    ASSERT_TRUE(visual.getHud().visible);
+    ASSERT_TRUE(visual().getHud().visible);
     irr::video::IImage* withHud = play->screenshot();
-    visual.getHud().visible = false;
+    visual().getHud().visible = false;
     irr::video::IImage* sceneOnly = play->screenshot();
     ASSERT_TRUE(withHud && sceneOnly);
     const Lumo::InterfaceView& view = Lumo::gGameData->interfaceView;
@@ -146,7 +115,7 @@ TEST_F(GameScreenshot, TheEditorsPathModeShowsTheWaypointsOverTheBakery) {
     TovarWorks::gDevice->executeConsoleLine(L"tovar editor");
     play->tap(irr::KEY_F5);
     play->runFrames(3);
-    ASSERT_EQ(play->getLogic().getVisual()->getEditor().getMode(), Lumo::WorldEditor::PATH_MODE);
+    ASSERT_EQ(visual().getEditor().getMode(), Lumo::WorldEditor::PATH_MODE);
     irr::video::IImage* shot = play->screenshot();
     ASSERT_NE(nullptr, shot);
     // Waypoint spheres are pure dark blue (0, 0, 200), blocked cells pure red (200, 0, 0); nothing
@@ -161,26 +130,4 @@ TEST_F(GameScreenshot, TheEditorsPathModeShowsTheWaypointsOverTheBakery) {
     shot->drop();
     EXPECT_GT(spherePixels, 30);
     EXPECT_GT(cellPixels, 1000);
-}
-
-class SixtyFramesASecond : public GameScreenshot {
-protected:
-    void SetUp() override { start(1000.0 / 60.0); }
-};
-
-TEST_F(SixtyFramesASecond, TheFirstCustomerOfTheMorningGreetsTheBakerAtWork) {
-    Lumo::LumoVisual& visual = *play->getLogic().getVisual();
-    // At the work table, out of hearing: the greeting stays up over the customer's head.
-    visual.getHero()->getNode()->setPosition(irr::core::vector3df(792.5f, 0.f, 610.f));
-    const std::vector<Lumo::DailyCustomer>& visits = Lumo::gGameData->world.customers->schedule();
-    ASSERT_FALSE(visits.empty());
-    const int first = std::min_element(visits.begin(), visits.end(), [](const auto& a, const auto& b) {
-                          return a.minute < b.minute;
-                      })->minute;
-    TovarWorks::gDevice->getEventManager()->Trigger(Lumo::SetTimeEvent((first - 1) / 60, (first - 1) % 60));
-    ASSERT_TRUE(play->runUntil([&] { return !visual.getCustomerQueue().empty(); }, 120));
-    const std::shared_ptr<Lumo::CharNode> customer = visual.getCustomerQueue().front().character;
-    // Four seconds after coming in; ten are plenty.
-    EXPECT_TRUE(play->runUntil([&] { return customer->hasSpeechBubble(); }, 600))
-        << "no greeting at 60 frames a second: " << play->describeState();
 }

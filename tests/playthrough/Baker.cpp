@@ -52,11 +52,11 @@ bool Baker::waitFor(const std::function<bool()>& condition, uint32_t maxMillis) 
     return condition();
 }
 
-void Baker::settle(uint32_t maxMillis) {
-    ASSERT_TRUE(waitFor([this] {
+void Baker::settle(int mode, uint32_t maxMillis) {
+    ASSERT_TRUE(waitFor([&] {
         return !reader.anyBoxOnScreen() && play.getLogic().hasPlayerControl() && play.getLogic().isLogicActive() &&
-               visual().getMode() == MODE_WALKING;
-    }, maxMillis)) << "the baker never came back to the player; " << play.describeState();
+               visual().getMode() == mode;
+    }, maxMillis)) << "the baker never came back to the player in mode " << mode << "; " << play.describeState();
 }
 
 void Baker::waitUntilMinute(int minuteOfDay) {
@@ -240,9 +240,7 @@ void Baker::openMerchant() {
     play.runFrames(frames(1000) + 1);
     teleport(LumoVisual::kMerchantSpot + vector3df(0, 0, -10));
     hold(irr::KEY_SPACE);
-    ASSERT_TRUE(waitFor([this] {
-        return visual().getMode() == MODE_MERCHANT && !reader.anyBoxOnScreen() && play.getLogic().hasPlayerControl();
-    }, 800000)) << "the merchant's menu did not open; " << play.describeState();
+    settle(MODE_MERCHANT);
 }
 
 void Baker::buyIngredients(int flourHundreds, int butterSteps, int milkHundreds) {

@@ -23,8 +23,8 @@ public:
     uint32_t frames(uint32_t millis) const;
     // Runs frames, reading pages along, until the condition holds.
     bool waitFor(const std::function<bool()>& condition, uint32_t maxMillis);
-    // Runs frames, reading every page, until the baker is hers to move again.
-    void settle(uint32_t maxMillis = 800000);
+    // Runs frames, reading every page, until the baker is hers to move again (or to use that menu).
+    void settle(int mode = Lumo::MODE_WALKING, uint32_t maxMillis = 800000);
     void waitUntilMinute(int minuteOfDay);
 
     // Hundreds of flour, butter and milk from the storeroom shelf, in a box onto the work table.

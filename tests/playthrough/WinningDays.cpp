@@ -28,7 +28,7 @@ WinningDays::WinningDays(double frameMillis, const std::string& saveFile) : play
 void WinningDays::playIntro() {
     play.chooseNewGame();
     ASSERT_TRUE(play.runUntil([this] { return play.getLogic().isGameStarted(); }, baker.frames(8000)));
-    ASSERT_NO_FATAL_FAILURE(baker.settle(1600000));
+    ASSERT_NO_FATAL_FAILURE(baker.settle(MODE_WALKING, 1600000));
     Strings intro;
     for (const StoryBox& box : DialogueTable::intro())
         intro.insert(intro.end(), box.pageIds.begin(), box.pageIds.end());
