@@ -1,5 +1,6 @@
 // The shipped game texts of every language: every id the game asks for is there, and every page
 // can be drawn by the bakery font inside the box or column that shows it.
+#include "GameCode.h"
 #include "TempDir.h"
 
 #include "TovarWorks/Language/GameTexts.h"
@@ -17,11 +18,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -41,18 +39,10 @@ std::set<std::string> speakerIds() {
 // story's flags; and those the story, the keys page and the customers build or keep in tables.
 std::set<std::string> requiredIds() {
     std::set<std::string> ids = speakerIds();
-    std::set<std::string> flags;
-    const std::regex quoted("\"([A-Z][A-Z0-9]*(_[A-Z0-9]+)+)\"");
-    const std::regex flag("(flag|isSet|setFlag)\\(\"([A-Z0-9_]+)\"");
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(KORNELO_SOURCE_DIR "/src_lumo")) {
-        const std::string code = readWholeFile(entry.path().string());
-        for (std::sregex_iterator match(code.begin(), code.end(), quoted), end; match != end; ++match)
-            ids.insert((*match)[1]);
-        for (std::sregex_iterator match(code.begin(), code.end(), flag), end; match != end; ++match)
-            flags.insert((*match)[2]);
-    }
-    for (const std::string& name : flags)
-        ids.erase(name);
+    const std::set<std::string> quoted = matchesInGameCode("\"([A-Z][A-Z0-9]*(_[A-Z0-9]+)+)\"");
+    ids.insert(quoted.begin(), quoted.end());
+    for (const std::string& flag : matchesInGameCode("(?:flag|isSet|setFlag)\\(\"([A-Z0-9_]+)\""))
+        ids.erase(flag);
     for (const Lumo::StoryBox& box : Lumo::DialogueTable::all())
         ids.insert(box.pageIds.begin(), box.pageIds.end());
     for (int day = 1; day <= Lumo::WorldState::kLastDay; ++day)
@@ -95,12 +85,6 @@ protected:
         const Lumo::KeyWords words(texts);
         for (const auto& [id, text] : texts.all())
             shown[id] = words.withBoundKeys(text, Lumo::KeyBindings());
-        std::ifstream file(textFile, std::ios::binary);
-        for (std::string line; std::getline(file, line);) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            rawLines.push_back(line);
-        }
     }
     // The ids whose text holds the word, as written in the file.
     std::vector<std::string> idsWith(const std::wstring& word) const {
@@ -115,7 +99,6 @@ protected:
     TovarWorks::GameTexts texts;
     // As the player reads them, the keys named in hints filled in.
     std::map<std::string, std::wstring> shown;
-    std::vector<std::string> rawLines;
 };
 
 TEST_P(ShippedGameTextsTest, EveryTextTheGameAsksForExists) {
@@ -123,25 +106,6 @@ TEST_P(ShippedGameTextsTest, EveryTextTheGameAsksForExists) {
     ASSERT_GT(ids.size(), 150u) << "the game's code was not found";
     for (const std::string& id : ids)
         EXPECT_TRUE(texts.has(id)) << id << " would show MISSINGNO";
-}
-
-TEST_P(ShippedGameTextsTest, EveryLineIsACommentOrATextDefinedOnce) {
-    // The loader skips lines with no or several "=": a text with a stray "=" would vanish, and a
-    // comment with one would become a text.
-    std::map<std::string, size_t> firstLine;
-    for (size_t n = 0; n < rawLines.size(); ++n) {
-        const std::string& line = rawLines[n];
-        const auto equalsSigns = std::count(line.begin(), line.end(), '=');
-        if (line.empty())
-            continue;
-        if (line[0] == '#') {
-            EXPECT_EQ(equalsSigns, 0) << "line " << n + 1 << " is a comment the loader would read as a text";
-            continue;
-        }
-        EXPECT_EQ(equalsSigns, 1) << "line " << n + 1 << " would be ignored: " << line;
-        const auto inserted = firstLine.emplace(line.substr(0, line.find('=')), n + 1);
-        EXPECT_TRUE(inserted.second) << line << " on line " << n + 1 << " repeats line " << inserted.first->second;
-    }
 }
 
 TEST_P(ShippedGameTextsTest, EveryPageIsDrawnByTheFontInsideTheDialogueBox) {
