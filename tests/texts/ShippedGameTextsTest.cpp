@@ -18,7 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -177,11 +176,9 @@ INSTANTIATE_TEST_SUITE_P(EveryLanguage, ShippedGameTextsTest, ::testing::ValuesI
 TEST(GameLanguagesTest, AChosenLanguageWhoseTextsAreMissingFallsBackToEnglish) {
     TempDir dir;
     dir.write("lumodata/lang/en.txt", "HELLO=hello\n");
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
+    const WorkingFolder inside(dir.path());
     TovarWorks::GameTexts texts;
     const std::string loaded = Lumo::GameLanguages::loadTexts("de", texts);
-    std::filesystem::current_path(previous);
     EXPECT_EQ(loaded, "en");
     EXPECT_EQ(texts.getGameText("HELLO"), L"hello");
 }
