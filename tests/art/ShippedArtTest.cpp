@@ -88,16 +88,33 @@ protected:
         return pixels(sheet, r, [](irr::video::SColor) { return true; });
     }
 
-    // Every frame of the file was loaded with geometry, a texture and a border colour, and its
-    // rectangle lies inside the sheet and holds a visible pixel.
-    void expectShown(const std::string& path, const std::string& name)
+    std::set<std::wstring> frameNames(const std::wstring& definition)
     {
-        const SpriteDefinition* definition = store.getDefinition(wide(name));
-        ASSERT_NE(definition, nullptr) << name;
+        std::set<std::wstring> names;
+        for (const auto& [name, frame] : store.getDefinition(definition)->getFrames())
+            names.insert(name);
+        return names;
+    }
+
+    Lumo::FileLoader store;
+    std::map<std::string, std::shared_ptr<irr::video::IImage>> images;
+};
+
+// Every frame of every file was loaded with geometry, a texture and a border colour, and its
+// rectangle lies inside the sheet and holds a visible pixel.
+TEST_F(ShippedArt, EveryFileLoadsWithoutComplaintAndEveryFrameShows)
+{
+    for (const auto& line : device().getConsole()->lines)
+        EXPECT_NE(line.level, TovarWorks::MSG_ERROR) << narrow(line.text.c_str());
+    EXPECT_EQ(store.getDefinitions().size(), Lumo::kSpriteDefinitionFiles.size());
+    for (const std::string path : Lumo::kSpriteDefinitionFiles) {
+        SCOPED_TRACE(path);
+        const SpriteDefinition* definition = store.getDefinition(wide(nameOf(path)));
+        ASSERT_NE(definition, nullptr);
         const FileText file(path);
         irr::video::IImage* sheet = image(file.sheet);
         EXPECT_NE(sheet, nullptr) << file.sheet;
-        EXPECT_EQ(file.rects.size(), definition->getFrames().size()) << path;
+        EXPECT_EQ(file.rects.size(), definition->getFrames().size());
         for (const auto& [frameName, r] : file.rects) {
             SCOPED_TRACE(frameName);
             const Lumo::VisualCharacterFrame* frame = definition->findFrame(wide(frameName));
@@ -114,29 +131,8 @@ protected:
             EXPECT_GT(opaque(sheet, r), 0);
         }
         for (const std::string& listed : file.listed)
-            EXPECT_EQ(file.rects.count(listed), 1u) << path << " animates the unknown frame " << listed;
+            EXPECT_EQ(file.rects.count(listed), 1u) << "animates the unknown frame " << listed;
     }
-
-    std::set<std::wstring> frameNames(const std::wstring& definition)
-    {
-        std::set<std::wstring> names;
-        for (const auto& [name, frame] : store.getDefinition(definition)->getFrames())
-            names.insert(name);
-        return names;
-    }
-
-    Lumo::FileLoader store;
-    std::map<std::string, std::shared_ptr<irr::video::IImage>> images;
-};
-
-// Every frame of every file lies inside its sheet and shows something, not only those a test names.
-TEST_F(ShippedArt, EveryFileLoadsWithoutComplaintAndEveryFrameShows)
-{
-    for (const auto& line : device().getConsole()->lines)
-        EXPECT_NE(line.level, TovarWorks::MSG_ERROR) << narrow(line.text.c_str());
-    EXPECT_EQ(store.getDefinitions().size(), Lumo::kSpriteDefinitionFiles.size());
-    for (const char* file : Lumo::kSpriteDefinitionFiles)
-        expectShown(file, nameOf(file));
 }
 
 // Item and shelf ids named in the game's code, and those its functions build, are frames of a sheet.
