@@ -88,20 +88,14 @@ protected:
     void SetUp() override { ASSERT_TRUE(installed) << readWholeFile(temp->file("install.log")); }
 
     static fs::path prefix() { return temp->path() / "prefix"; }
-    static fs::path gameFolder() { return prefix() / "lib" / "kornelo"; }
 
     static inline TempDir* temp = nullptr;
     static inline bool installed = false;
     static inline std::map<std::string, std::size_t> asInstalled;
 };
 
-TEST_F(InstalledGameTest, PutsTheGameItsDataALauncherADesktopEntryAndAnIconOnThePrefix) {
-    for (const char* file : {"kornelo", "settings.ini", "installed", "TovarWorks/systemFont.bmp",
-                             "TovarWorks/lang/lang.txt", "TovarWorks/lang/english/defs.tsf", "lumodata/lang/en.txt",
-                             "lumodata/worldp.txt", "lumodata/worldc.txt", "lumodata/2d/def_baeckerin.xml",
-                             "data/shader/solidmaterial.frag"})
-        EXPECT_TRUE(fs::is_regular_file(gameFolder() / file)) << file;
-    EXPECT_TRUE(fs::is_regular_file(prefix() / "bin" / "kornelo"));
+// The installed data is what the run below finds: a file it misses shows as a "Could not" line.
+TEST_F(InstalledGameTest, PutsALauncherADesktopEntryAndAnIconOnThePrefix) {
     const std::string icon = readWholeFile((prefix() / "share/icons/hicolor/64x64/apps/kornelo.png").string());
     EXPECT_EQ(icon.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
     const std::string desktop = readWholeFile((prefix() / "share/applications/kornelo.desktop").string());
@@ -128,13 +122,7 @@ TEST_F(InstalledGameTest, RunsFromTheReadOnlyPrefixAndKeepsItsFilesInThePlayersF
     EXPECT_EQ(game.stop(), 0) << game.output();
     EXPECT_EQ(problems(game.output()), "") << "every file is found where the game looks for it";
     EXPECT_EQ(changes(asInstalled, checksums(prefix())), "") << "the run must leave the installed game as it was";
-
-    const fs::path user = dataHome / "kornelo";
-    for (const char* file : {"settings.ini", "lumodata/worldp.txt", "lumodata/worldc.txt"}) {
-        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(user / file))) << file << " must be the player's copy";
-        EXPECT_EQ(readWholeFile((user / file).string()), readWholeFile((gameFolder() / file).string())) << file;
-    }
-    for (const char* shared : {"TovarWorks", "data", "lumodata/lang", "lumodata/2d"})
-        EXPECT_TRUE(fs::is_symlink(user / shared)) << shared;
-    EXPECT_FALSE(fs::exists(home / ".local")) << "XDG_DATA_HOME decides where the files go";
+    // Links and copies are UserFolderTest's; here that the installed game makes the files it writes its own.
+    for (const char* file : {"settings.ini", "lumodata/worldp.txt", "lumodata/worldc.txt"})
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dataHome / "kornelo" / file))) << file;
 }

@@ -47,13 +47,6 @@ std::string joined(const std::vector<std::wstring>& shown) {
     return text;
 }
 
-// Enters a folder for the lifetime of the object.
-struct WorkingFolder {
-    explicit WorkingFolder(const std::filesystem::path& folder) { std::filesystem::current_path(folder); }
-    ~WorkingFolder() { std::error_code ignored; std::filesystem::current_path(previous, ignored); }
-    const std::filesystem::path previous = std::filesystem::current_path();
-};
-
 // A minute at 60 frames a second: walking every way, acting, picking up, putting down.
 std::vector<Lumo::ScriptedKey> aScriptedMinute(uint32_t frame) {
     const irr::EKEY_CODE keys[] = {irr::KEY_LEFT,  irr::KEY_SPACE, irr::KEY_UP,   irr::KEY_KEY_C, irr::KEY_RIGHT,

@@ -24,10 +24,8 @@ const WindowCase kCases[] = {
     {"ShaderGarbage", "data/shader/lumocuboldshader.vert", Damage::Garbage},
     {"WallShaderTruncated", "data/shader/wallshader.frag", Damage::Truncated},
     {"TextureGarbage", "lumodata/items.png", Damage::Garbage},
-    {"MeshTruncated", "lumodata/3d/im/backery.irrmesh", Damage::Truncated},
     {"ConsoleFontMissing", "TovarWorks/systemFont.bmp", Damage::Missing},
     {"SettingsGarbage", "settings.ini", Damage::Garbage},
-    {"MusicGarbage", "lumodata/music/Pamgaea.mp3", Damage::Garbage},
 };
 
 void PrintTo(const WindowCase& damaged, std::ostream* out) { *out << damaged.file << ' ' << damageName(damaged.damage); }

@@ -21,15 +21,10 @@ std::string garbage(size_t size) {
     return bytes;
 }
 
-std::vector<std::string> with(std::vector<std::string> files, const std::string& file) {
-    files.push_back(file);
-    return files;
-}
-
 } // namespace
 
 DamagedRuntime::DamagedRuntime(const std::string& damagedFile, Damage damage, std::vector<std::string> copies)
-    : RuntimeCopy(with(std::move(copies), damagedFile)) {
+    : RuntimeCopy((copies.push_back(damagedFile), copies)) {
     const std::string original = folder().read(damagedFile);
     if (damage == Damage::Missing)
         fs::remove(path() / damagedFile);

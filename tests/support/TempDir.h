@@ -21,3 +21,10 @@ public:
 private:
     std::filesystem::path root;
 };
+
+// Enters a folder for the lifetime of the object.
+struct WorkingFolder {
+    explicit WorkingFolder(const std::filesystem::path& folder) { std::filesystem::current_path(folder); }
+    ~WorkingFolder() { std::error_code ignored; std::filesystem::current_path(previous, ignored); }
+    const std::filesystem::path previous = std::filesystem::current_path();
+};

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <fstream>
 #include <utility>
-#include <unistd.h>
 
 namespace {
 constexpr int kRate = 22050;
@@ -17,10 +16,7 @@ void putLittleEndian(std::ofstream& out, uint32_t value, int bytes) {
 }
 } // namespace
 
-ToneFile::ToneFile(int millis) {
-    static int counter = 0;
-    const std::string name = "kornelo_tone_" + std::to_string(::getpid()) + "_" + std::to_string(counter++) + ".wav";
-    filePath = (std::filesystem::temp_directory_path() / name).string();
+ToneFile::ToneFile(int millis) : filePath(folder.file("tone.wav")) {
     const uint32_t frames = static_cast<uint32_t>(kRate) * static_cast<uint32_t>(millis) / 1000;
     std::ofstream out(filePath, std::ios::binary);
     out.write("RIFF", 4);
@@ -36,11 +32,6 @@ ToneFile::ToneFile(int millis) {
         const double sample = 8000.0 * std::sin(2.0 * M_PI * 440.0 * i / kRate);
         putLittleEndian(out, static_cast<uint32_t>(static_cast<int16_t>(sample)) & 0xFFFF, 2);
     }
-}
-
-ToneFile::~ToneFile() {
-    std::error_code ignored;
-    std::filesystem::remove(filePath, ignored);
 }
 
 void useDummyAudioOutput() { SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE); }

@@ -1,20 +1,19 @@
 #pragma once
 // Short sound files written for the sound tests, removed again when the object goes.
-#include <filesystem>
+#include "TempDir.h"
+
 #include <string>
 
 class ToneFile {
 public:
     // A sine tone of the given length as a 16-bit mono WAV.
     explicit ToneFile(int millis);
-    ~ToneFile();
-    ToneFile(const ToneFile&) = delete;
-    ToneFile& operator=(const ToneFile&) = delete;
 
     const std::string& path() const { return filePath; }
     std::wstring widePath() const { return std::wstring(filePath.begin(), filePath.end()); }
 
 private:
+    TempDir folder;
     std::string filePath;
 };
 
