@@ -105,6 +105,7 @@ TEST_F(CharacterNodeTest, StartsIdleAtTheOffsetAndUnknownOrEmptyAnimationsAndFra
 {
     EXPECT_EQ(node->getCurrentFrame(), frame(L"iddle1"));
     EXPECT_EQ(node->getPosition(), vector3df(0.f, 0.f, 4.f));
+    EXPECT_EQ(node->getBoundingBox(), frame(L"iddle1")->getBoundingBox());
     node->setAnimation(L"dance", true);
     EXPECT_EQ(node->getCurrentFrame(), nullptr);
     EXPECT_TRUE(node->getBoundingBox().getExtent().equals(irr::core::vector3df(0.f, 0.f, 0.f)));
