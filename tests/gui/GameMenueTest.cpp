@@ -193,18 +193,20 @@ TEST_F(OptionsTest, LeavingTheOptionsWritesTheFileEvenUnchanged) {
     EXPECT_NE(readWholeFile(settingsFile).find("[sound]\nmusic=100\nsound=100\n"), std::string::npos);
 }
 
-TEST_F(GameMenueTest, AGoodOfTheItemSheetStartsFallingEveryTwoHundredAndTenMilliseconds) {
-    int made = 0;
+// Falling out of view and after the menu went are TitleMenuTest's.
+TEST_F(GameMenueTest, AGoodOfTheItemSheetStartsFallingOnceTwoHundredMillisecondsArePastAndFallsSteadily) {
+    std::vector<irr::scene::ISceneNode*> made;
     menu = std::make_unique<GameMenue>(
         [&made](irr::scene::ISceneManager* scene, const std::string& frame) {
             EXPECT_EQ(frame.rfind("item_", 0), 0u);
-            ++made;
-            return scene->addEmptySceneNode();
+            made.push_back(scene->addEmptySceneNode());
+            return made.back();
         },
         settingsFile);
     frames(10, 21); // 210 ms: one good
-    EXPECT_EQ(made, 1);
+    EXPECT_EQ(made.size(), 1u);
     frames(100, 21);
-    EXPECT_EQ(made, 11);
+    EXPECT_EQ(made.size(), 11u);
     EXPECT_EQ(menu->fallingGoodCount(), 11u);
+    EXPECT_NEAR(made[0]->getPosition().Y, 200.0f - 100 * 21 * 0.1f, 0.01f) << "0.1 units a millisecond";
 }
