@@ -159,6 +159,7 @@ TEST_F(OptionsTest, LeftAndRightStepEachOptionWithinItsValues) {
     press(irr::KEY_DOWN, Menu::OPTION_COUNT);
     EXPECT_EQ(menu->getOptionSelection(), Menu::OPTION_KEYS) << "the last option";
     press(irr::KEY_ESCAPE);
+    EXPECT_TRUE(lastAnswer) << "escape leaves the options as space does";
     EXPECT_NE(readWholeFile(settingsFile).find("text=instant\n"), std::string::npos);
 }
 

@@ -82,6 +82,7 @@ TEST(InterfaceViewport, CentredAndAsLargeAsTheWindowAllowsAndTheMoneyBoxHoldsIts
         EXPECT_TRUE(port.UpperLeftCorner.X == 0 || port.UpperLeftCorner.Y == 0) << "touches two edges";
         EXPECT_NEAR(static_cast<float>(port.getWidth()) / port.getHeight(), 16.0f / 9.0f, 0.01f);
         EXPECT_NEAR(view.toPixels(640, 360).X, port.LowerRightCorner.X, 1);
+        EXPECT_NEAR(view.toPixels(640, 360).Y, port.LowerRightCorner.Y, 1);
         const irr::core::recti scaled = view.toPixels(interfaceBox);
         const irr::core::recti box = DigitCounter::box(view);
         EXPECT_EQ(view.scaleX < 1.0f, box.UpperLeftCorner.Y > scaled.UpperLeftCorner.Y);

@@ -1,6 +1,8 @@
 // Typing, paging and confirming of the dialogue boxes, and the overlay line.
 #include "NullDeviceFixture.h"
 
+#include "TovarWorks/Processes/ProcessManager.h"
+
 #include "src_lumo/Events/ShowOverlayTextEvent.h"
 #include "src_lumo/Events/StartNewGameEvent.h"
 #include "src_lumo/Gui/BitmapFont.h"
@@ -8,6 +10,7 @@
 #include "src_lumo/Gui/TextOverlay.h"
 #include "src_lumo/Gui/VisualTextBoxBubble.h"
 #include "src_lumo/Gui/VisualTextBoxStatic.h"
+#include "src_lumo/Processes/HandleTextBoxProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -174,6 +177,16 @@ TEST_F(ConfirmTest, PagesReadBeforeComeBackWholeAndOnlyNewOnesAreTyped) {
     ASSERT_TRUE(list.confirm());
     EXPECT_EQ(talk->getPageIndex(), 2);
     EXPECT_FALSE(talk->isPageComplete()) << "a new page is typed";
+}
+
+// The talks' processes are the story's to check; a process without a box never comes up in the game.
+class TextBoxProcessTest : public NullDeviceFixture {};
+
+TEST_F(TextBoxProcessTest, WithoutABoxEndsAtOnce) {
+    auto boxless = std::make_shared<HandleTextBoxProcess>(nullptr);
+    device().getProcessManager()->Attach(boxless);
+    runFrame(16);
+    EXPECT_TRUE(boxless->dead);
 }
 
 TEST(OverlayTest, FadesInOverTwoSecondsOnItsEventAndOutOverTwoWhenTold) {

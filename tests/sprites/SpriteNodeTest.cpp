@@ -209,4 +209,39 @@ TEST_F(CharNodeTest, ATargetWithinATenthOrInReachOfTheStepIsLandedOnAndWalkingAl
     EXPECT_EQ(animation(), named(L"iddle_right"));
 }
 
+struct RecordingBubble : Lumo::SpeechBubble {
+    void setHearingRange(float value) override { range = value; }
+    void addPage(const irr::core::stringw& text) override { pages.push_back(text); }
+    void show() override { shown = true; }
+    bool isHeardAt(const vector3df& hero) const override { return hero.getDistanceFrom(position) < range; }
+    void setPosition(const vector3df& value) override { position = value; }
+    void draw() override { ++draws; }
+    float range = 0.f;
+    std::vector<irr::core::stringw> pages;
+    bool shown = false;
+    vector3df position;
+    int draws = 0;
+};
+
+// The game shows one line at a time: a second one, and leaving the stage, are only checked here.
+TEST_F(CharNodeTest, SpeechBubbleGathersPagesFloatsAboveUntilTheHeroComesNearAndLeavesWithTheCharacter)
+{
+    auto bubble = std::make_shared<RecordingBubble>();
+    CharNode::setSpeechBubbleFactory([bubble](const vector3df&) { return bubble; });
+    character->showSpeechBubble(L"Guten Morgen!", 40.f);
+    character->showSpeechBubble(L"Brot?", 40.f);
+    EXPECT_TRUE(bubble->shown);
+    EXPECT_EQ(bubble->pages.size(), 2u);
+    character->updateSpeechBubble(vector3df(300.f, 0.f, 300.f));
+    EXPECT_EQ(bubble->position, vector3df(100.f, 25.f, 100.f));
+    EXPECT_EQ(bubble->draws, 1);
+    character->updateSpeechBubble(vector3df(100.f, 0.f, 110.f));
+    EXPECT_FALSE(character->hasSpeechBubble());
+    character->showSpeechBubble(L"Auf Wiedersehen!", 40.f);
+    CharNode::setSpeechBubbleFactory(nullptr);
+    ASSERT_TRUE(character->hasSpeechBubble());
+    character->removeFromStage();
+    EXPECT_FALSE(character->hasSpeechBubble());
+}
+
 } // namespace
