@@ -141,15 +141,16 @@ TEST_F(OptionsTest, LeftAndRightStepEachOptionWithinItsValues) {
         int times;
         const wchar_t* shown;
     } steps[] = {{Menu::OPTION_SIZE, right, 2, L"1920x1080"}, {Menu::OPTION_SIZE, right, 1, L"1920x1080"},
-                 {Menu::OPTION_SIZE, left, 3, L"640x360"},    {Menu::OPTION_MUSIC, right, 1, L"100"},      {Menu::OPTION_MUSIC, left, 3, L"70"},
-                 {Menu::OPTION_MUSIC, left, 20, L"0"},        {Menu::OPTION_SOUND, left, 1, L"90"},
-                 {Menu::OPTION_MUSIC, left, 0, L"0"},         {Menu::OPTION_SCREEN, left, 0, L"window"},
-                 {Menu::OPTION_SCREEN, right, 1, L"fullscreen"}, {Menu::OPTION_SCREEN, left, 1, L"window"},
-                 {Menu::OPTION_RENDER, left, 1, L"stretched"}, {Menu::OPTION_HINTS, left, 0, L"on"},
-                 {Menu::OPTION_HINTS, left, 1, L"off"},       {Menu::OPTION_TEXT, left, 0, L"normal"},
-                 {Menu::OPTION_TEXT, left, 2, L"slow"},       {Menu::OPTION_TEXT, right, 1, L"normal"},
-                 {Menu::OPTION_TEXT, right, 1, L"fast"},      {Menu::OPTION_TEXT, right, 1, L"instant"},
-                 {Menu::OPTION_TEXT, right, 1, L"instant"}};
+                 {Menu::OPTION_SIZE, left, 3, L"640x360"}, {Menu::OPTION_MUSIC, right, 1, L"100"},
+                 {Menu::OPTION_MUSIC, left, 3, L"70"}, {Menu::OPTION_MUSIC, left, 20, L"0"},
+                 {Menu::OPTION_SOUND, left, 1, L"90"}, {Menu::OPTION_SOUND, left, 20, L"0"},
+                 {Menu::OPTION_SOUND, right, 20, L"100"}, {Menu::OPTION_MUSIC, left, 0, L"0"},
+                 {Menu::OPTION_SCREEN, left, 0, L"window"}, {Menu::OPTION_SCREEN, right, 1, L"fullscreen"},
+                 {Menu::OPTION_SCREEN, left, 1, L"window"}, {Menu::OPTION_RENDER, left, 1, L"stretched"},
+                 {Menu::OPTION_HINTS, left, 0, L"on"}, {Menu::OPTION_HINTS, left, 1, L"off"},
+                 {Menu::OPTION_TEXT, left, 0, L"normal"}, {Menu::OPTION_TEXT, left, 2, L"slow"},
+                 {Menu::OPTION_TEXT, right, 1, L"normal"}, {Menu::OPTION_TEXT, right, 1, L"fast"},
+                 {Menu::OPTION_TEXT, right, 1, L"instant"}, {Menu::OPTION_TEXT, right, 1, L"instant"}};
     for (const auto& step : steps) {
         selectOption(step.option);
         press(step.key, step.times);
