@@ -53,13 +53,15 @@ protected:
     FileLoader loader;
 };
 
-TEST_F(FileLoaderTest, RunningValuesCarryOverToTheNextFrameAndResetWithEachDefinition)
+TEST_F(FileLoaderTest, RunningValuesCarryOverAndResetWithEachDefinitionAndAnimationsSkipUnknownFrames)
 {
     const SpriteDefinition& definition = load(R"(<character name="test">
         <frameSpeed>80</frameSpeed><offset>2.5</offset>
         <frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect>
             <thickness>3</thickness><borderColor>10,20,30</borderColor></frame>
-        <frame name="b"><rect>4,0,7,3</rect></frame></character>
+        <frame name="b"><rect>4,0,7,3</rect></frame>
+        <animation name="walk"><add id="a"/><add id="missing"/><add id="b"/><add id="a"/></animation>
+        <animation name="walk"><add id="b"/></animation></character>
         <gear name="next"><frame name="a"><rect>0,0,2,3</rect></frame></gear>
         <gear name="clamped"><borderColor>300,-5,128</borderColor><frame name="a"><rect>0,0,2,3</rect></frame></gear>)");
     EXPECT_FLOAT_EQ(definition.frameSpeed, 80.f);
@@ -72,6 +74,8 @@ TEST_F(FileLoaderTest, RunningValuesCarryOverToTheNextFrameAndResetWithEachDefin
     EXPECT_FLOAT_EQ(frontDepth(*b), -3.f);
     EXPECT_EQ(b->getEdgeMesh().chunks().at(0).vertices.at(0).Color, irr::video::SColor(0, 10, 20, 30));
     EXPECT_EQ(b->getTexture(), a->getTexture());
+    ASSERT_TRUE(definition.findAnimation(L"walk"));
+    EXPECT_EQ(definition.findAnimation(L"walk")->frames, (std::vector<const VisualCharacterFrame*>{a, b, a, b}));
     // Bitmap and rect go on, thickness and border colour start again.
     const VisualCharacterFrame* next = loader.getDefinition(L"next")->findFrame(L"a");
     ASSERT_TRUE(next && !next->getFrontMesh().empty());
@@ -90,7 +94,8 @@ TEST_F(FileLoaderTest, ValuesOutsideTheirPlaceOrMalformedAreIgnored)
         <frame name="empty"></frame>
         <frame name="a"><rect>0,0,2,3</rect><rect>1,2</rect><rect>0,0,x,3</rect><thickness>2,5</thickness>
             <fixpoint name="hand">3,4</fixpoint><fixpoint name="hand">5,6</fixpoint></frame>
-        <frame name="b"><rect>4,0,7,3</rect></frame></character>)");
+        <frame name="b"><rect>4,0,7,3</rect></frame>)" + std::string(5000, '>') + R"(<frame name=""/></character>)");
+    EXPECT_EQ(definition.getFrames().size(), 3u) << "a frame without a name is not kept";
     EXPECT_TRUE(definition.findFrame(L"empty")->getFrontMesh().empty()) << "a rect before any frame";
     EXPECT_EQ(definition.center, irr::core::vector2di(0, 0));
     EXPECT_FLOAT_EQ(definition.frameSpeed, 90.f);
@@ -100,20 +105,6 @@ TEST_F(FileLoaderTest, ValuesOutsideTheirPlaceOrMalformedAreIgnored)
     EXPECT_FLOAT_EQ(frontDepth(*a), -1.f);
     EXPECT_EQ(a->getFixpoint(L"hand"), irr::core::vector2di(5, 6));
     EXPECT_EQ(definition.findFrame(L"b")->getFixpoint(L"hand"), irr::core::vector2di(0, 0));
-}
-
-TEST_F(FileLoaderTest, AnimationsSkipUnknownFramesAndKeepRepeats)
-{
-    const SpriteDefinition& definition = load(R"(<character name="test">
-        <frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame>
-        <frame name="b"><rect>4,0,7,3</rect></frame>
-        <animation name="walk"><add id="a"/><add id="missing"/><add id="b"/><add id="a"/></animation>
-        <animation name="walk"><add id="b"/></animation>
-    </character>)");
-    const VisualCharacterFrame* a = definition.findFrame(L"a");
-    const VisualCharacterFrame* b = definition.findFrame(L"b");
-    ASSERT_TRUE(definition.findAnimation(L"walk"));
-    EXPECT_EQ(definition.findAnimation(L"walk")->frames, (std::vector<const VisualCharacterFrame*>{a, b, a, b}));
 }
 
 TEST_F(FileLoaderTest, ALaterDefinitionReplacesTheEarlierButLeavesItIntact)
@@ -185,13 +176,6 @@ TEST_F(FileLoaderTest, EachKindOfDamageIsRefusedWithAMessageNamingTheFileAndTheN
             wide += c + std::string(width - 1, '\0');
         EXPECT_NE(load(wide).findFrame(L"a"), nullptr) << width;
     }
-}
-
-TEST_F(FileLoaderTest, AFrameWithoutANameIsNotKept)
-{
-    EXPECT_TRUE(load("<character name=\"test\">" + std::string(5000, '>') + "<frame name=\"\"/></character>")
-                    .getFrames()
-                    .empty());
 }
 
 } // namespace

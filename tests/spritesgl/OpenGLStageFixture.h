@@ -5,6 +5,7 @@
 // starts with an empty scene and daylight. Skips without an X server.
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameData.h"
+#include "src_lumo/Sprites/CharacterNode.h"
 
 #include <gtest/gtest.h>
 
@@ -19,4 +20,12 @@ protected:
     TovarWorks::TovarDevice& device() { return *TovarWorks::gDevice; }
     irr::video::IVideoDriver* driver() { return device().getVideoDriver(); }
     irr::scene::ISceneManager* scene() { return device().getSceneManager(); }
+
+    // A slightly raised orthographic view, so the side walls show above the faces.
+    void lookAt(float centreX, float width);
+    // The scene drawn over a grey-blue ground; the caller drops it.
+    irr::video::IImage* picture();
+    // A good of the item sheet (or another) as the shop shows it; the parent holds it.
+    Lumo::CharacterNode* addGood(irr::scene::ISceneNode* parent, const wchar_t* frame,
+                                 const irr::core::vector3df& position, const wchar_t* sheet = L"items");
 };

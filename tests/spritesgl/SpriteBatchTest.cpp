@@ -29,11 +29,7 @@ protected:
         OpenGLStageFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        irr::scene::ICameraSceneNode* camera =
-            scene()->addCameraSceneNode(nullptr, vector3df(0.f, 60.f, 500.f), vector3df(0.f, 0.f, 600.f));
-        irr::core::matrix4 projection;
-        projection.buildProjectionMatrixOrthoLH(90.f, 90.f * kHeight / kWidth, 1.f, 1000.f);
-        camera->setProjectionMatrix(projection, true);
+        lookAt(0.f, 90.f);
         // A turned and lifted tray, so the goods' places are more than a shift; the goods stand
         // apart, as on a real tray.
         tray = scene()->addEmptySceneNode(nullptr);
@@ -41,25 +37,12 @@ protected:
         tray->setRotation(vector3df(0.f, 25.f, 0.f));
         float x = -40.f;
         for (const Sprite& sprite : kGoods) {
-            const Lumo::SpriteDefinition* sheet = Lumo::gGameData->spriteDefinitions.getDefinition(sprite.definition);
-            ASSERT_NE(sheet, nullptr);
-            auto* good = new Lumo::CharacterNode(tray, scene(), *sheet);
-            good->setFrame(sprite.frame);
-            ASSERT_NE(good->getCurrentFrame(), nullptr) << "no frame " << sprite.frame;
-            good->getMaterial(0).MaterialTypeParam2 = 1.f;
-            good->setScale(vector3df(0.6f, 0.6f, 0.6f));
+            Lumo::CharacterNode* good = addGood(tray, sprite.frame, vector3df(x, 0.f, x * 0.2f), sprite.definition);
+            ASSERT_TRUE(good);
             good->setRotation(vector3df(45.f, 0.f, 0.f));
-            good->setPosition(vector3df(x, 0.f, x * 0.2f));
             goods.push_back(good);
-            good->drop();
             x += 16.f;
         }
-    }
-
-    irr::video::IImage* picture()
-    {
-        return drawIntoPicture(driver(), {kWidth, kHeight}, irr::video::SColor(255, 96, 112, 136),
-                               [this] { scene()->drawAll(); });
     }
 
     // Batches every good; the scene keeps the only other reference to the batch.
@@ -76,25 +59,13 @@ protected:
     std::vector<Lumo::CharacterNode*> goods;
 };
 
-TEST_F(SpriteBatchTest, DrawsTheSamePictureAsEachSpriteByItself)
+// Batched, the goods must look as each drawn by itself, one edge hidden before, and the batch's lists
+// must follow every change of its members, each on its own, not only their coming and going.
+TEST_F(SpriteBatchTest, DrawsAsEachSpriteByItselfAndFollowsEachChangeOfFramePlaceVisibilityAndEdge)
 {
     irr::video::IImage* nothing = drawIntoPicture(driver(), {kWidth, kHeight}, irr::video::SColor(255, 96, 112, 136),
                                                   [] {});
-    goods[1]->setHideEdge(true);
-    irr::video::IImage* oneByOne = picture();
-    batchAll();
-    irr::video::IImage* together = picture();
-    ASSERT_TRUE(nothing && oneByOne && together);
-    EXPECT_GT(differingPixels(oneByOne, nothing), 2000) << "the goods were not drawn";
-    EXPECT_EQ(differingPixels(together, oneByOne), 0);
-    for (irr::video::IImage* image : {nothing, oneByOne, together})
-        image->drop();
-}
-
-// The batch's lists must follow every change of its members, each on its own, not only their
-// coming and going.
-TEST_F(SpriteBatchTest, FollowsEachChangeOfItsMembersFramePlaceVisibilityAndEdge)
-{
+    goods[4]->setHideEdge(true);
     const struct {
         const char* name;
         std::function<void(bool)> change;
@@ -112,8 +83,12 @@ TEST_F(SpriteBatchTest, FollowsEachChangeOfItsMembersFramePlaceVisibilityAndEdge
     }
     irr::video::IImage* before = picture();
     batchAll();
-    if (irr::video::IImage* built = picture()) // the lists are built
-        built->drop();
+    irr::video::IImage* built = picture();
+    ASSERT_TRUE(nothing && before && built);
+    EXPECT_GT(differingPixels(before, nothing), 2000) << "the goods were not drawn";
+    EXPECT_EQ(differingPixels(built, before), 0);
+    for (irr::video::IImage* image : {nothing, built})
+        image->drop();
     for (size_t i = 0; i < oneByOne.size(); ++i) {
         SCOPED_TRACE(changes[i].name);
         changes[i].change(true);

@@ -26,24 +26,9 @@ constexpr float kGoodsSpacing = 22.f;
 
 class SpriteStageTest : public OpenGLStageFixture {
 protected:
-    // A slightly raised orthographic view, so the side walls show above the faces.
-    void lookAt(float centreX, float width)
+    void expectMatches(const std::string& reference)
     {
-        irr::scene::ICameraSceneNode* camera =
-            scene()->addCameraSceneNode(nullptr, vector3df(centreX, 60.f, 500.f), vector3df(centreX, 0.f, 600.f));
-        irr::core::matrix4 projection;
-        projection.buildProjectionMatrixOrthoLH(width, width * kHeight / kWidth, 1.f, 1000.f);
-        camera->setProjectionMatrix(projection, true);
-    }
-
-    irr::video::IImage* draw()
-    {
-        return drawIntoPicture(driver(), {kWidth, kHeight}, irr::video::SColor(255, 96, 112, 136),
-                               [this] { scene()->drawAll(); });
-    }
-
-    void expectMatches(irr::video::IImage* shot, const std::string& reference)
-    {
+        irr::video::IImage* shot = picture();
         ASSERT_NE(shot, nullptr);
         const GoldenResult result = GoldenImage::forArea(driver(), "sprites").compare(shot, reference);
         shot->drop();
@@ -66,26 +51,18 @@ TEST_F(SpriteStageTest, EveryCharacterStandsInARow)
         x += kPersonSpacing;
     }
     lookAt((x - kPersonSpacing) * 0.5f, x + kPersonSpacing);
-    expectMatches(draw(), "characters");
+    expectMatches("characters");
 }
 
 TEST_F(SpriteStageTest, GoodsStandInARow)
 {
-    const Lumo::SpriteDefinition* items = Lumo::gGameData->spriteDefinitions.getDefinition(L"items");
-    ASSERT_NE(items, nullptr);
     float x = 0.f;
     for (const wchar_t* good : kGoods) {
-        auto* node = new Lumo::CharacterNode(scene()->getRootSceneNode(), scene(), *items);
-        node->setFrame(good);
-        ASSERT_NE(node->getCurrentFrame(), nullptr);
-        node->getMaterial(0).MaterialTypeParam2 = 1.f;
-        node->setScale(vector3df(0.6f, 0.6f, 0.6f));
-        node->setPosition(vector3df(x, 0.f, 600.f));
-        node->drop();
+        ASSERT_TRUE(addGood(scene()->getRootSceneNode(), good, vector3df(x, 0.f, 600.f)));
         x += kGoodsSpacing;
     }
     lookAt((x - kGoodsSpacing) * 0.5f, x + kGoodsSpacing);
-    expectMatches(draw(), "goods");
+    expectMatches("goods");
 }
 
 } // namespace
