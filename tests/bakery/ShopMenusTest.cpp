@@ -7,6 +7,8 @@
 #include "src_lumo/Shop/SellMenue.h"
 #include "src_lumo/Shop/StorageMenue.h"
 
+#include <set>
+
 using namespace Lumo;
 using namespace BakeryTest;
 
@@ -180,6 +182,19 @@ TEST_F(StorageMenueTest, XClosesAndOpeningClearsTheCounts) {
     menu.open();
     EXPECT_EQ(0, menu.takeCounts()[kFlour]);
     EXPECT_EQ(1, menu.cursorRow());
+}
+
+// A row without its name shows an empty line the player cannot read.
+TEST(IngredientRows, EachIsNamedByItsOwnTextTheSameInTheStoreroomAndTheDoughMenu) {
+    std::set<std::string> names;
+    for (int row = StorageMenue::kFirstRow; row <= StorageMenue::kEggRow; ++row) {
+        SCOPED_TRACE(row);
+        const std::string name = StorageMenue::rowLabelId(row);
+        EXPECT_FALSE(name.empty());
+        EXPECT_EQ(name, DoughMenue::rowLabelId(row));
+        names.insert(name);
+    }
+    EXPECT_EQ(size_t(StorageMenue::kEggRow - StorageMenue::kFirstRow + 1), names.size());
 }
 
 TEST_F(MerchantMenueTest, AnOrderOf200FlourAndOneEggCosts150AndFillsTheStoreroom) {
