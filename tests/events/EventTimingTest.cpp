@@ -8,7 +8,6 @@
 #include "TovarWorks/Events/NextTextEvent.h"
 #include "src_lumo/Events/ChangeGameStateEvent.h"
 #include "src_lumo/Events/SetTimeEvent.h"
-#include "src_lumo/Events/SetTimerEvent.h"
 #include "src_lumo/Events/SpawnLetterEvent.h"
 
 #include <gtest/gtest.h>
@@ -78,18 +77,21 @@ TEST_F(EventTimingTest, LoggedEventsCountIsPublishedToTheConsole) {
     events.loggingEnabled = true;
     events.QueueEvent(setTime(1));
     events.QueueEvent(setTime(2));
+    events.QueueEvent(std::make_shared<NextTextEvent>()); // refused: not logged either
+    events.loggingEnabled = false;
+    events.QueueEvent(setTime(3));
+    EXPECT_EQ(2u, events.getEventLog().size());
     const auto& variables = device().getConsole()->debugVariables;
     ASSERT_EQ(1u, variables.size());
     EXPECT_EQ(irr::core::stringw(L"Logged Events"), variables[0].name);
     EXPECT_EQ(irr::core::stringw(L"2.000000"), variables[0].value);
 }
 
-TEST_F(EventTimingTest, OnlyTheGameStateChangeStampsItselfAndNovelEventsStayOutOfTheDevice) {
+TEST_F(EventTimingTest, TheGameStateChangeStampsItselfAndNovelEventsStayOutOfTheDevice) {
     advanceTime(4321);
     const uint32_t now = device().getTime();
     ASSERT_NE(0u, now);
     EXPECT_EQ(now, Lumo::ChangeGameStateEvent(true, true).GetTimeStamp());
-    EXPECT_EQ(0u, Lumo::SetTimerEvent(true).GetTimeStamp());
     EventManager& deviceEvents = *device().getEventManager();
     EXPECT_FALSE(deviceEvents.QueueEvent(std::make_shared<NextTextEvent>()));
     EXPECT_TRUE(deviceEvents.queue(0).empty() && deviceEvents.queue(1).empty());
