@@ -79,20 +79,6 @@ TEST_F(ProcessManagerTest, AChainRunsInOrderEachSuccessorStartingInThePassThatRe
     EXPECT_EQ(0u, processes.size());
 }
 
-TEST_F(ProcessManagerTest, ADeadProcessIsRemovedWithoutAnUpdateButADetachedOneOnlyMarked) {
-    auto a = make("a"), lone = make("lone"), next = make("next");
-    a->Kill();
-    processes.Attach(a);
-    lone->SetNext(next);
-    lone->Kill();
-    processes.UpdateProcesses(5);
-    EXPECT_TRUE(journal.empty());
-    EXPECT_FALSE(processes.contains(a));
-    EXPECT_FALSE(a->attached);
-    EXPECT_FALSE(next->attached);
-    EXPECT_EQ(next, lone->GetNext());
-}
-
 TEST_F(ProcessManagerTest, PausedAndInactiveProcessesAreKeptButGetNoUpdatesAndNoTime) {
     auto paused = attached("paused"), inactive = attached("inactive");
     processes.UpdateProcesses(10);
