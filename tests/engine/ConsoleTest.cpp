@@ -155,6 +155,8 @@ TEST_F(ConsoleTest, GameCommandsRunAfterThePrefixAndTheHelpListsThemAfterTheEngi
     const size_t before = console().lines.size();
     run(L"tovar help");
     ASSERT_EQ(console().lines.size(), before + 8) << "a separator, four engine lines, two game lines, a separator";
+    for (const auto& [offset, number] : {std::pair{1, 13}, {2, 14}, {3, 15}, {4, 12}})
+        EXPECT_EQ(console().lines[before + offset].text, text(number));
     EXPECT_EQ(console().lines[before + 5].text, L"tovar editor - switch the world editor on or off");
     EXPECT_EQ(console().lines[before + 5].level, TovarWorks::MSG_HELP);
     EXPECT_EQ(console().lines.back().level, TovarWorks::MSG_SEPARATOR);
