@@ -130,6 +130,17 @@ TEST_F(EventManagerTest, AFollowUpIsQueuedWhenItsEventIsTakenOutUnlessItsTypeIsU
     EXPECT_TRUE(queuesEmpty());
 }
 
+TEST_F(EventManagerTest, TheLogKeepsWhatWasAcceptedWhileOnEvenWithoutADevice) {
+    listening(SetTimeEventType);
+    events.loggingEnabled = true;
+    const IEventDataPtr logged = setTime(2);
+    events.QueueEvent(logged);
+    events.QueueEvent(std::make_shared<NextTextEvent>()); // refused: not logged either
+    events.loggingEnabled = false;
+    events.QueueEvent(setTime(3));
+    EXPECT_EQ((std::vector<IEventDataPtr>{logged}), events.getEventLog());
+}
+
 TEST_F(EventManagerTest, ListenersRemovedDuringDeliveryStillHearThisEventButNotTheNext) {
     auto remover = listening(SetTimeEventType);
     auto victim = listening(SetTimeEventType);
