@@ -48,14 +48,6 @@ TEST_F(IniReaderTest, BooleansAreTrueOnlyForTheThreeSpellings) {
         EXPECT_FALSE(read.getBool(key)) << key;
 }
 
-TEST_F(IniReaderTest, MissingFileIsReportedAndReadsAsAbsent) {
-    const std::string path = dir.file("missing.ini");
-    const IniReader read(wide(path));
-    EXPECT_FALSE(read.isLoaded());
-    EXPECT_EQ(read.getInt(L"music"), -1);
-    EXPECT_EQ(lastConsoleText(), L"Could not load INI file " + wide(path) + L"!");
-}
-
 class SettingsFileTest : public IniReaderTest {
 protected:
     GameSettings read(const std::string& text) const {
@@ -112,18 +104,6 @@ TEST_F(SettingsFileTest, UnusableValuesKeepTheirDefaultsAndVolumesAreClamped) {
     EXPECT_EQ(edges.soundVolume, 0);
     EXPECT_EQ(edges.width, 16384);
     EXPECT_EQ(edges.height, GameSettings().height);
-}
-
-TEST_F(SettingsFileTest, HandReorderedFileReadsTheSameAndIsRewrittenCanonically) {
-    const GameSettings settings = read("pixelprec=false\nresy=360\n[x]\nresx=640\nmusic=20\nsound=40\nfullscreen=1\n");
-    EXPECT_EQ(settings.width, 640);
-    EXPECT_EQ(settings.height, 360);
-    EXPECT_EQ(settings.musicVolume, 20);
-    EXPECT_EQ(settings.soundVolume, 40);
-    EXPECT_TRUE(settings.fullscreen);
-    EXPECT_FALSE(settings.pixelPrecise);
-    EXPECT_TRUE(settings.hints) << "a file from before the hints could be switched off shows them";
-    EXPECT_EQ(canonical(settings).substr(0, 25), "[key-bindings]\nkey_up=up\n");
 }
 
 TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndSaysSo) {

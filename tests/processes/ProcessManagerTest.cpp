@@ -79,20 +79,6 @@ TEST_F(ProcessManagerTest, AChainRunsInOrderEachSuccessorStartingInThePassThatRe
     EXPECT_EQ(0u, processes.size());
 }
 
-TEST_F(ProcessManagerTest, ADeadProcessIsRemovedWithoutAnUpdateButADetachedOneOnlyMarked) {
-    auto a = make("a"), lone = make("lone"), next = make("next");
-    a->Kill();
-    processes.Attach(a);
-    lone->SetNext(next);
-    lone->Kill();
-    processes.UpdateProcesses(5);
-    EXPECT_TRUE(journal.empty());
-    EXPECT_FALSE(processes.contains(a));
-    EXPECT_FALSE(a->attached);
-    EXPECT_FALSE(next->attached);
-    EXPECT_EQ(next, lone->GetNext());
-}
-
 TEST_F(ProcessManagerTest, PausedAndInactiveProcessesAreKeptButGetNoUpdatesAndNoTime) {
     auto paused = attached("paused"), inactive = attached("inactive");
     processes.UpdateProcesses(10);
@@ -106,18 +92,6 @@ TEST_F(ProcessManagerTest, PausedAndInactiveProcessesAreKeptButGetNoUpdatesAndNo
     processes.UpdateProcesses(7);
     EXPECT_EQ(17u, paused->totalMillis);
     EXPECT_EQ(17u, inactive->totalMillis);
-}
-
-TEST_F(ProcessManagerTest, InitialisationRunsOnceAtTheFirstRealUpdate) {
-    auto once = attached("once", 1), many = attached("many", 3), late = attached("late", 3);
-    late->TogglePause();
-    for (int i = 0; i < 4; ++i)
-        processes.UpdateProcesses(1);
-    EXPECT_TRUE(late->initialUpdate);
-    late->TogglePause();
-    processes.UpdateProcesses(2);
-    EXPECT_EQ((Journal{"once:init", "once:1", "many:init", "many:1", "many:1", "many:1", "late:init", "late:2"}),
-              journal);
 }
 
 TEST_F(ProcessManagerTest, KillingALaterProcessTakesEffectInThisPassAnEarlierOneInTheNext) {
@@ -162,17 +136,3 @@ TEST_F(ProcessManagerTest, DetachingAndAttachingDuringAPassKeepTheWalkValid) {
     EXPECT_EQ(2u, processes.size());
 }
 
-TEST_F(ProcessManagerTest, DestroyingTheListReleasesProcessesWithoutStartingSuccessors) {
-    std::weak_ptr<ScriptedProcess> watch;
-    auto next = make("next");
-    {
-        ProcessManager local;
-        auto a = make("a");
-        a->SetNext(next);
-        watch = a;
-        local.Attach(a);
-    }
-    EXPECT_TRUE(watch.expired());
-    EXPECT_FALSE(next->attached);
-    EXPECT_TRUE(journal.empty());
-}

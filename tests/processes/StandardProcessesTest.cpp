@@ -107,19 +107,6 @@ TEST_F(StandardProcessesTest, AChainDeliversItsFirstEventAtOnceAndTheSecondAfter
     EXPECT_LE(elapsed, 1530u);
 }
 
-TEST_F(StandardProcessesTest, AChainStartsAfreshAfterLaunchAndAnEmptyOneAttachesNothing) {
-    ProcessChain chain;
-    chain.Launch();
-    EXPECT_EQ(0u, processes().size());
-    chain.AddEvent(setTime(1), 0);
-    chain.Launch();
-    chain.AddEvent(setTime(2), 0);
-    chain.Launch();
-    EXPECT_EQ(2u, processes().size());
-    runFrame(10);
-    EXPECT_EQ(2u, recorder->heard.size());
-}
-
 TEST_F(StandardProcessesTest, AMergeWithoutHoldStartsItsSuccessorWithItsMembersAndDiesWithThem) {
     auto member = std::make_shared<HeldProcess>();
     auto merge = std::make_shared<MergeProcess>(false);

@@ -7,6 +7,7 @@
 #include "TovarWorks/Events/FadeSoundEvent.h"
 #include "TovarWorks/Events/PlaySoundEvent.h"
 #include "TovarWorks/Language/SimpleLanguageSystem.h"
+#include "TovarWorks/Processes/ProcessManager.h"
 #include "TovarWorks/SoundSystem/SoundManager.h"
 
 #include <SDL.h>
@@ -49,7 +50,9 @@ TEST_P(DeviceSoundTest, QueuedPlayAndFadeReachTheManager) {
     runFrame(16); // delivers both; the fade starts with the next frame
     const auto channel = manager->findChannel(1);
     if (!GetParam()) {
+        manager->setSoundVolume(0.5f); // nothing to hand it to
         EXPECT_TRUE(manager->getChannels().empty());
+        EXPECT_EQ(device().getProcessManager()->size(), 0u);
         return;
     }
     ASSERT_NE(channel, nullptr);
