@@ -33,7 +33,8 @@ TEST_F(WalkingProcess, AWalkFromAnUnknownNodeOrOfAMissingCharacterEndsAtOnce) {
     EXPECT_TRUE(nobody->dead);
 }
 
-// When the first runs out of patience is tests/bakery's Patience and tests/shop's CounterSales.
+// When the first runs out of patience is tests/bakery's Patience, and that only the first leaves then
+// is tests/story's Dialogues.
 TEST_F(WalkingProcess, CustomersLineUpAndTheServedFirstWalksOutAndLeavesTheStage) {
     const int arrival = world().minuteOfDay;
     const auto first = newCustomer(arrival);
