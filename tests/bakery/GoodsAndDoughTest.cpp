@@ -27,8 +27,11 @@ TEST_F(BakeryWorld, OnlyTheUnknownGoodAndTheBunAreUnlockedAtTheStartAndOtherIdsR
 }
 
 // The sheet's names for every good and stage are held by the shipped-art test.
-TEST(GoodPictures, NoStagePastBurntAndSevenDoughLumpsByWeight) {
+TEST(GoodPictures, NoStagePastBurntMenuOnlyGoodsOnlyBakedAndSevenDoughLumpsByWeight) {
     EXPECT_EQ("", goodFrameName(kBun, 5));
+    for (const int32_t menuOnly : {kZwieback, kMelonpan})
+        for (int stage = 1; stage <= 4; ++stage)
+            EXPECT_EQ(stage == 2, !goodFrameName(menuOnly, stage).empty()) << menuOnly << " " << stage;
     const std::pair<int32_t, const char*> lumps[] = {{19, "item_dough_1"},  {20, "item_dough_2"},  {99, "item_dough_2"},
                                                      {100, "item_dough_3"}, {250, "item_dough_4"}, {999, "item_dough_5"},
                                                      {1000, "item_dough_6"}, {2500, "item_dough_7"}};
