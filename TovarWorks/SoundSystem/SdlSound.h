@@ -33,6 +33,8 @@ public:
 
     // Started, not paused and not yet at its end.
     bool isAudible() const;
+    // Decoded as it plays rather than held decoded whole.
+    bool isStreamed() const { return stream != nullptr; }
     // The output is closing: halt, and ignore every later call.
     void detachFromOutput();
 

@@ -1,5 +1,7 @@
+#include "support/TempDir.h"
 #include "support/ToneFile.h"
 
+#include "TovarWorks/SoundSystem/SdlSound.h"
 #include "TovarWorks/SoundSystem/SdlSoundEngine.h"
 
 #include <SDL.h>
@@ -9,6 +11,7 @@
 #include <atomic>
 #include <fstream>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 #include <vector>
 
@@ -79,6 +82,21 @@ TEST_F(SdlSoundEngineTest, StreamedMusicIsHeardUntilPaused) {
     EXPECT_GT(heard, 0);
     EXPECT_EQ(loudness, 0) << "a paused stream went on";
     EXPECT_FALSE(music->isFinished());
+}
+
+// A piece decoded whole holds about 15 MiB; three play at once in the game.
+TEST_F(SdlSoundEngineTest, MusicIsStreamedWhateverTheCaseOfItsEndingAndShortSoundsAreNot) {
+    TempDir folder;
+    const std::string shouted = folder.file("PIECE.MP3");
+    std::filesystem::copy_file("lumodata/music/Pamgaea.mp3", shouted);
+    for (const std::string& piece : {std::string("lumodata/music/Pamgaea.mp3"), shouted}) {
+        const auto music = std::dynamic_pointer_cast<SdlSound>(engine->play2D(piece, true, true));
+        ASSERT_NE(music, nullptr) << piece;
+        EXPECT_TRUE(music->isStreamed()) << piece;
+    }
+    const auto tone = std::dynamic_pointer_cast<SdlSound>(play(false, true));
+    ASSERT_NE(tone, nullptr);
+    EXPECT_FALSE(tone->isStreamed());
 }
 
 TEST_F(SdlSoundEngineTest, ManySoundsPlayAtOnceAndReleasedOnesGiveTheirChannelsBack) {
