@@ -99,7 +99,8 @@ TEST_F(SettingsFileTest, UnusableValuesKeepTheirDefaultsAndVolumesAreClamped) {
                              "language=klingon\n")),
               canonical(GameSettings()))
         << "a key written with blanks is not the key";
-    const GameSettings edges = read("music=-40\nsound=0\nresx=16384\nresy=16385\n");
+    const GameSettings edges = read("music=-40\nsound=0\nresx=16384\nresy=16385\nmaxfps=1001\n");
+    EXPECT_EQ(edges.maxFps, 1000);
     EXPECT_EQ(edges.musicVolume, 0);
     EXPECT_EQ(edges.soundVolume, 0);
     EXPECT_EQ(edges.width, 16384);
