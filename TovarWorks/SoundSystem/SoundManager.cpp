@@ -40,6 +40,8 @@ void SoundManager::setSoundVolume(float volume) {
         engine->setSoundVolume(volume);
 }
 
+float SoundManager::getSoundVolume() const { return engine ? engine->getSoundVolume() : 0.0f; }
+
 SoundManager::ChannelList::const_iterator SoundManager::slotOf(int channel) const {
     return std::find_if(channels.begin(), channels.end(),
                         [channel](const auto& object) { return object->channel == channel; });

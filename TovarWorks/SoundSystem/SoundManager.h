@@ -31,8 +31,9 @@ public:
     // Opens the audio output; false when none can be opened (then the manager stays silent).
     bool createEngine();
     bool hasEngine() const { return engine != nullptr; }
-    // Overall volume, 0.0 to 1.0; nothing without an engine.
+    // Overall volume, 0.0 to 1.0; nothing without an engine, which reads as silent.
     void setSoundVolume(float volume);
+    float getSoundVolume() const;
 
     // The tracked sound of a channel, or null.
     std::shared_ptr<SoundObject> findChannel(int channel) const;

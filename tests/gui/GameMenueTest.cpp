@@ -8,6 +8,7 @@
 #include "TovarWorks/Events/EventTypes.h"
 #include "TovarWorks/Events/FadeSoundEvent.h"
 #include "TovarWorks/Language/SimpleLanguageSystem.h"
+#include "TovarWorks/SoundSystem/SoundManager.h"
 #include "src_lumo/Menus/GameMenue.h"
 
 #include <gtest/gtest.h>
@@ -162,6 +163,18 @@ TEST_F(OptionsTest, LeftAndRightStepEachOptionWithinItsValues) {
     press(irr::KEY_ESCAPE);
     EXPECT_TRUE(lastAnswer) << "escape leaves the options as space does";
     EXPECT_NE(readWholeFile(settingsFile).find("text=instant\n"), std::string::npos);
+}
+
+TEST_F(OptionsTest, MusicTurnedDownIsHeardAtOnceButTurnedUpOnlyFromTheNextStart) {
+    const auto sound = device().getSoundManager();
+    ASSERT_TRUE(sound && sound->hasEngine());
+    settings().musicVolume = 50;
+    sound->setSoundVolume(0.5f);
+    selectOption(GameMenue::OPTION_MUSIC);
+    press(irr::KEY_RIGHT);
+    EXPECT_FLOAT_EQ(sound->getSoundVolume(), 0.5f);
+    press(irr::KEY_LEFT, 2);
+    EXPECT_FLOAT_EQ(sound->getSoundVolume(), 0.4f);
 }
 
 TEST_F(OptionsTest, LanguageSwitchesMenusAndEngineTextsAtOnceAndIsSaved) {
