@@ -8,6 +8,7 @@
 #include "src_lumo/Gui/Calendar.h"
 #include "src_lumo/Gui/HintLine.h"
 #include "src_lumo/Gui/HudElement.h"
+#include "src_lumo/Gui/VisualTextBoxBubble.h"
 #include "src_lumo/Gui/VisualTextBoxStatic.h"
 #include "src_lumo/Input/KeyWords.h"
 #include "src_lumo/Menus/GameMenue.h"
@@ -95,6 +96,30 @@ TEST_F(GuiScreenshotTest, DialogueBoxWhileTypingCompleteAndAGermanLetter) {
     letter.update(5000);
     ASSERT_TRUE(letter.isPageComplete());
     expectPicture("dialogue_german", [&] { letter.draw(); });
+}
+
+TEST_F(GuiScreenshotTest, ASpeechBubbleShowsOnlyOnceShownAndWhileVisible) {
+    const auto overTheMiddle = [](const irr::core::vector3df&, irr::core::vector2df& units) {
+        units.set(320, 200);
+        return true;
+    };
+    VisualTextBoxBubble bubble(irr::core::vector3df(0, 0, 0), overTheMiddle);
+    bubble.addPage(L"fresh buns!");
+    const irr::video::SColor background(255, 70, 90, 80);
+    const auto picture = [&] { return drawIntoPicture(driver, kPictureSize, background, [&] { bubble.draw(); }); };
+    irr::video::IImage* nothing = drawIntoPicture(driver, kPictureSize, background, [] {});
+    irr::video::IImage* waiting = picture();
+    bubble.show();
+    bubble.update(5000);
+    irr::video::IImage* shown = picture();
+    bubble.visible = false;
+    irr::video::IImage* hidden = picture();
+    ASSERT_TRUE(nothing && waiting && shown && hidden);
+    EXPECT_EQ(differingPixels(waiting, nothing), 0) << "not shown yet";
+    EXPECT_GT(differingPixels(shown, nothing), 1000);
+    EXPECT_EQ(differingPixels(hidden, nothing), 0);
+    for (irr::video::IImage* image : {nothing, waiting, shown, hidden})
+        image->drop();
 }
 
 TEST_F(GuiScreenshotTest, HintLineAtTheBottom) {
