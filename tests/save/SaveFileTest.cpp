@@ -80,6 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"ShortStock", "\nstoreroom=300 250 0 100 3 0\n", "\nstoreroom=300 250\n", "storeroom"},
                       Damage{"NegativeStock", "\ntable=100 0 0 0 0 0\n", "\ntable=-100 0 0 0 0 0\n", "table"},
                       Damage{"BadFlagName", "\nflag.STORY_STEP=", "\nflag.STORY STEP=", "flag.STORY STEP"},
+                      Damage{"FlagNameOfSixtyFiveLetters", "\nflag.STORY_STEP=",
+                             "\nflag.STORY_STEP_XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX=", "flag.STORY_STEP_"},
                       Damage{"FlagNotANumber", "\nflag.STORY_STEP=2.5\n", "\nflag.STORY_STEP=inf\n", "STORY_STEP"},
                       Damage{"HeroFarAway", "\nhero.position=910.25 0 655.5\n", "\nhero.position=1e30 0 655.5\n",
                              "hero.position"},
