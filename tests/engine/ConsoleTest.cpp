@@ -88,8 +88,6 @@ TEST_F(ConsoleTest, HistoryWalksUpAndDownWithinItsLimits) {
 }
 
 TEST_F(ConsoleTest, ScrollingStopsAtTheTopAndWhenTheOldestLineIsVisible) {
-    console().scrollUp();
-    EXPECT_EQ(console().scroll, 0);
     console().open = true;
     runFrame(16); // draws, measuring how many lines fit
     ASSERT_EQ(console().visibleCount, static_cast<int>(console().lines.size()));
@@ -103,6 +101,9 @@ TEST_F(ConsoleTest, ScrollingStopsAtTheTopAndWhenTheOldestLineIsVisible) {
     EXPECT_EQ(console().scroll + console().visibleCount, static_cast<int>(console().lines.size()));
     console().scrollUp();
     EXPECT_EQ(console().scroll + console().visibleCount + 1, static_cast<int>(console().lines.size()));
+    for (int i = 0; i < 1000; ++i)
+        console().scrollUp();
+    EXPECT_EQ(console().scroll, 0) << "back to the newest line, and no further";
 }
 
 TEST_F(ConsoleTest, LinesWithoutThePrefixWordGoToTheGameAndEveryLineIsRemembered) {
