@@ -56,8 +56,11 @@ TEST_F(OvenTest, TheGameClockBakesEveryGoodOnTheTrayAndItsPictureFollows) {
 
 TEST_F(OvenTest, FlourAndSmokeFollowTheStageOfTheGoods) {
     const auto none = [this] {
-        for (const auto system : {OvenEffects::FLOUR, OvenEffects::LIGHT_SMOKE, OvenEffects::DARK_SMOKE})
+        // Both ends: a minimum left above nought keeps the smoke coming from an empty oven.
+        for (const auto system : {OvenEffects::FLOUR, OvenEffects::LIGHT_SMOKE, OvenEffects::DARK_SMOKE}) {
+            EXPECT_EQ(0u, emitter(system)->getMinParticlesPerSecond());
             EXPECT_EQ(0u, emitter(system)->getMaxParticlesPerSecond());
+        }
         EXPECT_EQ(0, bakery().getOven().getEffects().getStage());
     };
     bakery().update(kNine);
