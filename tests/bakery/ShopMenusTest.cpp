@@ -155,10 +155,12 @@ TEST_F(DoughMenueTest, ALockedSlotKeepsTheBookOpenAndXClosesItKeepingTheRecipe) 
     EXPECT_EQ(kBun, menu.recipeId());
 }
 
-TEST_F(StorageMenueTest, TakingCannotExceedTheStoreroom) {
+TEST_F(StorageMenueTest, TakingStaysBetweenNothingAndTheStoreroom) {
     press(menu, std::string(8, '>'));
     EXPECT_EQ(500, menu.takeCounts()[kFlour]);
     EXPECT_EQ(0, menu.leftover(kFlour));
+    press(menu, std::string(8, '<'));
+    EXPECT_EQ(0, menu.takeCounts()[kFlour]);
     press(menu, "v>");
     EXPECT_EQ(0, menu.takeCounts()[kButter]);
 }
