@@ -86,6 +86,16 @@ TEST_F(Scene, TheBakerWalksUnderTheArrowKeysAsFarAtFifteenFramesASecondAsAtSixty
     const float slow = walkLeft(8, 60);
     EXPECT_GT(fast, 5.0f);
     EXPECT_NEAR(fast, slow, 0.5f);
+    // Every arrow goes at the pace of the left one.
+    const std::pair<irr::EKEY_CODE, vector3df> arrows[] = {
+        {irr::KEY_RIGHT, {1, 0, 0}}, {irr::KEY_UP, {0, 0, 1}}, {irr::KEY_DOWN, {0, 0, -1}}};
+    for (const auto& [key, direction] : arrows) {
+        const vector3df start = Lumo::gGameData->heroPosition;
+        play->press(key);
+        play->runFrames(30, 16);
+        play->release(key);
+        EXPECT_NEAR(fast, (Lumo::gGameData->heroPosition - start).dotProduct(direction), 0.5f) << key;
+    }
 }
 
 TEST_F(Scene, WallsStopTheBaker) {
