@@ -139,10 +139,12 @@ TEST_F(BakeryItemsTest, DropsOntoTheFreeSpotNearestTheBakersAimInTheFieldInFront
         ShopField field;
         float spotX;
     } aims[] = {
+        // Standing between two free spots, she puts it on the one she faces.
+        {{781.f, 0.f, 565.f}, FACE_RIGHT, FIELD_COUNTER_LEFT, 785.f},
+        {{799.f, 0.f, 565.f}, FACE_LEFT, FIELD_COUNTER_LEFT, 795.f},
         {{802.f, 0.f, 555.f}, FACE_UP, FIELD_COUNTER_LEFT, 805.f},
-        {{802.f, 0.f, 555.f}, FACE_UP, FIELD_COUNTER_LEFT, 795.f},
-        {{782.f, 0.f, 575.f}, FACE_DOWN, FIELD_COUNTER_LEFT, 785.f},
-        {{765.f, 0.f, 565.f}, FACE_RIGHT, FIELD_COUNTER_LEFT, 775.f},
+        {{782.f, 0.f, 575.f}, FACE_DOWN, FIELD_COUNTER_LEFT, 775.f}, // 785 is taken
+        {{765.f, 0.f, 565.f}, FACE_RIGHT, FIELD_COUNTER_LEFT, 825.f}, // the last free one
         {{865.f, 0.f, 565.f}, FACE_LEFT, FIELD_COUNTER_RIGHT, 855.f},
     };
     for (const auto& aim : aims) {
