@@ -97,6 +97,15 @@ TEST_F(Walking, PushedIntoTheEdgeOfAnOpeningSheIsNudgedThroughIt) {
     EXPECT_FLOAT_EQ(98.0f, position.X);
 }
 
+TEST_F(Walking, PushedSidewaysIntoTheEdgeOfAnOpeningSheIsNudgedThroughItToo) {
+    for (int r = 0; r < CollisionGrid::kRows; ++r)
+        if (r < 40 || r >= 44)
+            grid.setCell(30, r, 1); // x [150, 155), opening at z [200, 220)
+    const vector3df position = walk({140, 0, 199}, 1, 0, 40);
+    EXPECT_GT(position.X, 159.0f);
+    EXPECT_GE(position.Z, 201.0f);
+}
+
 TEST_F(Walking, APostDeadAheadOrTwoArrowsHeldGetNoNudge) {
     grid.setCell(20, 40, 1); // a post at x [100, 105), z [200, 205)
     const vector3df position = walk({102, 0, 195}, 0, 1, 40);
