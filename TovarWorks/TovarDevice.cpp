@@ -49,19 +49,38 @@ uint32_t colourOfLevel(int level) {
 
 struct DriverFeature {
     const wchar_t* name;
-    int feature;
+    irr::video::E_VIDEO_DRIVER_FEATURE feature;
 };
+// The console's names, which differ from Irrlicht's in places.
 const DriverFeature kDriverFeatures[] = {
-    {L"RENDER_TO_TARGET", 0},         {L"HARDWARE_TRANSFORM_LIGHTING", 1}, {L"MATERIAL_MULTITEXTURE", 2},
-    {L"BILINEAR_FILTER", 3},          {L"MIP_MAP", 4},                     {L"MIP_MAP_AUTO_UPDATE", 5},
-    {L"STENCIL_BUFFER", 6},           {L"VERTEX_SHADER_1_1", 7},           {L"VERTEX_SHADER_2_0", 8},
-    {L"VERTEX_SHADER_3_0", 9},        {L"PIXEL_SHADER_1_1", 10},           {L"PIXEL_SHADER_1_2", 11},
-    {L"PIXEL_SHADER_1_3", 12},        {L"PIXEL_SHADER_1_4", 13},           {L"PIXEL_SHADER_2_0", 14},
-    {L"PIXEL_SHADER_3_0", 15},        {L"GLSL", 18},                       {L"HLSL", 19},
-    {L"TEXTURE_NSQUARE", 20},         {L"TEXTURE_NPOT", 21},               {L"FRAMEBUFFER_OBJECT", 22},
-    {L"VERTEX_BUFFER_OBJECT", 23},    {L"ALPHA_TO_COVERAGE", 24},          {L"MULTIPLE_RENDER_TARGETS", 26},
-    {L"GEOMETRY_SHADER", 30},         {L"OCCLUSION_QUERY", 31},            {L"BLEND_OPERATIONS", 33},
-    {L"NVIDIA_CG_SHADER", 35},
+    {L"RENDER_TO_TARGET", irr::video::EVDF_RENDER_TO_TARGET},
+    {L"HARDWARE_TRANSFORM_LIGHTING", irr::video::EVDF_HARDWARE_TL},
+    {L"MATERIAL_MULTITEXTURE", irr::video::EVDF_MULTITEXTURE},
+    {L"BILINEAR_FILTER", irr::video::EVDF_BILINEAR_FILTER},
+    {L"MIP_MAP", irr::video::EVDF_MIP_MAP},
+    {L"MIP_MAP_AUTO_UPDATE", irr::video::EVDF_MIP_MAP_AUTO_UPDATE},
+    {L"STENCIL_BUFFER", irr::video::EVDF_STENCIL_BUFFER},
+    {L"VERTEX_SHADER_1_1", irr::video::EVDF_VERTEX_SHADER_1_1},
+    {L"VERTEX_SHADER_2_0", irr::video::EVDF_VERTEX_SHADER_2_0},
+    {L"VERTEX_SHADER_3_0", irr::video::EVDF_VERTEX_SHADER_3_0},
+    {L"PIXEL_SHADER_1_1", irr::video::EVDF_PIXEL_SHADER_1_1},
+    {L"PIXEL_SHADER_1_2", irr::video::EVDF_PIXEL_SHADER_1_2},
+    {L"PIXEL_SHADER_1_3", irr::video::EVDF_PIXEL_SHADER_1_3},
+    {L"PIXEL_SHADER_1_4", irr::video::EVDF_PIXEL_SHADER_1_4},
+    {L"PIXEL_SHADER_2_0", irr::video::EVDF_PIXEL_SHADER_2_0},
+    {L"PIXEL_SHADER_3_0", irr::video::EVDF_PIXEL_SHADER_3_0},
+    {L"GLSL", irr::video::EVDF_ARB_GLSL},
+    {L"HLSL", irr::video::EVDF_HLSL},
+    {L"TEXTURE_NSQUARE", irr::video::EVDF_TEXTURE_NSQUARE},
+    {L"TEXTURE_NPOT", irr::video::EVDF_TEXTURE_NPOT},
+    {L"FRAMEBUFFER_OBJECT", irr::video::EVDF_FRAMEBUFFER_OBJECT},
+    {L"VERTEX_BUFFER_OBJECT", irr::video::EVDF_VERTEX_BUFFER_OBJECT},
+    {L"ALPHA_TO_COVERAGE", irr::video::EVDF_ALPHA_TO_COVERAGE},
+    {L"MULTIPLE_RENDER_TARGETS", irr::video::EVDF_MULTIPLE_RENDER_TARGETS},
+    {L"GEOMETRY_SHADER", irr::video::EVDF_GEOMETRY_SHADER},
+    {L"OCCLUSION_QUERY", irr::video::EVDF_OCCLUSION_QUERY},
+    {L"BLEND_OPERATIONS", irr::video::EVDF_BLEND_OPERATIONS},
+    {L"NVIDIA_CG_SHADER", irr::video::EVDF_CG},
 };
 
 } // namespace
@@ -378,7 +397,7 @@ void TovarDevice::runConsoleCommand(const std::vector<stringw>& words) {
         printSeparator();
         for (const DriverFeature& feature : kDriverFeatures) {
             const bool present =
-                driver && driver->queryFeature(static_cast<irr::video::E_VIDEO_DRIVER_FEATURE>(feature.feature));
+                driver && driver->queryFeature(feature.feature);
             print(stringw(feature.name) + L": " + (present ? L"true" : L"false"), MSG_HELP);
         }
         printSeparator();
