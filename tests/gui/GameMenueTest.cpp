@@ -225,3 +225,14 @@ TEST_F(GameMenueTest, AGoodOfTheItemSheetStartsFallingOnceTwoHundredMilliseconds
     EXPECT_EQ(menu->fallingGoodCount(), 11u);
     EXPECT_NEAR(made[0]->getPosition().Y, 200.0f - 100 * 21 * 0.1f, 0.01f) << "0.1 units a millisecond";
 }
+
+TEST(KeysScreenTest, UpAndDownStayOnTheActionRows) {
+    Lumo::KeysScreen screen;
+    screen.open();
+    for (int i = 0; i < Lumo::KeyBindings::kActionCount + 2; ++i)
+        screen.handleKey(irr::KEY_DOWN);
+    EXPECT_EQ(Lumo::KeyBindings::kActionCount - 1, screen.getSelection());
+    for (int i = 0; i < Lumo::KeyBindings::kActionCount + 2; ++i)
+        screen.handleKey(irr::KEY_UP);
+    EXPECT_EQ(0, screen.getSelection());
+}
