@@ -76,6 +76,7 @@ TEST(BubbleTest, HangsAboveItsPointAndStaysInsideTheInterfaceTailAndAll) {
     EXPECT_FLOAT_EQ(middle.board.getWidth(), 32.0f + 11 * 16.0f);
     EXPECT_FLOAT_EQ(middle.board.getHeight(), 32.0f + 16.0f) << "a frame above and below one line";
     EXPECT_FLOAT_EQ(middle.tail.LowerRightCorner.Y, 200.0f) << "the tail points at the speaker";
+    EXPECT_FLOAT_EQ(middle.tail.getCenter().X, 320.0f);
     // A customer at the bottom edge of the picture, or beyond any other edge.
     for (const irr::core::vector2df& edge : {irr::core::vector2df(-50, 10), irr::core::vector2df(700, 400),
                                              irr::core::vector2df(630, -40), irr::core::vector2df(320, 355)}) {
