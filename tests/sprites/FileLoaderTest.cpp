@@ -168,13 +168,27 @@ TEST_F(FileLoaderTest, EachKindOfDamageIsRefusedWithAMessageNamingTheFileAndTheN
         EXPECT_NE(shown.find(problem), std::wstring::npos) << std::string(shown.begin(), shown.end());
         EXPECT_TRUE(loader.getDefinitions().empty());
     }
-    // Wide text is read by its byte order mark.
-    const std::string text = R"(<character name="test"><frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>)";
-    for (const std::size_t width : {1u, 2u, 4u}) {
-        std::string wide = width == 1 ? "" : width == 2 ? std::string("\xFF\xFE", 2) : std::string("\xFF\xFE\0\0", 4);
-        for (const char c : text)
-            wide += c + std::string(width - 1, '\0');
-        EXPECT_NE(load(wide).findFrame(L"a"), nullptr) << width;
+    // Wide text is read by its byte order mark, with letters of two, three and four UTF-8 bytes.
+    // Each file names its own character: the loader keeps the ones it read before.
+    const auto head = [](std::size_t width) { return "<character name=\"w" + std::to_string(width) + "\"><!-- "; };
+    const auto name = [](std::size_t width) { return L"w" + std::to_wstring(width); };
+    const std::string tail = R"( --><frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>)";
+    EXPECT_NE(load(head(1) + "\xC3\xA9 \xE2\x82\xAC \xF0\x9F\xA5\x90" + tail, name(1)).findFrame(L"a"), nullptr);
+    for (const std::size_t width : {2u, 4u}) {
+        const std::string start = head(width);
+        std::u32string units;
+        for (const char32_t c : std::u32string(start.begin(), start.end()) + U"\u00E9 \u20AC \U0001F950" +
+                                    std::u32string(tail.begin(), tail.end())) {
+            if (width == 2 && c > 0xFFFF)
+                units += {char32_t(0xD800 + ((c - 0x10000) >> 10)), char32_t(0xDC00 + ((c - 0x10000) & 0x3FF))};
+            else
+                units += c;
+        }
+        std::string wide = width == 2 ? std::string("\xFF\xFE", 2) : std::string("\xFF\xFE\0\0", 4);
+        for (const char32_t unit : units)
+            for (std::size_t byte = 0; byte < width; ++byte)
+                wide += static_cast<char>(unit >> (8 * byte) & 0xFF);
+        EXPECT_NE(load(wide, name(width)).findFrame(L"a"), nullptr) << width;
     }
 }
 
