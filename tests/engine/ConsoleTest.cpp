@@ -87,22 +87,22 @@ TEST_F(ConsoleTest, HistoryWalksUpAndDownWithinItsLimits) {
     EXPECT_EQ(console().historyIndex, 1) << "never beyond the last entry";
 }
 
-TEST_F(ConsoleTest, ScrollingStopsAtTheTopAndWhenTheOldestLineIsVisible) {
+TEST_F(ConsoleTest, PageKeysScrollStoppingAtTheNewestLineAndWhenTheOldestIsVisible) {
     console().open = true;
     runFrame(16); // draws, measuring how many lines fit
     ASSERT_EQ(console().visibleCount, static_cast<int>(console().lines.size()));
-    console().scrollDown();
+    press(irr::KEY_NEXT);
     EXPECT_EQ(console().scroll, 0) << "the last line is already visible";
     for (int i = 0; i < 200; ++i)
         device().print(L"filler");
     runFrame(16);
     for (int i = 0; i < 1000; ++i)
-        console().scrollDown();
+        press(irr::KEY_NEXT);
     EXPECT_EQ(console().scroll + console().visibleCount, static_cast<int>(console().lines.size()));
-    console().scrollUp();
+    press(irr::KEY_PRIOR);
     EXPECT_EQ(console().scroll + console().visibleCount + 1, static_cast<int>(console().lines.size()));
     for (int i = 0; i < 1000; ++i)
-        console().scrollUp();
+        press(irr::KEY_PRIOR);
     EXPECT_EQ(console().scroll, 0) << "back to the newest line, and no further";
 }
 
