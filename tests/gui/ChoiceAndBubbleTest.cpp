@@ -6,6 +6,7 @@
 #include "TovarWorks/Events/EventTypes.h"
 #include "src_lumo/Gui/BedChoice.h"
 #include "src_lumo/Gui/TextBoxList.h"
+#include "src_lumo/Gui/VisualTextBoxChoice.h"
 #include "src_lumo/Gui/VisualTextBoxBubble.h"
 #include "src_lumo/Gui/VisualTextBoxStatic.h"
 
@@ -61,6 +62,14 @@ TEST_F(BedQuestion, AnOpenBoardTakesTheConfirmBeforeAnyTextBox) {
     list.closeChoice();
     EXPECT_TRUE(list.confirm());
     EXPECT_TRUE(box->isFinished());
+}
+
+// German asks "ja" before "nein": the board must fit the longer entry wherever it stands.
+TEST(ChoiceBoard, FitsItsLongestEntryWhereverItStands) {
+    VisualTextBoxChoice choice(L"");
+    for (const wchar_t* entry : {L"ja", L"nein", L"ok"})
+        choice.addEntry(entry, nullptr);
+    EXPECT_FLOAT_EQ(choice.boardArea().getWidth(), 32.0f + 4 * 16.0f);
 }
 
 TEST(BubbleTest, HangsAboveItsPointAndStaysInsideTheInterfaceTailAndAll) {
