@@ -5,6 +5,7 @@
 #include "RuntimeCopy.h"
 
 #include "TovarWorks/Events/EventTypes.h"
+#include "TovarWorks/SoundSystem/SoundManager.h"
 #include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Game/GameLanguages.h"
 #include "src_lumo/Game/SettingsFile.h"
@@ -135,6 +136,17 @@ TEST_F(PadHands, DriveTheMenusWalkPauseAndUseTheStoreroomAndTheTable) {
     placeHero(kAtTable, Lumo::FACE_UP);
     hold(GameAction::PickUp);
     EXPECT_FALSE(visual().getItemWorld()->isCarrying());
+}
+
+// The options let a louder music wait for the next start, so that start must apply the saved volume.
+TEST_F(KeysAndPad, TheNextStartPlaysTheMusicAtTheSavedVolume) {
+    Lumo::GameSettings settings = Lumo::SettingsFile::read();
+    settings.musicVolume = 30;
+    ASSERT_TRUE(Lumo::SettingsFile::save(settings));
+    start({});
+    const auto sound = TovarWorks::gDevice->getSoundManager();
+    ASSERT_TRUE(sound && sound->hasEngine());
+    EXPECT_FLOAT_EQ(sound->getSoundVolume(), 0.3f);
 }
 
 TEST_F(KeysAndPad, TheStickWalksOnlyPastItsDeadZoneTheHatWalksTooAndNeitherUnderTheConsole) {
