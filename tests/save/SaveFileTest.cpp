@@ -3,6 +3,7 @@
 #include "Mornings.h"
 #include "TempDir.h"
 
+#include "src_lumo/Game/WorldState.h"
 #include "src_lumo/Save/SaveSlot.h"
 #include "src_lumo/Save/SaveText.h"
 
@@ -31,14 +32,21 @@ std::string replaced(std::string text, const std::string& line, const std::strin
 
 } // namespace
 
-TEST(SaveText, AMorningComesBackAsItWasWritten) {
-    const SavedGame written = morningOfDay(9);
-    SavedGame read;
-    std::string problem;
-    ASSERT_TRUE(SaveText::read(SaveText::write(written), read, problem)) << problem;
-    EXPECT_EQ(written, read);
-    // To the last bit: the comparison of positions allows a little.
-    EXPECT_EQ(written.heroPosition.X, read.heroPosition.X);
+TEST(SaveText, AMorningComesBackAsItWasWrittenEvenAtTheEdgeOfEveryRange) {
+    // The last day, a Saturday, the first millisecond, not a coin left and nobody's favourite.
+    SavedGame edges = morningOfDay(WorldState::kLastDay);
+    edges.weekday = 6;
+    edges.clockMs = 0;
+    edges.money = 0;
+    edges.popularity = 0.0f;
+    for (const SavedGame& written : {morningOfDay(9), edges}) {
+        SavedGame read;
+        std::string problem;
+        ASSERT_TRUE(SaveText::read(SaveText::write(written), read, problem)) << problem;
+        EXPECT_EQ(written, read);
+        // To the last bit: the comparison of positions allows a little.
+        EXPECT_EQ(written.heroPosition.X, read.heroPosition.X);
+    }
 }
 
 TEST(SaveText, ASaveCutAtAnyByteIsRefused) {
