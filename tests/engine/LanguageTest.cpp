@@ -135,6 +135,8 @@ TEST_F(LanguageTest, GameTextsReadUtfEightStrayBytesAsLatinOneAndSurviveGarbage)
         {"\xe2\x82\xac!", L"\u20ac!"},                   // a three-byte sign
         {"a\xc3", L"a\u00c3"},                            // cut at the end
         {"\xc0\xaf", L"\u00c0\u00af"},                    // an overlong slash is no slash
+        {"\xe0\x80\xaf", L"\u00e0\u0080\u00af"},          // nor in three bytes
+        {"\xf4\x90\x80\x80", L"\u00f4\u0090\u0080\u0080"}, // past the last code point
         {"\xed\xa0\x80", L"\u00ed\u00a0\u0080"},          // a surrogate is no character
         {"\xbf\xe4t", L"\u00bf\u00e4t"}};                 // Latin-1 as older files had it
     for (const auto& [bytes, text] : cases)
