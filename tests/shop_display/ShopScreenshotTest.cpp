@@ -2,6 +2,7 @@
 #include "InterfaceScreenshotFixture.h"
 #include "bakery/BakeryTestWorld.h"
 
+#include "src_lumo/Shop/ToolShop.h"
 #include "src_lumo/ShopView/DoughMenueView.h"
 #include "src_lumo/ShopView/MerchantMenueView.h"
 #include "src_lumo/ShopView/SellMenueView.h"
@@ -75,4 +76,16 @@ TEST_F(ShopScreenshotTest, MerchantOrderAboveTheMoney) {
     press(menu, ". >>v>");
     ASSERT_EQ(MerchantMenue::kIngredientsPage, menu.page());
     expectPicture("merchant_menu", [&] { MerchantMenueView::draw(menu, world()); });
+}
+
+// The list the bar shows too: a tool the merchant offers only once he trusts her, one too dear.
+TEST_F(ShopScreenshotTest, MerchantToolsWithTheLoafPanOfferedAndThePipingBagTooDear) {
+    world().money = 1200;
+    world().flagsAndPopularity.setFlag("MERC_SELL_BOX", 1.0f);
+    MerchantMenue menu(world());
+    menu.open();
+    press(menu, ".v v");
+    ASSERT_EQ(MerchantMenue::kToolsPage, menu.page());
+    ASSERT_EQ(ToolShop::kPipingBag, menu.toolRow());
+    expectPicture("merchant_tools", [&] { MerchantMenueView::draw(menu, world()); });
 }
