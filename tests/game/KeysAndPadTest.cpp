@@ -3,6 +3,7 @@
 // since leaving the options writes settings.ini.
 #include "GamePlayFixture.h"
 #include "RuntimeCopy.h"
+#include "ToneFile.h"
 
 #include "TovarWorks/Events/EventTypes.h"
 #include "TovarWorks/SoundSystem/SoundManager.h"
@@ -143,6 +144,7 @@ TEST_F(KeysAndPad, TheNextStartPlaysTheMusicAtTheSavedVolume) {
     Lumo::GameSettings settings = Lumo::SettingsFile::read();
     settings.musicVolume = 30;
     ASSERT_TRUE(Lumo::SettingsFile::save(settings));
+    useDummyAudioOutput();
     start({});
     const auto sound = TovarWorks::gDevice->getSoundManager();
     ASSERT_TRUE(sound && sound->hasEngine());
