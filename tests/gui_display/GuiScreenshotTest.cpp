@@ -6,6 +6,7 @@
 #include "src_lumo/Game/GameLanguages.h"
 #include "src_lumo/Gui/BedChoice.h"
 #include "src_lumo/Gui/Calendar.h"
+#include "src_lumo/Gui/DigitCounter.h"
 #include "src_lumo/Gui/HintLine.h"
 #include "src_lumo/Gui/HudElement.h"
 #include "src_lumo/Gui/VisualTextBoxBubble.h"
@@ -142,4 +143,20 @@ TEST_F(GuiScreenshotTest, HudAtNoon) {
     for (int frame = 0; frame < 3000; ++frame)
         hud.getMoneyCounter().stepTowards(status.money(), 16);
     expectPicture("hud_noon", [&] { hud.draw(); });
+}
+
+// Half-way through a step the wheel shows the digit it leaves and the one it rolls to: the next
+// coming up from below, the previous coming down from above.
+TEST_F(GuiScreenshotTest, MoneyWheelHalfWayUpAndDown) {
+    DigitCounter up{5, L'$'};
+    up.stepTowards(1, 50);
+    ASSERT_FLOAT_EQ(up.lowestDigit().getPhase(), 0.5f);
+    expectPicture("money_rolling_up", [&] { up.draw(); });
+
+    DigitCounter down{5, L'$'};
+    for (int frame = 0; frame < 200; ++frame)
+        down.stepTowards(10, 16);
+    down.stepTowards(9, 50);
+    ASSERT_FLOAT_EQ(down.lowestDigit().getPhase(), -0.5f);
+    expectPicture("money_rolling_down", [&] { down.draw(); });
 }
