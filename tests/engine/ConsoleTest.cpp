@@ -1,5 +1,6 @@
 #include "NullDeviceFixture.h"
 #include "InputEvents.h"
+#include "NeedsDisplay.h"
 #include "TempDir.h"
 
 #include "TovarWorks/Console/ConsoleLogic.h"
@@ -9,6 +10,8 @@
 #include "TovarWorks/Platform/Utf8.h"
 
 #include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 using irr::core::stringw;
 using TovarWorks::ConsoleLogic;
@@ -258,4 +261,19 @@ TEST(DeviceWithoutConsole, MessagesBecomeMessageBoxesAndTheLogFileKeepsTheEarlie
     EXPECT_FALSE(device.openLogFile(temp.file("folder/game.log"), temp.file("folder/old.log")));
     device.print(L"still shown");
     EXPECT_EQ(output->messages.size(), 1u);
+}
+
+// The dialog belongs to a helper process. Were the helper to come back from showing it, a second
+// game would run on behind the first; here it leaves a mark and ends before the test goes on.
+TEST(DialogMessages, TheHelperNeverComesBackIntoTheProgram) {
+    SKIP_WITHOUT_DISPLAY();
+    const TempDir temp;
+    const std::string mark = temp.file("came back");
+    const pid_t self = getpid();
+    TovarWorks::DialogMessageOutput().show(L"TovarWorks", L"a message for the dialog test");
+    if (getpid() != self) {
+        std::ofstream(mark) << getpid();
+        _exit(0);
+    }
+    EXPECT_FALSE(std::filesystem::exists(mark));
 }
