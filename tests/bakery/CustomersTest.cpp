@@ -69,14 +69,21 @@ TEST_F(Town, HalfAgainAsManyVisitsAsThePopularityTheFirstHalfEarlyOrAtLunch) {
         town.buildDailySchedule(popularity, 2);
         EXPECT_EQ(visits, town.schedule().size()) << popularity;
     }
-    const auto& visits = town.schedule();
-    for (size_t i = 0; i < visits.size(); ++i) {
-        const int32_t minute = visits[i].minute;
-        if (i < 2)
-            EXPECT_TRUE((minute >= 480 && minute < 540) || (minute >= 720 && minute <= 780)) << minute;
-        EXPECT_GE(minute, 480);
-        EXPECT_LE(minute, 840);
+    // Over many days every minute of each window turns up, and none outside it.
+    std::set<int32_t> earlyOrLunch, allDay, expectedEarlyOrLunch, expectedAllDay;
+    for (int32_t minute = 480; minute <= 840; ++minute) {
+        expectedAllDay.insert(minute);
+        if (minute < 540 || (minute >= 720 && minute <= 780))
+            expectedEarlyOrLunch.insert(minute);
     }
+    for (int day = 0; day < 2000; ++day) {
+        town.buildDailySchedule(4.0f, 2);
+        const auto& visits = town.schedule();
+        for (size_t i = 0; i < visits.size(); ++i)
+            (i < 2 ? earlyOrLunch : allDay).insert(visits[i].minute);
+    }
+    EXPECT_EQ(expectedEarlyOrLunch, earlyOrLunch);
+    EXPECT_EQ(expectedAllDay, allDay);
 }
 
 TEST_F(Town, OnOddDaysTheRegularComesFirst) {

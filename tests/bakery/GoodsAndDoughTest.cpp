@@ -39,13 +39,11 @@ TEST(GoodPictures, NoStagePastBurntMenuOnlyGoodsOnlyBakedAndSevenDoughLumpsByWei
         EXPECT_EQ(picture, Dough::pictureForWeight(weight)) << weight;
 }
 
-TEST_F(BakeryWorld, DoughWeightCountsAnEggAsFiftyTimesTheBatchesAndARecipeKeepsItsOwnTime) {
+TEST_F(BakeryWorld, DoughWeightCountsAnEggAsFiftyTimesTheBatches) {
     const Dough dough = Dough::fromRecipe(world.goods, kUnknownGood, row(10, 0, 0, 0, 1), 2);
     EXPECT_EQ(120, dough.weight());
     EXPECT_EQ("item_dough_3", dough.pictureName());
     EXPECT_EQ(2 * (10 + 20 + 30 + 40 + 50), Dough::fromRecipe(world.goods, kUnknownGood, row(10, 20, 30, 40, 1), 2).weight());
-    EXPECT_EQ(60, Dough::fromRecipe(world.goods, kBread, row(500), 1).bakeMinutes);
-    EXPECT_EQ(10, Dough::fromRecipe(world.goods, kBaiser, row(0, 0, 50), 1).bakeMinutes);
 }
 
 TEST(Discovery, EachRuleWithItsBordersAndItsTool) {

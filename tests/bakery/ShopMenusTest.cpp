@@ -135,14 +135,36 @@ TEST_F(DoughMenueTest, ABunTrayOfFourBatchesNeeds200FlourOnTheTable) {
     EXPECT_EQ(200, dough.weight());
 }
 
-TEST_F(DoughMenueTest, BreadStaysAtOneBatch) {
-    world.goods.unlock(kBread);
-    press(menu, " >>> ");
-    ASSERT_EQ(kBread, menu.recipeId());
-    press(menu, std::string(7, 'v') + ">>>");
-    EXPECT_EQ(1, menu.batches());
-    press(menu, "<<");
-    EXPECT_EQ(1, menu.batches());
+TEST_F(DoughMenueTest, EveryBookRecipeKneadsItsAmountsUpToItsBatchesForItsBakingTime) {
+    const struct {
+        int32_t kind;
+        IngredientRow perBatch;
+        int32_t maxBatches;
+        int32_t bakeMinutes;
+    } recipes[] = {
+        {kBun, {50, 0, 0, 0, 0, 0}, 4, 30},      {kBoule, {250, 0, 0, 0, 0, 0}, 2, 45},
+        {kBread, {500, 0, 0, 0, 0, 0}, 1, 60},   {kCrossaint, {30, 30, 0, 30, 0, 0}, 4, 20},
+        {kBaguette, {200, 0, 0, 0, 0, 0}, 2, 40}, {kBaiser, {0, 0, 50, 0, 0, 0}, 4, 10},
+        {kDonut, {100, 50, 50, 0, 0, 0}, 4, 20},
+    };
+    world.flagsAndPopularity.setFlag("GOT_BREADBOX", 1.0f);
+    world.flagsAndPopularity.setFlag("GOT_FBAG", 1.0f);
+    for (const auto& recipe : recipes) {
+        world.goods.unlock(recipe.kind);
+        world.tableStock = {5000, 5000, 5000, 5000, 50, 0};
+        reopen();
+        press(menu, " " + std::string(size_t(recipe.kind % DoughMenue::kBookColumns), '>') +
+                        std::string(size_t(recipe.kind / DoughMenue::kBookColumns), 'v') + " ");
+        ASSERT_EQ(recipe.kind, menu.recipeId());
+        EXPECT_EQ(recipe.perBatch, menu.perBatch()) << recipe.kind;
+        press(menu, std::string(7, 'v') + "<<");
+        EXPECT_EQ(1, menu.batches()) << recipe.kind;
+        press(menu, ">>>>>");
+        EXPECT_EQ(recipe.maxBatches, menu.batches()) << recipe.kind;
+        ASSERT_EQ(DoughMenue::kAnswerCreate, press(menu, " ")) << recipe.kind;
+        EXPECT_EQ(recipe.kind, menu.madeDough().kind);
+        EXPECT_EQ(recipe.bakeMinutes, menu.madeDough().bakeMinutes) << recipe.kind;
+    }
 }
 
 TEST_F(DoughMenueTest, ALockedSlotKeepsTheBookOpenAndXClosesItKeepingTheRecipe) {
@@ -226,6 +248,10 @@ TEST_F(MerchantMenueTest, OrdersStepByTheMerchantsUnitsAndOneAboveTheMoneyChange
 
 TEST_F(MerchantMenueTest, TheLoafPanNeedsTheMerchantsTrustAndIsSoldOnce) {
     world.money = 5000;
+    press(menu, "v");
+    EXPECT_EQ(1, menu.tab()) << "the cursor shows the tools tab";
+    press(menu, "^");
+    EXPECT_EQ(0, menu.tab());
     press(menu, "v ");
     ASSERT_EQ(MerchantMenue::kToolsPage, menu.page());
     EXPECT_EQ(MerchantMenue::kAnswerBuyTool, press(menu, " "));

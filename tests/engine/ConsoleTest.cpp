@@ -195,6 +195,9 @@ TEST_F(ConsoleTest, F1ReleaseTogglesTheConsoleAndWhileOpenLettersAreItsAlone) {
     EXPECT_FALSE(device().OnEvent(keyEvent(irr::KEY_ESCAPE, true))) << "keys the console does not take reach nobody";
     EXPECT_TRUE(device().OnEvent(keyEvent(irr::KEY_KEY_C, true, L'c', true))) << "control combinations are swallowed";
     press(irr::KEY_KEY_A, L'a');
+    press(irr::KEY_KEY_B, L'b');
+    press(irr::KEY_BACK);
+    EXPECT_EQ(console().input, L"a");
     press(irr::KEY_BACK);
     press(irr::KEY_BACK);
     EXPECT_EQ(console().input, L"");
