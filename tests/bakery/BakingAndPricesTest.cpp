@@ -87,6 +87,7 @@ TEST(Oven, TheClockGoingBackNeverUnbakesAndBurntGoodsSayHowFarPastBurningTheyAre
 
 TEST(Prices, TheFairPriceSumsBasePricesTimesQualityAndTheMerchantsByTheUnit) {
     EXPECT_EQ(75 + 250 + 150, referencePrice({baked(kBun, 30, 30), baked(kBread, 60, 80), baked(kDonut, 20, 20)}));
+    EXPECT_EQ(125 + 300 + 250, referencePrice({baked(kCrossaint), baked(kBaguette), baked(kBaiser)}));
     EXPECT_EQ(0, referencePrice({baked(kBun, 30, 60)}));
     EXPECT_EQ(250, referencePrice({baked(kBoule, 45, 46)}));
     EXPECT_EQ(38, referencePrice({baked(kBun, 30, 34)})); // 37.5 rounds up
