@@ -1,4 +1,5 @@
 #include "GamePlayFixture.h"
+#include "NeedsDisplay.h"
 
 #include "TovarWorks/Events/EventManager.h"
 #include "TovarWorks/Events/FadeSoundEvent.h"
@@ -51,8 +52,11 @@ void GamePlayFixture::start(const Lumo::ScriptedPlayOptions& options) {
     // One game at a time: the device is global.
     reader.reset();
     play.reset();
-    play = std::make_unique<Lumo::ScriptedPlay>(options);
-    ASSERT_TRUE(play->isReady());
+    ASSERT_TRUE(openWhileTheServerCatchesUp([&] {
+        play.reset();
+        play = std::make_unique<Lumo::ScriptedPlay>(options);
+        return play->isReady();
+    }));
     reader = std::make_unique<DialogueReader>(*play);
     recorder = std::make_shared<EventRecorder>();
     const TovarWorks::EventType everything("*");

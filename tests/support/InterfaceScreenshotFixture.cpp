@@ -4,14 +4,12 @@
 
 void InterfaceScreenshotFixture::SetUp() {
     SKIP_WITHOUT_DISPLAY();
-    // A busy X server now and then refuses a window; a second try gets one.
-    bool ready = false;
-    for (int attempt = 0; attempt < 3 && !ready; ++attempt) {
+    const bool ready = openWhileTheServerCatchesUp([this] {
         delete TovarWorks::gDevice;
         TovarWorks::gDevice = new TovarWorks::TovarDevice();
         TovarWorks::gDevice->setMessageOutput(std::make_shared<TovarWorks::RecordingMessageOutput>());
-        ready = TovarWorks::gDevice->init(kPictureSize.Width, kPictureSize.Height, false, irr::video::EDT_OPENGL);
-    }
+        return TovarWorks::gDevice->init(kPictureSize.Width, kPictureSize.Height, false, irr::video::EDT_OPENGL);
+    });
     ASSERT_TRUE(ready) << "OpenGL did not start on the X display";
     irr::ITimer* timer = TovarWorks::gDevice->getIrrlichtDevice()->getTimer();
     timer->stop();
