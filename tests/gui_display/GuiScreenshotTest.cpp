@@ -52,6 +52,9 @@ TEST_F(GuiScreenshotTest, TitleMenu) {
     GameMenue menu(FallingGoodFactory(), folder.file("settings.ini"));
     menu.update(0);
     expectPicture("title_menu", [&] { menu.draw(); });
+    menu.handleKey(keyEvent(irr::KEY_SPACE, true)); // "new game"
+    menu.update(GameMenue::kFadeMillis / 10); // the sides part, the logo rises, the background fades
+    expectPicture("title_menu_hiding", [&] { menu.draw(); });
 }
 
 // The options screen, the keys page waiting for the key to act, and the calendar.
