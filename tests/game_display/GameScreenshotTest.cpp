@@ -51,6 +51,15 @@ TEST_F(GameScreenshot, TheBakeryAtNight) {
     expectLike("bakery_at_night");
 }
 
+// Outside: the hedges and the tree are cut out of their textures, not drawn as solid panels.
+TEST_F(GameScreenshot, TheYardWithItsHedgesAndTree) {
+    trigger(Lumo::SetTimerEvent(false));
+    trigger(Lumo::SetTimeEvent(12, 0));
+    placeHero(irr::core::vector3df(560, 0, 420));
+    play->runFrames(3);
+    expectLike("yard");
+}
+
 // Flour dust over raw and golden goods, then smoke that thickens as they darken and burn: the
 // tray must stay in sight through all of it.
 TEST_F(GameScreenshot, TheOvenAtEachBakingStage) {
