@@ -136,11 +136,19 @@ void TexturePainter::stones(int cell) {
         }
 }
 
+void TexturePainter::speckle(uint32_t colour) {
+    // Row before column: the order the art was first made in. Drawn inside one call's arguments,
+    // the order was the compiler's, and clang's build painted other textures than gcc's.
+    const int y = randomBelow(n);
+    const int x = randomBelow(n);
+    at(x, y) = colour;
+}
+
 void TexturePainter::grass() {
     for (auto& pixel : image)
         pixel = vary(c1, 0.05f);
     for (int i = 0; i < n * n / 6; ++i)
-        at(randomBelow(n), randomBelow(n)) = vary(c2, 0.08f);
+        speckle(vary(c2, 0.08f));
     for (int i = 0; i < n * n / 12; ++i) {
         const int x = randomBelow(n), y = randomBelow(n);
         at(x, y) = shade(c1, 1.18f);
@@ -152,7 +160,7 @@ void TexturePainter::plaster() {
     for (auto& pixel : image)
         pixel = vary(c1, 0.025f);
     for (int i = 0; i < n / 4; ++i)
-        at(randomBelow(n), randomBelow(n)) = shade(c1, 0.9f);
+        speckle(shade(c1, 0.9f));
     fill(0, n - 2, n, n, c2); // skirting board
 }
 

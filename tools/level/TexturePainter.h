@@ -24,6 +24,8 @@ private:
     void bricks();
     void stones(int cell);
     void grass();
+    // One pixel of the colour at a random place.
+    void speckle(uint32_t colour);
     void plaster();
     void tiles();
     void quilt();
