@@ -17,9 +17,13 @@ public:
     {
         if (!std::getenv("DISPLAY"))
             return;
-        TovarWorks::gDevice = new TovarWorks::TovarDevice();
-        if (!TovarWorks::gDevice->init(OpenGLStageFixture::kWidth, OpenGLStageFixture::kHeight, false,
-                                       irr::video::EDT_OPENGL)) {
+        const bool ready = openWhileTheServerCatchesUp([] {
+            delete TovarWorks::gDevice;
+            TovarWorks::gDevice = new TovarWorks::TovarDevice();
+            return TovarWorks::gDevice->init(OpenGLStageFixture::kWidth, OpenGLStageFixture::kHeight, false,
+                                             irr::video::EDT_OPENGL);
+        });
+        if (!ready) {
             delete TovarWorks::gDevice;
             TovarWorks::gDevice = nullptr;
             return;
