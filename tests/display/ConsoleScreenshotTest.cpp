@@ -1,4 +1,4 @@
-// The console as the player sees it: open and scrolled back, and closed with its lines fading.
+// The console as it is drawn: open and scrolled back, and closed with its lines fading.
 #include "InterfaceScreenshotFixture.h"
 
 #include "TovarWorks/Console/ConsoleLogic.h"
@@ -21,10 +21,9 @@ protected:
     // Lines in three colours with a separator every tenth, each made at the given time.
     void addLines(int count, uint32_t madeAt) {
         const uint32_t colours[] = {0xFFFFFFFF, 0xFFFFC040, 0xFF80C0FF};
-        for (int i = 0; i < count; ++i) {
-            TovarWorks::gDevice->getIrrlichtDevice()->getTimer()->setTime(madeAt);
+        TovarWorks::gDevice->getIrrlichtDevice()->getTimer()->setTime(madeAt);
+        for (int i = 0; i < count; ++i)
             console->addLine(colours[i % 3], i % 10 == 9 ? 4 : 1, irr::core::stringw(L"line ") + irr::core::stringw(i));
-        }
     }
 
     std::shared_ptr<TovarWorks::ConsoleLogic> console;

@@ -49,11 +49,9 @@ const vector3df GamePlayFixture::kAtOven(825.f, 0.f, 627.f);
 const vector3df GamePlayFixture::kAtCounter(812.f, 0.f, 574.f);
 
 void GamePlayFixture::start(const Lumo::ScriptedPlayOptions& options) {
-    // One game at a time: the device is global.
     reader.reset();
-    play.reset();
     ASSERT_TRUE(openWhileTheServerCatchesUp([&] {
-        play.reset();
+        play.reset(); // one game at a time: the device is global
         play = std::make_unique<Lumo::ScriptedPlay>(options);
         return play->isReady();
     }));
