@@ -7,11 +7,7 @@
 
 TEST(FullConsoleTest, WithoutALogicTheLoopDrawsTheConsoleFullScreen) {
     SKIP_WITHOUT_DISPLAY();
-    ASSERT_TRUE(openWhileTheServerCatchesUp([] {
-        delete TovarWorks::gDevice;
-        TovarWorks::gDevice = new TovarWorks::TovarDevice();
-        return TovarWorks::gDevice->init(320, 240, false, irr::video::EDT_BURNINGSVIDEO);
-    }));
+    ASSERT_TRUE(openEngineWindow(320, 240, irr::video::EDT_BURNINGSVIDEO));
     TovarWorks::TovarDevice& device = *TovarWorks::gDevice;
     device.getIrrlichtDevice()->getTimer()->stop();
     device.runFrame();

@@ -17,13 +17,7 @@ public:
     {
         if (!std::getenv("DISPLAY"))
             return;
-        const bool ready = openWhileTheServerCatchesUp([] {
-            delete TovarWorks::gDevice;
-            TovarWorks::gDevice = new TovarWorks::TovarDevice();
-            return TovarWorks::gDevice->init(OpenGLStageFixture::kWidth, OpenGLStageFixture::kHeight, false,
-                                             irr::video::EDT_OPENGL);
-        });
-        if (!ready) {
+        if (!openEngineWindow(OpenGLStageFixture::kWidth, OpenGLStageFixture::kHeight, irr::video::EDT_OPENGL)) {
             delete TovarWorks::gDevice;
             TovarWorks::gDevice = nullptr;
             return;

@@ -4,13 +4,8 @@
 
 void InterfaceScreenshotFixture::SetUp() {
     SKIP_WITHOUT_DISPLAY();
-    const bool ready = openWhileTheServerCatchesUp([this] {
-        delete TovarWorks::gDevice;
-        TovarWorks::gDevice = new TovarWorks::TovarDevice();
-        TovarWorks::gDevice->setMessageOutput(std::make_shared<TovarWorks::RecordingMessageOutput>());
-        return TovarWorks::gDevice->init(kPictureSize.Width, kPictureSize.Height, false, irr::video::EDT_OPENGL);
-    });
-    ASSERT_TRUE(ready) << "OpenGL did not start on the X display";
+    ASSERT_TRUE(openEngineWindow(kPictureSize.Width, kPictureSize.Height, irr::video::EDT_OPENGL))
+        << "OpenGL did not start on the X display";
     irr::ITimer* timer = TovarWorks::gDevice->getIrrlichtDevice()->getTimer();
     timer->stop();
     timer->setTime(0);

@@ -1,10 +1,13 @@
 #pragma once
 // Tests that open a window need an X server (the suite runs under xvfb-run). Without DISPLAY they are
 // skipped; with one, a window or OpenGL device that does not start is a fault the test reports.
+#include "TovarWorks/TovarDevice.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <thread>
 
 #define SKIP_WITHOUT_DISPLAY()                                                                \
@@ -24,4 +27,15 @@ template <typename Open> bool openWhileTheServerCatchesUp(Open open) {
             return true;
     }
     return false;
+}
+
+// A fresh engine device in the global slot with a window of the size, its messages recorded
+// instead of shown; false when no window opened.
+inline bool openEngineWindow(unsigned width, unsigned height, irr::video::E_DRIVER_TYPE driver) {
+    return openWhileTheServerCatchesUp([&] {
+        delete TovarWorks::gDevice;
+        TovarWorks::gDevice = new TovarWorks::TovarDevice();
+        TovarWorks::gDevice->setMessageOutput(std::make_shared<TovarWorks::RecordingMessageOutput>());
+        return TovarWorks::gDevice->init(width, height, false, driver);
+    });
 }
