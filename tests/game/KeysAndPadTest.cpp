@@ -272,6 +272,12 @@ TEST_F(KeysAndPad, TheKeysPageBindsKeysAndButtonsSwappingAndSavesThem) {
     pressButton(2);
     EXPECT_EQ(2, keys().button(GameAction::Act));
     EXPECT_EQ(0, keys().button(GameAction::PickUp)) << "swapped";
+    for (const int edge : {Lumo::KeyBindings::kButtonCount - 1, 0}) { // the pad's last button and its first
+        play->tap(irr::KEY_KEY_X);
+        pressButton(edge);
+        EXPECT_EQ(edge, keys().button(GameAction::Act));
+    }
+    EXPECT_EQ(Lumo::KeyBindings::kButtonCount - 1, keys().button(GameAction::PickUp)) << "swapped";
 
     const Lumo::KeyBindings chosen = keys();
     pressButton(7); // the menu's button leaves the page...
