@@ -197,6 +197,21 @@ TEST_F(KeyHints, KneadingServingAndCarryingAreNamedTooAndNoneWhereTheKeysDoNothi
     EXPECT_NE(nullptr, bakery().getField(FIELD_OVEN).firstItem());
 }
 
+TEST_F(KeyHints, ABoxIsUnpackedOnlyAtTheTableDoughIsPickedUpAndTheBinTakesAnything) {
+    bakery().addIngredientBox({100, 0, 0, 0, 0, 0}, kAtCounter);
+    EXPECT_EQ(Strings{"HINT_PICK_BOX"}, hintsAt(kAtCounter, FACE_DOWN));
+    hold(irr::KEY_KEY_C);
+    ASSERT_TRUE(carrying());
+    EXPECT_EQ(Strings{"HINT_PUT_DOWN"}, hintsAt({780, 0, 574}, FACE_DOWN));
+    EXPECT_EQ(Strings{"HINT_UNPACK"}, hintsAt(kAtTable, FACE_UP));
+    EXPECT_EQ(Strings{"HINT_BIN"}, hintsAt({780, 0, 628}, FACE_UP));
+    hold(irr::KEY_KEY_C);
+    ASSERT_FALSE(carrying());
+
+    bakery().putDoughOnTable(Dough::fromRecipe(world().goods, kBun, world().goods.entry(kBun).amounts, 1));
+    EXPECT_EQ((Strings{"HINT_KNEAD", "HINT_PICK_DOUGH"}), hintsAt(kAtTable, FACE_UP));
+}
+
 class PauseMenu : public ShopPlay {
 protected:
     // Escape, then "continue" chosen with SPACE held down for a few frames, as players do.
