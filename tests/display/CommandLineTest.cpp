@@ -47,7 +47,8 @@ TEST(CommandLineTest, HelpAndVersionPrintToStandardOutputAndEndWithoutAWindow) {
 
 TEST(CommandLineTest, AnUnknownOptionOrABadSizeGivesTheUsageOnStandardErrorAndExitCode2) {
     for (const char* arguments : {"--bake-faster", "--size", "--size 800", "--size 0x600", "--size x600",
-                                  "--size=1280x", "--size 800x6o0", "--windowed extra"}) {
+                                  "--size=1280x", "--size 800x6o0", "--windowed extra",
+                                  "--size 4294968096x600"}) { // 2^32 + 800 would wrap to 800 in an int
         const Outcome errors = runKeeping(Stream::Errors, arguments);
         EXPECT_EQ(errors.exitCode, 2) << arguments;
         EXPECT_EQ(errors.output.rfind("kornelo: ", 0), 0u) << arguments << ": " << errors.output;
