@@ -103,6 +103,8 @@ TEST_F(VisualCharacterFrameTest, WallsStandOnlyOnOpaqueToTransparentEdges)
     for (const auto& [box, n] : quads(frame->getEdgeMesh())) {
         EXPECT_FLOAT_EQ(box.MinEdge.Z, -2.f);
         EXPECT_FLOAT_EQ(box.MaxEdge.Z, 0.f);
+        // One pixel's edge long: a longer wall pokes out past the pixel beside it.
+        EXPECT_FLOAT_EQ(box.MaxEdge.X - box.MinEdge.X + box.MaxEdge.Y - box.MinEdge.Y, 1.f);
         const int dx = n.X < 0 ? -1 : n.X > 0 ? 1 : 0, dy = n.Y < 0 ? -1 : n.Y > 0 ? 1 : 0;
         const int left = static_cast<int>(box.MinEdge.X + kW * 0.5f), top = static_cast<int>(kH - box.MaxEdge.Y);
         found.insert({left - (dx > 0), top - (dy > 0), dx, dy});
