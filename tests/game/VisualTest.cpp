@@ -3,6 +3,7 @@
 #include "InGame.h"
 
 #include "src_lumo/Events/AddCharacterEvent.h"
+#include "src_lumo/Events/ChangeFaceDirEvent.h"
 #include "src_lumo/Events/ChangeVisualNodeEvent.h"
 #include "src_lumo/Events/SetAmbientColorSchemeEvent.h"
 #include "src_lumo/Events/SetTimeEvent.h"
@@ -123,6 +124,9 @@ TEST_F(Scene, CharacterEventsFaceNewcomersKeepTheHerosNodeAndIgnoreTheUnknown) {
     ASSERT_NE(nullptr, newcomer);
     EXPECT_EQ(vector3df(700, 0, 500), newcomer->getNode()->getPosition());
     EXPECT_EQ(L"iddle_left", newcomer->getNode()->getCurrentAnimation()->name);
+    // Turned, she stands the new way at once, not only from the animation's next frame.
+    trigger(Lumo::ChangeFaceDirEvent("f_node", Lumo::FACE_RIGHT));
+    EXPECT_EQ(newcomer->getNode()->getDefinition().findFrame(L"iddle_right"), newcomer->getNode()->getCurrentFrame());
     trigger(Lumo::TeleportCharacterEvent("nobody", vector3df(1, 2, 3)));
     // A walk in progress holds on to the hero's node: a new visual dresses it in the same frame.
     const std::shared_ptr<Lumo::CharNode> walker = visual().getHero();
