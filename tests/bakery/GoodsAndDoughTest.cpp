@@ -62,7 +62,8 @@ TEST(Discovery, EachRuleWithItsBordersAndItsTool) {
         {row(0, 0, 50), 1, "GOT_FBAG", kUnknownGood}, {row(30, 30, 0, 30), 1, "", kCrossaint},
         {row(30, 30, 50, 30), 1, "", kCrossaint},   {row(30, 30, 51, 30), 1, "", kUnknownGood},
         {row(30, 30, 0, 30, 1), 1, "", kUnknownGood}, {row(100, 50, 50), 1, "", kDonut}, // the later rule wins
-        {row(100, 50, 4), 1, "", kUnknownGood},   {row(300, 10), 1, "", kUnknownGood}, // not flour alone
+        {row(100, 50, 4), 1, "", kUnknownGood},   {row(20, 10, 5), 1, "", kDonut},
+        {row(19, 10, 5), 1, "", kUnknownGood},    {row(300, 10), 1, "", kUnknownGood}, // not flour alone
         {row(300, 0, 0, 0, 1), 1, "", kUnknownGood},
     };
     for (const auto& dough : doughs) {
