@@ -26,6 +26,8 @@ protected:
 
 TEST_F(Walking, FreeFloorMovesByFrameTimeAndSpeed) {
     EXPECT_EQ(vector3df(102, 0, 98), walker.step({100, 0, 100}, 1, -1, 25, 2.0f));
+    EXPECT_NEAR(100.04f, walker.step({100, 0, 100}, 1, 0, 1, 1.0f).X, 1e-4f) << "a one-millisecond frame walks";
+    EXPECT_NEAR(102.04f, walker.step({100, 0, 100}, 1, 0, 51, 1.0f).X, 1e-4f) << "and so does a frame's last step";
 }
 
 TEST_F(Walking, ASlowFrameIsWalkedInStepsThatStillStopAtWalls) {
