@@ -185,6 +185,11 @@ TEST_F(StorageMenueTest, TakingStaysBetweenNothingAndTheStoreroom) {
     EXPECT_EQ(0, menu.takeCounts()[kFlour]);
     press(menu, "v>");
     EXPECT_EQ(0, menu.takeCounts()[kButter]);
+    // The take row below the eggs has no amount, whatever the storeroom holds.
+    world.storeroomStock[kSpareSlot] = 500;
+    press(menu, "vvvvv>");
+    ASSERT_EQ(StorageMenue::kTakeRow, menu.cursorRow());
+    EXPECT_EQ(IngredientRow{}, menu.takeCounts());
 }
 
 TEST_F(StorageMenueTest, TheBoxTakesOneStepPast5000AndNoMore) {
