@@ -4,6 +4,7 @@
 #include "support/TempDir.h"
 
 #include "src_lumo/Sprites/FileLoader.h"
+#include "src_lumo/Sprites/XmlFileCheck.h"
 #include "TovarWorks/Console/ConsoleLogic.h"
 
 #include <gtest/gtest.h>
@@ -88,7 +89,7 @@ TEST_F(FileLoaderTest, RunningValuesCarryOverAndResetWithEachDefinitionAndAnimat
 
 TEST_F(FileLoaderTest, ValuesOutsideTheirPlaceOrMalformedAreIgnored)
 {
-    const SpriteDefinition& definition = load(R"(<character name="test">
+    const SpriteDefinition& definition = load(R"(<offset>3</offset><center>1,2</center><character name="test">
         <bitmap>sheet.png</bitmap><rect>0,0,2,3</rect><center>5,6</center>
         <frameSpeed>90</frameSpeed><frameSpeed>fast</frameSpeed><frameSpeed>-4</frameSpeed>
         <frame name="empty"></frame>
@@ -98,6 +99,7 @@ TEST_F(FileLoaderTest, ValuesOutsideTheirPlaceOrMalformedAreIgnored)
     EXPECT_EQ(definition.getFrames().size(), 3u) << "a frame without a name is not kept";
     EXPECT_TRUE(definition.findFrame(L"empty")->getFrontMesh().empty()) << "a rect before any frame";
     EXPECT_EQ(definition.center, irr::core::vector2di(0, 0));
+    EXPECT_FLOAT_EQ(definition.offset, 0.f) << "before any definition";
     EXPECT_FLOAT_EQ(definition.frameSpeed, 90.f);
     const VisualCharacterFrame* a = definition.findFrame(L"a");
     ASSERT_TRUE(a);
@@ -139,11 +141,26 @@ TEST_F(FileLoaderTest, MissingFilesAreReportedAndRectsCutToTheBitmap)
     EXPECT_TRUE(definition.findFrame(L"b")->getFrontMesh().empty());
 }
 
+TEST_F(FileLoaderTest, ADefinitionAsDeepAsTheCheckAllowsLoadsAndOneLevelDeeperIsRefused)
+{
+    const auto nestedTo = [](int depth, const std::string& name) {
+        std::string xml = "<character name=\"" + name + R"("><frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame>)";
+        for (int level = 2; level <= depth; ++level) // the character is the first level
+            xml += "<a>";
+        for (int level = 2; level <= depth; ++level)
+            xml += "</a>";
+        return xml + "</character>";
+    };
+    const int limit = Lumo::XmlFileCheck::kMaxDepth;
+    EXPECT_NE(load(nestedTo(limit, "deepest"), L"deepest").findFrame(L"a"), nullptr);
+    const std::string deeper = folder.write("deeper.xml", nestedTo(limit + 1, "deeper"));
+    loader.loadFile(deeper.c_str());
+    EXPECT_EQ(loader.getDefinition(L"deeper"), nullptr);
+    EXPECT_TRUE(consoleShows(L"nested too deeply"));
+}
+
 TEST_F(FileLoaderTest, EachKindOfDamageIsRefusedWithAMessageNamingTheFileAndTheNextFileLoads)
 {
-    std::string deep;
-    for (int i = 0; i < 100; ++i)
-        deep += "<a>";
     const std::vector<std::pair<std::string, std::wstring>> damaged = {
         {R"(<character name="test"><frame name="a"><rect>0,0,2,3</re)", L"ends inside an element"},
         {R"(<character name="test"><frame name="a"><rect>0,0,2,3</rect>)", L"ends inside an element"},
@@ -155,7 +172,6 @@ TEST_F(FileLoaderTest, EachKindOfDamageIsRefusedWithAMessageNamingTheFileAndTheN
         {R"(<?xml version="1.0"?><!DOCTYPE x [<!ENTITY e "e">]><character name="&e;"/>)", L"not well-formed"},
         {R"(<?pi a > b?><character name="test"/>)", L"processing instruction"},
         {std::string(100, '<'), L"not well-formed"},
-        {deep, L"nested too deeply"},
         {std::string("\xFF\xFE\0\xD8<\0", 6), L"not valid UTF-16"},
         {std::string("\xFF\xFE\0\0<\0\0\0a", 9), L"cut inside a character"},
     };
