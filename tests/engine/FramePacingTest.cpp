@@ -84,6 +84,12 @@ TEST_F(FramePacingTest, InTheBackgroundAFewFramesASecondAreDrawnTheGameGetsNoTim
     EXPECT_LE(deltas.front(), 17u) << "the first frame back has only its own time";
 }
 
+TEST_F(FramePacingTest, InTheBackgroundUncappedFramesTakeTheSlowPaceAndASlowerCapStays) {
+    const std::pair<uint32_t, uint32_t> capAndPace[] = {{0, FramePacer::kBackgroundFps}, {2, 2}};
+    for (const auto& [cap, pace] : capAndPace)
+        EXPECT_NEAR(runPaced(10000.0, cap, true), 10 * pace, 2) << "cap " << cap;
+}
+
 TEST(WindowWatch, AWindowIsInTheBackgroundWhenMinimisedOrWithoutTheFocusItHad) {
     TovarWorks::WindowWatch watch;
     EXPECT_FALSE(watch.inBackground(false, false)) << "never focused: no window manager gives focus";
