@@ -7,6 +7,8 @@
 #include "src_lumo/ShopView/MerchantMenueView.h"
 #include "src_lumo/ShopView/SellMenueView.h"
 #include "src_lumo/ShopView/StorageMenueView.h"
+#include "src_lumo/ShopView/WaitingIcon.h"
+#include "TovarWorks/TovarDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -88,4 +90,10 @@ TEST_F(ShopScreenshotTest, MerchantToolsWithTheLoafPanOfferedAndThePipingBagTooD
     ASSERT_EQ(MerchantMenue::kToolsPage, menu.page());
     ASSERT_EQ(ToolShop::kPipingBag, menu.toolRow());
     expectPicture("merchant_tools", [&] { MerchantMenueView::draw(menu, world()); });
+}
+
+// Kneading half done: the icon's second turn over the work table and its bar half filled.
+TEST_F(ShopScreenshotTest, WaitingIconHalfWayThroughTheKneading) {
+    TovarWorks::gDevice->getIrrlichtDevice()->getTimer()->setTime(WaitingIcon::kFrameMillis);
+    expectPicture("waiting_icon", [&] { WaitingIcon::draw(0.5f, irr::core::vector3df(), nullptr); });
 }
