@@ -43,8 +43,6 @@ CharacterNode* ItemFactory::sprite(const wchar_t* definitionName, const std::wst
         return nullptr;
     }
     auto* node = new CharacterNode(manager->getRootSceneNode(), manager, *definition);
-    for (irr::u32 i = 0; i < node->getMaterialCount(); ++i)
-        node->getMaterial(i).MaterialTypeParam2 = 1.f;
     node->setScale(vector3df(scale, scale, scale));
     node->setRotation(vector3df(tilt, 0.f, 0.f));
     node->setPosition(position);
@@ -62,8 +60,6 @@ irr::scene::IMeshSceneNode* ItemFactory::mesh(const char* file, const vector3df&
         return nullptr;
     node->setMaterialFlag(irr::video::EMF_LIGHTING, false);
     node->setMaterialType(shaderMaterial(material));
-    for (irr::u32 i = 0; i < node->getMaterialCount(); ++i)
-        node->getMaterial(i).MaterialTypeParam2 = 1.f;
     return node;
 }
 

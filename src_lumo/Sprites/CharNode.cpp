@@ -50,7 +50,6 @@ std::shared_ptr<CharNode> CharNode::putOnStage(irr::scene::ISceneManager* manage
         return nullptr;
     }
     auto* node = new CharacterNode(manager->getRootSceneNode(), manager, *definition);
-    node->getMaterial(0).MaterialTypeParam2 = 1.f;
     node->setAnimation(L"iddle", true);
     node->setScale(vector3df(0.45f, 0.675f, 0.45f));
     node->setPosition(vector3df(815.f, 0.f, 605.f));
