@@ -181,6 +181,7 @@ TEST_F(BakeryItemsTest, AFullFieldOrNoFieldInFrontRefusesAndTheItemStaysInHand) 
     EXPECT_TRUE(field.isFull());
     EXPECT_EQ(first, field.firstItem());
     EXPECT_EQ((std::vector<VisualItemPtr>{first, second}), field.allItems());
+    EXPECT_EQ(1u, count(first)) << "placed, it is still one item of the bakery";
     EXPECT_EQ(nullptr, field.freePointNearest(vector3df(850, 0, 565)));
 
     const vector3df hero(865.f, 0.f, 565.f);
