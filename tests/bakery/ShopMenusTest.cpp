@@ -308,6 +308,8 @@ TEST_F(BakeryWorld, TheBarSellsTheMerchantsToolsUnderTheSameRules) {
     press(menu, "vvv");
     EXPECT_EQ(3, menu.cursorRow());
     EXPECT_FALSE(menu.buyTool(sequences));
+    press(menu, "^^^^");
+    EXPECT_EQ(1, menu.cursorRow()) << "back up to the loaf pan, and no further";
     EXPECT_EQ(BarMenue::kAnswerClose, press(menu, "x"));
 }
 
