@@ -73,6 +73,16 @@ TEST(CommandLineTest, TheLastWindowChoiceWinsAndTheRestOfTheSettingsStay) {
     EXPECT_EQ(window.height, 600);
     EXPECT_EQ(window.musicVolume, 30);
 
+    // Each side from one to the largest a settings file keeps, and no further.
+    const std::pair<const char*, int> edges[] = {{"1x1", 1}, {"16384x16384", 16384}, {"16385x600", 0}};
+    for (const auto& [size, width] : edges) {
+        const char* const sized[] = {"kornelo", "--size", size};
+        const CommandLine edge = CommandLine::parse(3, sized);
+        EXPECT_EQ(edge.getAction(), width ? CommandLine::Action::Play : CommandLine::Action::BadUsage) << size;
+        if (width)
+            EXPECT_EQ(edge.windowFor(file).width, width) << size;
+    }
+
     const char* const none[] = {"kornelo"};
     const Lumo::GameSettings unchanged = CommandLine::parse(1, none).windowFor(file);
     EXPECT_TRUE(unchanged.fullscreen);
