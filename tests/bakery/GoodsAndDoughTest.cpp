@@ -53,11 +53,11 @@ TEST(Discovery, EachRuleWithItsBordersAndItsTool) {
         const char* tool;
         int32_t kind;
     } doughs[] = {
-        {row(240), 1, "", kUnknownGood},          {row(250), 1, "", kBoule},
-        {row(500), 1, "", kBoule},                {row(510), 1, "", kUnknownGood},
+        {row(249), 1, "", kUnknownGood},          {row(250), 1, "", kBoule},
+        {row(500), 1, "", kBoule},                {row(501), 1, "", kUnknownGood},
         {row(300), 0, "", kUnknownGood},          {row(500), 1, "GOT_BREADBOX", kBread},
-        {row(1000), 1, "GOT_BREADBOX", kBread},   {row(490), 1, "GOT_BREADBOX", kBoule},
-        {row(1010), 1, "GOT_BREADBOX", kUnknownGood}, {row(0, 0, 50, 0, 1), 1, "", kUnknownGood},
+        {row(1000), 1, "GOT_BREADBOX", kBread},   {row(499), 1, "GOT_BREADBOX", kBoule},
+        {row(1001), 1, "GOT_BREADBOX", kUnknownGood}, {row(0, 0, 50, 0, 1), 1, "", kUnknownGood},
         {row(0, 0, 50, 0, 1), 1, "GOT_FBAG", kBaiser}, {row(0, 0, 20, 0, 1), 1, "GOT_FBAG", kUnknownGood},
         {row(0, 0, 50), 1, "GOT_FBAG", kUnknownGood}, {row(30, 30, 0, 30), 1, "", kCrossaint},
         {row(30, 30, 50, 30), 1, "", kCrossaint},   {row(30, 30, 51, 30), 1, "", kUnknownGood},
