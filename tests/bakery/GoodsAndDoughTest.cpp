@@ -58,12 +58,18 @@ TEST(Discovery, EachRuleWithItsBordersAndItsTool) {
         {row(300), 0, "", kUnknownGood},          {row(500), 1, "GOT_BREADBOX", kBread},
         {row(1000), 1, "GOT_BREADBOX", kBread},   {row(499), 1, "GOT_BREADBOX", kBoule},
         {row(1001), 1, "GOT_BREADBOX", kUnknownGood}, {row(0, 0, 50, 0, 1), 1, "", kUnknownGood},
-        {row(0, 0, 50, 0, 1), 1, "GOT_FBAG", kBaiser}, {row(0, 0, 20, 0, 1), 1, "GOT_FBAG", kUnknownGood},
+        {row(0, 0, 25, 0, 1), 1, "GOT_FBAG", kBaiser}, {row(0, 0, 24, 0, 1), 1, "GOT_FBAG", kUnknownGood},
+        {row(0, 0, 100, 0, 1), 1, "GOT_FBAG", kBaiser}, {row(0, 0, 101, 0, 1), 1, "GOT_FBAG", kUnknownGood},
         {row(0, 0, 50), 1, "GOT_FBAG", kUnknownGood}, {row(30, 30, 0, 30), 1, "", kCrossaint},
-        {row(30, 30, 50, 30), 1, "", kCrossaint},   {row(30, 30, 51, 30), 1, "", kUnknownGood},
+        {row(100, 100, 50, 100), 1, "", kCrossaint}, {row(30, 30, 51, 30), 1, "", kUnknownGood},
+        {row(29, 30, 0, 30), 1, "", kUnknownGood},  {row(30, 29, 0, 30), 1, "", kUnknownGood},
+        {row(30, 30, 0, 29), 1, "", kUnknownGood},  {row(101, 30, 0, 30), 1, "", kUnknownGood},
+        {row(30, 101, 0, 30), 1, "", kUnknownGood}, {row(30, 30, 0, 101), 1, "", kUnknownGood},
         {row(30, 30, 0, 30, 1), 1, "", kUnknownGood}, {row(100, 50, 50), 1, "", kDonut}, // the later rule wins
         {row(100, 50, 4), 1, "", kUnknownGood},   {row(20, 10, 5), 1, "", kDonut},
-        {row(19, 10, 5), 1, "", kUnknownGood},    {row(300, 10), 1, "", kUnknownGood}, // not flour alone
+        {row(19, 10, 5), 1, "", kUnknownGood},    {row(20, 9, 5), 1, "", kUnknownGood},
+        {row(101, 50, 5), 1, "", kUnknownGood},   {row(100, 51, 5), 1, "", kUnknownGood},
+        {row(300, 10), 1, "", kUnknownGood}, // not flour alone
         {row(300, 0, 0, 0, 1), 1, "", kUnknownGood},
     };
     for (const auto& dough : doughs) {
