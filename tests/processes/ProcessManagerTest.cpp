@@ -130,6 +130,7 @@ TEST_F(ProcessManagerTest, DetachingAndAttachingDuringAPassKeepTheWalkValid) {
         processes.Detach(first);  // itself
         processes.Detach(second); // the next one
         processes.Attach(spawned);
+        EXPECT_EQ(2u, processes.size()); // the emptied slots are not counted
     };
     processes.UpdateProcesses(1);
     EXPECT_EQ((Journal{"first:init", "first:1", "third:init", "third:1", "spawned:init", "spawned:1"}), journal);
