@@ -112,6 +112,28 @@ TEST_F(MeshFilesTest, EachKindOf3dsDamageIsRefused) {
         EXPECT_NE(problem(bytes).find(kind), std::string::npos) << kind << ": " << problem(bytes);
 }
 
+TEST_F(MeshFilesTest, EachMaterialValueHasItsOwnLength) {
+    const struct {
+        uint16_t chunkId;
+        uint16_t valueId; // 0: the content is the chunk's own
+        std::string content;
+    } values[] = {
+        {0xA020, 0x0010, std::string(12, '\0')}, {0xA020, 0x0011, "abc"}, {0xA030, 0x0012, "abc"},
+        {0xA010, 0x0013, std::string(12, '\0')}, {0xA040, 0x0030, u16(50)}, {0xA050, 0x0031, std::string(4, '\0')},
+        {0xA081, 0, ""}, {0xA100, 0, u16(3)}, {0xA354, 0, std::string(4, '\0')},
+    };
+    for (const auto& value : values) {
+        const auto material = [&value](const std::string& content) {
+            ThreeDs mesh;
+            mesh.extraMaterialChunk = chunk(value.chunkId, value.valueId ? chunk(value.valueId, content) : content);
+            return mesh.bytes();
+        };
+        const std::string which = testing::PrintToString(value.chunkId) + "/" + testing::PrintToString(value.valueId);
+        EXPECT_EQ(problem(material(value.content)), "") << which;
+        EXPECT_NE(problem(material(value.content + "x")).find("wrong length"), std::string::npos) << which;
+    }
+}
+
 TEST_F(MeshFilesTest, AnXmlMeshMustPassTheXmlCheck) {
     const std::string mesh = irrmesh(2);
     EXPECT_NE(problem(mesh.substr(0, mesh.size() - 8), "mesh.irrmesh"), "") << "cut inside the closing tag";
