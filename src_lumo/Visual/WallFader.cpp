@@ -9,6 +9,10 @@ void WallFader::addWall(irr::scene::ISceneNode* node, float threshold) {
     writeOpacity(node, 1.0f);
 }
 
+bool WallFader::isFadingWall(const irr::scene::ISceneNode* node) const {
+    return std::any_of(walls.begin(), walls.end(), [node](const Wall& wall) { return wall.node == node; });
+}
+
 void WallFader::follow(const irr::core::vector3df& heroPosition) {
     for (size_t i = 0; i < walls.size(); ++i) {
         Wall& wall = walls[i];

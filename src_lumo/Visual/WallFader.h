@@ -23,6 +23,7 @@ public:
     uint32_t startedFades() const { return started; }
     float opacity(size_t wall) const { return walls[wall].opacity; }
     bool isFaded(size_t wall) const { return walls[wall].faded; }
+    bool isFadingWall(const irr::scene::ISceneNode* node) const;
 
 private:
     struct Wall {

@@ -1,6 +1,8 @@
-// The scene: the clock's tint, walls fading as the baker crosses them,
+// The scene: the clock's tint, which walls fade and how as the baker crosses them,
 // and the baker walking under the arrow keys.
 #include "InGame.h"
+
+#include "TovarWorks/TovarDevice.h"
 
 #include "src_lumo/Events/AddCharacterEvent.h"
 #include "src_lumo/Events/ChangeFaceDirEvent.h"
@@ -12,6 +14,9 @@
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Visual/AmbientColour.h"
 #include "src_lumo/World/WalkingCollision.h"
+
+#include <set>
+#include <string>
 
 using irr::core::vector3df;
 using Lumo::AmbientColour;
@@ -64,6 +69,25 @@ TEST_F(Scene, AWallFadesOncePerCrossingAndResumesFromWhereItWas) {
     EXPECT_EQ(before + 2, fader.startedFades());
     EXPECT_FLOAT_EQ(1.0f, fader.opacity(0));
     EXPECT_EQ(0u, fader.runningFades());
+}
+
+TEST_F(Scene, OnlyTheWallsBetweenTheCameraAndTheRoomsFade) {
+    const std::set<std::string> fading = {"backery_wall1.irrmesh", "backery_wall2.irrmesh", "shop_wall1.irrmesh"};
+    std::set<std::string> walls;
+    irr::scene::ISceneManager* scene = TovarWorks::gDevice->getSceneManager();
+    for (irr::scene::ISceneNode* node : scene->getRootSceneNode()->getChildren()) {
+        if (node->getType() != irr::scene::ESNT_MESH)
+            continue;
+        const irr::scene::IMesh* mesh = static_cast<irr::scene::IMeshSceneNode*>(node)->getMesh();
+        const std::string path = scene->getMeshCache()->getMeshName(mesh).getPath().c_str();
+        const std::string file = path.substr(path.rfind('/') + 1);
+        if (file.find("wall") == std::string::npos)
+            continue;
+        walls.insert(file);
+        EXPECT_EQ(fading.count(file) == 1, visual().getWallFader().isFadingWall(node)) << file;
+    }
+    EXPECT_EQ(walls, (std::set<std::string>{"backery_wall1.irrmesh", "backery_wall2.irrmesh", "backery_wall3.irrmesh",
+                                            "bar_wall1.irrmesh", "shop_wall1.irrmesh"}));
 }
 
 TEST_F(Scene, TheBakerWalksUnderTheArrowKeysAsFarAtFifteenFramesASecondAsAtSixty) {
