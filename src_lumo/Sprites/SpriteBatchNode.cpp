@@ -134,8 +134,7 @@ SpriteBatchNode::Group& SpriteBatchNode::groupFor(CharacterNode& member)
     const irr::video::SMaterial& face = member.getMaterial(0);
     const irr::video::SMaterial& edge = member.getEdgeMaterial();
     for (Group& group : groups)
-        if (group.face.getTexture(0) == face.getTexture(0) && group.face.MaterialTypeParam2 == face.MaterialTypeParam2 &&
-            group.edge.DiffuseColor == edge.DiffuseColor)
+        if (group.face.getTexture(0) == face.getTexture(0) && group.edge.DiffuseColor == edge.DiffuseColor)
             return group;
     groups.push_back(Group{face, edge, {}, {}});
     return groups.back();

@@ -59,13 +59,14 @@ protected:
     std::vector<Lumo::CharacterNode*> goods;
 };
 
-// Batched, the goods must look as each drawn by itself, one edge hidden before, and the batch's lists
-// must follow every change of its members, each on its own, not only their coming and going.
+// Batched, the goods must look as each drawn by itself, one edge hidden and one red before, and the
+// batch's lists must follow every change of its members, each on its own, not only their coming and going.
 TEST_F(SpriteBatchTest, DrawsAsEachSpriteByItselfAndFollowsEachChangeOfFramePlaceVisibilityAndEdge)
 {
     irr::video::IImage* nothing = drawIntoPicture(driver(), {kWidth, kHeight}, irr::video::SColor(255, 96, 112, 136),
                                                   [] {});
     goods[4]->setHideEdge(true);
+    goods[0]->getEdgeMaterial().DiffuseColor = irr::video::SColor(255, 200, 40, 40); // may not lend it to its sheet
     const struct {
         const char* name;
         std::function<void(bool)> change;
