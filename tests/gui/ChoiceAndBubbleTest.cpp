@@ -72,6 +72,13 @@ TEST(ChoiceBoard, FitsItsLongestEntryWhereverItStands) {
     EXPECT_FLOAT_EQ(choice.boardArea().getWidth(), 32.0f + 4 * 16.0f);
 }
 
+TEST(ChoiceBoard, AOneEntryBoardKeepsItsSelectionOnThatEntry) {
+    VisualTextBoxChoice choice(L"");
+    choice.addEntry(L"ok", nullptr);
+    choice.moveSelection(1);
+    EXPECT_EQ(choice.getSelection(), 0);
+}
+
 TEST(BubbleTest, HangsAboveItsPointAndStaysInsideTheInterfaceTailAndAll) {
     const auto atTheMiddle = [](const irr::core::vector3df&, irr::core::vector2df& units) {
         units.set(320, 200);
