@@ -190,6 +190,9 @@ TEST_F(StorageMenueTest, TakingStaysBetweenNothingAndTheStoreroom) {
     press(menu, "vvvvv>");
     ASSERT_EQ(StorageMenue::kTakeRow, menu.cursorRow());
     EXPECT_EQ(IngredientRow{}, menu.takeCounts());
+    world.storeroomStock[kEgg] = 3;
+    press(menu, "^>>");
+    EXPECT_EQ(2, menu.takeCounts()[kEgg]) << "eggs are taken one at a time";
 }
 
 TEST_F(StorageMenueTest, TheBoxTakesOneStepPast5000AndNoMore) {
