@@ -25,6 +25,9 @@ TEST_F(BakeryItemsTest, KneadedGoodsLieRawOnATrayOnTheTableAndTheNextTrayOnTheCo
         EXPECT_EQ(tray->getNode(), good->getNode()->getParent());
         EXPECT_EQ(L"item_bun_1", frameOf(*good));
     }
+    tray->addGood(tray->getGoods().front());
+    tray->addGood(nullptr);
+    EXPECT_EQ(4u, tray->getGoods().size()) << "a good lies on its tray once";
     const VisualItemMultiPtr failed = bakery().putGoodsOnNewTray(rawTray(kUnknownGood, 1));
     EXPECT_EQ(failed, bakery().getField(FIELD_COUNTER_LEFT).firstItem());
     EXPECT_EQ(L"item_unknown", frameOf(*failed->getGoods().front()));
