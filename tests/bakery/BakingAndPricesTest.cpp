@@ -93,6 +93,7 @@ TEST(Prices, TheFairPriceSumsBasePricesTimesQualityAndTheMerchantsByTheUnit) {
     EXPECT_EQ(38, referencePrice({baked(kBun, 30, 34)})); // 37.5 rounds up
     EXPECT_EQ(1000, basePrice(kMelonpan));
     EXPECT_EQ(0, basePrice(kZwieback));
+    EXPECT_EQ(0, basePrice(kUnknownGood)) << "a failed dough is worth nothing";
     EXPECT_EQ(0, basePrice(42));
     EXPECT_EQ(1000 + 1000 + 300, merchantPrice({0, 500, 20, 300, 0, 0}));
     EXPECT_EQ(0, merchantPrice({}));
