@@ -145,12 +145,17 @@ TEST_F(MeshFilesTest, AnXmlMeshMustPassTheXmlCheck) {
         {irrmesh(2, "vertexCount=\"3\""), "unknown vertex type"},
         {irrmesh(2, "type=\"standard\" vertexCount=\"1e9\""), "vertex count out of range"},
         {irrmesh(2, "type=\"standard\" vertexCount=\"-1\""), "vertex count out of range"},
+        {irrmesh(2, "type=\"standard\" vertexCount=\"65537\""), "vertex count out of range"},
         {irrmesh(2, "type=\"standard\" vertexCount=\"3\"", "99999999"), "index count out of range"},
+        {irrmesh(2, "type=\"standard\" vertexCount=\"3\"", "196609"), "index count out of range"},
         {utf32("<mesh><buffer><indices indexCount=\"3\">0 1 2</indices><vertices type=\"standard\" "
                "vertexCount=\"3\"/></buffer></mesh>"), "indices before the vertices"},
     };
     for (const auto& [bytes, kind] : untrusted)
         EXPECT_NE(problem(bytes, "mesh.irrmesh").find(kind), std::string::npos) << kind;
+    // The largest counts are taken: every vertex 16-bit indices can name, and three indices for each.
+    EXPECT_EQ(problem(irrmesh(2, "type=\"standard\" vertexCount=\"65536\""), "mesh.irrmesh"), "");
+    EXPECT_EQ(problem(irrmesh(2, "type=\"standard\" vertexCount=\"3\"", "196608"), "mesh.irrmesh"), "");
 }
 
 TEST_F(MeshFilesTest, ARefusedMeshIsReportedByNameAndNotLoaded) {
