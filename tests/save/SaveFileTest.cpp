@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 using namespace Lumo;
 namespace fs = std::filesystem;
@@ -39,7 +40,20 @@ TEST(SaveText, AMorningComesBackAsItWasWrittenEvenAtTheEdgeOfEveryRange) {
     edges.clockMs = 0;
     edges.money = 0;
     edges.popularity = 0.0f;
-    for (const SavedGame& written : {morningOfDay(9), edges}) {
+    // The first day, a Sunday, and the most of everything a save may hold.
+    SavedGame tops = morningOfDay(1);
+    tops.weekday = 0;
+    tops.money = 999'999'999;
+    tops.popularity = 1.0e6f;
+    tops.clockMs = std::numeric_limits<int32_t>::max();
+    tops.storeroomStock.fill(999'999'999);
+    tops.unlockedRecipes = {0, 1, 2, 3, 4, 5, 6, 7};
+    tops.discoveredGoods = {1, 2, 3, 4, 5, 6, 7};
+    tops.letterDays = {1};
+    tops.flags[std::string(64, 'F')] = -1.0e6f;
+    tops.heroPosition = {1.0e5f, -1.0e5f, 1.0e5f};
+    tops.boxes.assign(100, tops.boxes.back());
+    for (const SavedGame& written : {morningOfDay(9), edges, tops}) {
         SavedGame read;
         std::string problem;
         ASSERT_TRUE(SaveText::read(SaveText::write(written), read, problem)) << problem;
@@ -79,6 +93,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"Weekday", "\nweekday=3\n", "\nweekday=7\n", "weekday"},
                       Damage{"NegativeMoney", "\nmoney=1875\n", "\nmoney=-5\n", "money"},
                       Damage{"HugeMoney", "\nmoney=1875\n", "\nmoney=99999999999999999999\n", "money"},
+                      Damage{"MoneyPastTheLimit", "\nmoney=1875\n", "\nmoney=1000000000\n", "money"},
+                      Damage{"PopularityPastTheLimit", "\npopularity=9.812345\n", "\npopularity=1000001\n",
+                             "popularity"},
+                      Damage{"ClockPastTheLimit", "\nclockms=1734\n", "\nclockms=2147483648\n", "clockms"},
+                      Damage{"StockPastTheLimit", "\nstoreroom=300 ", "\nstoreroom=1000000000 ", "storeroom"},
+                      Damage{"FlagPastTheLimit", "\nflag.STORY_STEP=2.5\n", "\nflag.STORY_STEP=-1000001\n",
+                             "STORY_STEP"},
+                      Damage{"HeroPastTheLimit", "\nhero.position=910.25 ", "\nhero.position=100001 ", "hero.position"},
+                      Damage{"HundredAndOneBoxes", "\nboxes=2\n", "\nboxes=101\n", "boxes"},
                       Damage{"MoneyWithText", "\nmoney=1875\n", "\nmoney=1875 coins\n", "money"},
                       Damage{"PopularityNotANumber", "\npopularity=", "\npopularity=nan", "popularity"},
                       Damage{"UnknownRecipe", "\nunlocked=0 1 2 3\n", "\nunlocked=0 1 2 3 12\n", "unlocked"},
