@@ -90,6 +90,23 @@ TEST_F(ConsoleTest, HistoryWalksUpAndDownWithinItsLimits) {
     EXPECT_EQ(console().historyIndex, 1) << "never beyond the last entry";
 }
 
+TEST_F(ConsoleTest, ALineWhoseBottomMeetsTheMarginIsStillDrawn) {
+    console().open = true;
+    for (int i = 0; i < 200; ++i)
+        device().print(L"filler");
+    const int lineHeight = console().lineHeight;
+    ASSERT_GT(lineHeight, 0);
+    // Twelve lines below the first 40 px, with 10 px to spare under the last, end right on the 20 px margin.
+    const int fitting = 12;
+    irr::video::IVideoDriver* driver = device().getVideoDriver();
+    const irr::u32 height = static_cast<irr::u32>(40 + fitting * lineHeight + 10 + 20);
+    for (const irr::u32 screenHeight : {height, height - 1}) {
+        driver->OnResize({640, screenHeight});
+        console().drawLines(driver, 0);
+        EXPECT_EQ(console().visibleCount, screenHeight == height ? fitting : fitting - 1) << screenHeight;
+    }
+}
+
 TEST_F(ConsoleTest, PageKeysScrollStoppingAtTheNewestLineAndWhenTheOldestIsVisible) {
     console().open = true;
     runFrame(16); // draws, measuring how many lines fit
@@ -126,10 +143,14 @@ TEST_F(ConsoleTest, EngineCommandsDoTheirWorkAndRefuseBadSpeeds) {
     EXPECT_TRUE(device().getShowFps());
     run(L"tovar fps");
     EXPECT_FALSE(device().getShowFps());
-    run(L"tovar speed 0.5");
-    EXPECT_FLOAT_EQ(device().getIrrlichtDevice()->getTimer()->getSpeed(), 0.5f);
+    // From a standstill to a thousand times as fast.
+    for (const float speed : {0.0f, 1000.0f, 0.5f}) {
+        run((L"tovar speed " + std::to_wstring(speed)).c_str());
+        EXPECT_FLOAT_EQ(device().getIrrlichtDevice()->getTimer()->getSpeed(), speed);
+    }
     for (const wchar_t* bad : {L"tovar speed", L"tovar speed nan", L"tovar speed inf", L"tovar speed -2",
-                               L"tovar speed fast", L"tovar speed 2x", L"tovar speed 1e300"}) {
+                               L"tovar speed -0.001", L"tovar speed 1000.001", L"tovar speed fast",
+                               L"tovar speed 2x", L"tovar speed 1e300"}) {
         console().lines.clear();
         run(bad);
         ASSERT_EQ(console().lines.size(), 1u) << bad;
@@ -197,9 +218,11 @@ TEST_F(ConsoleTest, F1ReleaseTogglesTheConsoleAndWhileOpenLettersAreItsAlone) {
     EXPECT_FALSE(device().OnEvent(keyEvent(irr::KEY_ESCAPE, true))) << "keys the console does not take reach nobody";
     EXPECT_TRUE(device().OnEvent(keyEvent(irr::KEY_KEY_C, true, L'c', true))) << "control combinations are swallowed";
     press(irr::KEY_KEY_A, L'a');
+    press(irr::KEY_CAPITAL); // a key with no character types nothing
     press(irr::KEY_KEY_B, L'b');
     press(irr::KEY_BACK);
     EXPECT_EQ(console().input, L"a");
+    EXPECT_EQ(console().input.size(), 1u) << "no hidden zero either";
     press(irr::KEY_BACK);
     press(irr::KEY_BACK);
     EXPECT_EQ(console().input, L"");
