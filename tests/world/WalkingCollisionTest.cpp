@@ -99,6 +99,14 @@ TEST_F(Walking, PushedIntoTheEdgeOfAnOpeningSheIsNudgedThroughIt) {
     EXPECT_FLOAT_EQ(98.0f, position.X);
 }
 
+TEST_F(Walking, ANudgeDoesNotSlipPastWhatStandsBesideHer) {
+    wallAcrossX(40, true); // z [200, 205), opening at x [100, 120)
+    grid.setCell(21, 39, 1); // a post at x [105, 110), z [195, 200), on the way to the opening
+    const vector3df position = walk({99, 0, 195}, 0, 1, 40);
+    EXPECT_FLOAT_EQ(99.0f, position.X);
+    EXPECT_LT(position.Z, 200.0f);
+}
+
 TEST_F(Walking, PushedSidewaysIntoTheEdgeOfAnOpeningSheIsNudgedThroughItToo) {
     for (int r = 0; r < CollisionGrid::kRows; ++r)
         if (r < 40 || r >= 44)
