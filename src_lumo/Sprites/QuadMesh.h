@@ -12,7 +12,6 @@ namespace Lumo {
 class QuadMesh {
 public:
     static constexpr std::size_t kMaxVerticesPerChunk = 65536;
-    static constexpr std::size_t kMaxQuadsPerChunk = kMaxVerticesPerChunk / 4;
 
     struct Chunk {
         std::vector<irr::video::S3DVertex> vertices;
