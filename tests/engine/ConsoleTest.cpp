@@ -231,6 +231,16 @@ TEST_F(ConsoleTest, F1ReleaseTogglesTheConsoleAndWhileOpenLettersAreItsAlone) {
     EXPECT_FALSE(console().open);
 }
 
+TEST_F(ConsoleTest, TheDeviceKeepsTheLastStateOfTheFirstPadOnly) {
+    device().OnEvent(padEvent(0b101, -300, 400, 9000));
+    device().OnEvent(padEvent(0b010, 1, 2, 18000, 1));
+    const TovarWorks::JoystickState& pad = device().getJoystick();
+    EXPECT_EQ(pad.buttons, 0b101u);
+    EXPECT_EQ(pad.axes[irr::SEvent::SJoystickEvent::AXIS_X], -300);
+    EXPECT_EQ(pad.axes[irr::SEvent::SJoystickEvent::AXIS_Y], 400);
+    EXPECT_EQ(pad.pov, 9000);
+}
+
 TEST_F(ConsoleTest, TheGameSeesNoKeyDownWhileTheConsoleIsOpenNorAfterwards) {
     device().OnEvent(keyEvent(irr::KEY_LEFT, true));
     ASSERT_TRUE(device().isKeyDown(irr::KEY_LEFT));

@@ -2,6 +2,7 @@
 // box and board hears the pad exactly as it hears the keys. Run in a copy of the runtime folder,
 // since leaving the options writes settings.ini.
 #include "GamePlayFixture.h"
+#include "InputEvents.h"
 #include "RuntimeCopy.h"
 #include "ToneFile.h"
 
@@ -23,23 +24,6 @@
 using irr::core::vector3df;
 using Lumo::GameAction;
 using Lumo::GameMenue;
-
-namespace {
-
-constexpr irr::u16 kPovCentred = 65535;
-
-irr::SEvent padEvent(uint32_t buttons, irr::s16 x = 0, irr::s16 y = 0, irr::u16 pov = kPovCentred) {
-    irr::SEvent event{};
-    event.EventType = irr::EET_JOYSTICK_INPUT_EVENT;
-    event.JoystickEvent.Joystick = 0;
-    event.JoystickEvent.ButtonStates = buttons;
-    event.JoystickEvent.Axis[irr::SEvent::SJoystickEvent::AXIS_X] = x;
-    event.JoystickEvent.Axis[irr::SEvent::SJoystickEvent::AXIS_Y] = y;
-    event.JoystickEvent.POV = pov;
-    return event;
-}
-
-} // namespace
 
 class KeysAndPad : public GamePlayFixture {
 protected:
@@ -188,22 +172,26 @@ TEST(PadDirections, EachWayOfTheHatAndEachTiltOfTheStickHoldsItsWalks) {
     }
 }
 
-TEST_F(KeysAndPad, TheStickWalksOnlyPastItsDeadZoneTheHatWalksTooAndNeitherUnderTheConsole) {
+TEST_F(KeysAndPad, TheFirstPadsStickWalksOnlyPastItsDeadZoneTheHatWalksTooAndNeitherUnderTheConsole) {
     ASSERT_TRUE(play->startNewGame());
     struct Case {
         irr::s16 x;
         irr::u16 pov;
+        irr::u8 pad;
         bool walks;
     };
-    const Case cases[] = {{-5000, kPovCentred, false}, {-20000, kPovCentred, true}, {0, 22500, true}};
+    const Case cases[] = {{-5000, kPovCentred, 0, false},
+                          {-20000, kPovCentred, 0, true},
+                          {0, 22500, 0, true},
+                          {-20000, kPovCentred, 1, false}}; // a second pad is not the baker's
     const vector3df start = visual().getHero()->getNode()->getPosition();
     for (const Case& c : cases) {
         placeHero(start, Lumo::FACE_UP);
         const float before = heroX();
         for (int frame = 0; frame < 10; ++frame)
-            sendPad(padEvent(0, c.x, 0, c.pov));
+            sendPad(padEvent(0, c.x, 0, c.pov, c.pad));
         sendPad(padEvent(0));
-        EXPECT_EQ(c.walks, heroX() < before) << "stick " << c.x << " hat " << c.pov;
+        EXPECT_EQ(c.walks, heroX() < before) << "stick " << c.x << " hat " << c.pov << " pad " << int(c.pad);
     }
     // The pad is not the game's while the console is open.
     const irr::SEvent stickLeft = padEvent(0, -32767, 0);
