@@ -4,6 +4,8 @@
 #include "NullDeviceFixture.h"
 #include "TempDir.h"
 #include "TovarWorks/Console/ConsoleLogic.h"
+#include "src_lumo/Sprites/XmlFileCheck.h"
+#include "src_lumo/Visual/Mesh3dsCheck.h"
 #include "src_lumo/Visual/MeshFiles.h"
 
 #include <string>
@@ -137,6 +139,15 @@ TEST_F(MeshFilesTest, EachMaterialValueHasItsOwnLength) {
         EXPECT_EQ(problem(material(value.content)), "") << which;
         EXPECT_NE(problem(material(value.content + "x")).find("wrong length"), std::string::npos) << which;
     }
+}
+
+// Read up to the limit (these are refused for what they hold), refused unread past it.
+TEST(MeshFileSizes, EachCheckReadsAFileUpToItsLimitAndNotAByteMore) {
+    const std::vector<unsigned char> zeros((64u << 20) + 1, 0);
+    EXPECT_EQ(Lumo::Mesh3dsCheck::problem(zeros.data(), 64u << 20), "the main chunk is not the whole file");
+    EXPECT_EQ(Lumo::Mesh3dsCheck::problem(zeros.data(), (64u << 20) + 1), "larger than 64 MB");
+    EXPECT_NE(Lumo::XmlFileCheck::problem(zeros.data(), 32u << 20).find("not well-formed"), std::string::npos);
+    EXPECT_EQ(Lumo::XmlFileCheck::problem(zeros.data(), (32u << 20) + 1), "larger than 32 MB");
 }
 
 TEST_F(MeshFilesTest, AnXmlMeshMustPassTheXmlCheck) {

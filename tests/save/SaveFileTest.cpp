@@ -127,6 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SaveText, ALargeFileIsNotReadAtAll) {
     EXPECT_NE(std::string::npos, refusal(std::string(SaveText::kMaxBytes + 1, 'x')).find("too large"));
+    EXPECT_NE(std::string::npos, refusal(std::string(SaveText::kMaxBytes, 'x')).find("cut off"))
+        << "read up to the limit";
 }
 
 class SaveSlotTest : public ::testing::Test {
