@@ -184,31 +184,34 @@ TEST_F(FileLoaderTest, EachKindOfDamageIsRefusedWithAMessageNamingTheFileAndTheN
         EXPECT_NE(shown.find(problem), std::wstring::npos) << std::string(shown.begin(), shown.end());
         EXPECT_TRUE(loader.getDefinitions().empty());
     }
-    // Wide text is read by its byte order mark, with letters of two, three and four UTF-8 bytes, up
-    // to the last code point (UTF-16 reaches it only through the highest surrogates).
+    // Wide text is read by its byte order mark, either way round, with letters of two, three and four
+    // UTF-8 bytes, up to the last code point (UTF-16 reaches it only through the highest surrogates).
     // Each file names its own character: the loader keeps the ones it read before.
-    const auto head = [](std::size_t width) { return "<character name=\"w" + std::to_string(width) + "\"><!-- "; };
-    const auto name = [](std::size_t width) { return L"w" + std::to_wstring(width); };
+    const auto head = [](const std::string& tag) { return "<character name=\"" + tag + "\"><!-- "; };
+    const auto name = [](const std::string& tag) { return std::wstring(tag.begin(), tag.end()); };
     const std::string tail = R"( --><frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>)";
     const std::string letters = "\xC3\xA9 \xE2\x82\xAC \xF0\x9F\xA5\x90 \xF4\x8F\xBF\xBD";
-    EXPECT_NE(load(head(1) + letters + tail, name(1)).findFrame(L"a"), nullptr);
+    EXPECT_NE(load(head("utf8") + letters + tail, name("utf8")).findFrame(L"a"), nullptr);
+    EXPECT_NE(load("\xEF\xBB\xBF" + head("marked") + letters + tail, name("marked")).findFrame(L"a"), nullptr);
     const std::u32string wideLetters = U"\u00E9 \u20AC \U0001F950 \U0010FFFD";
-    for (const std::size_t width : {2u, 4u}) {
-        const std::string start = head(width);
-        std::u32string units;
-        for (const char32_t c : std::u32string(start.begin(), start.end()) + wideLetters +
-                                    std::u32string(tail.begin(), tail.end())) {
-            if (width == 2 && c > 0xFFFF)
-                units += {char32_t(0xD800 + ((c - 0x10000) >> 10)), char32_t(0xDC00 + ((c - 0x10000) & 0x3FF))};
-            else
-                units += c;
+    for (const std::size_t width : {2u, 4u})
+        for (const bool bigEndian : {false, true}) {
+            const std::string tag = "w" + std::to_string(width) + (bigEndian ? "big" : "little");
+            const std::string start = head(tag);
+            std::u32string units = {0xFEFF};
+            for (const char32_t c : std::u32string(start.begin(), start.end()) + wideLetters +
+                                        std::u32string(tail.begin(), tail.end())) {
+                if (width == 2 && c > 0xFFFF)
+                    units += {char32_t(0xD800 + ((c - 0x10000) >> 10)), char32_t(0xDC00 + ((c - 0x10000) & 0x3FF))};
+                else
+                    units += c;
+            }
+            std::string wide;
+            for (const char32_t unit : units)
+                for (std::size_t byte = 0; byte < width; ++byte)
+                    wide += static_cast<char>(unit >> (8 * (bigEndian ? width - 1 - byte : byte)) & 0xFF);
+            EXPECT_NE(load(wide, name(tag)).findFrame(L"a"), nullptr) << tag;
         }
-        std::string wide = width == 2 ? std::string("\xFF\xFE", 2) : std::string("\xFF\xFE\0\0", 4);
-        for (const char32_t unit : units)
-            for (std::size_t byte = 0; byte < width; ++byte)
-                wide += static_cast<char>(unit >> (8 * byte) & 0xFF);
-        EXPECT_NE(load(wide, name(width)).findFrame(L"a"), nullptr) << width;
-    }
 }
 
 } // namespace
