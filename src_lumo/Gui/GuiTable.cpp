@@ -1,7 +1,5 @@
 #include "src_lumo/Gui/GuiTable.h"
 
-#include "src_lumo/Gui/BitmapFont.h"
-
 namespace Lumo {
 
 GuiTable::GuiTable(int left, int top, int right, int bottom, int rowHeight, std::vector<int> columnWidths)
@@ -23,14 +21,10 @@ irr::core::recti GuiTable::cellRect(int column, int row) const {
     return {x, top + row * rowHeight, x + columnWidth(column), top + (row + 1) * rowHeight};
 }
 
-irr::core::position2di GuiTable::cellTextPosition(int column, int row) const {
-    return {columnLeft(column), top + row * rowHeight + (rowHeight - BitmapFont::kCell) / 2};
-}
-
-void GuiTable::drawCellText(int column, int row, const std::wstring& text, irr::video::SColor colour) const {
-    const irr::core::position2di at = cellTextPosition(column, row);
-    BitmapFont::forGame().drawText(GuiPainter::forGame(), text, static_cast<float>(at.X), static_cast<float>(at.Y),
-                                   colour);
+void GuiTable::drawCellText(const GuiPainter& painter, const BitmapFont& font, int column, int row,
+                            const std::wstring& text, irr::video::SColor colour) const {
+    const int y = top + row * rowHeight + (rowHeight - BitmapFont::kCell) / 2;
+    font.drawText(painter, text, static_cast<float>(columnLeft(column)), static_cast<float>(y), colour);
 }
 
 void GuiTable::draw() {

@@ -30,8 +30,4 @@ irr::core::recti InterfaceView::toPixels(const irr::core::rectf& area) const {
             toPixels(area.LowerRightCorner.X, area.LowerRightCorner.Y)};
 }
 
-irr::core::vector2df InterfaceView::toUnits(const irr::core::position2di& pixel) const {
-    return {(pixel.X - viewport.UpperLeftCorner.X) / scaleX, (pixel.Y - viewport.UpperLeftCorner.Y) / scaleY};
-}
-
 } // namespace Lumo

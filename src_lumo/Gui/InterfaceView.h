@@ -15,8 +15,6 @@ struct InterfaceView {
     // Interface units to screen pixels, truncated toward zero, offset by the viewport's corner.
     irr::core::position2di toPixels(float x, float y) const;
     irr::core::recti toPixels(const irr::core::rectf& area) const;
-    // Screen pixels back to interface units.
-    irr::core::vector2df toUnits(const irr::core::position2di& pixel) const;
 
     irr::core::recti viewport{0, 0, 640, 360};
     float scaleX = 1.0f;

@@ -15,8 +15,7 @@ std::wstring MenuCanvas::textOf(const std::string& id) {
 }
 
 void MenuCanvas::text(const GuiTable& table, int column, int row, const std::wstring& text, unsigned colour) const {
-    const irr::core::position2di at = table.cellTextPosition(column, row);
-    font.drawText(painter, text, static_cast<float>(at.X), static_cast<float>(at.Y), irr::video::SColor(colour));
+    table.drawCellText(painter, font, column, row, text, irr::video::SColor(colour));
 }
 
 void MenuCanvas::noteLine(const std::wstring& text, float top, unsigned colour) const {

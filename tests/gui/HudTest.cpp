@@ -1,6 +1,7 @@
-// The clock, the rolling money counter, the calendar and the interface view.
+// The clock, the rolling money counter, the calendar, the interface view and the table cells.
 #include "src_lumo/Gui/Calendar.h"
 #include "src_lumo/Gui/DigitCounter.h"
+#include "src_lumo/Gui/GuiTable.h"
 #include "src_lumo/Gui/HudElement.h"
 #include "src_lumo/Gui/InterfaceView.h"
 
@@ -113,4 +114,12 @@ TEST(CalendarGrid, KeepsThePointerOnTheGrid) {
     calendar.moveCursor(10, 10);
     EXPECT_EQ(calendar.getCursorColumn(), 6);
     EXPECT_EQ(calendar.getCursorRow(), 3);
+}
+
+TEST(TableCells, StandSideBySideRowUnderRowAndAColumnOffTheTableHasNoWidth) {
+    const GuiTable table(100, 50, 400, 300, 24, {16, 280});
+    EXPECT_EQ(irr::core::recti(100, 50, 116, 74), table.cellRect(0, 0));
+    EXPECT_EQ(irr::core::recti(116, 98, 396, 122), table.cellRect(1, 2));
+    for (const int offTable : {-3, -1, 2, 3})
+        EXPECT_EQ(0, table.cellRect(offTable, 0).getWidth()) << offTable;
 }
