@@ -57,6 +57,7 @@ TEST(Oven, EachClockChangeBakesByTheMinutesThatPassedAndATrayOutKeepsItsTime) {
     EXPECT_TRUE(again.update(615, nullptr));
     EXPECT_EQ(0, again.effectsStage());
     EXPECT_FALSE(again.isBaking());
+    EXPECT_FALSE(again.update(616, nullptr)) << "an empty oven stays as it is";
     EXPECT_EQ(10, bun.goods[0].bakedMinutes);
     again.update(700, &bun); // back in an hour later: counting restarts from now
     EXPECT_EQ(0, again.elapsedMinutes());

@@ -46,6 +46,18 @@ TEST_F(BakeryWorld, DoughWeightCountsAnEggAsFiftyTimesTheBatches) {
     EXPECT_EQ(2 * (10 + 20 + 30 + 40 + 50), Dough::fromRecipe(world.goods, kUnknownGood, row(10, 20, 30, 40, 1), 2).weight());
 }
 
+TEST(IngredientStock, HoldsTwoBatchesOnlyWhenEverySlotHasTwiceItsAmount) {
+    const IngredientRow perBatch = row(100, 10, 20, 30, 1);
+    const IngredientRow twice = row(200, 20, 40, 60, 2);
+    EXPECT_TRUE(stockHolds(twice, perBatch, 2));
+    EXPECT_FALSE(stockHolds(twice, perBatch, 3));
+    for (int slot = kFlour; slot <= kEgg; ++slot) {
+        IngredientRow short1 = twice;
+        short1[slot] -= 1;
+        EXPECT_FALSE(stockHolds(short1, perBatch, 2)) << slot;
+    }
+}
+
 TEST(Discovery, EachRuleWithItsBordersAndItsTool) {
     const struct {
         IngredientRow perBatch;
