@@ -49,8 +49,9 @@ TEST_F(ShopScreenshotTest, RecipeBookWithALockedRecipeUnderThePointer) {
     world().goods.unlock(kBoule);
     DoughMenue menu(world());
     menu.open();
-    press(menu, ". >>>");
+    press(menu, ". >>v"); // the donut, on the second row
     ASSERT_TRUE(menu.bookOpen());
+    ASSERT_EQ(kDonut, menu.bookSlot());
     expectPicture("recipe_book", [&] { DoughMenueView::draw(menu, world().goods); });
 }
 
