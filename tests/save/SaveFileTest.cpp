@@ -177,6 +177,19 @@ TEST_F(SaveSlotTest, WhenSaveAndBackupAreDamagedNothingIsLoadedAndBothAreKept) {
     EXPECT_FALSE(fs::exists(slot.path()));
 }
 
+TEST_F(SaveSlotTest, ASaveThatCannotBeReadIsToldLeftWhereItIsAndTheBackupLoads) {
+    write(4);
+    write(5);
+    fs::remove(slot.path());
+    fs::create_directories(slot.path() / "photos");
+    const SaveSlot::Loaded loaded = slot.load();
+    ASSERT_TRUE(loaded.game);
+    EXPECT_EQ(4, loaded.game->day);
+    ASSERT_EQ(2u, loaded.messages.size());
+    EXPECT_EQ("the save " + slot.path().string() + " cannot be read", loaded.messages[0]);
+    EXPECT_TRUE(fs::exists(slot.path() / "photos")) << "nothing is moved aside as damaged";
+}
+
 TEST_F(SaveSlotTest, ABackupThatCannotBeMadeIsToldAndTheNewMorningIsStillSaved) {
     write(6);
     // A folder that is not empty in the backup's place can be neither removed nor replaced.

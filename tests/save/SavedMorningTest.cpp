@@ -95,6 +95,15 @@ TEST_F(SavedMorning, NewAsksBeforeTheSavedBakeryIsLost) {
     EXPECT_FALSE(play->getLogic().isGameStarted());
     EXPECT_TRUE(continueIsWhite());
 
+    for (const irr::EKEY_CODE back : {irr::KEY_KEY_X, irr::KEY_ESCAPE}) { // even on "yes"
+        play->tap(irr::KEY_SPACE);
+        play->tap(irr::KEY_UP);
+        play->tap(back);
+        play->runFrames(150);
+        EXPECT_EQ(nullptr, menu().getNewGameQuestion()) << back;
+        EXPECT_FALSE(play->getLogic().isGameStarted()) << back;
+    }
+
     play->tap(irr::KEY_SPACE);
     play->tap(irr::KEY_UP);
     play->tap(irr::KEY_SPACE);
