@@ -75,16 +75,15 @@ TEST_F(ConsoleTest, TheThousandAndFirstLineDropsTheOldestWithoutMovingTheScroll)
     EXPECT_EQ(console().scroll, 5);
 }
 
-TEST_F(ConsoleTest, HistoryWalksUpAndDownWithinItsLimits) {
+TEST_F(ConsoleTest, TheArrowKeysWalkTheHistoryWithinItsLimits) {
     run(L"first");
     run(L"second");
-    using Step = void (ConsoleLogic::*)();
-    const std::pair<Step, const wchar_t*> walk[] = {
-        {&ConsoleLogic::historyDown, L""},      {&ConsoleLogic::historyUp, L"second"},
-        {&ConsoleLogic::historyUp, L"first"},   {&ConsoleLogic::historyUp, L"first"},
-        {&ConsoleLogic::historyDown, L"second"}, {&ConsoleLogic::historyDown, L"second"}};
-    for (const auto& [step, input] : walk) {
-        (console().*step)();
+    device().OnEvent(keyEvent(irr::KEY_F1, false));
+    const std::pair<irr::EKEY_CODE, const wchar_t*> walk[] = {
+        {irr::KEY_DOWN, L""},      {irr::KEY_UP, L"second"},   {irr::KEY_UP, L"first"},
+        {irr::KEY_UP, L"first"},   {irr::KEY_DOWN, L"second"}, {irr::KEY_DOWN, L"second"}};
+    for (const auto& [key, input] : walk) {
+        press(key);
         EXPECT_EQ(console().input, input);
     }
     EXPECT_EQ(console().historyIndex, 1) << "never beyond the last entry";
