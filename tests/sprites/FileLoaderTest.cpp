@@ -109,6 +109,34 @@ TEST_F(FileLoaderTest, ValuesOutsideTheirPlaceOrMalformedAreIgnored)
     EXPECT_EQ(definition.findFrame(L"b")->getFixpoint(L"hand"), irr::core::vector2di(0, 0));
 }
 
+TEST_F(FileLoaderTest, ValuesMayStandBetweenSpacesAndLineBreaksAndAListWithAnEmptyItemIsIgnored)
+{
+    const SpriteDefinition& definition = load(R"(<character name="test"><offset>
+            2.5
+        </offset>
+        <frame name="a"><bitmap> sheet.png </bitmap><rect> 0 , 0 ,2, 3 </rect><rect>4,,7,3</rect>
+            <center> 5, -6 </center><center>1,</center></frame></character>)");
+    EXPECT_FLOAT_EQ(definition.offset, 2.5f);
+    EXPECT_EQ(definition.center, irr::core::vector2di(5, -6)) << "read inside a frame";
+    const VisualCharacterFrame* a = definition.findFrame(L"a");
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->getFrontMesh().quadCount(), 1u) << "the first rect, from the bitmap between spaces";
+}
+
+TEST_F(FileLoaderTest, AFrameNamedAgainReplacesTheEarlierThatAnAnimationStillShows)
+{
+    const SpriteDefinition& definition = load(R"(<character name="test"><bitmap>sheet.png</bitmap>
+        <frame name="a"><rect>0,0,2,3</rect><thickness>3</thickness></frame>
+        <animation name="stand"><add id="a"/></animation>
+        <frame name="a"><rect>0,0,2,3</rect><thickness>2</thickness></frame></character>)");
+    EXPECT_EQ(definition.getFrames().size(), 1u);
+    const VisualCharacterFrame* later = definition.findFrame(L"a");
+    ASSERT_TRUE(later && definition.findAnimation(L"stand"));
+    const VisualCharacterFrame* earlier = definition.findAnimation(L"stand")->frames.at(0);
+    EXPECT_FLOAT_EQ(frontDepth(*later), -2.f);
+    EXPECT_FLOAT_EQ(frontDepth(*earlier), -3.f);
+}
+
 TEST_F(FileLoaderTest, ALaterDefinitionReplacesTheEarlierButLeavesItIntact)
 {
     const SpriteDefinition& first = load(R"(<character name="test">
