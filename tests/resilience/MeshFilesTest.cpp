@@ -87,8 +87,10 @@ protected:
 
 TEST_F(MeshFilesTest, EachKindOf3dsDamageIsRefused) {
     const std::string whole = ThreeDs().bytes();
-    ThreeDs overcounted, strayFace, twoColours;
+    ThreeDs overcounted, noCount, facesOvercounted, strayFace, twoColours;
     overcounted.vertexCount = 4;
+    noCount.extraObjectChunk = chunk(0x4110, "x");
+    facesOvercounted.extraObjectChunk = chunk(0x4120, u16(2) + std::string(8, '\0'));
     strayFace.groupFace = 1;
     twoColours.extraMaterialChunk = chunk(0xA020, chunk(0x0011, "abc") + chunk(0x0011, "abc"));
     const auto nestedIn = [](int levels) {
@@ -109,6 +111,8 @@ TEST_F(MeshFilesTest, EachKindOf3dsDamageIsRefused) {
         {"MM", "main chunk"},
         {overlong, "runs past the end"},
         {overcounted.bytes(), "count does not fit"},
+        {noCount.bytes(), "wrong length"},
+        {facesOvercounted.bytes(), "count does not fit"},
         {strayFace.bytes(), "names a face the object lacks"},
         {twoColours.bytes(), "not a single value"},
         {nestedIn(14), "nested too deeply"},
@@ -119,7 +123,7 @@ TEST_F(MeshFilesTest, EachKindOf3dsDamageIsRefused) {
         EXPECT_NE(problem(bytes).find(kind), std::string::npos) << kind << ": " << problem(bytes);
 }
 
-TEST_F(MeshFilesTest, EachMaterialValueHasItsOwnLength) {
+TEST_F(MeshFilesTest, EachMaterialAndObjectValueHasItsOwnLength) {
     const struct {
         uint16_t chunkId;
         uint16_t valueId; // 0: the content is the chunk's own
@@ -138,6 +142,17 @@ TEST_F(MeshFilesTest, EachMaterialValueHasItsOwnLength) {
         const std::string which = testing::PrintToString(value.chunkId) + "/" + testing::PrintToString(value.valueId);
         EXPECT_EQ(problem(material(value.content)), "") << which;
         EXPECT_NE(problem(material(value.content + "x")).find("wrong length"), std::string::npos) << which;
+    }
+    // The triangle's smoothing groups (four bytes for its one face), its matrix and its colour.
+    for (const auto& [id, content] : {std::pair<uint16_t, std::string>{0x4150, u16(0) + u16(0)},
+                                      {0x4160, std::string(48, '\0')}, {0x4165, "c"}}) {
+        ThreeDs mesh;
+        mesh.extraObjectChunk = chunk(id, content);
+        EXPECT_EQ(problem(mesh.bytes()), "") << id;
+        for (const std::string& wrong : {content + "x", content.substr(1)}) {
+            mesh.extraObjectChunk = chunk(id, wrong);
+            EXPECT_NE(problem(mesh.bytes()).find("wrong length"), std::string::npos) << id << ": " << wrong.size();
+        }
     }
 }
 
