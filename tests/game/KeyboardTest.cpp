@@ -46,6 +46,21 @@ TEST_F(Keyboard, EscapeOpensThePauseMenuOnlyWithPlayerControlAndClosesIt) {
     EXPECT_GT(world().minuteOfDay, minute) << "the game did not resume";
 }
 
+TEST_F(Keyboard, TheKeyThatClosedTheMenuIsTheGamesAgainAfterTheConsoleTookItsRelease) {
+    trigger(Lumo::ChangeGameStateEvent(true, true));
+    play->tap(irr::KEY_ESCAPE);
+    ASSERT_TRUE(logic().getMenu().isOpen());
+    play->press(irr::KEY_ESCAPE);
+    play->runFrames(2);
+    ASSERT_FALSE(logic().getMenu().isOpen());
+    play->tap(irr::KEY_F1);
+    play->release(irr::KEY_ESCAPE);
+    play->tap(irr::KEY_F1);
+    play->runFrames(2);
+    play->tap(irr::KEY_ESCAPE);
+    EXPECT_TRUE(logic().getMenu().isOpen());
+}
+
 TEST_F(Keyboard, SpaceReachesTheMerchantAndTheBarFromLessThanTwentyFiveOnceASecond) {
     const struct {
         vector3df spot, direction;
