@@ -257,6 +257,9 @@ TEST_F(KeysAndPad, TheKeysPageBindsKeysAndButtonsSwappingAndSavesThem) {
     EXPECT_EQ(irr::KEY_SPACE, keys().key(GameAction::Cancel)) << "swapped";
 
     play->tap(irr::KEY_KEY_X); // act now: wait for a button
+    sendPad(padEvent(0, 32767, 0)); // the stick is no button
+    sendPad(padEvent(1u << 3, 0, 0, kPovCentred, 1)); // nor is a second pad's
+    ASSERT_TRUE(menu().isWaitingForInput());
     pressButton(2);
     EXPECT_EQ(2, keys().button(GameAction::Act));
     EXPECT_EQ(0, keys().button(GameAction::PickUp)) << "swapped";
