@@ -58,6 +58,16 @@ TEST_F(GuiScreenshotTest, TitleMenu) {
     expectPicture("title_menu_hiding", [&] { menu.draw(); });
 }
 
+TEST_F(GuiScreenshotTest, TitleMenuAsksBeforeTheSavedBakeryIsLost) {
+    GameMenue menu(FallingGoodFactory(), folder.file("settings.ini"));
+    menu.setSavedDay(7);
+    menu.update(0);
+    menu.handleKey(keyEvent(irr::KEY_DOWN, true)); // "new"
+    menu.handleKey(keyEvent(irr::KEY_SPACE, true));
+    ASSERT_NE(nullptr, menu.getNewGameQuestion());
+    expectPicture("title_menu_new_game_question", [&] { menu.draw(); });
+}
+
 // The options screen, the keys page waiting for the key to act, and the calendar.
 TEST_F(GuiScreenshotTest, MenusAndCalendarInEveryLanguage) {
     const FixedStatus status;
