@@ -33,7 +33,6 @@ bool SpriteBatchNode::addMember(CharacterNode* member)
     member->grab();
     member->setBatched(true);
     members.push_back(member);
-    shown.clear(); // rebuilt at the next draw
     return true;
 }
 
@@ -45,7 +44,7 @@ bool SpriteBatchNode::removeMember(CharacterNode* member)
     member->setBatched(false);
     member->drop();
     members.erase(it);
-    shown.clear();
+    memberLeft = true;
     return true;
 }
 
@@ -92,7 +91,9 @@ void SpriteBatchNode::letGoOfRemovedMembers()
 // Runs every frame: compares in place, without allocating.
 bool SpriteBatchNode::membersChanged()
 {
-    bool changed = shown.size() != members.size();
+    // A new member's record starts empty, so it differs from what the member shows.
+    bool changed = memberLeft;
+    memberLeft = false;
     shown.resize(members.size());
     for (std::size_t i = 0; i < members.size(); ++i) {
         const Shown now{members[i]->getCurrentFrame(), members[i]->isVisible(), !members[i]->isEdgeHidden(),

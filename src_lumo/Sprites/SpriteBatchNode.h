@@ -58,6 +58,8 @@ private:
 
     std::vector<CharacterNode*> members;
     std::vector<Shown> shown;
+    // Once the last member has gone there is nothing left to compare, yet the lists still hold it.
+    bool memberLeft = false;
     std::vector<Group> groups;
     irr::core::aabbox3df box{0.f, 0.f, 0.f, 0.f, 0.f, 0.f};
 };

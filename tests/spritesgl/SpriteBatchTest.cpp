@@ -135,4 +135,25 @@ TEST_F(SpriteBatchTest, LetsGoOfMembersThatLeaveAndRefusesStrangers)
     oneByOne->drop();
 }
 
+TEST_F(SpriteBatchTest, DrawsNothingOnceItsLastMemberHasLeft)
+{
+    irr::video::IImage* nothing = drawIntoPicture(driver(), {kWidth, kHeight}, irr::video::SColor(255, 96, 112, 136),
+                                                  [] {});
+    Lumo::SpriteBatchNode* batch = batchAll();
+    irr::video::IImage* all = picture();
+    for (Lumo::CharacterNode* good : goods) {
+        good->grab(); // as their items would, which take them out of the scene
+        good->remove();
+    }
+    irr::video::IImage* none = picture();
+    EXPECT_EQ(batch->memberCount(), 0u);
+    ASSERT_TRUE(nothing && all && none);
+    EXPECT_GT(differingPixels(all, nothing), 2000) << "the goods were not drawn";
+    EXPECT_EQ(differingPixels(none, nothing), 0);
+    for (irr::video::IImage* image : {nothing, all, none})
+        image->drop();
+    for (Lumo::CharacterNode* good : goods)
+        good->drop();
+}
+
 } // namespace
