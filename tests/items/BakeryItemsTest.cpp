@@ -194,7 +194,7 @@ TEST_F(BakeryItemsTest, AFullFieldOrNoFieldInFrontRefusesAndTheItemStaysInHand) 
     EXPECT_EQ(box, bakery().getCarried());
 }
 
-TEST_F(BakeryItemsTest, ABoxOnTheWorkTableFillsItsStockAndAnythingInTheBinIsGone) {
+TEST_F(BakeryItemsTest, ABoxOnTheWorkTableFillsItsStockEvenWhenItIsFullAndAnythingInTheBinIsGone) {
     tableStock = {10, 0, 0, 0, 2, 0};
     const VisualItemBoxPtr box = carryNewBox(kAtTable);
     EXPECT_EQ(DropResult::STOCKED, bakery().drop(kAtTable, FACE_UP, tableStock));
@@ -211,6 +211,18 @@ TEST_F(BakeryItemsTest, ABoxOnTheWorkTableFillsItsStockAndAnythingInTheBinIsGone
     EXPECT_EQ(0u, count(tray));
     EXPECT_TRUE(bakery().getField(FIELD_WASTE).allItems().empty());
     EXPECT_EQ((IngredientRow{110, 0, 0, 0, 3, 0}), tableStock);
+
+    // A full table still takes a box into its stock, but nothing else.
+    const VisualItemMultiPtr second = bakery().putGoodsOnNewTray(rawTray(kBun, 1));
+    ASSERT_TRUE(bakery().pickUp(kAtTable));
+    while (bakery().place(bakery().addLetter({}), FIELD_TABLE)) {
+    }
+    EXPECT_EQ(DropResult::REFUSED, bakery().drop(kAtTable, FACE_UP, tableStock));
+    EXPECT_EQ(second, bakery().getCarried());
+    ASSERT_EQ(DropResult::WASTED, bakery().drop(kAtWaste, FACE_UP, tableStock));
+    carryNewBox(kAtTable);
+    EXPECT_EQ(DropResult::STOCKED, bakery().drop(kAtTable, FACE_UP, tableStock));
+    EXPECT_EQ((IngredientRow{210, 0, 0, 0, 4, 0}), tableStock);
 }
 
 TEST_F(BakeryItemsTest, FieldsCoverTheFloorWhateverTheHeightAndMarkWhereTheCarriedItemFits) {
