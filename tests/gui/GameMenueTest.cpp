@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 using namespace Lumo;
@@ -197,6 +198,18 @@ TEST_F(OptionsTest, LanguageSwitchesMenusAndEngineTextsAtOnceAndIsSaved) {
     selectOption(GameMenue::OPTION_LANGUAGE);
     press(irr::KEY_LEFT);
     EXPECT_EQ(GameMenue::optionLabel(GameMenue::OPTION_MUSIC), L"music");
+    EXPECT_EQ(device().getLanguageSystem()->getText(7), L"English");
+}
+
+TEST_F(OptionsTest, ALanguageWhoseTextsCannotBeReadIsNotChosen) {
+    selectOption(GameMenue::OPTION_LANGUAGE);
+    const TempDir elsewhere; // no language files there
+    const std::filesystem::path runtime = std::filesystem::current_path();
+    std::filesystem::current_path(elsewhere.path());
+    press(irr::KEY_RIGHT);
+    std::filesystem::current_path(runtime);
+    EXPECT_EQ(settings().language, "en");
+    EXPECT_EQ(gGameData->texts.getGameText("TITLE_CONTINUE"), L"continue");
     EXPECT_EQ(device().getLanguageSystem()->getText(7), L"English");
 }
 
