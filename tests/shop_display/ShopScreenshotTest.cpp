@@ -72,6 +72,15 @@ TEST_F(ShopScreenshotTest, StorageMenuTakingFlourAndAnEgg) {
     expectPicture("storage_menu", [&] { StorageMenueView::draw(menu); });
 }
 
+TEST_F(ShopScreenshotTest, MerchantTabsWithTheToolsChosen) {
+    MerchantMenue menu(world());
+    menu.open();
+    press(menu, ".v");
+    ASSERT_EQ(MerchantMenue::kTabPage, menu.page());
+    ASSERT_EQ(1, menu.tab());
+    expectPicture("merchant_tabs", [&] { MerchantMenueView::draw(menu, world()); });
+}
+
 TEST_F(ShopScreenshotTest, MerchantOrderAboveTheMoney) {
     world().money = 400;
     MerchantMenue menu(world());
