@@ -90,7 +90,7 @@ TEST_F(MeshFilesTest, EachKindOf3dsDamageIsRefused) {
     ThreeDs overcounted, noCount, facesOvercounted, strayFace, twoColours;
     overcounted.vertexCount = 4;
     noCount.extraObjectChunk = chunk(0x4110, "x");
-    facesOvercounted.extraObjectChunk = chunk(0x4120, u16(2) + std::string(8, '\0'));
+    facesOvercounted.extraObjectChunk = chunk(0x4120, u16(2) + std::string(14, '\0')); // two bytes short
     strayFace.groupFace = 1;
     twoColours.extraMaterialChunk = chunk(0xA020, chunk(0x0011, "abc") + chunk(0x0011, "abc"));
     const auto nestedIn = [](int levels) {
@@ -102,6 +102,9 @@ TEST_F(MeshFilesTest, EachKindOf3dsDamageIsRefused) {
     };
     // Thirteen levels inside the triangle's mesh chunk reach the deepest the check walks.
     EXPECT_EQ(problem(nestedIn(13)), "");
+    ThreeDs bareFaces; // a face list with no groups after it
+    bareFaces.extraObjectChunk = chunk(0x4120, u16(1) + std::string(8, '\0'));
+    EXPECT_EQ(problem(bareFaces.bytes()), "");
     std::string overlong = whole;
     overlong[12 + 5] = '\x7F'; // the mesh version chunk claims more than its parent holds
     const std::vector<std::pair<std::string, std::string>> damaged = {
