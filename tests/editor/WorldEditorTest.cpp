@@ -14,6 +14,8 @@ using Lumo::CollisionGrid;
 using Lumo::PathFinder;
 using Lumo::WorldEditor;
 
+const irr::video::SColor kSelected(0xFFFF0000), kUnselected(0xFF0000C8);
+
 class WorldEditorTest : public NullDeviceFixture {
 protected:
     void SetUp() override {
@@ -38,6 +40,10 @@ protected:
     void leftClick(const vector3df& at) { EXPECT_TRUE(editor->handleInput(mouseEvent(irr::EMIE_LMOUSE_PRESSED_DOWN, screenOf(at)))); }
     void rightClick(const vector3df& at) { EXPECT_TRUE(editor->handleInput(mouseEvent(irr::EMIE_RMOUSE_PRESSED_DOWN, screenOf(at)))); }
     void key(irr::EKEY_CODE code, bool down) { editor->handleInput(keyEvent(code, down)); }
+    irr::video::SColor markerColour(int nodeId) {
+        irr::scene::ISceneNode* marker = scene->getSceneNodeFromId(nodeId);
+        return marker ? marker->getMaterial(0).EmissiveColor : irr::video::SColor(0);
+    }
     const irr::core::stringw& lastConsoleText() { return device().getConsole()->lines.back().text; }
 
     TempDir dir;
@@ -78,6 +84,12 @@ TEST_F(WorldEditorTest, NodesAreNamedUnConnectedOnceByAltClickAndTakeTheirEdgesW
     }
     EXPECT_EQ(paths.getNextId(), first + 3);
     EXPECT_EQ(editor->selectedNodeId(), first);
+    EXPECT_EQ(markerColour(first), kSelected);
+    leftClick(b);
+    EXPECT_EQ(editor->selectedNodeId(), first + 1);
+    EXPECT_EQ(markerColour(first), kUnselected) << "the node selected before is painted back";
+    EXPECT_EQ(markerColour(first + 1), kSelected);
+    leftClick(a);
     key(irr::KEY_LMENU, true);
     for (const vector3df& at : {b, b, c})
         leftClick(at);
