@@ -60,10 +60,9 @@ TEST_F(SdlSoundEngineTest, APausedSoundWaitsAndThenPlaysToItsEndWhileALoopPlaysO
 }
 
 // Music is streamed: what the mixer puts out while it plays must carry the piece.
-TEST_F(SdlSoundEngineTest, StreamedMusicIsHeardUntilPaused) {
+TEST_F(SdlSoundEngineTest, StreamedMusicIsHeardUntilPausedAndAgainOnceResumed) {
     static std::atomic<long long> loudness{0};
-    loudness = 0;
-    const ISoundPtr music = engine->play2D("lumodata/music/Pamgaea.mp3", true, false);
+    const auto music = std::dynamic_pointer_cast<SdlSound>(engine->play2D("lumodata/music/Pamgaea.mp3", true, false));
     ASSERT_NE(music, nullptr);
     Mix_SetPostMix(
         [](void*, Uint8* stream, int bytes) {
@@ -72,15 +71,25 @@ TEST_F(SdlSoundEngineTest, StreamedMusicIsHeardUntilPaused) {
                 loudness += std::abs(samples[i]);
         },
         nullptr);
-    std::this_thread::sleep_for(500ms);
-    const long long heard = loudness;
+    // What was mixed before a pause or resume is still on its way out: wait, then listen.
+    auto loudnessAfter = [](std::chrono::milliseconds settle) {
+        std::this_thread::sleep_for(settle);
+        loudness = 0;
+        std::this_thread::sleep_for(300ms);
+        return loudness.load();
+    };
+    const long long heard = loudnessAfter(200ms);
+    EXPECT_TRUE(music->isAudible());
     music->setIsPaused(true);
-    std::this_thread::sleep_for(200ms); // what was mixed before the pause
-    loudness = 0;
-    std::this_thread::sleep_for(200ms);
+    const long long whilePaused = loudnessAfter(200ms);
+    EXPECT_FALSE(music->isAudible());
+    music->setIsPaused(false);
+    const long long resumed = loudnessAfter(200ms);
     Mix_SetPostMix(nullptr, nullptr);
     EXPECT_GT(heard, 0);
-    EXPECT_EQ(loudness, 0) << "a paused stream went on";
+    EXPECT_EQ(whilePaused, 0) << "a paused stream went on";
+    EXPECT_GT(resumed, 0) << "a resumed stream stayed silent";
+    EXPECT_TRUE(music->isAudible());
     EXPECT_FALSE(music->isFinished());
 }
 
