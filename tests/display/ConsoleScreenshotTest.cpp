@@ -55,3 +55,11 @@ TEST_F(ConsoleScreenshotTest, ClosedLinesFadeAndEnd) {
     addLines(5, 2000);
     expectPicture("console_fading", [&] { console->drawLines(driver, 6100); });
 }
+
+// Scrolled back to the oldest line, one line shows, and the scroll bar still stands at the bottom.
+TEST_F(ConsoleScreenshotTest, ScrolledBackToTheOldestLineKeepsItsBar) {
+    addLines(40, 0);
+    console->open = true;
+    console->scroll = 39;
+    expectPicture("console_oldest", [&] { console->drawLines(driver, 5000); });
+}
