@@ -6,7 +6,12 @@
 
 namespace Lumo {
 
-const irr::core::rectf VisualTextBoxStatic::kTextArea(60, 280, 548, 280 + 2 * kLineHeight + BitmapFont::kCell);
+namespace {
+const irr::core::rectf kContinueMarker(548, 328, 580, 360);
+} // namespace
+
+const irr::core::rectf VisualTextBoxStatic::kTextArea(60, 280, kContinueMarker.UpperLeftCorner.X,
+                                                      280 + 2 * kLineHeight + BitmapFont::kCell);
 
 VisualTextBoxStatic::VisualTextBoxStatic(const std::wstring& text, const std::wstring& speakerName)
     : speakerName(speakerName) {
@@ -40,7 +45,7 @@ void VisualTextBoxStatic::draw() {
     drawTypedText(painter, font, kTextArea.UpperLeftCorner.X, kTextArea.UpperLeftCorner.Y, kLineHeight);
     const int cell = markerCell();
     if (cell >= 0)
-        painter.drawImage(skin, GuiSheetLayout::continueMarker(cell).rect(), irr::core::rectf(548, 328, 580, 360));
+        painter.drawImage(skin, GuiSheetLayout::continueMarker(cell).rect(), kContinueMarker);
 }
 
 } // namespace Lumo
