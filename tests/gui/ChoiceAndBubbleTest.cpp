@@ -79,6 +79,12 @@ TEST(ChoiceBoard, AOneEntryBoardKeepsItsSelectionOnThatEntry) {
     EXPECT_EQ(choice.getSelection(), 0);
 }
 
+TEST(ChoiceBoard, WithoutEntriesItAnswersNothing) {
+    VisualTextBoxChoice empty(L"?");
+    EXPECT_FALSE(empty.confirm());
+    EXPECT_FALSE(empty.cancel());
+}
+
 TEST(BubbleTest, HangsAboveItsPointAndStaysInsideTheInterfaceTailAndAll) {
     const auto atTheMiddle = [](const irr::core::vector3df&, irr::core::vector2df& units) {
         units.set(320, 200);
