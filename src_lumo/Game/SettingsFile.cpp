@@ -97,6 +97,8 @@ bool SettingsFile::save(const GameSettings& settings, const std::string& fileNam
     return true;
 }
 
-bool saveSettings() { return gGameData && SettingsFile::save(gGameData->settings); }
+bool saveSettings(const std::string& fileName) {
+    return gGameData && SettingsFile::save(gGameData->settings, fileName);
+}
 
 } // namespace Lumo

@@ -16,7 +16,7 @@ public:
     static bool save(const GameSettings& settings, const std::string& fileName = "settings.ini");
 };
 
-// Writes the settings held in gGameData.
-bool saveSettings();
+// Writes the settings held in gGameData; false without game data or when the write failed.
+bool saveSettings(const std::string& fileName = "settings.ini");
 
 } // namespace Lumo

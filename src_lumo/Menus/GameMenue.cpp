@@ -267,8 +267,7 @@ void GameMenue::bindPressed(const PressedInput& pressed) {
 
 void GameMenue::closeOptions() {
     optionsOpen = false;
-    if (gGameData)
-        SettingsFile::save(gGameData->settings, settingsFile);
+    saveSettings(settingsFile);
 }
 
 void GameMenue::changeOption(int direction) {
