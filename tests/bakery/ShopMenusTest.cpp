@@ -147,6 +147,8 @@ TEST_F(DoughMenueTest, EveryBookRecipeKneadsItsAmountsUpToItsBatchesForItsBaking
         {kBaguette, {200, 0, 0, 0, 0, 0}, 2, 40}, {kBaiser, {0, 0, 50, 0, 0, 0}, 4, 10},
         {kDonut, {100, 50, 50, 0, 0, 0}, 4, 20},
     };
+    ASSERT_EQ(kUnknownGood, menu.recipeId());
+    EXPECT_EQ(1, menu.recipe().maxBatches) << "the free recipe's menu says one batch at most";
     world.flagsAndPopularity.setFlag("GOT_BREADBOX", 1.0f);
     world.flagsAndPopularity.setFlag("GOT_FBAG", 1.0f);
     for (const auto& recipe : recipes) {
