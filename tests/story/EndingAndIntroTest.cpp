@@ -105,7 +105,8 @@ TEST_F(Ending, TheGoalWinsOneShortLosesAndEitherEndsInTheDarkTitleMenuFromWhichA
     EXPECT_EQ(1u, heard(TovarWorks::CallActionEventType));
 }
 
-// The intro played once, as a new game shows it, noting where mum and the child stand on each page.
+// The intro played once, as a new game shows it, noting where mum and the child stand on each page
+// and the light it is told in.
 class Intro : public GamePlayFixture {
 protected:
     void SetUp() override {
@@ -121,6 +122,7 @@ protected:
         const Strings pages = pagesSeen();
         if (pages.empty() || places.count(pages.back()))
             return;
+        lights[pages.back()] = visual().getAmbientScheme();
         for (const char* id : {"m_node", "hero"})
             if (const auto character = visual().findCharacter(id))
                 places[pages.back()][id] = character->getNode()->getPosition();
@@ -134,6 +136,7 @@ protected:
     }
 
     std::map<std::string, std::map<std::string, vector3df>> places;
+    std::map<std::string, int> lights;
 };
 
 TEST_F(Intro, TellsTheWholeStoryAsMumAndTheChildWalkThroughTheBakeryAndHandsItToThePlayer) {
@@ -146,12 +149,14 @@ TEST_F(Intro, TellsTheWholeStoryAsMumAndTheChildWalkThroughTheBakeryAndHandsItTo
     EXPECT_LT(distanceToNode("INTRO_13", "m_node", "bs_of"), 3.5f) << "not at the oven";
     EXPECT_EQ(1u, places["INTRO_23"].count("hero"));
     EXPECT_EQ(0u, places["INTRO_23"].count("m_node")) << "mum stayed in the present";
+    EXPECT_EQ(1, lights["INTRO_1"]) << "the memory is told in warm light";
+    EXPECT_EQ(1, lights["INTRO_13"]);
 
     // It ends with the child at the bakery, the clock running and the friend gone.
     EXPECT_TRUE(visual().getHud().visible);
     EXPECT_TRUE(logic().isClockRunning());
     EXPECT_EQ(1, world().day);
-    EXPECT_EQ(0, visual().getAmbientScheme()) << "still the warm light of the memory";
+    EXPECT_EQ(0, visual().getAmbientScheme()) << "the present is in the day's light";
     EXPECT_FALSE(onStage("m_node")) << "mum stayed in the present";
     const vector3df hero = visual().getHero()->getNode()->getPosition();
     EXPECT_NEAR(815.0f, hero.X, 0.5f);
