@@ -51,6 +51,7 @@ TEST_F(WorldFiles, EdgesNeedBothEndsReadAndAreKeptOnce) {
 
 TEST_F(WorldFiles, MalformedGraphLinesAreIgnored) {
     const PathFinder graph = loadGraph("nodes\n0,1,2,with,comma\nx,1,2,bad_id\n1,abc,2,bad_x\n2,1,2z,bad_z\n3,,2,empty_x\n"
+                                       "2147483648,1,2,past_32_bits\n-2147483649,1,2,below_32_bits\n"
                                        "4,1,2,ok\r\n\n,\nconnections\n4,q\n4\n");
     ASSERT_EQ(1u, graph.getNodes().size());
     EXPECT_EQ("ok", graph.getNodes()[0]->name);
