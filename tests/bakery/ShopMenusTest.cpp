@@ -83,6 +83,14 @@ TEST_F(DoughMenueTest, TheFreeRecipeWithAllAmountsZeroCannotBeMade) {
     EXPECT_EQ(stock, world.tableStock);
 }
 
+TEST_F(DoughMenueTest, FreeAmountsThatMakeNoGoodKneadTheUnknownGoodForHalfAnHour) {
+    world.tableStock = {500, 100, 100, 100, 10, 0};
+    press(menu, "v>" + std::string(6, 'v')); // ten flour, less than a bun
+    ASSERT_EQ(DoughMenue::kAnswerCreate, press(menu, " "));
+    EXPECT_EQ(kUnknownGood, menu.madeDough().kind);
+    EXPECT_EQ(30, menu.madeDough().bakeMinutes);
+}
+
 TEST_F(DoughMenueTest, CreateNamesTheFirstIngredientTheTableLacks) {
     const char* const reasons[] = {"DOUGH_NO_FLOUR", "DOUGH_NO_BUTTER", "DOUGH_NO_SUGAR", "DOUGH_NO_MILK",
                                    "DOUGH_NO_EGG"};
