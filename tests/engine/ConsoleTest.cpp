@@ -64,6 +64,14 @@ TEST_F(ConsoleTest, PrintErrorReplacesOnlyTheFirstPlaceholder) {
     }
 }
 
+TEST_F(ConsoleTest, ALineEndsWithItsSuffixAndKeepsTheTimeItWasWritten) {
+    runFrame(40);
+    console().addLine(0xFFFFFFFF, TovarWorks::MSG_INFO, L"saved to ", L"save.dat");
+    EXPECT_EQ(lastLine().text, L"saved to save.dat");
+    EXPECT_EQ(lastLine().created, device().getTime());
+    EXPECT_NE(lastLine().created, 0u);
+}
+
 TEST_F(ConsoleTest, TheThousandAndFirstLineDropsTheOldestWithoutMovingTheScroll) {
     console().lines.clear();
     for (int i = 0; i < 1001; ++i)
