@@ -62,6 +62,20 @@ TEST_F(Days, GoingToBedShowsTheComingDayAndWakesAtSixAndTheBakerCannotWalkMeanwh
     EXPECT_TRUE(logic().hasPlayerControl());
 }
 
+TEST_F(Days, ACustomerStillInTheShopAtBedtimeIsGoneInTheMorning) {
+    trigger(Lumo::SetTimeEvent(19, 0));
+    customerArrives(0, world().minuteOfDay);
+    ASSERT_EQ(1u, visual().getCustomerQueue().size());
+    const std::shared_ptr<Lumo::CharNode> customer = visual().getCustomerQueue().back().character;
+    ASSERT_TRUE(customer->getNode()->getParent());
+    queue(std::make_shared<Lumo::StartNewDayEvent>());
+    play->runFrames(2);
+    play->runUntil([this] { return logic().hasPlayerControl() && Lumo::gGameData->screenFadeColor == 0; }, 1000);
+    EXPECT_EQ(2, world().day);
+    EXPECT_TRUE(visual().getCustomerQueue().empty());
+    EXPECT_FALSE(customer->getNode()->getParent()) << "the customer still stands in the shop";
+}
+
 TEST_F(Days, TheLastDayHasNoMorningAfter) {
     world().day = 13;
     world().minuteOfDay = 19 * 60;
