@@ -33,7 +33,7 @@ TEST_F(BakeryItemsTest, KneadedGoodsLieRawOnATrayOnTheTableAndTheNextTrayOnTheCo
     EXPECT_EQ(L"item_unknown", frameOf(*failed->getGoods().front()));
 }
 
-TEST_F(BakeryItemsTest, ATrayIsKeptInReachEvenWhenEverySpotIsTaken) {
+TEST_F(BakeryItemsTest, ATrayOrALumpOfDoughIsKeptInReachEvenWhenEverySpotIsTaken) {
     for (ShopField field : {FIELD_TABLE, FIELD_COUNTER_LEFT, FIELD_COUNTER_RIGHT, FIELD_SHELF_1, FIELD_SHELF_2, FIELD_SHELF_3})
         while (bakery().place(bakery().addLetter({}), field)) {
         }
@@ -41,6 +41,12 @@ TEST_F(BakeryItemsTest, ATrayIsKeptInReachEvenWhenEverySpotIsTaken) {
     EXPECT_EQ(1u, count(tray));
     EXPECT_TRUE(bakery().pickUp(kAtTable));
     EXPECT_EQ(tray, bakery().getCarried());
+
+    Dough dough;
+    dough.perBatch = {50, 0, 0, 0, 0, 0};
+    const VisualItemSinglePtr lump = bakery().putDoughOnTable(dough);
+    EXPECT_EQ(1u, count(lump));
+    EXPECT_EQ(bakery().getField(FIELD_TABLE).getPoints().front().position, lump->getPosition());
 }
 
 TEST_F(BakeryItemsTest, OnlyReadyGoodsOnDisplayAreOfferedAndASoldGoodLeavesItsTray) {
