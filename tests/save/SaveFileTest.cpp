@@ -119,6 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"Facing", "\nhero.facing=3\n", "\nhero.facing=4\n", "hero.facing"},
                       Damage{"MissingBox", "\nboxes=2\n", "\nboxes=3\n", "box3.position is missing"},
                       Damage{"ExtraLine", "\nboxes=2\n", "\nboxes=2\nsecret=1\n", "unknown name secret"},
+                      Damage{"ExtraLines", "\nboxes=2\n", "\nboxes=2\nzeta=1\nalpha=1\n", "unknown name zeta"},
                       Damage{"LineTwice", "\nmoney=1875\n", "\nmoney=1875\nmoney=1875\n", "money twice"},
                       Damage{"MissingValue", "\nclockms=1734\n", "\n", "clockms is missing"},
                       Damage{"Garbage", "\nseed=", "\n\x01\xff\x7f garbage\nseed=", "not a name=value line"},
