@@ -21,13 +21,12 @@ irr::core::position2di pixelOf(const irr::core::vector3df& world, irr::scene::IC
 int cellOf(float coordinate) { return static_cast<int>(coordinate / Lumo::CollisionGrid::kCellSize); }
 } // namespace
 
+// Opened at the default size, then resized to the one under test: the game follows the window.
 class EditorInAnyWindow : public GamePlayFixture, public ::testing::WithParamInterface<irr::core::dimension2du> {
 protected:
     void SetUp() override {
-        Lumo::ScriptedPlayOptions options;
-        options.width = GetParam().Width;
-        options.height = GetParam().Height;
-        start(options);
+        GamePlayFixture::SetUp();
+        TovarWorks::gDevice->getVideoDriver()->OnResize(GetParam());
         startNewGame();
         EXPECT_FALSE(editor().isEnabled());
         TovarWorks::gDevice->executeConsoleLine(L"tovar editor");
@@ -39,6 +38,7 @@ protected:
 
 TEST_P(EditorInAnyWindow, TheCursorCubeSitsUnderThePointerAndTheClickTakesThatCell) {
     const irr::core::recti& viewport = Lumo::gGameData->interfaceView.viewport;
+    EXPECT_EQ(Lumo::InterfaceView::forScreen(GetParam()).viewport, viewport);
     EXPECT_NEAR(static_cast<float>(viewport.getWidth()) / viewport.getHeight(), visual().getCamera()->getAspectRatio(),
                 1e-5);
     const irr::core::vector3df hero = Lumo::gGameData->heroPosition;
