@@ -139,6 +139,15 @@ TEST_F(Scene, WallsStopTheBaker) {
     EXPECT_TRUE(collision.blocks(at.X + 16 * 0.02f, at.Z));
 }
 
+TEST_F(Scene, ANewcomerUnderATakenIdTakesTheStageFromTheOneBeforeEvenTheHero) {
+    const std::shared_ptr<Lumo::CharNode> before = visual().getHero();
+    trigger(Lumo::AddCharacterEvent(vector3df(810, 0, 600), L"baeckerin_child", "hero", Lumo::FACE_DOWN));
+    const std::shared_ptr<Lumo::CharNode> newcomer = visual().findCharacter("hero");
+    ASSERT_NE(before, newcomer);
+    EXPECT_FALSE(before->getNode()->getParent()) << "the one before still stands on stage";
+    EXPECT_EQ(newcomer, visual().getHero()) << "the player would walk the one who left";
+}
+
 // The intro moves its characters by these events; what it does not try is checked here.
 TEST_F(Scene, CharacterEventsFaceNewcomersKeepTheHerosNodeAndIgnoreTheUnknown) {
     trigger(Lumo::AddCharacterEvent(vector3df(700, 0, 500), L"male2", "f_node", Lumo::FACE_LEFT));
