@@ -16,9 +16,8 @@ public:
     {
         const irr::core::dimension2du size = bitmap.getDimension();
         area = wanted;
+        // Irrlicht's clip leaves a rectangle wholly outside with no width or height, never inverted.
         area.clipAgainst(irr::core::recti(0, 0, static_cast<int>(size.Width), static_cast<int>(size.Height)));
-        if (!area.isValid())
-            area = irr::core::recti(0, 0, 0, 0);
         bitmapWidth = static_cast<float>(size.Width);
         bitmapHeight = static_cast<float>(size.Height);
         alpha.resize(static_cast<std::size_t>(width()) * height());

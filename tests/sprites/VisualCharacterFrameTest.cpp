@@ -62,6 +62,17 @@ TEST_F(VisualCharacterFrameTest, BoundingBoxSpansTheWallsAndAnEmptyFrameKeepsThe
     EXPECT_EQ(full->getBoundingBox(), aabbox3df(-1.5f, -1.f, -3.f, 1.5f, 4.f, 1.f));
 }
 
+TEST_F(VisualCharacterFrameTest, AFrameReachingPastItsPictureKeepsOnlyThePixelsInside)
+{
+    const auto overhanging = build({"###", "###"}, {1, 0, 10, 5});
+    const auto inside = build({"##", "##"}, {0, 0, 2, 2});
+    EXPECT_EQ(overhanging->getBoundingBox(), inside->getBoundingBox());
+    EXPECT_EQ(overhanging->getFrontMesh().quadCount(), inside->getFrontMesh().quadCount());
+    const auto outside = build({"###", "###"}, {5, 5, 9, 9});
+    EXPECT_TRUE(outside->getFrontMesh().empty());
+    EXPECT_TRUE(outside->getEdgeMesh().empty());
+}
+
 TEST_F(VisualCharacterFrameTest, RectanglesCoverEachVisiblePixelOnceAtItsTexturePosition)
 {
     // A region inside a larger sheet, so texture coordinates must include the region's offset.
