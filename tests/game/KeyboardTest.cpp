@@ -1,6 +1,8 @@
 // The keys of the running game: Escape, SPACE near the merchant, the bar and the bed.
 #include "InGame.h"
+#include "InputEvents.h"
 
+#include "TovarWorks/TovarDevice.h"
 #include "src_lumo/Events/ChangeGameStateEvent.h"
 #include "src_lumo/Game/StoryScripts.h"
 #include "src_lumo/Menus/GameMenue.h"
@@ -85,6 +87,20 @@ TEST_F(Keyboard, SpaceReachesTheMerchantAndTheBarFromLessThanTwentyFiveOnceASeco
     play->runFrames(1, 1);
     play->tap(irr::KEY_SPACE);
     EXPECT_EQ(2u, actions());
+}
+
+TEST_F(Keyboard, OnlyKeysReachTheWorldAndNoneWhileKneadingMixingOrOnTheCalendar) {
+    placeHero(Lumo::LumoVisual::kMerchantSpot + vector3df(10, 0, 0));
+    play->runFrames(1, 1000);
+    recorder->clear();
+    // Its bytes read as a key's would be SPACE let go beside the merchant.
+    EXPECT_FALSE(TovarWorks::gDevice->OnEvent(mouseEvent(irr::EMIE_MOUSE_MOVED, {0, irr::KEY_SPACE})));
+    EXPECT_EQ(0u, actions());
+    EXPECT_TRUE(TovarWorks::gDevice->OnEvent(keyEvent(irr::KEY_F4, true))) << "walking, F4 is the world's";
+    for (const int mode : {Lumo::MODE_KNEADING, Lumo::MODE_MIXING, Lumo::MODE_CALENDAR}) {
+        visual().setMode(mode);
+        EXPECT_FALSE(TovarWorks::gDevice->OnEvent(keyEvent(irr::KEY_F4, true))) << mode;
+    }
 }
 
 TEST_F(Keyboard, TheBedWarnsOnlyWhileCustomersAreStillDue) {
