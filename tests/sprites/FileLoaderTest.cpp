@@ -213,15 +213,20 @@ TEST_F(FileLoaderTest, EachKindOfDamageIsRefusedWithAMessageNamingTheFileAndTheN
         EXPECT_TRUE(loader.getDefinitions().empty());
     }
     // Wide text is read by its byte order mark, either way round, with letters of two, three and four
-    // UTF-8 bytes, up to the last code point (UTF-16 reaches it only through the highest surrogates).
+    // UTF-8 bytes at the edges of each length and of the surrogates, and with each lead byte's lowest
+    // bit set, up to the last code point (UTF-16 reaches it only through the highest surrogates): a
+    // bit shifted wrongly makes an overlong form or a surrogate, which the check refuses.
     // Each file names its own character: the loader keeps the ones it read before.
     const auto head = [](const std::string& tag) { return "<character name=\"" + tag + "\"><!-- "; };
     const auto name = [](const std::string& tag) { return std::wstring(tag.begin(), tag.end()); };
     const std::string tail = R"( --><frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>)";
-    const std::string letters = "\xC3\xA9 \xE2\x82\xAC \xF0\x9F\xA5\x90 \xF4\x8F\xBF\xBD";
+    const std::string letters = "\xC3\xA9 \xC2\x80 \xDF\xBF \xE0\xA0\x80 \xE1\x80\x80 \xE2\x82\xAC \xED\x9F\xBF "
+                                "\xEE\x80\x80 \xEF\xBF\xBD \xF0\x90\x80\x80 \xF0\x9F\xA5\x90 \xF1\x80\x80\x80 "
+                                "\xF4\x8F\xBF\xBD";
     EXPECT_NE(load(head("utf8") + letters + tail, name("utf8")).findFrame(L"a"), nullptr);
     EXPECT_NE(load("\xEF\xBB\xBF" + head("marked") + letters + tail, name("marked")).findFrame(L"a"), nullptr);
-    const std::u32string wideLetters = U"\u00E9 \u20AC \U0001F950 \U0010FFFD";
+    const std::u32string wideLetters =
+        U"\u00E9 \u0080 \u07FF \u0800 \u1000 \u20AC \uD7FF \uE000 \uFFFD \U00010000 \U0001F950 \U00040000 \U0010FFFD";
     for (const std::size_t width : {2u, 4u})
         for (const bool bigEndian : {false, true}) {
             const std::string tag = "w" + std::to_string(width) + (bigEndian ? "big" : "little");
