@@ -61,6 +61,7 @@ TEST_F(GatheredQuadsTest, SamePictureAsOneDriverCallPerQuad) {
                     painter.drawImage(font, source, target, colour);
             }, [&] { painter.fillRect(bar, barColour); });
         });
+        const irr::u32 gatheredLists = driver->getPrimitiveCountDrawn();
         irr::video::IImage* oneCallEach = picture([&] {
             const GuiPainter filtering(driver, view, pixelPrecise);
             glyphs([&](const auto& source, const auto& target, irr::video::SColor colour, size_t) {
@@ -68,6 +69,9 @@ TEST_F(GatheredQuadsTest, SamePictureAsOneDriverCallPerQuad) {
                 driver->draw2DImage(font, view.toPixels(target), source, nullptr, corners, true);
             }, [&] { driver->draw2DRectangle(barColour, view.toPixels(bar)); });
         });
+        // The driver counts only what is drawn as vertex lists.
+        EXPECT_EQ(driver->getPrimitiveCountDrawn(), 0u);
+        EXPECT_GT(gatheredLists, 0u) << "no quads were gathered";
         ASSERT_TRUE(nothing && gathered && oneCallEach);
         EXPECT_GT(differingPixels(gathered, nothing), 1000) << "the glyphs were not drawn";
         EXPECT_EQ(differingPixels(gathered, oneCallEach), 0);
