@@ -70,7 +70,7 @@ TEST_F(Days, ACustomerStillInTheShopAtBedtimeIsGoneInTheMorning) {
     ASSERT_TRUE(customer->getNode()->getParent());
     queue(std::make_shared<Lumo::StartNewDayEvent>());
     play->runFrames(2);
-    play->runUntil([this] { return logic().hasPlayerControl() && Lumo::gGameData->screenFadeColor == 0; }, 1000);
+    ASSERT_TRUE(runUntilControl(1000));
     EXPECT_EQ(2, world().day);
     EXPECT_TRUE(visual().getCustomerQueue().empty());
     EXPECT_FALSE(customer->getNode()->getParent()) << "the customer still stands in the shop";
