@@ -1,7 +1,7 @@
 #include "src_lumo/Customers/CounterService.h"
 
 #include "src_lumo/Bakery/Pricing.h"
-#include "src_lumo/Customers/RandomBelow.h"
+#include "src_lumo/Game/RandomBelow.h"
 
 #include <algorithm>
 #include <iostream>

@@ -2,7 +2,7 @@
 
 #include "src_lumo/Customers/AiTalk.h"
 #include "src_lumo/Customers/AiWait.h"
-#include "src_lumo/Customers/RandomBelow.h"
+#include "src_lumo/Game/RandomBelow.h"
 #include "src_lumo/Customers/Townsfolk.h"
 
 #include <algorithm>

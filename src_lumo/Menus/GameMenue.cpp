@@ -9,6 +9,7 @@
 #include "src_lumo/Events/StartNewGameEvent.h"
 #include "src_lumo/Game/GameData.h"
 #include "src_lumo/Game/GameLanguages.h"
+#include "src_lumo/Game/RandomBelow.h"
 #include "src_lumo/Game/SettingsFile.h"
 #include "src_lumo/Gui/BitmapFont.h"
 #include "src_lumo/Gui/GuiSheetLayout.h"
@@ -18,7 +19,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace Lumo {
 
@@ -49,9 +49,6 @@ constexpr float kOptionSpacing = 20.0f;
 constexpr float kPanelLeft = 124.0f, kPanelRight = 518.0f;
 constexpr float kSlideDistance = 250.0f;
 constexpr float kFallOutY = -300.0f;
-
-// A value below n from the standard generator's low 15 bits, as the game has always drawn them.
-int randomBelow(int n) { return static_cast<int>((std::rand() % 32768) * static_cast<long long>(n) / 32768); }
 
 void queue(const TovarWorks::IEventDataPtr& event) {
     if (gDevice && gDevice->getEventManager())

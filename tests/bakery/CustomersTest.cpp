@@ -5,6 +5,7 @@
 #include "src_lumo/Customers/AiWait.h"
 #include "src_lumo/Customers/CounterService.h"
 #include "src_lumo/Customers/CustomerQueue.h"
+#include "src_lumo/Game/RandomBelow.h"
 #include "src_lumo/Customers/Townsfolk.h"
 
 #include <algorithm>
@@ -114,6 +115,20 @@ TEST_F(Town, DueVisitsLeaveTheScheduleAtTheirMinute) {
         }
     EXPECT_EQ(total, spawned);
     EXPECT_TRUE(town.schedule().empty());
+}
+
+// With n at the draw's whole range the draw itself comes out, so a wrong divisor loses the top value.
+TEST_F(Town, EveryValueBelowNTurnsUpAndNoneAtOrAboveIt) {
+    for (const int32_t n : {1, 3, 361, 32768}) {
+        std::vector<bool> seen(size_t(n), false);
+        for (int draw = 0; draw < 2'000'000; ++draw) {
+            const int32_t value = randomBelow(n);
+            ASSERT_GE(value, 0) << n;
+            ASSERT_LT(value, n);
+            seen[size_t(value)] = true;
+        }
+        EXPECT_EQ(size_t(n), size_t(std::count(seen.begin(), seen.end(), true))) << n;
+    }
 }
 
 TEST_F(Town, ANewcomerWaitsFourSecondsThenGreetsAndTheMerchantComesAsHimself) {

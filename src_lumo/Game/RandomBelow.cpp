@@ -1,4 +1,4 @@
-#include "src_lumo/Customers/RandomBelow.h"
+#include "src_lumo/Game/RandomBelow.h"
 
 #include <cstdlib>
 
