@@ -100,7 +100,8 @@ TEST(KeyLineFieldTest, SplitsAtCommasHonouringQuotes) {
                  {L"lang=English,english", 2, L"english"}, {L"lang=English,english", 3, L""},
                  {L"no equals here", 1, L"EGT_OUT_OF_RANGE"}, {L"k=\"a,b\",c", 1, L"a,b"}, {L"k=\"a,b\",c", 2, L"c"},
                  {L"k=\"say \"hi\" now\"", 1, L"say \"hi\" now"}, {L"k=\"open to the end", 1, L"open to the end"},
-                 {L"k=,,x", 3, L"x"}, {L"k=a=b", 1, L"a=b"}, {L"k=\"\",x", 2, L"x"}};
+                 {L"k=,,x", 3, L"x"}, {L"k=a=b", 1, L"a=b"}, {L"k=\"\",x", 2, L"x"},
+                 {L"=English", 0, L""}};
     for (const auto& c : cases)
         EXPECT_EQ(SimpleLanguageSystem::keyLineField(c.line, c.field), c.value) << c.field << " of " << c.line;
 }

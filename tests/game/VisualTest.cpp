@@ -13,6 +13,7 @@
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Visual/AmbientColour.h"
+#include "src_lumo/Visual/ShopScreens.h"
 #include "src_lumo/World/WalkingCollision.h"
 
 #include <set>
@@ -35,6 +36,39 @@ TEST(AmbientColourByClock, NightDawnDayDuskAndTheWarmScheme) {
 }
 
 using Scene = InGame;
+
+namespace {
+
+// Notes which mode's screen each frame draws, and does nothing else.
+class DrawnScreens : public Lumo::ShopScreens {
+public:
+    void updateScreen(int, const Lumo::InputRecord&) override {}
+    void drawScreen(int mode) override { drawn.push_back(mode); }
+    void update(uint32_t) override {}
+    bool sellKey(const irr::SEvent&) override { return false; }
+    void openDoughMenu() override {}
+    void startKneading() override {}
+    void serveFirstCustomer() override {}
+    void openStorageMenu() override {}
+    void openMerchantMenu() override {}
+    void openBarMenu() override {}
+    std::vector<int> drawn;
+};
+
+} // namespace
+
+TEST_F(Scene, EachFrameDrawsTheOpenModesScreenAndNoneWhileWalkingOrOnTheCalendar) {
+    const auto screens = std::make_shared<DrawnScreens>();
+    visual().setShopScreens(screens);
+    for (int mode = Lumo::MODE_WALKING; mode <= Lumo::MODE_BAR; ++mode) {
+        visual().setMode(mode);
+        screens->drawn.clear();
+        play->runFrames(2);
+        const bool ownScreen = mode != Lumo::MODE_WALKING && mode != Lumo::MODE_CALENDAR;
+        const std::vector<int> expected = ownScreen ? std::vector<int>{mode, mode} : std::vector<int>();
+        EXPECT_EQ(expected, screens->drawn) << mode;
+    }
+}
 
 TEST_F(Scene, TheAmbientColourFollowsTheClockAndTheScheme) {
     trigger(Lumo::SetTimeEvent(12, 0));

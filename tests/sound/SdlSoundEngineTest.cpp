@@ -110,8 +110,10 @@ TEST_F(SdlSoundEngineTest, MusicIsStreamedWhateverTheCaseOfItsEndingAndShortSoun
 
 TEST_F(SdlSoundEngineTest, ManySoundsPlayAtOnceAndReleasedOnesGiveTheirChannelsBack) {
     std::vector<ISoundPtr> sounds{play(true, false)};
+    const int channelsBefore = Mix_AllocateChannels(-1);
     for (int i = 0; i < 100; ++i)
         play(true, true); // released unplayed at once
+    EXPECT_EQ(channelsBefore, Mix_AllocateChannels(-1)) << "each released sound's channel is taken again";
     for (int i = 0; i < 40; ++i)
         sounds.push_back(play(true, false));
     for (const ISoundPtr& sound : sounds) {

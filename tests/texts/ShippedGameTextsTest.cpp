@@ -173,12 +173,16 @@ TEST_P(ShippedGameTextsTest, EachMorningBringsADifferentLetter) {
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, ShippedGameTextsTest, ::testing::ValuesIn(Lumo::GameLanguages::all()),
                          [](const ::testing::TestParamInfo<Lumo::GameLanguage>& info) { return info.param.code; });
 
-TEST(GameLanguagesTest, AChosenLanguageWhoseTextsAreMissingFallsBackToEnglish) {
+TEST(GameLanguagesTest, AChosenLanguageIsKeptWhileItsTextsAreThereAndFallsBackToEnglishWithout) {
     TempDir dir;
     dir.write("lumodata/lang/en.txt", "HELLO=hello\n");
     const WorkingFolder inside(dir.path());
-    TovarWorks::GameTexts texts;
-    const std::string loaded = Lumo::GameLanguages::loadTexts("de", texts);
-    EXPECT_EQ(loaded, "en");
-    EXPECT_EQ(texts.getGameText("HELLO"), L"hello");
+    TovarWorks::GameTexts fallback;
+    EXPECT_EQ(Lumo::GameLanguages::loadTexts("de", fallback), "en");
+    EXPECT_EQ(fallback.getGameText("HELLO"), L"hello");
+
+    dir.write("lumodata/lang/de.txt", "HELLO=hallo\n");
+    TovarWorks::GameTexts german;
+    EXPECT_EQ(Lumo::GameLanguages::loadTexts("de", german), "de");
+    EXPECT_EQ(german.getGameText("HELLO"), L"hallo");
 }
