@@ -182,6 +182,19 @@ TEST(AiSteps, StepsRunSideBySideAndSuccessorsJoinAtTheEnd) {
     customer.updateSteps(5);
     EXPECT_EQ((Lines{"A", "B", "C"}), character->lines);
     EXPECT_EQ(0u, customer.runningSteps());
+
+    // A step that ends behind one still running leaves that one be.
+    auto waitFirst = std::make_shared<AiWait>(100);
+    waitFirst->successor = std::make_shared<AiTalk>(character, "E", 1.0f);
+    customer.addStep(waitFirst);
+    customer.addStep(std::make_shared<AiTalk>(character, "D", 1.0f));
+    customer.updateSteps(5);
+    EXPECT_EQ((Lines{"A", "B", "C", "D"}), character->lines);
+    EXPECT_EQ(1u, customer.runningSteps());
+    customer.updateSteps(100);
+    customer.updateSteps(5);
+    EXPECT_EQ((Lines{"A", "B", "C", "D", "E"}), character->lines);
+    EXPECT_EQ(0u, customer.runningSteps());
 }
 
 TEST(Patience, TheFirstInTheQueueWhoCameAt0810LeavesOnceAt0841UnlessTheBakerIsSelling) {

@@ -105,6 +105,9 @@ TEST_F(SettingsFileTest, UnusableValuesKeepTheirDefaultsAndVolumesAreClamped) {
     EXPECT_EQ(edges.soundVolume, 0);
     EXPECT_EQ(edges.width, 16384);
     EXPECT_EQ(edges.height, GameSettings().height);
+    const GameSettings smallest = read("resx=1\nresy=0\n");
+    EXPECT_EQ(smallest.width, 1);
+    EXPECT_EQ(smallest.height, GameSettings().height);
 }
 
 TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndSaysSo) {

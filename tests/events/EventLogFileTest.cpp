@@ -259,6 +259,9 @@ TEST_F(EventLogFileTest, TheLogCommandSwitchesSavesAndLoadsInEventlogTxt) {
     EXPECT_EQ(0u, printed[1].find(L"Loaded 2 events"));
     EXPECT_EQ(0u, printed[2].find(L"Loaded 2 events")) << "what this load added, not the whole list";
     EXPECT_EQ((Stamps{3, 4, 3, 4}), stampsOf(events.getReplayList()));
+    const auto failed = command({L"load"}, file("absent.txt"));
+    ASSERT_EQ(1u, failed.size());
+    EXPECT_NE(std::wstring::npos, failed[0].find(L"(0 events read before")) << "counted from this load, too";
 }
 
 TEST_F(EventLogFileTest, TheLogCommandReportsFailuresAndKeepsTheLists) {
