@@ -3,6 +3,7 @@
 #include "InGame.h"
 
 #include "src_lumo/Events/CloseChoiceEvent.h"
+#include "src_lumo/Gui/VisualTextBoxBubble.h"
 #include "src_lumo/Sprites/CharNode.h"
 #include "src_lumo/Sprites/CharacterNode.h"
 #include "src_lumo/Visual/VisualSpeechBubble.h"
@@ -41,4 +42,19 @@ TEST_F(InGame, ABubbleTypesOneLetterEveryThirtyMillisecondsDrawnOnceAFrame) {
     EXPECT_FALSE(bubble.getBox().isPageComplete()) << "75 ms type two letters and a half";
     bubble.draw();
     EXPECT_TRUE(bubble.getBox().isPageComplete()) << "three letters take six frames of 15 ms";
+}
+
+TEST_F(InGame, ABubbleHasAPlaceOnScreenOnlyInFrontOfTheCamera) {
+    irr::scene::ICameraSceneNode* camera = visual().getCamera();
+    camera->updateAbsolutePosition();
+    const vector3df eye = camera->getAbsolutePosition();
+    const vector3df ahead = camera->getTarget() - eye;
+    const auto project = Lumo::VisualTextBoxBubble::cameraProjector(camera);
+    irr::core::vector2df units;
+    ASSERT_TRUE(project(eye + ahead, units));
+    EXPECT_NEAR(320.0f, units.X, 1.0f) << "what the camera looks at is in the middle";
+    EXPECT_NEAR(180.0f, units.Y, 1.0f);
+    EXPECT_FALSE(project(eye - ahead, units));
+    EXPECT_FALSE(project(eye, units));
+    EXPECT_FALSE(Lumo::VisualTextBoxBubble::cameraProjector(nullptr)(eye + ahead, units));
 }

@@ -122,6 +122,12 @@ TEST_F(SdlSoundEngineTest, ManySoundsPlayAtOnceAndReleasedOnesGiveTheirChannelsB
     }
 }
 
+TEST_F(SdlSoundEngineTest, ASoundNobodyHoldsPlaysOnWhileAudible) {
+    play(true, false);
+    const ISoundPtr held = play(true, false);
+    EXPECT_EQ(2, Mix_Playing(-1)) << "the next sound did not stop the first";
+}
+
 TEST_F(SdlSoundEngineTest, SoundsOutlivingTheEngineFallSilent) {
     const ISoundPtr sound = play(true, false);
     engine.reset();
