@@ -2,8 +2,8 @@
 
 #include "src_lumo/Customers/AiTalk.h"
 #include "src_lumo/Customers/AiWait.h"
-#include "src_lumo/Game/RandomBelow.h"
 #include "src_lumo/Customers/Townsfolk.h"
+#include "src_lumo/Game/RandomBelow.h"
 
 #include <algorithm>
 
