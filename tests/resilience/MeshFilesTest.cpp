@@ -107,6 +107,9 @@ TEST_F(MeshFilesTest, EachKindOf3dsDamageIsRefused) {
     EXPECT_EQ(problem(bareFaces.bytes()), "");
     std::string overlong = whole;
     overlong[12 + 5] = '\x7F'; // the mesh version chunk claims more than its parent holds
+    // A material group beside the face list rather than in it, in an object that has no face list.
+    const std::string lonelyGroup = chunk(0x4100, chunk(0x4130, name("mat") + u16(1) + u16(0)));
+    const std::string groupWithoutFaces = chunk(0x4D4D, chunk(0x3D3D, chunk(0x4000, name("tri") + lonelyGroup)));
     const std::vector<std::pair<std::string, std::string>> damaged = {
         {whole.substr(0, whole.size() - 3), "main chunk"},
         {whole + "tail", "main chunk"},
@@ -117,6 +120,7 @@ TEST_F(MeshFilesTest, EachKindOf3dsDamageIsRefused) {
         {noCount.bytes(), "wrong length"},
         {facesOvercounted.bytes(), "count does not fit"},
         {strayFace.bytes(), "names a face the object lacks"},
+        {groupWithoutFaces, "names a face the object lacks"},
         {twoColours.bytes(), "not a single value"},
         {nestedIn(14), "nested too deeply"},
         {chunk(0x4D4D, chunk(0xB000, "")), "keyframes"},
