@@ -49,8 +49,6 @@ public:
     void read(const TovarWorks::IniReader& ini);
     void write(std::ostream& out) const;
 
-    bool operator==(const KeyBindings& other) const { return keys == other.keys && buttons == other.buttons; }
-
 private:
     static int index(GameAction action) { return static_cast<int>(action); }
 
