@@ -6,6 +6,7 @@
 #include "TovarWorks/Language/GameTexts.h"
 #include "TovarWorks/Language/SimpleLanguageSystem.h"
 #include "TovarWorks/Platform/Utf8.h"
+#include "src_lumo/Bakery/GoodsTable.h"
 #include "src_lumo/Customers/CustomerManager.h"
 #include "src_lumo/Game/GameLanguages.h"
 #include "src_lumo/Game/WorldState.h"
@@ -35,7 +36,8 @@ std::set<std::string> speakerIds() {
 }
 
 // Every id named in the game's code: the quoted upper-case words joined by underscores, except the
-// story's flags; and those the story, the keys page and the customers build or keep in tables.
+// story's flags; and those the story, the keys page, the customers and the goods build or keep in
+// tables.
 std::set<std::string> requiredIds() {
     std::set<std::string> ids = speakerIds();
     const std::set<std::string> quoted = matchesInGameCode("\"([A-Z][A-Z0-9]*(_[A-Z0-9]+)+)\"");
@@ -44,8 +46,6 @@ std::set<std::string> requiredIds() {
         ids.erase(flag);
     for (const Lumo::StoryBox& box : Lumo::DialogueTable::all())
         ids.insert(box.pageIds.begin(), box.pageIds.end());
-    for (int day = 1; day <= Lumo::WorldState::kLastDay; ++day)
-        ids.insert(Lumo::DialogueTable::letter(day).pageIds.front());
     ids.insert(std::begin(Lumo::CustomerManager::kGreetingIds), std::end(Lumo::CustomerManager::kGreetingIds));
     ids.insert(Lumo::DialogueTable::overlayTextIds().begin(), Lumo::DialogueTable::overlayTextIds().end());
     for (int action = 0; action < Lumo::KeyBindings::kActionCount; ++action)
@@ -53,6 +53,10 @@ std::set<std::string> requiredIds() {
     for (int key = 0; key < irr::KEY_KEY_CODES_COUNT; ++key)
         if (const std::string id = Lumo::KeyNames::textId(static_cast<irr::EKEY_CODE>(key)); !id.empty())
             ids.insert(id);
+    Lumo::GoodsTable goods;
+    goods.fillStartingGoods();
+    for (int32_t id = 0; id < Lumo::GoodsTable::kSlots; ++id)
+        ids.insert(goods.labelId(id));
     return ids;
 }
 
@@ -104,6 +108,13 @@ TEST_P(ShippedGameTextsTest, EveryTextTheGameAsksForExists) {
     ASSERT_GT(ids.size(), 150u) << "the game's code was not found";
     for (const std::string& id : ids)
         EXPECT_TRUE(texts.has(id)) << id << " would show MISSINGNO";
+}
+
+// A text nothing asks for is a misspelt id in the code or a page the story lost.
+TEST_P(ShippedGameTextsTest, EveryTextInTheFileIsOneTheGameAsksFor) {
+    const std::set<std::string> ids = requiredIds();
+    for (const auto& [id, text] : texts.all())
+        EXPECT_TRUE(ids.count(id)) << id << " is asked for by nothing";
 }
 
 TEST_P(ShippedGameTextsTest, EveryPageIsDrawnByTheFontInsideTheDialogueBox) {
