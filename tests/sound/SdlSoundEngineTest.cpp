@@ -55,8 +55,10 @@ TEST_F(SdlSoundEngineTest, APausedSoundWaitsAndThenPlaysToItsEndWhileALoopPlaysO
         std::this_thread::sleep_for(10ms);
     EXPECT_TRUE(once->isFinished());
     looping->stop();
-    looping->setIsPaused(false);
-    EXPECT_TRUE(looping->isFinished()) << "a stopped sound does not start again";
+    const ISoundPtr neverBegun = play(true, true);
+    neverBegun->stop();
+    neverBegun->setIsPaused(false);
+    EXPECT_EQ(0, Mix_Playing(-1)) << "a stopped sound does not start";
 }
 
 // Music is streamed: what the mixer puts out while it plays must carry the piece.
