@@ -14,7 +14,13 @@ int countXError(Display*, XErrorEvent*) {
     return 0;
 }
 
-bool names(const char* extensions, const char* name) {
+template <typename Function> Function glxFunction(const char* name) {
+    return reinterpret_cast<Function>(glXGetProcAddress(reinterpret_cast<const GLubyte*>(name)));
+}
+
+} // namespace
+
+bool namesExtension(const char* extensions, const char* name) {
     const size_t length = std::strlen(name);
     for (const char* at = extensions; (at = std::strstr(at, name)) != nullptr; at += length) {
         const bool startsWord = at == extensions || at[-1] == ' ';
@@ -23,12 +29,6 @@ bool names(const char* extensions, const char* name) {
     }
     return false;
 }
-
-template <typename Function> Function glxFunction(const char* name) {
-    return reinterpret_cast<Function>(glXGetProcAddress(reinterpret_cast<const GLubyte*>(name)));
-}
-
-} // namespace
 
 bool askForVsync() {
     Display* display = glXGetCurrentDisplay();
@@ -44,15 +44,15 @@ bool askForVsync() {
     xErrors = 0;
     XErrorHandler previous = XSetErrorHandler(countXError);
     bool asked = false;
-    if (names(extensions, "GLX_EXT_swap_control")) {
+    if (namesExtension(extensions, "GLX_EXT_swap_control")) {
         if (auto swapInterval = glxFunction<void (*)(Display*, GLXDrawable, int)>("glXSwapIntervalEXT")) {
             swapInterval(display, drawable, 1);
             asked = true;
         }
-    } else if (names(extensions, "GLX_MESA_swap_control")) {
+    } else if (namesExtension(extensions, "GLX_MESA_swap_control")) {
         if (auto swapInterval = glxFunction<int (*)(unsigned)>("glXSwapIntervalMESA"))
             asked = swapInterval(1) == 0;
-    } else if (names(extensions, "GLX_SGI_swap_control")) {
+    } else if (namesExtension(extensions, "GLX_SGI_swap_control")) {
         if (auto swapInterval = glxFunction<int (*)(int)>("glXSwapIntervalSGI"))
             asked = swapInterval(1) == 0;
     }

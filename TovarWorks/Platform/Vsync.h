@@ -10,4 +10,8 @@ namespace TovarWorks {
 // GLX context or the driver does not offer it (nothing is changed then).
 bool askForVsync();
 
+// True when a GLX extension list (names parted by spaces) holds the name as a whole word; a longer
+// name that begins with it, "GLX_EXT_swap_control_tear" for one, does not count.
+bool namesExtension(const char* extensions, const char* name);
+
 } // namespace TovarWorks

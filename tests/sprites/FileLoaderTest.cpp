@@ -150,6 +150,20 @@ TEST_F(FileLoaderTest, ALaterDefinitionReplacesTheEarlierButLeavesItIntact)
     EXPECT_EQ(first.findFrame(L"a")->getFrontMesh().quadCount(), 1u);
 }
 
+TEST_F(FileLoaderTest, DefinitionsStandSideBySideWithOrWithoutADeclaration)
+{
+    const std::string pair = R"(<character name="first"><?editor keep?>
+        <frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>
+        <character name="test"><frame name="b"><bitmap>sheet.png</bitmap><rect>4,0,7,3</rect></frame></character>)";
+    // Only a file that opens with "<?xml " has a declaration; a blank sixth character alone is not one.
+    for (const std::string& start : {std::string("<?xml version=\"1.0\"?>\n"), std::string(8, ' ')}) {
+        loader = FileLoader();
+        EXPECT_NE(load(start + pair).findFrame(L"b"), nullptr) << start;
+        ASSERT_NE(loader.getDefinition(L"first"), nullptr) << start;
+        EXPECT_NE(loader.getDefinition(L"first")->findFrame(L"a"), nullptr) << start;
+    }
+}
+
 TEST_F(FileLoaderTest, MissingFilesAreReportedAndRectsCutToTheBitmap)
 {
     const std::string absent = folder.file("absent.xml");

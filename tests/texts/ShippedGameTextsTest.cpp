@@ -119,6 +119,10 @@ TEST_P(ShippedGameTextsTest, EveryTextInTheFileIsOneTheGameAsksFor) {
 
 TEST_P(ShippedGameTextsTest, EveryPageIsDrawnByTheFontInsideTheDialogueBox) {
     const irr::core::rectf& area = Lumo::VisualTextBoxStatic::kTextArea;
+    const int lineHeight = Lumo::VisualTextBoxStatic::kLineHeight;
+    // The box holds three lines; a fourth would run over its frame.
+    ASSERT_LE(Lumo::BitmapFont::measure(L"1\n2\n3", lineHeight).Height, area.getHeight());
+    ASSERT_GT(Lumo::BitmapFont::measure(L"1\n2\n3\n4", lineHeight).Height, area.getHeight());
     for (const auto& [id, text] : shown) {
         EXPECT_FALSE(text.empty()) << id << ": an empty page never completes";
         // A misspelt {placeholder} stays in the text, and its braces have no glyph.
@@ -127,7 +131,7 @@ TEST_P(ShippedGameTextsTest, EveryPageIsDrawnByTheFontInsideTheDialogueBox) {
                 << id << " has a character the font cannot draw (code " << static_cast<int>(c) << ")";
         for (const auto& line : linesOf(text))
             EXPECT_FALSE(line.empty()) << id << " has an empty line (a stray line break?)";
-        const irr::core::dimension2di size = Lumo::BitmapFont::measure(text, Lumo::VisualTextBoxStatic::kLineHeight);
+        const irr::core::dimension2di size = Lumo::BitmapFont::measure(text, lineHeight);
         EXPECT_LE(size.Width, area.getWidth()) << id << " runs into the page marker: \"" << printable(text) << "\"";
         EXPECT_LE(size.Height, area.getHeight()) << id << " has more lines than the box: \"" << printable(text) << "\"";
     }
