@@ -179,6 +179,31 @@ TEST(PadDirections, EachWayOfTheHatAndEachTiltOfTheStickHoldsItsWalks) {
     }
 }
 
+// Every change the pad brings is handed on, and the event counts as used when any one of them was.
+TEST(PadDirections, EveryChangeIsHandedOnAndTheEventIsUsedWhenAnyOneOfThemIs) {
+    const Lumo::KeyBindings bindings;
+    Lumo::ActionInput input(bindings);
+    std::vector<irr::EKEY_CODE> heard;
+    const auto take = [&heard](bool used) {
+        return [&heard, used](const irr::SEvent& event) {
+            heard.push_back(event.KeyInput.Key);
+            return used;
+        };
+    };
+    const irr::SEvent upRight = padEvent(0, 0, 0, 4500), rest = padEvent(0);
+    EXPECT_TRUE(input.translate(upRight, take(true)));
+    EXPECT_EQ(2u, heard.size()) << "both walks, though the first was used";
+    EXPECT_FALSE(input.translate(upRight, take(true))) << "nothing changed";
+    EXPECT_EQ(2u, heard.size());
+    const irr::EKEY_CODE last = heard.back();
+    EXPECT_TRUE(input.translate(rest, [&](const irr::SEvent& event) { return event.KeyInput.Key != last; }))
+        << "only the first release used";
+    EXPECT_TRUE(input.translate(upRight, [&](const irr::SEvent& event) { return event.KeyInput.Key == last; }))
+        << "only the last press used";
+    EXPECT_FALSE(input.translate(rest, take(false)));
+    EXPECT_EQ(4u, heard.size());
+}
+
 TEST_F(KeysAndPad, TheFirstPadsStickWalksOnlyPastItsDeadZoneTheHatWalksTooAndNeitherUnderTheConsole) {
     ASSERT_TRUE(play->startNewGame());
     struct Case {
