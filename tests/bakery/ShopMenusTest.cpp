@@ -127,6 +127,7 @@ TEST_F(DoughMenueTest, ABunTrayOfFourBatchesNeeds200FlourOnTheTable) {
     EXPECT_EQ(kBun, menu.recipeId());
     press(menu, "v>>");
     EXPECT_EQ(50, menu.perBatch()[kFlour]) << "a chosen recipe's amounts are its own";
+    EXPECT_EQ(1, menu.batches()) << "the batches change on their own row only";
     press(menu, std::string(6, 'v') + ">>>>>");
     EXPECT_EQ(4, menu.batches());
     EXPECT_EQ(200, menu.useAmount(kFlour));
