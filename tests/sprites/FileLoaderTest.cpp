@@ -156,11 +156,12 @@ TEST_F(FileLoaderTest, DefinitionsStandSideBySideWithOrWithoutADeclaration)
         <frame name="a"><bitmap>sheet.png</bitmap><rect>0,0,2,3</rect></frame></character>
         <character name="test"><frame name="b"><bitmap>sheet.png</bitmap><rect>4,0,7,3</rect></frame></character>)";
     // Only a file that opens with "<?xml " has a declaration; a blank sixth character alone is not one.
-    for (const std::string& start : {std::string("<?xml version=\"1.0\"?>\n"), std::string(8, ' ')}) {
+    for (const bool declared : {true, false}) {
         loader = FileLoader();
-        EXPECT_NE(load(start + pair).findFrame(L"b"), nullptr) << start;
-        ASSERT_NE(loader.getDefinition(L"first"), nullptr) << start;
-        EXPECT_NE(loader.getDefinition(L"first")->findFrame(L"a"), nullptr) << start;
+        const std::string start = declared ? "<?xml version=\"1.0\"?>\n" : std::string(8, ' ');
+        EXPECT_NE(load(start + pair).findFrame(L"b"), nullptr) << "declared " << declared;
+        ASSERT_NE(loader.getDefinition(L"first"), nullptr) << "declared " << declared;
+        EXPECT_NE(loader.getDefinition(L"first")->findFrame(L"a"), nullptr) << "declared " << declared;
     }
 }
 
