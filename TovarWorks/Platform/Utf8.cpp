@@ -2,21 +2,30 @@
 
 namespace TovarWorks {
 
+void appendUtf8(std::string& out, unsigned long codePoint) {
+    const unsigned long c = codePoint <= 0x10FFFF ? codePoint : 0xFFFD; // no character: the replacement sign
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
 std::string toUtf8(const std::wstring& text) {
     std::string out;
-    for (wchar_t wc : text) {
-        const unsigned long c = static_cast<unsigned long>(wc);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | ((c >> 12) & 0x0F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    out.reserve(text.size());
+    for (wchar_t wc : text)
+        appendUtf8(out, static_cast<unsigned long>(wc));
     return out;
 }
 

@@ -4,6 +4,8 @@
 
 namespace TovarWorks {
 
+// One code point; one past Unicode becomes the replacement sign U+FFFD.
+void appendUtf8(std::string& out, unsigned long codePoint);
 std::string toUtf8(const std::wstring& text);
 // Text files are UTF-8. A byte that does not begin a well-formed sequence is taken as the
 // Latin-1 character of the same value, so older 8-bit files still read as they always did.

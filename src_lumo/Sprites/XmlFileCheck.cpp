@@ -1,5 +1,7 @@
 #include "src_lumo/Sprites/XmlFileCheck.h"
 
+#include "TovarWorks/Platform/Utf8.h"
+
 #include <expat.h>
 
 #include <cstring>
@@ -7,25 +9,6 @@
 namespace Lumo {
 
 namespace {
-
-void appendUtf8(std::string& out, unsigned long code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | code >> 6);
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | code >> 12);
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | code >> 18);
-        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 // The text as UTF-8, which is all expat is given: Irrlicht also reads UTF-16 and UTF-32 by their
 // byte order marks (it writes its own meshes in UTF-32, which expat does not know).
@@ -77,7 +60,7 @@ private:
                 problem = width == 2 ? "not valid UTF-16" : "not valid UTF-32";
                 return text;
             }
-            appendUtf8(text, code);
+            TovarWorks::appendUtf8(text, code);
         }
         return text;
     }

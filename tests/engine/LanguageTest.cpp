@@ -134,6 +134,7 @@ TEST_F(LanguageTest, GameTextsReadUtfEightStrayBytesAsLatinOneAndSurviveGarbage)
     const std::pair<const char*, const wchar_t*> cases[] = {
         {"gr\xc3\xbc\xc3\x9f", L"gr\u00fc\u00df"},      // two-byte letters
         {"\xe2\x82\xac!", L"\u20ac!"},                   // a three-byte sign
+        {"\xf0\x9f\x8d\x9e", L"\U0001f35e"},             // a four-byte loaf
         {"a\xc3", L"a\u00c3"},                            // cut at the end
         {"\xc0\xaf", L"\u00c0\u00af"},                    // an overlong slash is no slash
         {"\xe0\x80\xaf", L"\u00e0\u0080\u00af"},          // nor in three bytes
@@ -142,6 +143,12 @@ TEST_F(LanguageTest, GameTextsReadUtfEightStrayBytesAsLatinOneAndSurviveGarbage)
         {"\xbf\xe4t", L"\u00bf\u00e4t"}};                 // Latin-1 as older files had it
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(load(std::string("T=") + bytes + "\n").getGameText("T"), text) << bytes;
+}
+
+TEST(Utf8Test, WellFormedTextIsWrittenBackAsTheBytesItWasReadFrom) {
+    for (const std::string bytes : {"plain", "gr\xc3\xbc\xc3\x9f", "\xe2\x82\xac!", "\xf0\x9f\x8d\x9e \xf4\x8f\xbf\xbf"})
+        EXPECT_EQ(TovarWorks::toUtf8(TovarWorks::fromUtf8(bytes)), bytes);
+    EXPECT_EQ(TovarWorks::toUtf8(std::wstring(1, static_cast<wchar_t>(0x110000))), "\xef\xbf\xbd") << "past Unicode";
 }
 
 TEST(NativePathTest, WindowsStylePathsAreFoundWhateverTheirCase) {
