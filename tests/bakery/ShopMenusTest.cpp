@@ -206,6 +206,16 @@ TEST_F(StorageMenueTest, TakingStaysBetweenNothingAndTheStoreroom) {
     EXPECT_EQ(2, menu.takeCounts()[kEgg]) << "eggs are taken one at a time";
 }
 
+TEST_F(StorageMenueTest, AnyBoxButAnEmptyOneIsTakenEvenOfOneGram) {
+    EXPECT_FALSE(menu.takeIngredients());
+    world.storeroomStock = {0, 1, 0, 0, 0, 0}; // a save may hold less than a step
+    press(menu, "v>");
+    const std::optional<IngredientRow> box = menu.takeIngredients();
+    ASSERT_TRUE(box);
+    EXPECT_EQ((IngredientRow{0, 1, 0, 0, 0, 0}), *box);
+    EXPECT_EQ(IngredientRow{}, world.storeroomStock);
+}
+
 TEST_F(StorageMenueTest, TheBoxTakesOneStepPast5000AndNoMore) {
     world.storeroomStock = {10000, 10000, 0, 0, 0, 0};
     const auto boxWeightAfter = [this](const std::string& keys) {

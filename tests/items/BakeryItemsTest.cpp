@@ -3,6 +3,7 @@
 #include "ItemsFixture.h"
 
 #include "src_lumo/Bakery/GoodKind.h"
+#include "src_lumo/Items/ItemDropField.h"
 
 using irr::core::vector3df;
 using namespace Lumo;
@@ -239,6 +240,13 @@ TEST_F(BakeryItemsTest, FieldsCoverTheFloorWhateverTheHeightAndMarkWhereTheCarri
     const auto boxes = bakery().markedBoxes();
     EXPECT_EQ(SHOP_FIELD_COUNT - 1, boxes.size()); // everywhere but the oven
     EXPECT_EQ(0, std::count(boxes.begin(), boxes.end(), bakery().getField(FIELD_OVEN).getBox()));
+}
+
+// The shop's fields are rows; one that goes back in depth must weigh both floor distances.
+TEST(ItemDropFieldTest, TheNearestSpotIsReckonedAlongTheFloorBothWays) {
+    ItemDropField field({0, 0, 0, 20, 5, 20}, {{{5, 5, 5}}, {{15, 0, 15}}, {{5, 0, 15}}});
+    EXPECT_EQ(vector3df(5, 0, 15), field.freePointNearest({6, 90, 13})->position);
+    EXPECT_EQ(vector3df(15, 0, 15), field.freePointNearest({14, 90, 14})->position);
 }
 
 } // namespace
