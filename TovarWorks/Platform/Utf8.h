@@ -4,7 +4,7 @@
 
 namespace TovarWorks {
 
-// One code point; one past Unicode becomes the replacement sign U+FFFD.
+// One code point; any value past Unicode becomes the replacement sign U+FFFD.
 void appendUtf8(std::string& out, unsigned long codePoint);
 std::string toUtf8(const std::wstring& text);
 // Text files are UTF-8. A byte that does not begin a well-formed sequence is taken as the
