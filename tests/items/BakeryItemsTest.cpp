@@ -126,6 +126,25 @@ TEST_F(BakeryItemsTest, TheDoughOnTheTableFollowsTheMixedDough) {
     EXPECT_EQ(nullptr, bakery().getTableDough());
 }
 
+TEST_F(BakeryItemsTest, OnlyALumpOfDoughIsTakenFromTheTableToKnead) {
+    EXPECT_FALSE(bakery().takeDoughFromTable());
+    const Dough mixed = Dough::fromRecipe(goods, kBun, goods.entry(kBun).amounts, 3);
+    const VisualItemSinglePtr lump = bakery().putDoughOnTable(mixed);
+    const std::optional<Dough> taken = bakery().takeDoughFromTable();
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(mixed.weight(), taken->weight());
+    EXPECT_EQ(kBun, taken->kind);
+    EXPECT_EQ(0u, count(lump));
+    EXPECT_FALSE(bakery().takeDoughFromTable());
+
+    // A loose bun is a single item too, but no dough.
+    const VisualItemSinglePtr bun = bakery().getFactory().good(rawTray(kBun, 1).goods.front(), {});
+    bakery().add(bun);
+    ASSERT_TRUE(bakery().place(bun, FIELD_TABLE));
+    EXPECT_FALSE(bakery().takeDoughFromTable());
+    EXPECT_EQ(bun, bakery().getField(FIELD_TABLE).firstItem());
+}
+
 TEST_F(BakeryItemsTest, PicksUpTheNearestBoxWithinTwentyAndHoldsOneThingAtATime) {
     const VisualItemBoxPtr lone = bakery().addIngredientBox({}, vector3df(600.f, 0.f, 500.f));
     EXPECT_EQ(nullptr, bakery().nearestPickUp(vector3df(620.5f, 0.f, 500.f)));
