@@ -15,6 +15,7 @@
 #include "src_lumo/Menus/GameMenue.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace Lumo;
 
@@ -160,17 +161,21 @@ TEST_F(GuiScreenshotTest, HudAtNoon) {
 }
 
 // Half-way through a step the wheel shows the digit it leaves and the one it rolls to: the next
-// coming up from below, the previous coming down from above.
+// coming up from below, the previous coming down from above. 9 to 10 and 12 to 11, so that the
+// wheel's wrap past 9 and a digit above 0 rolling back are both seen.
 TEST_F(GuiScreenshotTest, MoneyWheelHalfWayUpAndDown) {
-    DigitCounter up{5, L'$'};
-    up.stepTowards(1, 50);
-    ASSERT_FLOAT_EQ(up.lowestDigit().getPhase(), 0.5f);
-    expectPicture("money_rolling_up", [&] { up.draw(); });
+    const auto halfWay = [](int from, int to) {
+        auto counter = std::make_unique<DigitCounter>(5, L'$');
+        for (int frame = 0; frame < 200; ++frame)
+            counter->stepTowards(from, 16);
+        counter->stepTowards(to, 50);
+        return counter;
+    };
+    const std::unique_ptr<DigitCounter> up = halfWay(9, 10);
+    ASSERT_FLOAT_EQ(up->lowestDigit().getPhase(), 0.5f);
+    expectPicture("money_rolling_up", [&] { up->draw(); });
 
-    DigitCounter down{5, L'$'};
-    for (int frame = 0; frame < 200; ++frame)
-        down.stepTowards(10, 16);
-    down.stepTowards(9, 50);
-    ASSERT_FLOAT_EQ(down.lowestDigit().getPhase(), -0.5f);
-    expectPicture("money_rolling_down", [&] { down.draw(); });
+    const std::unique_ptr<DigitCounter> down = halfWay(12, 11);
+    ASSERT_FLOAT_EQ(down->lowestDigit().getPhase(), -0.5f);
+    expectPicture("money_rolling_down", [&] { down->draw(); });
 }
