@@ -35,8 +35,9 @@ TEST_F(WorldFiles, NodeLinesGiveIdNameAndPositionOnTheGround) {
     EXPECT_EQ(1, graph.findNode("park")->id) << "the first in file order";
     EXPECT_FLOAT_EQ(3.0f, graph.nodePosition("park").X);
     EXPECT_EQ(irr::core::vector3df(0, 0, 0), graph.nodePosition("Park"));
-    graph = loadGraph("nodes\n0,1,2,a\n7,0,0,d\n1,3,4,b\n");
-    EXPECT_EQ(8, graph.getNextId());
+    graph = loadGraph("nodes\n0,1,2,a\n17,0,0,d\n1,3,4,b\n");
+    EXPECT_EQ(17, graph.findNode("d")->id) << "ids are decimal";
+    EXPECT_EQ(18, graph.getNextId());
 }
 
 TEST_F(WorldFiles, EdgesNeedBothEndsReadAndAreKeptOnce) {
@@ -50,7 +51,8 @@ TEST_F(WorldFiles, EdgesNeedBothEndsReadAndAreKeptOnce) {
 }
 
 TEST_F(WorldFiles, MalformedGraphLinesAreIgnored) {
-    const PathFinder graph = loadGraph("nodes\n0,1,2,with,comma\nx,1,2,bad_id\n1,abc,2,bad_x\n2,1,2z,bad_z\n3,,2,empty_x\n"
+    const PathFinder graph = loadGraph("nodes\n0,1,2,with,comma\nx,1,2,bad_id\n5a,1,2,letter_in_id\n"
+                                       "1,abc,2,bad_x\n2,1,2z,bad_z\n3,,2,empty_x\n"
                                        "2147483648,1,2,past_32_bits\n-2147483649,1,2,below_32_bits\n"
                                        "4,1,2,ok\r\n\n,\nconnections\n4,q\n4\n");
     ASSERT_EQ(1u, graph.getNodes().size());
