@@ -40,8 +40,14 @@ TEST_P(MusicFilesTest, DecodesLoopsAndStaysBelowFullScale) {
     const auto once = open(path, false);
     ASSERT_NE(once, nullptr);
     Samples piece, block(kBlock); // left and right interleaved, once through in the mixer's blocks
-    while (!once->atEnd())
-        piece.insert(piece.end(), block.begin(), block.begin() + once->read(block.data(), block.size()));
+    size_t lastRead = 0;
+    while (!once->atEnd()) {
+        lastRead = once->read(block.data(), block.size());
+        piece.insert(piece.end(), block.begin(), block.begin() + lastRead);
+    }
+    ASSERT_LT(lastRead, kBlock) << "the piece fills its last block, so its silent tail goes unseen";
+    EXPECT_TRUE(std::all_of(block.begin() + lastRead, block.end(), [](int16_t sample) { return sample == 0; }))
+        << "the mixer plays the whole block: past the piece's end it must be silence";
     const double seconds = piece.size() / 2.0 / kRate;
     EXPECT_GE(seconds, 60.0);
     EXPECT_LE(seconds, 120.0);
