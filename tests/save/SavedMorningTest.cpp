@@ -110,6 +110,15 @@ TEST_F(SavedMorning, NewAsksBeforeTheSavedBakeryIsLost) {
     ASSERT_TRUE(play->runUntil([&] { return playing(); }, 1000));
     EXPECT_EQ(1, gGameData->world.day);
     EXPECT_EQ(500, gGameData->world.money);
+
+    // The pause menu's "continue" goes back to this new game, not to the old save.
+    play->tap(irr::KEY_ESCAPE);
+    ASSERT_TRUE(menu().isOpen());
+    EXPECT_EQ(GameMenue::ENTRY_CONTINUE, menu().getSelection());
+    play->tap(irr::KEY_SPACE);
+    play->runFrames(300);
+    EXPECT_TRUE(playing());
+    EXPECT_EQ(1, gGameData->world.day);
 }
 
 TEST_F(SavedMorning, ADamagedSaveIsToldKeptAsideAndTheBackupContinues) {
