@@ -6,6 +6,7 @@
 #include "src_lumo/Events/ShowOverlayTextEvent.h"
 #include "src_lumo/Events/StartNewGameEvent.h"
 #include "src_lumo/Gui/BitmapFont.h"
+#include "src_lumo/Gui/GuiSheetLayout.h"
 #include "src_lumo/Gui/TextBoxList.h"
 #include "src_lumo/Gui/TextOverlay.h"
 #include "src_lumo/Gui/VisualTextBoxBubble.h"
@@ -105,6 +106,16 @@ TEST_F(TextSpeedTest, EachSpeedTypesAtItsOwnPaceNormalAtFifteenMillisecondsFastA
 TEST(BitmapFontMeasure, EveryLetterTakesACellAndTheLongestLineCounts) {
     EXPECT_EQ(BitmapFont::measure(L"Hello").Width, 5 * 16);
     EXPECT_EQ(BitmapFont::measure(L"ab\nlonger\nc", 16), irr::core::dimension2di(6 * 16, 3 * 16));
+}
+
+// Capitals, the space and most symbols have no glyph: the shipped texts' check relies on that to
+// find a misspelt {placeholder}.
+TEST(BitmapFontGlyphs, OnlySmallLettersDigitsAFewMarksAndTheGermanLettersHaveOne) {
+    irr::core::recti source;
+    for (wchar_t c : std::wstring(L"az09!?.") + GuiSheetLayout::kFontExtraLetters)
+        EXPECT_TRUE(BitmapFont::hasGlyph(c) && BitmapFont::glyphSource(c, source)) << static_cast<int>(c);
+    for (wchar_t c : std::wstring(L"AZ{}\"#~@ "))
+        EXPECT_FALSE(BitmapFont::hasGlyph(c) || BitmapFont::glyphSource(c, source)) << static_cast<int>(c);
 }
 
 class ConfirmTest : public ::testing::Test {
