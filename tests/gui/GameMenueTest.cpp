@@ -9,6 +9,7 @@
 #include "TovarWorks/Events/FadeSoundEvent.h"
 #include "TovarWorks/Language/SimpleLanguageSystem.h"
 #include "TovarWorks/SoundSystem/SoundManager.h"
+#include "src_lumo/Gui/InterfaceView.h"
 #include "src_lumo/Menus/GameMenue.h"
 
 #include <gtest/gtest.h>
@@ -222,7 +223,7 @@ TEST_F(OptionsTest, LeavingTheOptionsWritesTheFileEvenUnchanged) {
 }
 
 // Falling out of view and after the menu went are TitleMenuTest's.
-TEST_F(GameMenueTest, AGoodOfTheItemSheetStartsFallingOnceTwoHundredMillisecondsArePastAndFallsSteadily) {
+TEST_F(GameMenueTest, AGoodOfTheItemSheetStartsFallingEveryTwoHundredMillisecondsAcrossTheViewAndFallsSteadily) {
     std::vector<irr::scene::ISceneNode*> made;
     menu = std::make_unique<GameMenue>(
         [&made](irr::scene::ISceneManager* scene, const std::string& frame) {
@@ -237,6 +238,16 @@ TEST_F(GameMenueTest, AGoodOfTheItemSheetStartsFallingOnceTwoHundredMilliseconds
     EXPECT_EQ(made.size(), 11u);
     EXPECT_EQ(menu->fallingGoodCount(), 11u);
     EXPECT_NEAR(made[0]->getPosition().Y, 200.0f - 100 * 21 * 0.1f, 0.01f) << "0.1 units a millisecond";
+    // The menu's camera looks at the middle of a view the interface's width across.
+    bool inViewLeft = false;
+    bool inViewRight = false;
+    for (int good = 0; good < 50; ++good) {
+        frames(10, 21);
+        const float x = made.back()->getPosition().X;
+        inViewLeft |= x < 0 && x > -InterfaceView::kWidth / 2.0f;
+        inViewRight |= x > 0 && x < InterfaceView::kWidth / 2.0f;
+    }
+    EXPECT_TRUE(inViewLeft && inViewRight) << "goods fall on both sides of the title";
 }
 
 TEST(KeysScreenTest, UpAndDownStayOnTheActionRows) {
