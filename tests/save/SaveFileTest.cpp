@@ -154,6 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"LineTwice", "\nmoney=1875\n", "\nmoney=1875\nmoney=1875\n", "money twice"},
                       Damage{"MissingValue", "\nclockms=1734\n", "\n", "clockms is missing"},
                       Damage{"Garbage", "\nseed=", "\n\x01\xff\x7f garbage\nseed=", "not a name=value line"},
+                      Damage{"ValueWithoutAName", "\nboxes=2\n", "\nboxes=2\n=2\n", "not a name=value line"},
                       Damage{"WindowsLineEnds", "\nday=9\n", "\nday=9\r\n", "day"}),
     [](const ::testing::TestParamInfo<Damage>& info) { return info.param.what; });
 
