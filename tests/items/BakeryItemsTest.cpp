@@ -175,6 +175,9 @@ TEST_F(BakeryItemsTest, DropsOntoTheFreeSpotNearestTheBakersAimInTheFieldInFront
         {{782.f, 0.f, 575.f}, FACE_DOWN, FIELD_COUNTER_LEFT, 775.f}, // 785 is taken
         {{765.f, 0.f, 565.f}, FACE_RIGHT, FIELD_COUNTER_LEFT, 825.f}, // the last free one
         {{865.f, 0.f, 565.f}, FACE_LEFT, FIELD_COUNTER_RIGHT, 855.f},
+        // The shelves, from the kitchen behind them.
+        {{830.f, 0.f, 602.f}, FACE_DOWN, FIELD_SHELF_1, 830.f},
+        {{802.f, 0.f, 590.f}, FACE_DOWN, FIELD_SHELF_3, 802.5f},
     };
     for (const auto& aim : aims) {
         SCOPED_TRACE(aim.spotX);
