@@ -29,6 +29,8 @@ public:
     // The member draws itself again. False when it is not in the batch.
     bool removeMember(CharacterNode* member);
     std::size_t memberCount() const { return members.size(); }
+    // Members of one texture and one edge colour share a group; each group costs two draw calls.
+    std::size_t groupCount() const { return groups.size(); }
 
     void OnRegisterSceneNode() override;
     void render() override;

@@ -105,6 +105,22 @@ TEST_F(SpriteBatchTest, DrawsAsEachSpriteByItselfAndFollowsEachChangeOfFramePlac
     before->drop();
 }
 
+// The point of the batch: the draw calls go with the sheets and edge colours, not with the sprites.
+TEST_F(SpriteBatchTest, GathersMembersOfOneSheetAndEdgeColourIntoOneGroup)
+{
+    Lumo::SpriteBatchNode* batch = batchAll();
+    const auto draw = [this] { // the batch builds its lists as the scene is drawn
+        if (irr::video::IImage* image = picture())
+            image->drop();
+    };
+    draw();
+    EXPECT_EQ(batch->groupCount(), 2u) << "the items sheet and the stuff sheet";
+    goods[0]->getEdgeMaterial().DiffuseColor = irr::video::SColor(255, 200, 40, 40);
+    goods[0]->setFrame(L"item_bun_4"); // a change of frame has the lists built again
+    draw();
+    EXPECT_EQ(batch->groupCount(), 3u) << "a red edge of its own";
+}
+
 TEST_F(SpriteBatchTest, LetsGoOfMembersThatLeaveAndRefusesStrangers)
 {
     Lumo::SpriteBatchNode* batch = batchAll();
