@@ -140,7 +140,8 @@ TEST_F(LanguageTest, GameTextsReadUtfEightStrayBytesAsLatinOneAndSurviveGarbage)
         {"\xe0\x80\xaf", L"\u00e0\u0080\u00af"},          // nor in three bytes
         {"\xf4\x90\x80\x80", L"\u00f4\u0090\u0080\u0080"}, // past the last code point
         {"\xed\xa0\x80", L"\u00ed\u00a0\u0080"},          // a surrogate is no character
-        {"\xbf\xe4t", L"\u00bf\u00e4t"}};                 // Latin-1 as older files had it
+        {"\xbf\xe4t", L"\u00bf\u00e4t"},                  // Latin-1 as older files had it
+        {"B\xe4" "ckerei", L"B\u00e4ckerei"}};            // and inside a word, with letters enough after it
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(load(std::string("T=") + bytes + "\n").getGameText("T"), text) << bytes;
 }
