@@ -119,10 +119,12 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(lastConsoleText(), L"could not write to settings.ini!");
 }
 
-TEST_F(SettingsFileTest, KeyNamesReadInAnyCase) {
-    const GameSettings settings = read("key_act=E\nkey_menu=Tab\n");
+TEST_F(SettingsFileTest, KeyNamesReadInAnyCaseDownToNumZeroAndUpToF12) {
+    const GameSettings settings = read("key_act=E\nkey_menu=Tab\nkey_cancel=Num 0\nkey_pickup=F12\n");
     EXPECT_EQ(settings.keys.key(Lumo::GameAction::Act), irr::KEY_KEY_E);
     EXPECT_EQ(settings.keys.key(Lumo::GameAction::Menu), irr::KEY_TAB);
+    EXPECT_EQ(settings.keys.key(Lumo::GameAction::Cancel), irr::KEY_NUMPAD0);
+    EXPECT_EQ(settings.keys.key(Lumo::GameAction::PickUp), irr::KEY_F12);
 }
 
 // Each line spoils one entry of the keys section; the entry keeps its default, and the good entry
@@ -137,5 +139,5 @@ TEST_P(BrokenKeysSection, KeepsTheDefault) {
 
 INSTANTIATE_TEST_SUITE_P(SettingsFileTest, BrokenKeysSection,
                          ::testing::Values("key_act=", "key_act=banana", "key_act= e", "key_act=1", "key_act=l",
-                                           "key_act=backspace", "pad_act=32", "pad_act=-1", "pad_act=2x", "pad_act=",
-                                           "key_menu=\xff\xfe", "key_cancel=w"));
+                                           "key_act=backspace", "key_act=num 10", "pad_act=32", "pad_act=-1",
+                                           "pad_act=2x", "pad_act=", "key_menu=\xff\xfe", "key_cancel=w"));
