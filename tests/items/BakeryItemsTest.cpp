@@ -203,6 +203,17 @@ TEST_F(BakeryItemsTest, PickingUpFromAFieldFreesTheSpot) {
     EXPECT_TRUE(bakery().getField(FIELD_COUNTER_LEFT).allItems().empty());
 }
 
+TEST_F(BakeryItemsTest, AThingTakenBackWhileItFallsStaysInHerHands) {
+    const vector3df hero(802.f, 0.f, 555.f);
+    const VisualItemBoxPtr box = carryNewBox(hero);
+    ASSERT_EQ(DropResult::PLACED, bakery().drop(hero, FACE_UP, tableStock));
+    ASSERT_TRUE(bakery().pickUp(hero));
+    bakery().carryAlong(hero, FACE_UP);
+    const vector3df inHerHands = box->getPosition();
+    settle();
+    EXPECT_EQ(inHerHands, box->getPosition()) << "its fall went on";
+}
+
 TEST_F(BakeryItemsTest, AFullFieldOrNoFieldInFrontRefusesAndTheItemStaysInHand) {
     const VisualItemPtr first = bakery().addLetter({});
     const VisualItemPtr second = bakery().addLetter({});
