@@ -84,17 +84,17 @@ TEST_F(ConsoleTest, TheThousandAndFirstLineDropsTheOldestWithoutMovingTheScroll)
 }
 
 TEST_F(ConsoleTest, TheArrowKeysWalkTheHistoryWithinItsLimits) {
-    run(L"first");
-    run(L"second");
+    for (const wchar_t* line : {L"first", L"second", L"third"})
+        run(line);
     device().OnEvent(keyEvent(irr::KEY_F1, false));
     const std::pair<irr::EKEY_CODE, const wchar_t*> walk[] = {
-        {irr::KEY_DOWN, L""},      {irr::KEY_UP, L"second"},   {irr::KEY_UP, L"first"},
-        {irr::KEY_UP, L"first"},   {irr::KEY_DOWN, L"second"}, {irr::KEY_DOWN, L"second"}};
+        {irr::KEY_DOWN, L""},     {irr::KEY_UP, L"third"},    {irr::KEY_UP, L"second"},  {irr::KEY_UP, L"first"},
+        {irr::KEY_UP, L"first"},  {irr::KEY_DOWN, L"second"}, {irr::KEY_DOWN, L"third"}, {irr::KEY_DOWN, L"third"}};
     for (const auto& [key, input] : walk) {
         press(key);
         EXPECT_EQ(console().input, input);
     }
-    EXPECT_EQ(console().historyIndex, 1) << "never beyond the last entry";
+    EXPECT_EQ(console().historyIndex, 2) << "never beyond the last entry";
 }
 
 TEST_F(ConsoleTest, ALineWhoseBottomMeetsTheMarginIsStillDrawn) {
